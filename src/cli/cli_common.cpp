@@ -1,0 +1,80 @@
+#include "cli/cli_common.h"
+
+#include <cstdio>
+
+namespace tsl::cli {
+
+void addCommonOptions(QCommandLineParser& parser)
+{
+    parser.addOptions({
+        {{QStringLiteral("y"), QStringLiteral("yes")}, QStringLiteral("Answer every Yes/No question with Yes, without asking.")},
+        {{QStringLiteral("n"), QStringLiteral("no")}, QStringLiteral("Answer every Yes/No question with No, without asking.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("Show only questions, messages and errors.")},
+        {QStringLiteral("chunk"), QStringLiteral("Largest single read and write, 10000..10000000 bytes (setting ChunkSize)."), QStringLiteral("BYTES")},
+    });
+    parser.addHelpOption();
+}
+
+bool parseArguments(QCommandLineParser& parser, const QStringList& args)
+{
+    if (!parser.parse(args)) {
+        usageError(parser, parser.errorText());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(exitcode::Done);
+    return true;
+}
+
+int usageError(const QCommandLineParser& parser, const QString& message)
+{
+    std::fprintf(stderr, "tsl-cli: %s\n\n%s", message.toLocal8Bit().constData(),
+                 parser.helpText().toLocal8Bit().constData());
+    return exitcode::Usage;
+}
+
+TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error)
+{
+    TerminalOptions options;
+    options.quiet = parser.isSet(QStringLiteral("quiet"));
+    const bool yes = parser.isSet(QStringLiteral("yes"));
+    const bool no = parser.isSet(QStringLiteral("no"));
+    if (yes && no)
+        *error = QStringLiteral("--yes and --no cannot be given together.");
+    else if (yes)
+        options.yesNoAnswer = Answer::Yes;
+    else if (no)
+        options.yesNoAnswer = Answer::No;
+    return options;
+}
+
+bool parseCount(const QString& text, qint64* value)
+{
+    bool ok = false;
+    const qint64 v = text.trimmed().toLongLong(&ok);
+    if (!ok || v < 0)
+        return false;
+    *value = v;
+    return true;
+}
+
+Settings loadSettings(TerminalHost&)
+{
+    return Settings{};
+}
+
+bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QString* error)
+{
+    if (!parser.isSet(QStringLiteral("chunk")))
+        return true;
+    qint64 chunk = 0;
+    if (!parseCount(parser.value(QStringLiteral("chunk")), &chunk) || chunk < 10000
+        || chunk > 10000000) {
+        *error = QStringLiteral("--chunk takes a number of bytes from 10000 to 10000000.");
+        return false;
+    }
+    settings.ChunkSize = qint32(chunk);
+    return true;
+}
+
+}  // namespace tsl::cli

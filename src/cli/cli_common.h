@@ -1,0 +1,42 @@
+// What every tsl-cli command shares: the common options, usage errors,
+// loading the settings, and the exit statuses.
+#pragma once
+
+#include "cli/terminal_host.h"
+#include "settings/settings.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+namespace tsl::cli {
+
+namespace exitcode {
+constexpr int Done = 0;     // every file done
+constexpr int Partial = 1;  // something skipped, cancelled, or a run-time error answered
+constexpr int Usage = 2;    // bad usage
+}  // namespace exitcode
+
+// Adds --yes, --no, --quiet, --chunk and --help.
+void addCommonOptions(QCommandLineParser& parser);
+
+// Parses args (args[0] is the command's name); prints help and exits for
+// --help. On a usage error prints it with the usage and returns false.
+bool parseArguments(QCommandLineParser& parser, const QStringList& args);
+
+// Prints message and the command's usage on standard error; returns exitcode::Usage.
+int usageError(const QCommandLineParser& parser, const QString& message);
+
+// The terminal options the common options ask for (--yes and --no together
+// are a usage error, reported through *error).
+TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error);
+
+// A whole number of bytes, decimal; false when text is none.
+bool parseCount(const QString& text, qint64* value);
+
+// The settings every command starts from: the stored ones.
+Settings loadSettings(TerminalHost& host);
+
+// Applies --chunk to settings, checking its range; false with *error on a bad value.
+bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QString* error);
+
+}  // namespace tsl::cli

@@ -1,0 +1,12 @@
+// The commands of tsl-cli. Each takes its arguments (the first is the
+// command's own name) and returns the exit status.
+#pragma once
+
+#include <QStringList>
+
+namespace tsl::cli {
+
+// int runSplit(const QStringList& args);
+int runInfo(const QStringList& args);
+
+}  // namespace tsl::cli

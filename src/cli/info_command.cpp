@@ -1,0 +1,68 @@
+// tsl-cli info: what an info file records.
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "combine/info_file.h"
+#include "core/file_facts.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tsl::cli {
+
+namespace {
+
+QString utc(const QDateTime& t)
+{
+    return t.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" UTC");
+}
+
+QString attributeNames(int bits)
+{
+    QStringList names;
+    if (bits & attr::ReadOnly) names << QStringLiteral("read-only");
+    if (bits & attr::Hidden) names << QStringLiteral("hidden");
+    if (bits & attr::System) names << QStringLiteral("system");
+    if (bits & attr::Archive) names << QStringLiteral("archive");
+    return QString::number(bits) + (names.isEmpty() ? QString() : QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
+}
+
+}  // namespace
+
+int runInfo(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Shows what the info file of a split file records: piece count, piece size,\n"
+        "total size, the three time stamps (UTC) and the attributes."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE.000"), QStringLiteral("The info file."));
+    if (!parseArguments(parser, args))
+        return exitcode::Usage;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(parser, QStringLiteral("Name exactly one info file."));
+    const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+
+    TerminalHost host({});
+    InfoRecord record;
+    const qint16 result = ParseMS000(path, true, record, host);
+    if (result == info::Damaged) {
+        host.printLine(path + QStringLiteral(": (Bad .000 file)"));
+        return exitcode::Partial;
+    }
+    if (result != info::Read)
+        return exitcode::Partial;
+    QString out;
+    out += QStringLiteral("File:          %1\n").arg(path);
+    out += QStringLiteral("Pieces:        %1\n").arg(record.InfoPieceCount);
+    if (record.InfoHasPieceSize)
+        out += QStringLiteral("Piece size:    %1\n").arg(record.InfoPieceSize);
+    out += QStringLiteral("Total size:    %1\n").arg(record.InfoTotalSize);
+    out += QStringLiteral("Created:       %1\n").arg(utc(record.InfoCreationTime));
+    out += QStringLiteral("Last written:  %1\n").arg(utc(record.InfoLastWriteTime));
+    out += QStringLiteral("Last accessed: %1\n").arg(utc(record.InfoLastAccessTime));
+    out += QStringLiteral("Attributes:    %1\n").arg(attributeNames(record.InfoAttributes));
+    std::fputs(out.toLocal8Bit().constData(), stdout);
+    return exitcode::Done;
+}
+
+}  // namespace tsl::cli

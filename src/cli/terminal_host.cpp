@@ -1,0 +1,177 @@
+#include "cli/terminal_host.h"
+
+#include "core/texts.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+namespace tsl::cli {
+
+namespace {
+
+QString buttonsHint(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return QStringLiteral("[OK]");
+    case Buttons::OkCancel: return QStringLiteral("[o]k / [c]ancel");
+    case Buttons::YesNo: return QStringLiteral("[y]es / [n]o");
+    case Buttons::AbortRetryIgnore: return QStringLiteral("[a]bort / [r]etry / [i]gnore");
+    }
+    return {};
+}
+
+std::optional<Answer> parseAnswer(Buttons buttons, const QString& typed)
+{
+    const QString t = typed.trimmed().toLower();
+    if (t.isEmpty())
+        return std::nullopt;
+    const QChar c = t[0];
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::OkCancel:
+        if (c == QLatin1Char('o')) return Answer::Ok;
+        if (c == QLatin1Char('c')) return Answer::Cancel;
+        break;
+    case Buttons::YesNo:
+        if (c == QLatin1Char('y')) return Answer::Yes;
+        if (c == QLatin1Char('n')) return Answer::No;
+        break;
+    case Buttons::AbortRetryIgnore:
+        if (c == QLatin1Char('a')) return Answer::Abort;
+        if (c == QLatin1Char('r')) return Answer::Retry;
+        if (c == QLatin1Char('i')) return Answer::Ignore;
+        break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString terminalText(const QString& text)
+{
+    QString out = text;
+    out.replace(CrLf, QStringLiteral("\n"));
+    return out;
+}
+
+QString answerWord(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return QStringLiteral("OK");
+    case Answer::Cancel: return QStringLiteral("Cancel");
+    case Answer::Yes: return QStringLiteral("Yes");
+    case Answer::No: return QStringLiteral("No");
+    case Answer::Abort: return QStringLiteral("Abort");
+    case Answer::Retry: return QStringLiteral("Retry");
+    case Answer::Ignore: return QStringLiteral("Ignore");
+    }
+    return {};
+}
+
+TerminalHost::TerminalHost(TerminalOptions options)
+    : options_(options), stdinTerminal_(::isatty(STDIN_FILENO) == 1),
+      stderrTerminal_(::isatty(STDERR_FILENO) == 1)
+{
+}
+
+TerminalHost::~TerminalHost()
+{
+    clearProgressLine();
+}
+
+void TerminalHost::clearProgressLine()
+{
+    if (progressShown_) {
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        progressShown_ = false;
+    }
+}
+
+void TerminalHost::printLine(const QString& text)
+{
+    clearProgressLine();
+    std::fputs(terminalText(text).toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+std::optional<QString> TerminalHost::readLine(const QString& prompt)
+{
+    clearProgressLine();
+    std::fputs(terminalText(prompt).toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    std::string line;
+    if (!std::getline(std::cin, line))
+        return std::nullopt;
+    return QString::fromLocal8Bit(line.c_str());
+}
+
+void TerminalHost::status(const QString& text)
+{
+    if (!options_.quiet)
+        printLine(text);
+}
+
+void TerminalHost::progress(Panel, Line line, const QString& caption, double, double)
+{
+    if (options_.quiet || !stderrTerminal_ || caption.isNull())
+        return;
+    (line == Line::Part ? partCaption_ : totalCaption_) = caption;
+    QString shown = partCaption_;
+    if (!totalCaption_.isEmpty())
+        shown += (shown.isEmpty() ? QString() : QStringLiteral("  |  ")) + totalCaption_;
+    std::fputs(("\r\033[K" + shown).toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    progressShown_ = true;
+}
+
+Answer TerminalHost::ask(const QString& text, Buttons buttons, Icon, Answer defaultAnswer)
+{
+    if (buttons == Buttons::Ok) {
+        printLine(text);
+        return Answer::Ok;
+    }
+    if (buttons == Buttons::YesNo && options_.yesNoAnswer) {
+        printLine(text);
+        printLine(QStringLiteral("=> ") + answerWord(*options_.yesNoAnswer)
+                  + (*options_.yesNoAnswer == Answer::Yes ? QStringLiteral(" (--yes)")
+                                                          : QStringLiteral(" (--no)")));
+        return *options_.yesNoAnswer;
+    }
+    if (!stdinTerminal_) {
+        printLine(text);
+        printLine(QStringLiteral("=> ") + answerWord(defaultAnswer) + QStringLiteral(" (default)"));
+        return defaultAnswer;
+    }
+    printLine(text);
+    for (;;) {
+        const auto typed = readLine(buttonsHint(buttons) + QStringLiteral(" (default ")
+                                    + answerWord(defaultAnswer) + QStringLiteral("): "));
+        if (!typed)
+            return defaultAnswer;
+        if (typed->trimmed().isEmpty())
+            return defaultAnswer;
+        if (const auto a = parseAnswer(buttons, *typed))
+            return *a;
+    }
+}
+
+std::optional<QString> TerminalHost::input(const QString& prompt, const QString& defaultText)
+{
+    if (!stdinTerminal_) {
+        printLine(prompt);
+        printLine(QStringLiteral("=> \"") + defaultText + QStringLiteral("\" (default)"));
+        return defaultText;
+    }
+    printLine(prompt);
+    const auto typed = readLine(QStringLiteral("[") + defaultText
+                                + QStringLiteral("] (Enter keeps it, Ctrl-D cancels): "));
+    if (!typed)
+        return std::nullopt;
+    return typed->isEmpty() ? defaultText : *typed;
+}
+
+}  // namespace tsl::cli

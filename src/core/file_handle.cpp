@@ -1,0 +1,184 @@
+#include "core/file_handle.h"
+
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tsl {
+
+FileHandle::~FileHandle()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+FileHandle::FileHandle(FileHandle&& other) noexcept : fd_(other.fd_), path_(std::move(other.path_))
+{
+    other.fd_ = -1;
+}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = other.fd_;
+        path_ = std::move(other.path_);
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+RunError FileHandle::open(const QString& path, Mode mode)
+{
+    close();
+    int flags = O_CLOEXEC;
+    switch (mode) {
+    case Mode::Read: flags |= O_RDONLY; break;
+    case Mode::WriteTruncate: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+    case Mode::ReadWrite: flags |= O_RDWR | O_CREAT; break;
+    }
+    if (path.isEmpty())
+        return RunError::of(err::BadFileName);
+    const QByteArray native = QFile::encodeName(path);
+    if (mode != Mode::Read) {
+        // The read-only attribute holds for every user, root included.
+        struct stat existing {};
+        if (::stat(native.constData(), &existing) == 0 && S_ISREG(existing.st_mode)
+            && !(existing.st_mode & S_IWUSR))
+            return RunError::of(err::PathFileAccess);
+    }
+    int fd;
+    do {
+        fd = ::open(native.constData(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return runErrorFromErrno(errno, path);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return RunError::of(err::PathFileAccess);
+    }
+    fd_ = fd;
+    path_ = path;
+    return RunError::none();
+}
+
+RunError FileHandle::close()
+{
+    if (fd_ < 0)
+        return RunError::none();
+    const int result = ::close(fd_);
+    fd_ = -1;
+    // EINTR on close still releases the descriptor on Linux; nothing to retry.
+    if (result != 0 && errno != EINTR)
+        return runErrorFromErrno(errno, path_);
+    return RunError::none();
+}
+
+RunError FileHandle::size(qint64* size) const
+{
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        return runErrorFromErrno(errno, path_);
+    *size = st.st_size;
+    return RunError::none();
+}
+
+RunError FileHandle::readAt(qint64 offset, char* buffer, qint64 length, qint64* got)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ::pread(fd_, buffer + done, size_t(length - done), off_t(offset + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *got = done;
+            return runErrorFromErrno(errno, path_);
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    *got = done;
+    return RunError::none();
+}
+
+RunError FileHandle::writeAt(qint64 offset, const char* buffer, qint64 length)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ::pwrite(fd_, buffer + done, size_t(length - done), off_t(offset + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return runErrorFromErrno(errno, path_);
+        }
+        if (n == 0)
+            return RunError::of(err::DiskFull);
+        done += n;
+    }
+    return RunError::none();
+}
+
+RunError FileHandle::writeAt(qint64 offset, const QByteArray& bytes)
+{
+    return writeAt(offset, bytes.constData(), bytes.size());
+}
+
+RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, qint64 dstOffset,
+                           qint64 length, qint64* copied)
+{
+    qint64 done = 0;
+    RunError result;
+    while (kernelCopy_ && done < length) {
+        loff_t in = srcOffset + done;
+        loff_t out = dstOffset + done;
+        const ssize_t n = ::copy_file_range(src.fd(), &in, dst.fd(), &out, size_t(length - done), 0);
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n == 0)
+            break;  // end of the source
+        if (errno == EINTR)
+            continue;
+        if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP
+            || errno == EBADF || errno == ETXTBSY || errno == EOVERFLOW) {
+            kernelCopy_ = false;  // the kernel will not do it for these files
+            break;
+        }
+        result = runErrorFromErrno(errno, dst.path());
+        break;
+    }
+    if (!result.failed() && !kernelCopy_ && done < length) {
+        qint64 more = 0;
+        result = copyThroughBuffer(src, srcOffset + done, dst, dstOffset + done, length - done, &more);
+        done += more;
+    }
+    if (copied)
+        *copied = done;
+    if (!result.failed() && done < length)
+        return RunError::of(err::InputPastEnd);
+    return result;
+}
+
+RunError ChunkCopier::copyThroughBuffer(FileHandle& src, qint64 srcOffset, FileHandle& dst,
+                                        qint64 dstOffset, qint64 length, qint64* copied)
+{
+    if (qint64(buffer_.size()) < length)
+        buffer_.resize(size_t(length));
+    qint64 got = 0;
+    *copied = 0;
+    RunError e = src.readAt(srcOffset, buffer_.data(), length, &got);
+    if (e.failed())
+        return e;
+    e = dst.writeAt(dstOffset, buffer_.data(), got);
+    if (!e.failed())
+        *copied = got;
+    return e;
+}
+
+}  // namespace tsl

@@ -1,0 +1,78 @@
+// An open file and the chunked copy between two of them.
+//
+// Every engine copies with its own loop, one chunk at a time; the file layer
+// here gives those loops plain POSIX descriptors (so copy_file_range(2) can move
+// a chunk without passing it through the process) and reports every failure as
+// a RunError. Offsets are explicit, so nothing depends on a descriptor's
+// position and files of any size are handled with 64-bit offsets.
+#pragma once
+
+#include "core/run_error.h"
+
+#include <QString>
+#include <vector>
+
+namespace tsl {
+
+class FileHandle {
+public:
+    enum class Mode {
+        Read,           // existing file, read only
+        WriteTruncate,  // created, or truncated to zero length
+        ReadWrite,      // created when missing, contents kept
+    };
+
+    FileHandle() = default;
+    ~FileHandle();
+    FileHandle(FileHandle&& other) noexcept;
+    FileHandle& operator=(FileHandle&& other) noexcept;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    // Opens path; a file already open here is closed first. A file without
+    // write permission for its owner is read-only: opening it for writing gives
+    // "Path/File access error", for root too.
+    RunError open(const QString& path, Mode mode);
+    // Closes the file; reports what the kernel reports on close (late write errors).
+    RunError close();
+    bool isOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    const QString& path() const { return path_; }
+
+    // The current length of the open file.
+    RunError size(qint64* size) const;
+    // Reads up to length bytes at offset; *got is less only at the end of the file.
+    RunError readAt(qint64 offset, char* buffer, qint64 length, qint64* got);
+    // Writes all length bytes at offset, or reports why not.
+    RunError writeAt(qint64 offset, const char* buffer, qint64 length);
+    // Writes the whole buffer at offset.
+    RunError writeAt(qint64 offset, const QByteArray& bytes);
+
+private:
+    int fd_ = -1;
+    QString path_;
+};
+
+// Copies chunks between two open files, never more than one chunk per call.
+class ChunkCopier {
+public:
+    explicit ChunkCopier(qint64 chunkSize) : chunkSize_(chunkSize) {}
+
+    qint64 chunkSize() const { return chunkSize_; }
+
+    // Copies exactly length bytes (at most one chunk) from src at srcOffset to dst
+    // at dstOffset. A source that ends early gives "Input past end of file", with
+    // *copied telling how many bytes did arrive.
+    RunError copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, qint64 dstOffset,
+                  qint64 length, qint64* copied = nullptr);
+
+private:
+    RunError copyThroughBuffer(FileHandle& src, qint64 srcOffset, FileHandle& dst,
+                               qint64 dstOffset, qint64 length, qint64* copied);
+
+    qint64 chunkSize_;
+    bool kernelCopy_ = true;  // false once the kernel refused copy_file_range
+    std::vector<char> buffer_;
+};
+
+}  // namespace tsl

@@ -1,0 +1,64 @@
+// The narrow interface through which an engine talks to whoever drives it.
+//
+// Engines never see a widget or a terminal: the main window, tsl-cli and the
+// test suite each implement Host. Questions answer with enumerations, never a
+// bare bool, so a test reads as the conversation the user would have.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace tsl {
+
+enum class Panel { Combine = 0, Split = 1, Append = 2 };
+
+// The two progress lines of a panel: the current piece and the whole job.
+enum class Line { Part, Total };
+
+enum class Buttons { Ok, OkCancel, YesNo, AbortRetryIgnore };
+enum class Icon { None, Information, Question, Exclamation, Critical };
+enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+
+enum class ReportMode { Missing, Extra, Corrupt };
+enum class ReportAnswer { Combine, Exclude, Skip, Cancel };
+
+// One parts report of a Combine run: what the report dialog needs to show it,
+// to decide whether Skip is offered, and to save its list.
+struct PartsReport {
+    ReportMode mode = ReportMode::Missing;
+    int set = 1;        // position of the set in the run, 1-based
+    int setCount = 1;   // number of sets in the run
+    QString base;       // the set's name, e.g. clip.mpg
+    QString outDir;     // output directory, ending in "/"
+    QString message;    // the text shown, list between the first two blank lines
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // The status bar's "Text" panel.
+    virtual void status(const QString& text) = 0;
+
+    // One progress line: its caption and its bar (minimum 0). A null caption
+    // leaves the label as it is.
+    virtual void progress(Panel panel, Line line, const QString& caption, double value,
+                          double maximum) = 0;
+
+    // Service pending window events; long copies call this between chunks.
+    virtual void pumpEvents() = 0;
+
+    // The busy frame of a command: hourglass pointer, disabled panel, busy flag.
+    virtual void setBusy(Panel panel, bool busy) = 0;
+
+    // A modal message box. Buttons::Ok boxes are plain messages.
+    virtual Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) = 0;
+
+    // An input box; std::nullopt when it was cancelled.
+    virtual std::optional<QString> input(const QString& prompt, const QString& defaultText) = 0;
+
+    // The parts report dialog of Combine.
+    virtual ReportAnswer report(const PartsReport& report) = 0;
+};
+
+}  // namespace tsl

@@ -1,0 +1,87 @@
+#include "core/run_error.h"
+
+#include "core/host.h"
+#include "core/texts.h"
+
+#include <QFileInfo>
+#include <cerrno>
+
+namespace tsl {
+
+QString runErrorDescription(int number)
+{
+    switch (number) {
+    case 5: return QStringLiteral("Invalid procedure call or argument");
+    case 6: return QStringLiteral("Overflow");
+    case 7: return QStringLiteral("Out of memory");
+    case err::BadFileName: return QStringLiteral("Bad file name or number");
+    case err::FileNotFound: return QStringLiteral("File not found");
+    case 55: return QStringLiteral("File already open");
+    case err::DeviceIo: return QStringLiteral("Device I/O error");
+    case err::FileAlreadyExists: return QStringLiteral("File already exists");
+    case err::DiskFull: return QStringLiteral("Disk full");
+    case err::InputPastEnd: return QStringLiteral("Input past end of file");
+    case 67: return QStringLiteral("Too many files");
+    case err::DeviceUnavailable: return QStringLiteral("Device unavailable");
+    case err::PermissionDenied: return QStringLiteral("Permission denied");
+    case err::DiskNotReady: return QStringLiteral("Disk not ready");
+    case err::PathFileAccess: return QStringLiteral("Path/File access error");
+    case err::PathNotFound: return QStringLiteral("Path not found");
+    case err::InvalidProperty: return QStringLiteral("Invalid property value");
+    default: return QStringLiteral("Application-defined or object-defined error");
+    }
+}
+
+RunError RunError::of(int number)
+{
+    return RunError{number, runErrorDescription(number)};
+}
+
+RunError runErrorFromErrno(int e, const QString& path)
+{
+    switch (e) {
+    case 0: return RunError::none();
+    case ENOENT: {
+        const QString dir = QFileInfo(path).absolutePath();
+        if (!path.isEmpty() && !QFileInfo(dir).isDir())
+            return RunError::of(err::PathNotFound);
+        return RunError::of(err::FileNotFound);
+    }
+    case ENOTDIR: return RunError::of(err::PathNotFound);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return RunError::of(err::DiskFull);
+    case EACCES:
+    case EROFS:
+    case ETXTBSY:
+    case EISDIR: return RunError::of(err::PathFileAccess);
+    case EPERM: return RunError::of(err::PermissionDenied);
+    case EIO: return RunError::of(err::DeviceIo);
+    case ENXIO:
+    case ENODEV:
+    case ENOMEDIUM: return RunError::of(err::DeviceUnavailable);
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EBADF: return RunError::of(err::BadFileName);
+    case EMFILE:
+    case ENFILE: return RunError::of(67);
+    case ENOMEM: return RunError::of(7);
+    default: return RunError::of(err::DeviceIo);
+    }
+}
+
+QString runtimeErrorText(const RunError& error, const QString& procedure)
+{
+    return QStringLiteral("Runtime Error: ") + QString::number(error.number) + CrLf
+        + QStringLiteral("Procedure: ") + procedure + QStringLiteral(".Shit") + CrLf2
+        + error.description + CrLf2 + QStringLiteral("Do you want the program to try to continue?")
+        + CrLf + QStringLiteral("(Click NO to close the program.)");
+}
+
+bool askToContinue(Host& host, const RunError& error, const QString& procedure)
+{
+    return host.ask(runtimeErrorText(error, procedure), Buttons::YesNo, Icon::Critical, Answer::No)
+        == Answer::Yes;
+}
+
+}  // namespace tsl

@@ -1,0 +1,32 @@
+// The two file helpers every job uses: the exists test and the delete that
+// wipes a file before it goes.
+#pragma once
+
+#include "core/run_error.h"
+
+#include <QString>
+
+namespace tsl {
+
+class Host;
+
+// True when at least one ordinary file matches path: not a directory, not
+// hidden (a name starting with "."). The name part may hold the wildcards
+// "*" and "?"; only then is the directory listed, else it is one stat. Any
+// failure of the lookup gives false.
+bool FileExists(const QString& path);
+
+// Whether name matches a pattern of "*" (any run) and "?" (one character).
+bool matchesWildcard(const QString& name, const QString& pattern);
+
+// Size of one wipe block and the byte values of the seven passes.
+constexpr qint64 WipeBlockSize = 100000;
+constexpr unsigned char WipePasses[7] = {0x58, 0x20, 0x11, 0x00, 0x4A, 0x11, 0x00};
+
+// Deletes the file at path; does nothing when FileExists(path) is false. With
+// wipe on it first overwrites the file in whole blocks of WipeBlockSize bytes,
+// seven passes per block, servicing host events after every fifth block. A
+// link is deleted without wiping, so the file it points to keeps its bytes.
+RunError KillFile(const QString& path, bool wipe, Host* host);
+
+}  // namespace tsl

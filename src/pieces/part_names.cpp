@@ -1,0 +1,54 @@
+#include "pieces/part_names.h"
+
+#include <cmath>
+
+namespace tsl {
+
+namespace {
+QChar letter(qint64 value)
+{
+    return QChar(char16_t(96 + value));
+}
+}  // namespace
+
+QString PartExt(qint64 i, bool letterScheme)
+{
+    if (!letterScheme)
+        return QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'));
+    QString r;
+    qint64 n = i;
+    if (n >= 729) {
+        r += letter(n / 729);
+        n %= 729;
+    } else {
+        r += QLatin1Char('0');
+    }
+    if (n < 27) {
+        r += QLatin1Char('0');
+    } else {
+        r += letter(n / 27);
+        n %= 27;
+    }
+    r += n >= 1 ? letter(n) : QChar(QLatin1Char('0'));
+    return r;
+}
+
+qint64 wholePartSize(double partSize)
+{
+    return qint64(std::llround(partSize));
+}
+
+qint64 PieceCount(qint64 length, qint64 wholeSize)
+{
+    if (length <= 0 || wholeSize <= 0)
+        return 0;
+    return length / wholeSize + (length % wholeSize != 0 ? 1 : 0);
+}
+
+QString StripExt(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+}  // namespace tsl

@@ -1,0 +1,112 @@
+#include "support/scripted_host.h"
+
+#include <gtest/gtest.h>
+
+namespace tsl::test {
+
+namespace {
+QString answerName(Answer a)
+{
+    switch (a) {
+    case Answer::Ok: return QStringLiteral("OK");
+    case Answer::Cancel: return QStringLiteral("Cancel");
+    case Answer::Yes: return QStringLiteral("Yes");
+    case Answer::No: return QStringLiteral("No");
+    case Answer::Abort: return QStringLiteral("Abort");
+    case Answer::Retry: return QStringLiteral("Retry");
+    case Answer::Ignore: return QStringLiteral("Ignore");
+    }
+    return {};
+}
+
+QString reportName(ReportAnswer a)
+{
+    switch (a) {
+    case ReportAnswer::Combine: return QStringLiteral("Combine");
+    case ReportAnswer::Exclude: return QStringLiteral("Exclude");
+    case ReportAnswer::Skip: return QStringLiteral("Skip");
+    case ReportAnswer::Cancel: return QStringLiteral("Cancel");
+    }
+    return {};
+}
+}  // namespace
+
+void ScriptedHost::status(const QString& text)
+{
+    statuses << text;
+    conversation << QStringLiteral("status: ") + text;
+}
+
+void ScriptedHost::progress(Panel panel, Line line, const QString& caption, double value,
+                            double maximum)
+{
+    progressCalls.push_back({panel, line, caption, value, maximum});
+}
+
+void ScriptedHost::setBusy(Panel, bool busy)
+{
+    ++(busy ? busyOn : busyOff);
+}
+
+Answer ScriptedHost::ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer)
+{
+    messages << text;
+    Answer given = Answer::Ok;
+    if (buttons == Buttons::Ok) {
+        conversation << QStringLiteral("message: ") + text;
+    } else {
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            given = defaultAnswer;
+        } else {
+            given = answers.front();
+            answers.pop_front();
+        }
+        conversation << QStringLiteral("ask: ") + text + QStringLiteral(" => ") + answerName(given);
+    }
+    asked.push_back({text, buttons, icon, defaultAnswer, given});
+    return given;
+}
+
+std::optional<QString> ScriptedHost::input(const QString& prompt, const QString& defaultText)
+{
+    prompts << prompt;
+    std::optional<QString> given;
+    if (inputs.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        given = defaultText;
+    } else {
+        given = inputs.front();
+        inputs.pop_front();
+    }
+    conversation << QStringLiteral("input: ") + prompt + QStringLiteral(" => ")
+            + (given ? *given : QStringLiteral("<cancel>"));
+    return given;
+}
+
+ReportAnswer ScriptedHost::report(const PartsReport& r)
+{
+    reports.push_back(r);
+    ReportAnswer given = ReportAnswer::Cancel;
+    if (reportAnswers.empty()) {
+        ADD_FAILURE() << "unexpected report: " << r.message.toStdString();
+    } else {
+        given = reportAnswers.front();
+        reportAnswers.pop_front();
+    }
+    conversation << QStringLiteral("report: ") + r.message + QStringLiteral(" => ")
+            + reportName(given);
+    return given;
+}
+
+QStringList ScriptedHost::captions(Line line) const
+{
+    QStringList out;
+    for (const Progress& p : progressCalls) {
+        if (p.line == line && !p.caption.isEmpty())
+            out << p.caption;
+    }
+    return out;
+}
+
+}  // namespace tsl::test

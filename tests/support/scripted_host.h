@@ -1,0 +1,61 @@
+// A host that answers an engine's questions from queues and records the whole
+// conversation, so a test reads as what the user saw and said.
+#pragma once
+
+#include "core/host.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace tsl::test {
+
+class ScriptedHost : public Host {
+public:
+    struct Asked {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+        Answer defaultAnswer;
+        Answer given;
+    };
+    struct Progress {
+        Panel panel;
+        Line line;
+        QString caption;
+        double value;
+        double maximum;
+    };
+
+    // Answers for questions (anything but plain OK messages), taken in order.
+    // A question with the queue empty fails the test and takes its default.
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> inputs;
+    std::deque<ReportAnswer> reportAnswers;
+
+    // What the engine did, in order.
+    QStringList conversation;  // "status: ...", "message: ...", "ask: ... => Yes", ...
+    QStringList statuses;
+    QStringList messages;      // every message box text, questions included
+    std::vector<Asked> asked;
+    std::vector<Progress> progressCalls;
+    std::vector<PartsReport> reports;
+    QStringList prompts;
+    int pumps = 0;
+    int busyOn = 0;
+    int busyOff = 0;
+
+    void status(const QString& text) override;
+    void progress(Panel panel, Line line, const QString& caption, double value,
+                  double maximum) override;
+    void pumpEvents() override { ++pumps; }
+    void setBusy(Panel panel, bool busy) override;
+    Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) override;
+    std::optional<QString> input(const QString& prompt, const QString& defaultText) override;
+    ReportAnswer report(const PartsReport& report) override;
+
+    // The captions of one progress line, in order, empty captions left out.
+    QStringList captions(Line line) const;
+};
+
+}  // namespace tsl::test

@@ -1,0 +1,51 @@
+// Real files in a temporary folder for engine tests, and a runner for tsl-cli.
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace tsl::test {
+
+class TempFolder {
+public:
+    TempFolder();
+    // The folder with a trailing "/".
+    QString dir() const;
+    QString path(const QString& name) const;
+    // Writes bytes to name (creating folders on the way); returns its path.
+    QString write(const QString& name, const QByteArray& bytes) const;
+    // Writes `size` bytes of a repeatable pattern that differs at every offset
+    // (so a misplaced byte is caught), seeded by `seed`.
+    QString writePattern(const QString& name, qint64 size, int seed = 1) const;
+    // A sparse file of `size` bytes: holes read as zeros, but `marks` are
+    // written at the start, the middle and the end.
+    QString writeSparse(const QString& name, qint64 size) const;
+    QByteArray read(const QString& name) const;
+    bool exists(const QString& name) const;
+    qint64 size(const QString& name) const;
+    // The names in the folder, sorted, hidden ones included.
+    QStringList names() const;
+    QString mkdir(const QString& name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The pattern writePattern() writes, for comparing.
+QByteArray patternBytes(qint64 size, int seed = 1, qint64 offset = 0);
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs tsl-cli with args (standard input not a terminal, fed from input).
+CliRun runCli(const QStringList& args, const QByteArray& input = {},
+              const QString& workDir = {},
+              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
+
+}  // namespace tsl::test
