@@ -6,7 +6,7 @@
 
 namespace tsl::cli {
 
-// int runSplit(const QStringList& args);
+int runSplit(const QStringList& args);
 int runInfo(const QStringList& args);
 
 }  // namespace tsl::cli

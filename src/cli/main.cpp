@@ -16,8 +16,8 @@ struct Command {
 };
 
 const Command commands[] = {
-    // {"split", "Split each FILE into numbered pieces, with an info file and a batch file.",
-    //  tsl::cli::runSplit},
+    {"split", "Split each FILE into numbered pieces, with an info file and a batch file.",
+     tsl::cli::runSplit},
     {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
 };
 

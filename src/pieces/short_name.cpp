@@ -11,7 +11,9 @@ bool isShortChar(QChar c)
 {
     if (c.unicode() > 127)
         return false;
-    return c.isLetterOrNumber() || QStringLiteral("!#$%&'()-@^_`{}~").contains(c);
+    // "%&()^" are left out although old short names allowed them: the batch
+    // file uses 8.3 names unquoted, where those would be commands.
+    return c.isLetterOrNumber() || QStringLiteral("!#$'-@_`{}~").contains(c);
 }
 
 // Upper case, blanks and dots dropped, other characters a short name may not

@@ -1,0 +1,149 @@
+// tsl-cli split: the Split command from a terminal or a script.
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "pieces/part_names.h"
+#include "split/split_engine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace tsl::cli {
+
+namespace {
+
+void addSplitOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as\n"
+        "FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file\n"
+        "(FILE.bat) that rebuilds FILE. All FILEs are in one directory.\n\n"
+        "Messages go to standard error; on a terminal the progress is one updating line.\n"
+        "Questions are asked on the terminal when standard input is one; otherwise each\n"
+        "takes its default answer (or the one --yes/--no gives), and both are printed.\n"
+        "Exit status: 0 every file split, 1 a file skipped or a run-time error answered,\n"
+        "2 bad usage."));
+    parser.addOptions({
+        {{QStringLiteral("s"), QStringLiteral("size")}, QStringLiteral("Part size in bytes, 100..1000000000 (setting SplitSize)."), QStringLiteral("BYTES")},
+        {{QStringLiteral("o"), QStringLiteral("out")}, QStringLiteral("Output directory; default the directory of the FILEs."), QStringLiteral("DIR")},
+        {QStringLiteral("range"), QStringLiteral("Write only pieces FIRST to LAST of the one FILE (no info file, batch file or deletion)."), QStringLiteral("FIRST-LAST")},
+        {QStringLiteral("short-names"), QStringLiteral("Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
+        {QStringLiteral("no-info"), QStringLiteral("Write no info file (setting Split000 off).")},
+        {QStringLiteral("no-bat"), QStringLiteral("Write no batch file (setting SplitBat off).")},
+        {QStringLiteral("delete"), QStringLiteral("Delete each FILE after splitting it (setting SplitDelete on).")},
+        {QStringLiteral("no-wipe"), QStringLiteral("Delete without overwriting first (setting WipeOnDel off).")},
+        {QStringLiteral("existing"), QStringLiteral("When pieces of a FILE exist already: never overwrite, ask, always overwrite (setting PartsExist)."), QStringLiteral("never|ask|always")},
+    });
+    addCommonOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The files to split."), QStringLiteral("FILE..."));
+}
+
+// Applies the options that override settings; false with *error on a bad value.
+bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
+{
+    if (!applyChunkOption(p, s, error))
+        return false;
+    if (p.isSet(QStringLiteral("size"))) {
+        bool ok = false;
+        const double size = p.value(QStringLiteral("size")).trimmed().toDouble(&ok);
+        if (!ok || size < 100 || size > 1000000000) {
+            *error = QStringLiteral("--size takes a number of bytes from 100 to 1000000000.");
+            return false;
+        }
+        s.SplitSize = size;
+    }
+    if (p.isSet(QStringLiteral("existing"))) {
+        const int index = QStringList{QStringLiteral("never"), QStringLiteral("ask"), QStringLiteral("always")}
+                              .indexOf(p.value(QStringLiteral("existing")));
+        if (index < 0) {
+            *error = QStringLiteral("--existing takes never, ask or always.");
+            return false;
+        }
+        s.PartsExist = qint16(index);
+    }
+    if (p.isSet(QStringLiteral("short-names"))) s.SplitFileNames = 1;
+    if (p.isSet(QStringLiteral("no-info"))) s.Split000 = false;
+    if (p.isSet(QStringLiteral("no-bat"))) s.SplitBat = false;
+    if (p.isSet(QStringLiteral("delete"))) s.SplitDelete = true;
+    if (p.isSet(QStringLiteral("no-wipe"))) s.WipeOnDel = false;
+    return true;
+}
+
+// Fills the selection from the FILE arguments: bare names in one directory.
+bool selectFiles(const QStringList& files, SplitRequest& request, QString* error)
+{
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        const QString dir = info.absolutePath() + QLatin1Char('/');
+        if (request.srcDir.isEmpty())
+            request.srcDir = dir;
+        else if (dir != request.srcDir) {
+            *error = QStringLiteral("All FILEs must be in one directory (run tsl-cli once per directory).");
+            return false;
+        }
+        request.files << info.fileName();
+    }
+    return true;
+}
+
+// Checks --range against the one file's piece count and puts it into the request.
+bool applyRange(const QString& range, const Settings& s, SplitRequest& request, QString* error)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d+)-(\\d+)$"));
+    const QRegularExpressionMatch m = form.match(range.trimmed());
+    if (!m.hasMatch() || m.captured(1).toLongLong() < 1 || m.captured(2).toLongLong() < 1) {
+        *error = QStringLiteral("--range takes FIRST-LAST, two piece numbers from 1 up.");
+        return false;
+    }
+    if (request.files.size() != 1) {
+        *error = QStringLiteral("--range works with one FILE only.");
+        return false;
+    }
+    const QFileInfo info(request.srcDir + request.files.first());
+    const qint64 pieces = PieceCount(info.size(), wholePartSize(s.SplitSize));
+    if (info.isFile() && (m.captured(1).toLongLong() > pieces || m.captured(2).toLongLong() > pieces)) {
+        *error = QStringLiteral("%1 has %2 pieces of this size: --range must stay within 1-%2.")
+                     .arg(request.files.first())
+                     .arg(pieces);
+        return false;
+    }
+    request.startText = m.captured(1);
+    request.endText = m.captured(2);
+    return true;
+}
+
+}  // namespace
+
+int runSplit(const QStringList& args)
+{
+    QCommandLineParser parser;
+    addSplitOptions(parser);
+    if (!parseArguments(parser, args))
+        return exitcode::Usage;
+    QString error;
+    const TerminalOptions options = terminalOptions(parser, &error);
+    if (!error.isEmpty())
+        return usageError(parser, error);
+    if (parser.positionalArguments().isEmpty())
+        return usageError(parser, QStringLiteral("Name at least one FILE to split."));
+
+    TerminalHost host(options);
+    Settings settings = loadSettings(host);
+    SplitRequest request;
+    if (!applySplitOptions(parser, settings, &error)
+        || !selectFiles(parser.positionalArguments(), request, &error))
+        return usageError(parser, error);
+    if (parser.isSet(QStringLiteral("range"))
+        && !applyRange(parser.value(QStringLiteral("range")), settings, request, &error))
+        return usageError(parser, error);
+    request.outDirText = parser.isSet(QStringLiteral("out"))
+        ? QFileInfo(parser.value(QStringLiteral("out"))).absoluteFilePath()
+        : request.srcDir;
+
+    const SplitOutcome outcome = cmdSplit(request, settings, host, nullptr);
+    const bool allSplit = !outcome.terminated && !outcome.rangeRefused && !outcome.errorFlag
+        && outcome.skipped == 0 && outcome.split == request.files.size();
+    return allSplit ? exitcode::Done : exitcode::Partial;
+}
+
+}  // namespace tsl::cli

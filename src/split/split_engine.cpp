@@ -1,0 +1,323 @@
+#include "split/split_engine.h"
+
+#include "combine/info_file.h"
+#include "core/file_handle.h"
+#include "core/host.h"
+#include "core/numbers.h"
+#include "pieces/file_utils.h"
+#include "pieces/part_names.h"
+#include "pieces/short_name.h"
+#include "split/batch_file.h"
+#include "split/split_progress.h"
+
+#include <QFileInfo>
+
+namespace tsl {
+
+namespace {
+
+const QString Procedure = QStringLiteral("frmMain.cmdSplit");
+
+// One source file as the command works on it.
+struct Source {
+    QString name;
+    QString path;
+    qint64 length = 0;
+    qint64 pieceCount = 0;
+    bool letters = false;
+    QString base;
+    qint64 first = 1;
+    qint64 last = 0;
+    qint64 endPosition = 0;
+};
+
+// Abandoned: a failed copy answered Yes; the piece keeps what it got.
+enum class CopyResult { Done, Abandoned, SourceEnded, Terminated };
+
+class SplitRun {
+public:
+    SplitRun(const SplitRequest& request, const Settings& settings, Host& host,
+             SettingWriter* writer)
+        : request_(request), settings_(settings), host_(host), writer_(writer),
+          wholeSize_(wholePartSize(settings.SplitSize)), copier_(settings.ChunkSize)
+    {
+    }
+
+    SplitOutcome run();
+
+private:
+    bool workOutRange();
+    void splitFile(int f);
+    bool admit(Source& source);
+    bool writePieces(const Source& source, FileHandle& input);
+    CopyResult copyPiece(const Source& source, FileHandle& input, FileHandle& piece, qint64 i);
+    void finishFile(const Source& source, int f);
+    void showPieceProgress(const Source& source, qint64 position, qint64 i);
+    bool carryOn(const RunError& error);
+    void skip(const QString& message, Icon icon);
+
+    const SplitRequest& request_;
+    const Settings& settings_;
+    Host& host_;
+    SettingWriter* writer_;
+    const qint64 wholeSize_;
+    ChunkCopier copier_;
+    SplitOutcome outcome_;
+    bool extract_ = false;
+    qint64 start_ = 0;
+    qint64 end_ = 0;
+    int count_ = 0;
+    int file_ = 0;  // f, the file being split
+    QString word_;
+    bool fileFailed_ = false;
+};
+
+SplitOutcome SplitRun::run()
+{
+    host_.setBusy(Panel::Split, true);
+    host_.pumpEvents();
+    count_ = int(request_.files.size());
+    if (!workOutRange()) {
+        host_.setBusy(Panel::Split, false);
+        return outcome_;
+    }
+    const QString dirText = request_.outDirText.trimmed();
+    if (writer_)
+        writer_->WriteReg(QStringLiteral("SplitDir"), dirText, QStringLiteral("Split"));
+    outcome_.outDir = dirText.endsWith(QLatin1Char('/')) ? dirText : dirText + QLatin1Char('/');
+    host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
+    word_ = count_ > 1 ? QStringLiteral("files") : QStringLiteral("file");
+    for (file_ = 1; file_ <= count_ && !outcome_.terminated; ++file_)
+        splitFile(file_);
+    host_.setBusy(Panel::Split, false);
+    return outcome_;
+}
+
+bool SplitRun::workOutRange()
+{
+    const double start = leadingNumber(request_.startText);
+    const double end = leadingNumber(request_.endText);
+    extract_ = count_ == 1 && start > 0 && end > 0;
+    if (extract_ && end < start) {
+        host_.ask(QStringLiteral("The starting piece cannot be higher than the ending piece..."),
+                  Buttons::Ok, Icon::Information, Answer::Ok);
+        outcome_.rangeRefused = true;
+        return false;
+    }
+    start_ = roundHalfEven(start);
+    end_ = roundHalfEven(end);
+    return true;
+}
+
+bool SplitRun::carryOn(const RunError& error)
+{
+    fileFailed_ = true;
+    if (askToContinue(host_, error, Procedure)) {
+        outcome_.errorFlag = true;
+        return true;
+    }
+    outcome_.terminated = true;
+    return false;
+}
+
+void SplitRun::skip(const QString& message, Icon icon)
+{
+    if (!message.isEmpty())
+        host_.ask(message, Buttons::Ok, icon, Answer::Ok);
+    ++outcome_.skipped;
+}
+
+// The checks before anything is written; false when the file is passed over.
+bool SplitRun::admit(Source& s)
+{
+    if (!FileExists(s.path)) {
+        skip(QStringLiteral("The file ") + s.name
+                 + QStringLiteral(" will be skipped because it does not exist in the ")
+                 + request_.srcDir + QStringLiteral(" directory."),
+             Icon::Information);
+        return false;
+    }
+    s.length = QFileInfo(s.path).size();
+    s.pieceCount = PieceCount(s.length, wholeSize_);
+    s.letters = usesLetterScheme(s.pieceCount);
+    if (s.pieceCount == 1) {
+        skip(s.name + QStringLiteral(" will not be split because it is smaller than the part size "
+                                     "specified. You should set the part size lower (to at least ")
+                 + QString::number(s.length - 1) + QStringLiteral(" bytes)."),
+             Icon::None);
+        return false;
+    }
+    if (s.pieceCount > MaxPieceNumber) {
+        const qint64 least = (s.length + MaxPieceNumber - 1) / MaxPieceNumber;
+        skip(s.name + QStringLiteral(" will not be split because it would need ")
+                 + QString::number(s.pieceCount)
+                 + QStringLiteral(" parts, and parts can only be numbered up to 19682. You should "
+                                  "set the part size higher (to at least ")
+                 + QString::number(least) + QStringLiteral(" bytes)."),
+             Icon::Information);
+        return false;
+    }
+    if (settings_.SearchExist && FileExists(outcome_.outDir + s.name + QStringLiteral(".*"))) {
+        if (settings_.PartsExist == 0) {
+            skip(QString(), Icon::None);
+            return false;
+        }
+        if (settings_.PartsExist == 1
+            && host_.ask(QStringLiteral("Do you want to overwrite the existing split files for ")
+                             + s.name + QLatin1Char('?'),
+                         Buttons::YesNo, Icon::Question, Answer::Yes)
+                == Answer::No) {
+            skip(QString(), Icon::None);
+            return false;
+        }
+    }
+    return true;
+}
+
+void SplitRun::splitFile(int f)
+{
+    Source s;
+    s.name = request_.files.at(f - 1);
+    s.path = request_.srcDir + s.name;
+    fileFailed_ = false;
+    if (!admit(s))
+        return;
+    s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
+    FileHandle input;
+    const RunError opened = input.open(s.path, FileHandle::Mode::Read);
+    if (opened.failed()) {
+        // Without the source there is nothing to write for this file.
+        if (carryOn(opened))
+            ++outcome_.skipped;
+        return;
+    }
+    if (extract_) {
+        s.first = start_;
+        s.last = qMin(end_, s.pieceCount);
+        s.endPosition = qMin(end_ * wholeSize_, s.length);
+    } else {
+        s.first = 1;
+        s.last = s.pieceCount;
+        s.endPosition = s.length;
+    }
+    host_.progress(Panel::Split, Line::Part, QString(), 1, 100);
+    if (!writePieces(s, input))
+        return;
+    const RunError closed = input.close();
+    if (closed.failed() && !carryOn(closed))
+        return;
+    finishFile(s, f);
+}
+
+void SplitRun::showPieceProgress(const Source& s, qint64 position, qint64 i)
+{
+    const qint64 k = i - s.first + 1;
+    const qint64 n = s.last - s.first + 1;
+    host_.progress(Panel::Split, Line::Part,
+                   splitprogress::pieceCaption(position + 1, s.length, k, n, s.name),
+                   splitprogress::piecePercent(position + 1, s.length), 100);
+}
+
+// Writes pieces first..last; false when the user chose to end the program.
+bool SplitRun::writePieces(const Source& s, FileHandle& input)
+{
+    for (qint64 i = s.first; i <= s.last; ++i) {
+        const QString piecePath = outcome_.outDir + s.base + QLatin1Char('.') + PartExt(i, s.letters);
+        FileHandle piece;
+        CopyResult result = CopyResult::Done;
+        const RunError created = piece.open(piecePath, FileHandle::Mode::WriteTruncate);
+        if (created.failed()) {
+            if (!carryOn(created))
+                return false;
+        } else {
+            result = copyPiece(s, input, piece, i);
+            if (result == CopyResult::Terminated)
+                return false;
+            const RunError closed = piece.close();
+            if (closed.failed() && !carryOn(closed))
+                return false;
+        }
+        const qint64 k = i - s.first + 1;
+        const qint64 n = s.last - s.first + 1;
+        showPieceProgress(s, qMin(i * wholeSize_, s.endPosition), i);
+        host_.progress(Panel::Split, Line::Total,
+                       splitprogress::totalCaptionAfterPiece(k, n, file_, count_),
+                       splitprogress::totalPercentAfterPiece(k, n, file_, count_), 100);
+        host_.pumpEvents();
+        if (result == CopyResult::SourceEnded)
+            break;  // nothing more to read; the pieces after it would be empty
+    }
+    return true;
+}
+
+// Copies piece i: in one go when it fits a chunk, else chunk by chunk with
+// progress after each. A failed copy answered Yes abandons this piece; the
+// next piece still starts at its own offset.
+CopyResult SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i)
+{
+    const qint64 pieceStart = (i - 1) * wholeSize_;
+    const qint64 pieceLength = qMax<qint64>(0, qMin(wholeSize_, s.endPosition - pieceStart));
+    const qint64 chunk = copier_.chunkSize();
+    qint64 written = 0;
+    auto copy = [&](qint64 length) -> CopyResult {
+        const RunError e = copier_.copy(input, pieceStart + written, piece, written, length);
+        if (e.failed()) {
+            if (!carryOn(e))
+                return CopyResult::Terminated;
+            return e.number == err::InputPastEnd ? CopyResult::SourceEnded : CopyResult::Abandoned;
+        }
+        written += length;
+        return CopyResult::Done;
+    };
+    if (pieceLength <= chunk)
+        return copy(pieceLength);
+    while (pieceLength - written >= chunk) {
+        const CopyResult r = copy(chunk);
+        if (r != CopyResult::Done)
+            return r;
+        showPieceProgress(s, pieceStart + written, i);
+        host_.pumpEvents();
+    }
+    return pieceLength > written ? copy(pieceLength - written) : CopyResult::Done;
+}
+
+void SplitRun::finishFile(const Source& s, int f)
+{
+    if (!extract_ && settings_.Split000) {
+        const RunError e = writeInfoFile(s.path, outcome_.outDir + s.base + QStringLiteral(".000"),
+                                         quint64(s.pieceCount), quint64(wholeSize_));
+        if (e.failed() && !carryOn(e))
+            return;
+    }
+    if (!extract_ && settings_.SplitBat) {
+        const BatchFileInput batch{s.name, s.base, s.pieceCount, settings_.SplitFileNames == 1};
+        const RunError e = writeBatchFile(outcome_.outDir + s.base + QStringLiteral(".bat"), batch);
+        if (e.failed() && !carryOn(e))
+            return;
+    }
+    if (settings_.SplitDelete && !extract_ && !outcome_.errorFlag) {
+        host_.status(QStringLiteral("Deleting original file..."));
+        host_.pumpEvents();
+        const RunError e = KillFile(s.path, settings_.WipeOnDel, &host_);
+        if (e.failed() && !carryOn(e))
+            return;
+    }
+    host_.status(QStringLiteral("Processed ") + s.name);
+    host_.progress(Panel::Split, Line::Total, splitprogress::totalCaptionAfterFile(f, count_, word_),
+                   splitprogress::totalPercentAfterFile(f, count_), 100);
+    host_.pumpEvents();
+    if (fileFailed_)
+        ++outcome_.skipped;
+    else
+        ++outcome_.split;
+}
+
+}  // namespace
+
+SplitOutcome cmdSplit(const SplitRequest& request, const Settings& settings, Host& host,
+                      SettingWriter* writer)
+{
+    return SplitRun(request, settings, host, writer).run();
+}
+
+}  // namespace tsl
