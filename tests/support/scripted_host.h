@@ -6,7 +6,14 @@
 
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Lets test failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace tsl::test {
 

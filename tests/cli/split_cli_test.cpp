@@ -1,0 +1,128 @@
+#include "support/temp_files.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace tsl::test;
+
+TEST(SplitCli, SplitsAndPrintsOnlyTheStatusWithoutATerminal)
+{
+    TempFolder t;
+    t.writePattern("movie.avi", 1000000);
+    const CliRun run = runCli({"split", t.path("movie.avi")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "Processed movie.avi\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(t.size("movie.avi.001"), 512000);
+    EXPECT_TRUE(t.exists("movie.avi.000"));
+    EXPECT_TRUE(t.exists("movie.avi.bat"));
+}
+
+TEST(SplitCli, OptionsOverrideTheSettings)
+{
+    TempFolder t;
+    t.writePattern("a.bin", 2500);
+    const QString out = t.mkdir("out");
+    const CliRun run = runCli({"split", "-s", "1000", "--chunk", "10000", "--no-info", "--no-bat",
+                               "--delete", "--no-wipe", "-q", "-o", out, t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "");
+    EXPECT_FALSE(t.exists("a.bin"));
+    EXPECT_EQ(t.size("out/a.bin.003"), 500);
+    EXPECT_FALSE(t.exists("out/a.bin.000"));
+    EXPECT_FALSE(t.exists("out/a.bin.bat"));
+}
+
+TEST(SplitCli, QuestionsTakeTheirDefaultOrTheForcedAnswer)
+{
+    TempFolder t;
+    t.writePattern("a.bin", 2500);
+    t.write("a.bin.001", "old");
+    CliRun run = runCli({"split", "-s", "1000", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "Do you want to overwrite the existing split files for a.bin?\n"
+                       "=> Yes (default)\nProcessed a.bin\n");
+    run = runCli({"split", "-s", "1000", "--no", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Do you want to overwrite the existing split files for a.bin?\n=> No (--no)\n");
+    run = runCli({"split", "-s", "1000", "--existing", "never", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(SplitCli, RunTimeErrorEndsTheProgramByDefault)
+{
+    TempFolder t;
+    t.writePattern("a.bin", 2500);
+    const CliRun run = runCli({"split", "-s", "1000", "--delete", "-o", t.path("missing"), t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith("Runtime Error: 76\nProcedure: frmMain.cmdSplit.Shit\n\nPath not found\n\n"
+                                   "Do you want the program to try to continue?\n(Click NO to close the program.)\n"
+                                   "=> No (default)\n"))
+        << run.err.toStdString();
+    EXPECT_TRUE(t.exists("a.bin"));
+}
+
+TEST(SplitCli, ExtractRange)
+{
+    TempFolder t;
+    t.writePattern("a.bin", 4500);
+    CliRun run = runCli({"split", "-s", "1000", "--range", "2-3", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(t.names(), (QStringList{"a.bin", "a.bin.002", "a.bin.003"}));
+    run = runCli({"split", "-s", "1000", "--range", "3-2", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "The starting piece cannot be higher than the ending piece...\n");
+    run = runCli({"split", "-s", "1000", "--range", "2-6", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("a.bin has 5 pieces of this size: --range must stay within 1-5."));
+}
+
+TEST(SplitCli, BadUsageSaysWhyWithTheUsage)
+{
+    TempFolder t;
+    t.write("a", "x");
+    t.write("sub/b", "x");
+    const QList<QStringList> bad{
+        {"split"},
+        {"split", "-s", "99", t.path("a")},
+        {"split", "--chunk", "9999", t.path("a")},
+        {"split", "--existing", "sometimes", t.path("a")},
+        {"split", "--yes", "--no", t.path("a")},
+        {"split", "--range", "1-2", t.path("a"), t.path("sub/b")},
+        {"split", t.path("a"), t.path("sub/b")},
+        {"split", "--frobnicate", t.path("a")},
+        {"bogus"},
+    };
+    for (const QStringList& args : bad) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("Usage: ")) << run.err.toStdString();
+    }
+}
+
+TEST(SplitCli, HelpDescribesEveryOption)
+{
+    const CliRun run = runCli({"split", "--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* option : {"--size", "--out", "--range", "--chunk", "--short-names", "--no-info",
+                               "--no-bat", "--delete", "--no-wipe", "--existing", "--yes", "--no",
+                               "--quiet"})
+        EXPECT_TRUE(run.out.contains(option)) << option;
+}
+
+TEST(InfoCli, PrintsTheRecordOrSaysItIsDamaged)
+{
+    TempFolder t;
+    t.writePattern("movie.avi", 1000000);
+    ASSERT_EQ(runCli({"split", "-q", t.path("movie.avi")}).exitCode, 0);
+    CliRun run = runCli({"info", t.path("movie.avi.000")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains("Pieces:        2\nPiece size:    512000\nTotal size:    1000000\n"))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("Attributes:    32 (archive)"));
+    t.write("bad.000", QByteArray(1, char(90)));
+    run = runCli({"info", t.path("bad.000")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, t.path("bad.000") + ": (Bad .000 file)\n");
+}

@@ -1,0 +1,194 @@
+#include "combine/info_file.h"
+#include "support/scripted_host.h"
+#include "support/temp_files.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace tsl;
+using namespace tsl::test;
+
+namespace {
+
+QDateTime utc(const char* text)
+{
+    QDateTime t = QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
+    t.setTimeSpec(Qt::UTC);
+    return t;
+}
+
+QByteArray sampleBytes(quint64 totalSize = 1000000, quint64 pieces = 2, quint64 pieceSize = 512000)
+{
+    return infoFileBytes("MOVIE.AVI", utc("2001-02-03T04:05:06"), utc("1999-12-31T23:59:59"),
+                         utc("2002-01-01T00:00:00"), totalSize, 32, pieces, pieceSize);
+}
+
+}  // namespace
+
+TEST(InfoFileLayout, ClassicThirtyPlusNameBytes)
+{
+    const QByteArray b = sampleBytes();
+    ASSERT_EQ(b.size(), 30 + 9);
+    EXPECT_EQ(b[0], char(9));
+    EXPECT_EQ(b.mid(1, 9), "MOVIE.AVI");
+    EXPECT_EQ(b.mid(14, 4), QByteArray::fromHex("7F436D38"));  // last write 946684799
+    EXPECT_EQ(b.mid(22, 4), QByteArray::fromHex("40420F00"));  // total size 1,000,000
+    EXPECT_EQ(b[26], char(32));
+    EXPECT_EQ(b.mid(27, 4), QByteArray(4, '\0'));
+    EXPECT_EQ(b.mid(31, 4), QByteArray::fromHex("02000000"));
+    EXPECT_EQ(b.mid(35, 4), QByteArray::fromHex("00D00700"));  // 512,000
+}
+
+TEST(InfoFileLayout, FourGibibytesAndMoreCarryTheWholeSizeBehind)
+{
+    const quint64 size = (5ULL << 30) + 7;
+    const QByteArray b = sampleBytes(size, 54, 100000000);
+    ASSERT_EQ(b.size(), 38 + 9);
+    EXPECT_EQ(b.mid(22, 4), QByteArray::fromHex("07000040"));  // size modulo 2^32
+    EXPECT_EQ(b.mid(39, 8), QByteArray::fromHex("0700004001000000"));
+    EXPECT_EQ(sampleBytes((4ULL << 30) - 1).size(), 39);
+}
+
+TEST(InfoFileLayout, TimesBefore1970BecomeTheLocalClock)
+{
+    const QByteArray b = infoFileBytes("A", QDateTime(), utc("1601-01-01T00:00:00"),
+                                       utc("1970-01-01T00:00:00"), 1, 0, 0, 100);
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 localAsUtc = QDateTime(now.date(), now.time(), Qt::UTC).toSecsSinceEpoch();
+    const auto field = [&](int at) { return qint64(qFromLittleEndian<quint32>(b.constData() + at)); };
+    EXPECT_NEAR(field(2), localAsUtc, 5);
+    EXPECT_NEAR(field(6), localAsUtc, 5);
+    EXPECT_EQ(field(10), 0);
+}
+
+TEST(ParseMS000, ReadsEveryField)
+{
+    TempFolder t;
+    const QString path = t.write("movie.avi.000", sampleBytes());
+    ScriptedHost host;
+    InfoRecord r;
+    ASSERT_EQ(ParseMS000(path, false, r, host), info::Read);
+    EXPECT_EQ(r.InfoCreationTime, utc("2001-02-03T04:05:06"));
+    EXPECT_EQ(r.InfoLastWriteTime, utc("1999-12-31T23:59:59"));
+    EXPECT_EQ(r.InfoLastAccessTime, utc("2002-01-01T00:00:00"));
+    EXPECT_EQ(r.InfoTotalSize, 1000000u);
+    EXPECT_EQ(r.InfoAttributes, 32);
+    EXPECT_EQ(r.InfoPieceCount, 2u);
+    EXPECT_TRUE(r.InfoHasPieceSize);
+    EXPECT_EQ(r.InfoPieceSize, 512000u);
+    EXPECT_TRUE(host.conversation.isEmpty());
+}
+
+TEST(ParseMS000, ReadsTheWideSizeOfHugeFiles)
+{
+    TempFolder t;
+    const quint64 size = (5ULL << 30) + 7;
+    ScriptedHost host;
+    InfoRecord r;
+    ASSERT_EQ(ParseMS000(t.write("big.000", sampleBytes(size, 54, 100000000)), false, r, host), info::Read);
+    EXPECT_EQ(r.InfoTotalSize, size);
+}
+
+TEST(ParseMS000, PieceSizeFieldCountsFromTwoBytesOn)
+{
+    TempFolder t;
+    ScriptedHost host;
+    InfoRecord r;
+    const QByteArray full = sampleBytes();
+    ASSERT_EQ(ParseMS000(t.write("a.000", full.left(26 + 9)), false, r, host), info::Read);
+    EXPECT_FALSE(r.InfoHasPieceSize);
+    ASSERT_EQ(ParseMS000(t.write("b.000", full.left(27 + 9)), false, r, host), info::Read);
+    EXPECT_FALSE(r.InfoHasPieceSize);
+    ASSERT_EQ(ParseMS000(t.write("c.000", full.left(28 + 9)), false, r, host), info::Read);
+    EXPECT_TRUE(r.InfoHasPieceSize);
+    EXPECT_EQ(r.InfoPieceSize, 0xD000u);  // the two bytes that are there
+}
+
+TEST(ParseMS000, DamagedFileAsksAbortRetryIgnore)
+{
+    TempFolder t;
+    QByteArray bad = sampleBytes();
+    bad[0] = char(200);
+    const QString path = t.write("bad.000", bad.left(40));
+    ScriptedHost host;
+    host.answers = {Answer::Retry, Answer::Abort};
+    InfoRecord r;
+    r.InfoPieceCount = 77;
+    EXPECT_EQ(ParseMS000(path, false, r, host), info::Skip);
+    ASSERT_EQ(host.asked.size(), 2u);
+    EXPECT_EQ(host.asked[0].text,
+              path + "\r\n\r\nThis .000 file is probably messed up.\r\n"
+                     "Click the Retry button to try to read the file again.\r\n"
+                     "Click the Ignore button if you want to combine files anyway.\r\n"
+                     "Click the Abort button to skip this file set.");
+    EXPECT_EQ(host.asked[0].buttons, Buttons::AbortRetryIgnore);
+    EXPECT_EQ(host.asked[0].icon, Icon::Critical);
+    EXPECT_EQ(host.asked[0].defaultAnswer, Answer::Ignore);
+    EXPECT_EQ(r.InfoPieceCount, 77u);  // a failed read leaves the record alone
+
+    host.answers = {Answer::Ignore};
+    EXPECT_EQ(ParseMS000(path, false, r, host), info::Ignore);
+}
+
+TEST(ParseMS000, RetryReadsTheRepairedFile)
+{
+    TempFolder t;
+    const QString path = t.write("fix.000", QByteArray(1, char(100)));
+    struct RepairingHost : ScriptedHost {
+        QString file;
+        QByteArray good;
+        Answer ask(const QString& text, Buttons b, Icon i, Answer d) override
+        {
+            QFile f(file);
+            f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            f.write(good);
+            f.close();
+            return ScriptedHost::ask(text, b, i, d);
+        }
+    } host;
+    host.file = path;
+    host.good = sampleBytes();
+    host.answers = {Answer::Retry};
+    InfoRecord r;
+    EXPECT_EQ(ParseMS000(path, false, r, host), info::Read);
+    EXPECT_EQ(r.InfoPieceCount, 2u);
+}
+
+TEST(ParseMS000, ListingNeverAsksAboutDamage)
+{
+    TempFolder t;
+    ScriptedHost host;
+    InfoRecord r;
+    EXPECT_EQ(ParseMS000(t.write("empty.000", {}), true, r, host), info::Damaged);
+    EXPECT_EQ(ParseMS000(t.write("short.000", sampleBytes().left(20)), true, r, host), info::Damaged);
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(ParseMS000(t.path("gone.000"), true, r, host), info::Skip);
+    EXPECT_EQ(host.conversation,
+              QStringList{"message: " + t.path("gone.000")
+                          + "\r\n\r\nThis file is missing, so the file set will be skipped."});
+}
+
+TEST(ParseMS000, UnopenableFileIsARunTimeError)
+{
+    TempFolder t;
+    ScriptedHost host;
+    InfoRecord r;
+    host.answers = {Answer::No};
+    EXPECT_EQ(ParseMS000(t.path("gone.000"), false, r, host), info::Quit);
+    ASSERT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(host.asked[0].text,
+              "Runtime Error: 53\r\nProcedure: modSplit.ParseMS000.Shit\r\n\r\nFile not found\r\n\r\n"
+              "Do you want the program to try to continue?\r\n(Click NO to close the program.)");
+    host.answers = {Answer::Yes};
+    EXPECT_EQ(ParseMS000(t.path("gone.000"), false, r, host), info::Ignore);
+}
+
+TEST(WriteInfoFile, TruncatesAnOlderLongerFile)
+{
+    TempFolder t;
+    t.write("movie.avi", QByteArray(1000, 'x'));
+    t.write("movie.avi.000", QByteArray(300, 'z'));
+    ASSERT_FALSE(writeInfoFile(t.path("movie.avi"), t.path("movie.avi.000"), 10, 100).failed());
+    EXPECT_EQ(t.size("movie.avi.000"), 30 + 9);
+}
