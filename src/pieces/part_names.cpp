@@ -33,6 +33,22 @@ QString PartExt(qint64 i, bool letterScheme)
     return r;
 }
 
+qint64 LetterPieceNumber(const QString& ext)
+{
+    if (ext.size() != 3)
+        return 0;
+    qint64 n = 0;
+    for (QChar c : ext) {
+        if (c == QLatin1Char('0'))
+            n = n * 27;
+        else if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            n = n * 27 + (c.unicode() - 96);
+        else
+            return 0;
+    }
+    return n;
+}
+
 qint64 wholePartSize(double partSize)
 {
     return qint64(std::llround(partSize));

@@ -16,6 +16,10 @@ constexpr qint64 MaxDigitPieces = 999;
 // (four or five digits above 999), "00a" in the letter scheme. i >= 1.
 QString PartExt(qint64 i, bool letterScheme);
 
+// The piece number a letter-scheme extension stands for, 0 when it is none
+// (so LetterPieceNumber(PartExt(i, true)) == i).
+qint64 LetterPieceNumber(const QString& ext);
+
 // The whole number of bytes per piece for a part size that may hold a fraction.
 qint64 wholePartSize(double partSize);
 

@@ -32,6 +32,13 @@ struct Source {
 };
 
 // Abandoned: a failed copy answered Yes; the piece keeps what it got.
+// In the letter scheme one piece number is written "bat": from that many
+// pieces on, the batch file's name belongs to a piece.
+bool batchNameIsAPiece(const Source& s)
+{
+    return s.letters && s.pieceCount >= LetterPieceNumber(QStringLiteral("bat"));
+}
+
 enum class CopyResult { Done, Abandoned, SourceEnded, Terminated };
 
 class SplitRun {
@@ -289,7 +296,14 @@ void SplitRun::finishFile(const Source& s, int f)
         if (e.failed() && !carryOn(e))
             return;
     }
-    if (!extract_ && settings_.SplitBat) {
+    if (!extract_ && settings_.SplitBat && batchNameIsAPiece(s)) {
+        // Writing it would overwrite that piece.
+        host_.ask(QStringLiteral("No batch file was written for ") + s.name + QStringLiteral(": with ")
+                      + QString::number(s.pieceCount) + QStringLiteral(" parts, part ")
+                      + QString::number(LetterPieceNumber(QStringLiteral("bat"))) + QStringLiteral(" is named ")
+                      + s.base + QStringLiteral(".bat."),
+                  Buttons::Ok, Icon::Information, Answer::Ok);
+    } else if (!extract_ && settings_.SplitBat) {
         const BatchFileInput batch{s.name, s.base, s.pieceCount, settings_.SplitFileNames == 1};
         const RunError e = writeBatchFile(outcome_.outDir + s.base + QStringLiteral(".bat"), batch);
         if (e.failed() && !carryOn(e))

@@ -70,3 +70,14 @@ TEST(StripExt, DropsTheLastExtensionOnly)
     EXPECT_EQ(StripExt("abc"), "abc");
     EXPECT_EQ(StripExt("clip.mpg.000"), "clip.mpg");
 }
+
+TEST(LetterPieceNumber, InvertsTheLetterScheme)
+{
+    for (int i = 1; i <= MaxPieceNumber; i += 37)
+        EXPECT_EQ(LetterPieceNumber(PartExt(i, true)), i);
+    EXPECT_EQ(LetterPieceNumber("zzz"), 19682);
+    EXPECT_EQ(LetterPieceNumber("bat"), 1505);  // the batch file's own ending
+    EXPECT_EQ(LetterPieceNumber("000"), 0);
+    EXPECT_EQ(LetterPieceNumber("001"), 0);
+    EXPECT_EQ(LetterPieceNumber("ab"), 0);
+}

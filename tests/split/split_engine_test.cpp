@@ -410,3 +410,16 @@ TEST(SplitHugeFile, PiecesBeyondFourGibibytesAndTheWideInfoField)
     EXPECT_EQ(r.InfoTotalSize, quint64(size));
     EXPECT_EQ(t.size("big.img.000"), 38 + 7);  // BIG.IMG
 }
+
+TEST_F(SplitFixture, BatchFileNeverOverwritesThePieceNamedBat)
+{
+    settings.SplitSize = 100;
+    t.writePattern("many", 1505 * 100);
+    t.writePattern("fewer", 1504 * 100);
+    split({"many", "fewer"});
+    EXPECT_EQ(t.read("many.bat"), patternBytes(100, 1, 1504 * 100));
+    EXPECT_EQ(host.messages,
+              QStringList{"No batch file was written for many: with 1505 parts, part 1505 is named many.bat."});
+    EXPECT_TRUE(t.read("fewer.bat").startsWith("@Echo Off\r\n"));
+    EXPECT_TRUE(t.exists("fewer.0zz"));
+}
