@@ -112,7 +112,8 @@ ReportCaptions reportCaptions(ReportMode mode, const QString& message)
     c.cancel = QStringLiteral("C&ancel");
     c.copy = QStringLiteral("Copy &List");
     c.save = QStringLiteral("Sa&ve List");
-    c.copyTip = QStringLiteral("Copy the list of ") + lower + QStringLiteral(" parts to the clipboard");
+    c.copyTip =
+        QStringLiteral("Copy the list of ") + lower + QStringLiteral(" parts to the clipboard");
     c.saveTip = QStringLiteral("Save the list of ") + lower + QStringLiteral(" parts to a file");
     if (mode == ReportMode::Missing) {
         c.combine = QStringLiteral("&Combine Existing Parts");

@@ -173,13 +173,15 @@ TEST(frmMsg, CopyListPutsTheHeadingAndListOnTheClipboard)
     r.mode = ReportMode::Corrupt;
     r.base = "clip.mpg";
     r.message = "Corrupted Parts:" + CrLf2 + "Part 2 -- 10 missing bytes" + CrLf
-                + "Part 3 -- 7 extra bytes" + CrLf + CrLf + "These parts of clip.mpg are the wrong size.";
+                + "Part 3 -- 7 extra bytes" + CrLf + CrLf
+                + "These parts of clip.mpg are the wrong size.";
     frmMsg dialog(r);
     dialog.show();
     QGuiApplication::clipboard()->setText("something else");
     button(dialog, "cmdCopy")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              "Corrupt parts of clip.mpg:\r\n\r\nPart 2 -- 10 missing bytes\r\nPart 3 -- 7 extra bytes");
+              "Corrupt parts of clip.mpg:\r\n\r\n"
+              "Part 2 -- 10 missing bytes\r\nPart 3 -- 7 extra bytes");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.answerMarker(), CancelMarker);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

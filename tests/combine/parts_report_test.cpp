@@ -125,7 +125,8 @@ TEST(PartsReportList, CopiedTextHasHeadingBlankLineAndList)
     EXPECT_EQ(listText(ReportMode::Corrupt, "clip.mpg",
                        corruptMessage("clip.mpg", {"Part 1 -- 3 extra bytes",
                                                    "Part 2 -- 4 extra bytes"})),
-              "Corrupt parts of clip.mpg:\r\n\r\nPart 1 -- 3 extra bytes\r\nPart 2 -- 4 extra bytes");
+              "Corrupt parts of clip.mpg:\r\n\r\n"
+              "Part 1 -- 3 extra bytes\r\nPart 2 -- 4 extra bytes");
 }
 
 TEST(PartsReportFile, NameFollowsOutputDirBaseAndMode)
@@ -165,20 +166,22 @@ TEST(PartsReportFile, SaveFailuresAreReportedAndTouchNothing)
     EXPECT_EQ(readOnly.number, err::PathFileAccess);
     EXPECT_EQ(tmp.read("clip - missing.txt"), QByteArray("keep"));
     EXPECT_EQ(saveFailedText(path, readOnly),
-              "The list could not be saved to\r\n" + path + "\r\n\r\nPath/File access error (error 75)");
+              "The list could not be saved to\r\n" + path
+                  + "\r\n\r\nPath/File access error (error 75)");
 }
 
 TEST(PartsReportCaptions, GapButtonCaptionFollowsTheFirstComma)
 {
+    auto gapCaption = [](const QString& base, const QString& list) {
+        return reportCaptions(ReportMode::Missing, missingMessage(base, list, false)).exclude;
+    };
     EXPECT_EQ(reportCaptions(ReportMode::Missing, missingMessage("clip.mpg", "4", true)).exclude,
               "Combine to &Gap");
-    EXPECT_EQ(reportCaptions(ReportMode::Missing, missingMessage("clip.mpg", "2, 5", false)).exclude,
-              "Combine to First &Gap");
-    EXPECT_EQ(reportCaptions(ReportMode::Missing, missingMessage("clip.mpg", "2 - 5", false)).exclude,
-              "Combine to &Gap");
+    EXPECT_EQ(gapCaption("clip.mpg", "2, 5"), "Combine to First &Gap");
+    EXPECT_EQ(gapCaption("clip.mpg", "2 - 5"), "Combine to &Gap");
+    EXPECT_EQ(gapCaption("clip.mpg", "6 (00f) - 1000 (aja)"), "Combine to &Gap");
     // Only the first comma counts: one in the name comes before the list.
-    EXPECT_EQ(reportCaptions(ReportMode::Missing, missingMessage("a,b.mpg", "2, 5", false)).exclude,
-              "Combine to &Gap");
+    EXPECT_EQ(gapCaption("a,b.mpg", "2, 5"), "Combine to &Gap");
 }
 
 TEST(PartsReportCaptions, ByMode)
