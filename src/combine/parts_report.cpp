@@ -1,0 +1,201 @@
+#include "combine/parts_report.h"
+
+#include "core/file_handle.h"
+#include "core/texts.h"
+#include "pieces/part_names.h"
+
+namespace tsl {
+
+namespace {
+
+constexpr qsizetype ModeWidth = 9;
+constexpr qsizetype SetWidth = 7;
+
+}  // namespace
+
+QString modeWord(ReportMode mode)
+{
+    switch (mode) {
+    case ReportMode::Missing: return QStringLiteral("Missing");
+    case ReportMode::Extra: return QStringLiteral("Extra");
+    case ReportMode::Corrupt: return QStringLiteral("Corrupt");
+    }
+    return {};
+}
+
+std::optional<ReportMode> modeFromWord(const QString& word)
+{
+    for (ReportMode m : {ReportMode::Missing, ReportMode::Extra, ReportMode::Corrupt}) {
+        if (word == modeWord(m))
+            return m;
+    }
+    return std::nullopt;
+}
+
+QString answerMarker(ReportAnswer answer)
+{
+    switch (answer) {
+    case ReportAnswer::Combine: return CombineMarker;
+    case ReportAnswer::Exclude: return ExcludeMarker;
+    case ReportAnswer::Skip: return SkipMarker;
+    case ReportAnswer::Cancel: return CancelMarker;
+    }
+    return CancelMarker;
+}
+
+std::optional<ReportAnswer> answerFromMarker(const QString& marker)
+{
+    for (ReportAnswer a : {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip,
+                           ReportAnswer::Cancel}) {
+        if (marker == answerMarker(a))
+            return a;
+    }
+    return std::nullopt;
+}
+
+QString reportAnswerWord(ReportAnswer answer)
+{
+    switch (answer) {
+    case ReportAnswer::Combine: return QStringLiteral("Combine");
+    case ReportAnswer::Exclude: return QStringLiteral("Exclude");
+    case ReportAnswer::Skip: return QStringLiteral("Skip");
+    case ReportAnswer::Cancel: return QStringLiteral("Cancel");
+    }
+    return {};
+}
+
+std::optional<ReportAnswer> reportAnswerFromWord(const QString& word)
+{
+    for (ReportAnswer a : {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip,
+                           ReportAnswer::Cancel}) {
+        if (word.compare(reportAnswerWord(a), Qt::CaseInsensitive) == 0)
+            return a;
+    }
+    return std::nullopt;
+}
+
+QString handOverText(ReportMode mode, int set, const QString& message)
+{
+    return modeWord(mode).leftJustified(ModeWidth, QLatin1Char(' '))
+           + QString::number(set).leftJustified(SetWidth, QLatin1Char(' ')) + message;
+}
+
+QString handOverText(const PartsReport& report)
+{
+    return handOverText(report.mode, report.set, report.message);
+}
+
+std::optional<HandOver> parseHandOver(const QString& text)
+{
+    const auto mode = modeFromWord(text.left(ModeWidth).trimmed());
+    if (!mode)
+        return std::nullopt;
+    bool ok = false;
+    const int set = text.mid(ModeWidth, SetWidth).trimmed().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return HandOver{*mode, set, text.mid(ModeWidth + SetWidth)};
+}
+
+bool skipOffered(int set, int setCount)
+{
+    return set != setCount;
+}
+
+ReportCaptions reportCaptions(ReportMode mode, const QString& message)
+{
+    const QString word = modeWord(mode);
+    const QString lower = word.toLower();
+    ReportCaptions c;
+    c.title = word + QStringLiteral(" Parts...");
+    c.skip = QStringLiteral("&Skip to Next File Set");
+    c.cancel = QStringLiteral("C&ancel");
+    c.copy = QStringLiteral("Copy &List");
+    c.save = QStringLiteral("Sa&ve List");
+    c.copyTip =
+        QStringLiteral("Copy the list of ") + lower + QStringLiteral(" parts to the clipboard");
+    c.saveTip = QStringLiteral("Save the list of ") + lower + QStringLiteral(" parts to a file");
+    if (mode == ReportMode::Missing) {
+        c.combine = QStringLiteral("&Combine Existing Parts");
+        // The list sits below the first blank line; a comma there means more
+        // than one gap. Only the message's first comma is looked at, so a comma
+        // in the set's name (first line) gives "Combine to &Gap" whatever the
+        // list holds. The button does the same either way: up to the first gap.
+        const qsizetype comma = message.indexOf(QLatin1Char(','));
+        const bool severalGaps = comma >= 0 && comma > message.indexOf(CrLf2);
+        c.exclude = severalGaps ? QStringLiteral("Combine to First &Gap")
+                                : QStringLiteral("Combine to &Gap");
+    } else {
+        c.combine = QStringLiteral("In&clude ") + word + QStringLiteral(" Parts");
+        c.exclude = QStringLiteral("E&xclude ") + word + QStringLiteral(" Parts");
+    }
+    return c;
+}
+
+QString plainCaption(const QString& caption)
+{
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+QChar accessKey(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toLower();
+        ++i;  // "&&" is a literal ampersand
+    }
+    return {};
+}
+
+QString reportList(const QString& message)
+{
+    const qsizetype first = message.indexOf(CrLf2);
+    if (first < 0)
+        return message;
+    const qsizetype start = first + CrLf2.size();
+    const qsizetype second = message.indexOf(CrLf2, start);
+    return second < 0 ? message.mid(start) : message.mid(start, second - start);
+}
+
+QString listText(ReportMode mode, const QString& base, const QString& message)
+{
+    return modeWord(mode) + QStringLiteral(" parts of ") + base + QLatin1Char(':') + CrLf2
+           + reportList(message);
+}
+
+QString listFilePath(const PartsReport& report)
+{
+    QString dir = report.outDir;
+    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir + StripExt(report.base) + QStringLiteral(" - ") + modeWord(report.mode).toLower()
+           + QStringLiteral(".txt");
+}
+
+RunError saveList(const PartsReport& report)
+{
+    FileHandle file;
+    if (RunError e = file.open(listFilePath(report), FileHandle::Mode::WriteTruncate); e.failed())
+        return e;
+    if (RunError e = file.writeAt(0, (listText(report) + CrLf).toUtf8()); e.failed())
+        return e;
+    return file.close();
+}
+
+QString saveFailedText(const QString& path, const RunError& error)
+{
+    return QStringLiteral("The list could not be saved to") + CrLf + path + CrLf2
+           + error.description + QStringLiteral(" (error ") + QString::number(error.number)
+           + QLatin1Char(')');
+}
+
+}  // namespace tsl
