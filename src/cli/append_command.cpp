@@ -47,7 +47,8 @@ void addAppendOptions(QCommandLineParser& parser)
          QStringLiteral("Delete without overwriting the files first (setting WipeOnDel off).")},
     });
     addCommonOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The files to append, in this order."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The files to append, in this order."),
                                  QStringLiteral("FILE..."));
 }
 
