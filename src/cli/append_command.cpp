@@ -84,11 +84,25 @@ bool appendSettings(const QCommandLineParser& parser, Settings& settings, QStrin
     return applyChunkOption(parser, settings, error);
 }
 
+// Why the engine passed over a FILE that was named.
+QString passedOverReason(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    if (info.isDir())
+        return QStringLiteral("a directory");
+    if (info.fileName().startsWith(QLatin1Char('.')))
+        return QStringLiteral("a hidden file");
+    return QStringLiteral("not an ordinary file");
+}
+
 void printSummary(TerminalHost& host, const AppendOutcome& outcome, int count,
                   const QString& target, bool quiet)
 {
     for (const QString& entry : outcome.passedOver)
-        host.printLine(QStringLiteral("tsl-cli: passed over (no such file): ") + entry);
+        host.printLine(QStringLiteral("tsl-cli: passed over (") + passedOverReason(entry)
+                       + QStringLiteral("): ") + entry);
     if (quiet || outcome.refused)
         return;
     QString line = QStringLiteral("Appended %1 of %2 files (%3 bytes) to %4")
