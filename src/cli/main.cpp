@@ -19,6 +19,7 @@ const Command commands[] = {
     {"split", "Split each FILE into numbered pieces, with an info file and a batch file.",
      tsl::cli::runSplit},
     {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
+    {"append", "Append each FILE, in order, to the end of --to TARGET.", tsl::cli::runAppend},
 };
 
 void printUsage(FILE* out)

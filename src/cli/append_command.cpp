@@ -1,0 +1,154 @@
+// tsl-cli append: the Append command from a terminal or a script.
+#include "append/append_engine.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tsl::cli {
+
+namespace {
+
+const char* const appendDescription =
+    "Appends each FILE, in the order given, to the end of TARGET. TARGET is created\n"
+    "when it does not exist; when it exists its bytes are kept in front. The FILEs\n"
+    "may lie in different directories: each is read from where its path leads.\n"
+    "A FILE that is not there (or is a directory or a hidden file) is passed over\n"
+    "and named on standard error; a FILE that is TARGET itself, under any name,\n"
+    "refuses the whole run before anything is written.\n"
+    "\n"
+    "A read-only TARGET brings the question whether to add the files anyway (Yes\n"
+    "clears its read-only attribute); a TARGET that cannot be opened for writing\n"
+    "otherwise (a running program, say) brings the in-use message, OK to try\n"
+    "again. Other failures ask whether to continue. Without a terminal every\n"
+    "question takes its default answer (No, Cancel), or the one -y/-n give to\n"
+    "Yes/No questions.\n"
+    "\n"
+    "With --delete the FILEs are deleted afterwards, wiped first unless --no-wipe\n"
+    "is given, but only when nothing at all was reported during the run. The\n"
+    "stored settings AppendDelete, WipeOnDel and ChunkSize apply unless an option\n"
+    "overrides them.\n"
+    "\n"
+    "Exit status: 0 when every FILE was appended, 1 when something was passed\n"
+    "over, refused, stopped or a run-time error was answered, 2 for bad usage.";
+
+void addAppendOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QString::fromLatin1(appendDescription));
+    parser.addOptions({
+        {QStringLiteral("to"), QStringLiteral("The file to append to (created when missing)."),
+         QStringLiteral("TARGET")},
+        {QStringLiteral("delete"),
+         QStringLiteral("Delete the FILEs after a run without any error (setting AppendDelete).")},
+        {QStringLiteral("keep"), QStringLiteral("Keep the FILEs, whatever AppendDelete says.")},
+        {QStringLiteral("no-wipe"),
+         QStringLiteral("Delete without overwriting the files first (setting WipeOnDel off).")},
+    });
+    addCommonOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The files to append, in this order."),
+                                 QStringLiteral("FILE..."));
+}
+
+// The request for the FILEs and TARGET as given. Every FILE keeps its own
+// directory: the entries are the paths as typed, taken from the current
+// directory when relative, so messages name them as the user did. Links are
+// not resolved: a link is read, and deleted, as the link it is.
+AppendRequest appendRequest(const QStringList& files, const QString& target)
+{
+    AppendRequest request;
+    request.AppendSrcDir = QDir::currentPath() + QLatin1Char('/');
+    request.entries = files;
+    const QFileInfo to(target);
+    request.AppendOutDir = to.absolutePath() + QLatin1Char('/');
+    request.AppendFile = to.fileName();
+    request.dirText = request.AppendSrcDir;
+    return request;
+}
+
+// The settings after the options; false with *error on a bad one.
+bool appendSettings(const QCommandLineParser& parser, Settings& settings, QString* error)
+{
+    if (parser.isSet(QStringLiteral("delete")) && parser.isSet(QStringLiteral("keep"))) {
+        *error = QStringLiteral("--delete and --keep cannot be given together.");
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("delete")))
+        settings.AppendDelete = true;
+    if (parser.isSet(QStringLiteral("keep")))
+        settings.AppendDelete = false;
+    if (parser.isSet(QStringLiteral("no-wipe")))
+        settings.WipeOnDel = false;
+    return applyChunkOption(parser, settings, error);
+}
+
+// Why the engine passed over a FILE that was named.
+QString passedOverReason(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    if (info.isDir())
+        return QStringLiteral("a directory");
+    if (info.fileName().startsWith(QLatin1Char('.')))
+        return QStringLiteral("a hidden file");
+    return QStringLiteral("not an ordinary file");
+}
+
+void printSummary(TerminalHost& host, const AppendOutcome& outcome, int count,
+                  const QString& target, bool quiet)
+{
+    for (const QString& entry : outcome.passedOver)
+        host.printLine(QStringLiteral("tsl-cli: passed over (") + passedOverReason(entry)
+                       + QStringLiteral("): ") + entry);
+    if (quiet || outcome.refused)
+        return;
+    QString line = QStringLiteral("Appended %1 of %2 files (%3 bytes) to %4")
+                       .arg(outcome.appended)
+                       .arg(count)
+                       .arg(outcome.bytesAppended)
+                       .arg(target);
+    if (outcome.deleted > 0)
+        line += QStringLiteral("; deleted %1").arg(outcome.deleted);
+    host.printLine(line + QLatin1Char('.'));
+    if (outcome.sourcesKept)
+        host.printLine(QStringLiteral("No FILE was deleted, since something was reported."));
+}
+
+}  // namespace
+
+int runAppend(const QStringList& args)
+{
+    QCommandLineParser parser;
+    addAppendOptions(parser);
+    if (!parseArguments(parser, args))
+        return exitcode::Usage;
+    const QStringList files = parser.positionalArguments();
+    const QString target = parser.value(QStringLiteral("to"));
+    if (target.isEmpty())
+        return usageError(parser, QStringLiteral("Name the file to append to with --to TARGET."));
+    if (files.isEmpty())
+        return usageError(parser, QStringLiteral("Name at least one FILE to append."));
+    if (QFileInfo(target).isDir())
+        return usageError(parser, QStringLiteral("--to names a directory: ") + target);
+    QString error;
+    const TerminalOptions options = terminalOptions(parser, &error);
+    if (!error.isEmpty())
+        return usageError(parser, error);
+
+    TerminalHost host(options);
+    Settings settings = loadSettings(host);
+    if (!appendSettings(parser, settings, &error))
+        return usageError(parser, error);
+
+    const AppendRequest request = appendRequest(files, target);
+    // AppendPartDir records the GUI's directory field; a script run leaves it alone.
+    const AppendOutcome outcome = appendFiles(request, settings, nullptr, host);
+    printSummary(host, outcome, int(files.size()), request.AppendOutDir + request.AppendFile,
+                 options.quiet);
+    return outcome.complete(int(files.size())) ? exitcode::Done : exitcode::Partial;
+}
+
+}  // namespace tsl::cli
