@@ -1,8 +1,25 @@
 #include "cli/cli_common.h"
 
+#include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
 
 namespace tsl::cli {
+
+namespace {
+
+// The parser's help names the executable's path; ours names "tsl-cli COMMAND".
+QString commandHelp(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText();
+    const QStringList argv = QCoreApplication::arguments();
+    if (argv.size() >= 2)
+        text.replace(text.indexOf(argv.first()), argv.first().size(),
+                     QStringLiteral("tsl-cli ") + argv.at(1));
+    return text;
+}
+
+}  // namespace
 
 void addCommonOptions(QCommandLineParser& parser)
 {
@@ -21,15 +38,17 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& args)
         usageError(parser, parser.errorText());
         return false;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(exitcode::Done);
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(commandHelp(parser).toLocal8Bit().constData(), stdout);
+        std::exit(exitcode::Done);
+    }
     return true;
 }
 
 int usageError(const QCommandLineParser& parser, const QString& message)
 {
     std::fprintf(stderr, "tsl-cli: %s\n\n%s", message.toLocal8Bit().constData(),
-                 parser.helpText().toLocal8Bit().constData());
+                 commandHelp(parser).toLocal8Bit().constData());
     return exitcode::Usage;
 }
 

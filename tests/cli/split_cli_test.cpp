@@ -105,6 +105,7 @@ TEST(SplitCli, HelpDescribesEveryOption)
 {
     const CliRun run = runCli({"split", "--help"});
     EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.startsWith("Usage: tsl-cli split [options] FILE...\n")) << run.out.toStdString();
     for (const char* option : {"--size", "--out", "--range", "--chunk", "--short-names", "--no-info",
                                "--no-bat", "--delete", "--no-wipe", "--existing", "--yes", "--no",
                                "--quiet"})
