@@ -19,6 +19,7 @@ const Command commands[] = {
     // {"split", "Split each FILE into numbered pieces, with an info file and a batch file.",
     //  tsl::cli::runSplit},
     {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
+    {"config", "Show and change the stored settings, and choose their store.", tsl::cli::runConfig},
 };
 
 void printUsage(FILE* out)
