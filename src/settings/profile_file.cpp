@@ -147,9 +147,11 @@ void placeValue(QList<ProfileLine>& lines, const QString& section, const QString
     for (const SectionRange& s : sections) {
         if (!sameName(s.name, section))
             continue;
+        // After the section's last key: blank lines and comments that follow
+        // it lead into the next section.
         qsizetype after = s.header;
         for (qsizetype i = s.header + 1; i < s.end; ++i) {
-            if (!lines[i].text.trimmed().isEmpty())
+            if (keyOf(lines[i].text))
                 after = i;
         }
         if (lines[after].ending.isEmpty())
