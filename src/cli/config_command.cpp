@@ -155,10 +155,9 @@ int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
 {
     SettingsStore& store = settingsStore();
     if (!SwitchStore(store, useIni, dialogValues(settings))) {
-        host.printLine(QStringLiteral("tsl-cli: the settings could not be written to the ")
-                       + (useIni ? QStringLiteral("ini file ") + store.iniFile()
-                                 : QStringLiteral("store ") + store.locations().userFile)
-                       + QStringLiteral("; the settings stay where they were."));
+        host.printLine(QStringLiteral("tsl-cli: the settings could not be moved to ")
+                       + (useIni ? store.iniFile() : store.locations().userFile)
+                       + QStringLiteral("; the store in use is ") + storeDescription(store));
         return exitcode::Partial;
     }
     Settings reloaded;

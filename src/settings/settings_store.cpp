@@ -164,12 +164,9 @@ bool SwitchStore(SettingsStore& store, bool useIni, const QList<StoredValue>& va
             store.deleteIni();
         return false;
     }
-    if (useIni)
-        store.clearNative();
-    else
-        store.deleteIni();
-    store.UseIni = useIni;
-    return true;
+    const bool removed = useIni ? store.clearNative() : store.deleteIni();
+    store.UseIni = store.iniExists();
+    return removed;
 }
 
 }  // namespace tsl

@@ -86,8 +86,9 @@ constexpr qsizetype NativeValueMax = 1999;
 
 // The store switch of the options dialog's OK: writes every value into the
 // chosen store (tsl.ini when useIni), then deletes the other store, and sets
-// store.UseIni. Writing first means a store that cannot be written costs
-// nothing: the other store is then kept, and false comes back.
+// store.UseIni from whether tsl.ini is there. Writing first means a store that
+// cannot be written costs nothing: the other store is then kept. False when
+// the values could not be written or the other store could not be removed.
 bool SwitchStore(SettingsStore& store, bool useIni, const QList<StoredValue>& values);
 
 }  // namespace tsl

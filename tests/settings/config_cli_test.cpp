@@ -119,3 +119,14 @@ TEST(ConfigCli, DirectoryQuestionsAreAnsweredByOptions)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(c.t.exists("films"));
 }
+
+TEST(ConfigCli, AStoreThatCannotBeWrittenKeepsTheOldOne)
+{
+    CliStores c;
+    ASSERT_EQ(c.run({"set", "WipeOnDel", "0"}).exitCode, 0);
+    c.env.insert("TSL_PROGRAM_DIR", c.t.path("missing"));
+    const CliRun r = c.run({"store", "ini"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("could not be moved to " + c.t.path("missing/tsl.ini")));
+    EXPECT_EQ(QSettings(c.userFile(), QSettings::NativeFormat).value("WipeOnDel").toString(), "0");
+}
