@@ -1,5 +1,7 @@
 #include "cli/cli_common.h"
 
+#include "settings/load_reg.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -77,9 +79,24 @@ bool parseCount(const QString& text, qint64* value)
     return true;
 }
 
-Settings loadSettings(TerminalHost&)
+QString programDir()
 {
-    return Settings{};
+    const QString dir = qEnvironmentVariable("TSL_PROGRAM_DIR");
+    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
+}
+
+SettingsStore& settingsStore()
+{
+    static SettingsStore store(StoreLocations::standard(programDir()));
+    return store;
+}
+
+Settings loadSettings(TerminalHost& host)
+{
+    Settings settings;
+    if (LoadReg(settings, settingsStore(), host).terminated)
+        std::exit(exitcode::Partial);  // nothing is open yet: the one way out
+    return settings;
 }
 
 bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QString* error)

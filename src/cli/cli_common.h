@@ -4,6 +4,7 @@
 
 #include "cli/terminal_host.h"
 #include "settings/settings.h"
+#include "settings/settings_store.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -33,7 +34,17 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
 // A whole number of bytes, decimal; false when text is none.
 bool parseCount(const QString& text, qint64* value);
 
-// The settings every command starts from: the stored ones.
+// The folder that holds tsl.ini: $TSL_PROGRAM_DIR when set, else tsl-cli's own.
+QString programDir();
+
+// The settings store of this run: tsl.ini in programDir(), else the native
+// store ($XDG_CONFIG_HOME/Tessel/TSL.conf, then the machine-wide file). Its
+// SettingWriter side records the last used directories.
+SettingsStore& settingsStore();
+
+// The settings every command starts from: LoadReg on settingsStore(), with its
+// directory messages and questions on host. When the user chose to end the
+// program at a run-time error question, the program ends here (status 1).
 Settings loadSettings(TerminalHost& host);
 
 // Applies --chunk to settings, checking its range; false with *error on a bad value.

@@ -9,5 +9,6 @@ namespace tsl::cli {
 int runSplit(const QStringList& args);
 int runInfo(const QStringList& args);
 int runAppend(const QStringList& args);
+int runConfig(const QStringList& args);
 
 }  // namespace tsl::cli

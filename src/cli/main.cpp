@@ -20,6 +20,7 @@ const Command commands[] = {
      tsl::cli::runSplit},
     {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
     {"append", "Append each FILE, in order, to the end of --to TARGET.", tsl::cli::runAppend},
+    {"config", "Show and change the stored settings, and choose their store.", tsl::cli::runConfig},
 };
 
 void printUsage(FILE* out)

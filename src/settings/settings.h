@@ -52,6 +52,10 @@ struct Settings {
     QString InitCombineDir;
     QString InitSplitDir;
     QString InitAppendDir;
+
+    // Not a key: whether LoadReg has filled these variables in this run. A
+    // number that fails to convert on the first load is 0, as before any load.
+    bool loadedOnce = false;
 };
 
 // Records a value in the settings store (the last used directories). The

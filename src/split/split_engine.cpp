@@ -3,10 +3,10 @@
 #include "combine/info_file.h"
 #include "core/file_handle.h"
 #include "core/host.h"
-#include "core/numbers.h"
 #include "pieces/file_utils.h"
 #include "pieces/part_names.h"
 #include "pieces/short_name.h"
+#include "settings/value_conversion.h"
 #include "split/batch_file.h"
 #include "split/split_progress.h"
 
@@ -102,8 +102,8 @@ SplitOutcome SplitRun::run()
 
 bool SplitRun::workOutRange()
 {
-    const double start = leadingNumber(request_.startText);
-    const double end = leadingNumber(request_.endText);
+    const double start = leadingNumber(request_.startText).value;
+    const double end = leadingNumber(request_.endText).value;
     extract_ = count_ == 1 && start > 0 && end > 0;
     if (extract_ && end < start) {
         host_.ask(QStringLiteral("The starting piece cannot be higher than the ending piece..."),
@@ -111,8 +111,8 @@ bool SplitRun::workOutRange()
         outcome_.rangeRefused = true;
         return false;
     }
-    start_ = roundHalfEven(start);
-    end_ = roundHalfEven(end);
+    start_ = qint64(roundHalfEven(start));
+    end_ = qint64(roundHalfEven(end));
     return true;
 }
 

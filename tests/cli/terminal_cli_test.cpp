@@ -13,6 +13,7 @@ namespace {
 CliRun onTerminal(const QString& command, const QByteArray& typed)
 {
     QProcess p;
+    p.setProcessEnvironment(isolatedEnvironment());
     p.start(QStringLiteral("script"), {"-qec", command, "/dev/null"});
     EXPECT_TRUE(p.waitForStarted());
     p.write(typed);

@@ -99,6 +99,17 @@ QString TempFolder::mkdir(const QString& name) const
     return path(name) + QLatin1Char('/');
 }
 
+QProcessEnvironment isolatedEnvironment()
+{
+    static QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("TSL_PROGRAM_DIR"), home.path() + QStringLiteral("/program"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_CONFIG_DIRS"), home.path() + QStringLiteral("/etc"));
+    return env;
+}
+
 CliRun runCli(const QStringList& args, const QByteArray& input, const QString& workDir,
               const QProcessEnvironment& env)
 {

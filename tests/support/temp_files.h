@@ -43,9 +43,14 @@ struct CliRun {
     QString err;
 };
 
+// The environment of a tsl-cli run in a test: the settings stores (tsl.ini's
+// program directory, the per-user and machine-wide files) and the home folder
+// lie in a temporary folder of this test process, never the user's own.
+QProcessEnvironment isolatedEnvironment();
+
 // Runs tsl-cli with args (standard input not a terminal, fed from input).
 CliRun runCli(const QStringList& args, const QByteArray& input = {},
               const QString& workDir = {},
-              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
+              const QProcessEnvironment& env = isolatedEnvironment());
 
 }  // namespace tsl::test

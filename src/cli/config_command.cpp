@@ -1,0 +1,233 @@
+// tsl-cli config: the stored settings, one key or all, changed one at a time,
+// and the choice between tsl.ini and the native store.
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "settings/load_reg.h"
+#include "settings/setting_keys.h"
+
+#include <cstdio>
+
+namespace tsl::cli {
+
+namespace {
+
+const char* const Description =
+    "Shows and changes the stored settings.\n"
+    "\n"
+    "  list              every key: section, loaded value, where it came from\n"
+    "                    (store, default, refused: stored text that does not convert,\n"
+    "                    replaced: by its range rule, cleared: a bad initial directory)\n"
+    "  get KEY           the loaded value of KEY\n"
+    "  set KEY VALUE     writes VALUE into KEY's section of the current store, then\n"
+    "                    shows what it loads as\n"
+    "  store             which store is in use\n"
+    "  store ini|registry  moves every setting into tsl.ini or the native store and\n"
+    "                    removes the other one\n"
+    "\n"
+    "Options go before the action, so a VALUE may start with '-' (set SameDir -1).\n"
+    "The store is tsl.ini in the program directory while that file exists, else the\n"
+    "native store: $XDG_CONFIG_HOME/Tessel/TSL.conf (~/.config), with the machine-wide\n"
+    "file in the first folder of $XDG_CONFIG_DIRS (/etc/xdg) read for missing keys.\n"
+    "\n"
+    "Environment (for every tsl-cli command):\n"
+    "  TSL_PROGRAM_DIR   the program directory that holds tsl.ini\n"
+    "                    (default: the folder of tsl-cli)\n"
+    "  XDG_CONFIG_HOME   moves the per-user store\n"
+    "  XDG_CONFIG_DIRS   moves the machine-wide store";
+
+QString sourceWord(ValueSource source)
+{
+    switch (source) {
+    case ValueSource::Default: return QStringLiteral("default");
+    case ValueSource::Store: return QStringLiteral("store");
+    case ValueSource::Refused: return QStringLiteral("refused");
+    case ValueSource::Replaced: return QStringLiteral("replaced");
+    case ValueSource::Cleared: return QStringLiteral("cleared");
+    }
+    return {};
+}
+
+// What list shows after the value: where it came from, and the stored text
+// when that was not taken.
+QString sourceText(const KeyLoad& load)
+{
+    QString text = sourceWord(load.source);
+    if (load.source == ValueSource::Refused || load.source == ValueSource::Replaced)
+        text += QStringLiteral(", stored \"") + load.stored + QLatin1Char('"');
+    return text;
+}
+
+void printOut(const QString& text)
+{
+    std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+}
+
+QString storeDescription(const SettingsStore& store)
+{
+    if (store.UseIni)
+        return QStringLiteral("ini: ") + store.iniFile();
+    return QStringLiteral("registry: ") + store.locations().userFile
+        + QStringLiteral(" (machine-wide fallback: ") + store.locations().systemFile
+        + QLatin1Char(')');
+}
+
+int unknownKey(const QString& key)
+{
+    QStringList known;
+    for (const KeyDef& d : loadedKeys())
+        known << d.key;
+    for (const RecordKey& r : recordKeys())
+        known << r.key;
+    std::fprintf(stderr, "tsl-cli: unknown key '%s'. Known keys:\n  %s\n",
+                 key.toLocal8Bit().constData(),
+                 known.join(QStringLiteral(" ")).toLocal8Bit().constData());
+    return exitcode::Usage;
+}
+
+QString recordValue(const SettingsStore& store, const RecordKey& r)
+{
+    return store.ReadReg(r.key, QString(), false, r.section);
+}
+
+int listKeys(const Settings& settings, const LoadOutcome& loaded)
+{
+    const SettingsStore& store = settingsStore();
+    for (const KeyDef& d : loadedKeys()) {
+        printOut(QStringLiteral("%1 %2 %3 %4")
+                     .arg(d.section, -11)
+                     .arg(d.key, -15)
+                     .arg(valueText(settings, d), -10)
+                     .arg(sourceText(loaded.keys.value(d.key))));
+    }
+    for (const RecordKey& r : recordKeys()) {
+        const bool stored = store.storedText(r.key, r.section).has_value();
+        printOut(QStringLiteral("%1 %2 %3 %4")
+                     .arg(r.section, -11)
+                     .arg(r.key, -15)
+                     .arg(recordValue(store, r), -10)
+                     .arg(stored ? QStringLiteral("store, recorded only")
+                                 : QStringLiteral("default, recorded only")));
+    }
+    return exitcode::Done;
+}
+
+int getKey(const Settings& settings, const QString& name)
+{
+    if (const KeyDef* d = findLoadedKey(name)) {
+        printOut(valueText(settings, *d));
+        return exitcode::Done;
+    }
+    if (const RecordKey* r = findRecordKey(name)) {
+        printOut(recordValue(settingsStore(), *r));
+        return exitcode::Done;
+    }
+    return unknownKey(name);
+}
+
+int setKey(TerminalHost& host, const QString& name, const QString& value)
+{
+    const KeyDef* d = findLoadedKey(name);
+    const RecordKey* r = d ? nullptr : findRecordKey(name);
+    if (!d && !r)
+        return unknownKey(name);
+    const QString key = d ? d->key : r->key;
+    SettingsStore& store = settingsStore();
+    if (store.WriteReg(key, value, false, d ? d->section : r->section) != 0) {
+        host.printLine(QStringLiteral("tsl-cli: could not write ") + key + QStringLiteral(" to ")
+                       + storeDescription(store));
+        return exitcode::Partial;
+    }
+    Settings settings;
+    const LoadOutcome loaded = LoadReg(settings, store, host);
+    if (loaded.terminated)
+        return exitcode::Partial;
+    if (d) {
+        printOut(key + QStringLiteral(" = ") + valueText(settings, *d) + QStringLiteral("  (")
+                 + sourceText(loaded.keys.value(key)) + QLatin1Char(')'));
+    } else {
+        printOut(key + QStringLiteral(" = ") + recordValue(store, *r)
+                 + QStringLiteral("  (recorded only)"));
+    }
+    return exitcode::Done;
+}
+
+int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
+{
+    SettingsStore& store = settingsStore();
+    if (!SwitchStore(store, useIni, dialogValues(settings))) {
+        host.printLine(QStringLiteral("tsl-cli: the settings could not be moved to ")
+                       + (useIni ? store.iniFile() : store.locations().userFile)
+                       + QStringLiteral("; the store in use is ") + storeDescription(store));
+        return exitcode::Partial;
+    }
+    Settings reloaded;
+    if (LoadReg(reloaded, store, host).terminated)
+        return exitcode::Partial;
+    printOut(storeDescription(store));
+    return exitcode::Done;
+}
+
+}  // namespace
+
+int runConfig(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(Description));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOptions({
+        {{QStringLiteral("y"), QStringLiteral("yes")},
+         QStringLiteral("Answer every Yes/No question with Yes, without asking.")},
+        {{QStringLiteral("n"), QStringLiteral("no")},
+         QStringLiteral("Answer every Yes/No question with No, without asking.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")},
+         QStringLiteral("Show only questions, messages and errors.")},
+    });
+    parser.addHelpOption();
+    parser.addPositionalArgument(
+        QStringLiteral("ACTION"),
+        QStringLiteral("list, get KEY, set KEY VALUE or store [ini|registry]."));
+    if (!parseArguments(parser, args))
+        return exitcode::Usage;
+    QString error;
+    const TerminalOptions options = terminalOptions(parser, &error);
+    if (!error.isEmpty())
+        return usageError(parser, error);
+    const QStringList words = parser.positionalArguments();
+    const QString action = words.value(0);
+    const qsizetype expected = action == QLatin1String("list") ? 1
+        : action == QLatin1String("get")                       ? 2
+        : action == QLatin1String("set")                       ? 3
+        : action == QLatin1String("store")                     ? (words.size() == 1 ? 1 : 2)
+                                                               : -1;
+    if (expected < 0)
+        return usageError(parser, QStringLiteral("Name an action: list, get, set or store."));
+    if (words.size() != expected)
+        return usageError(parser, QStringLiteral("Wrong number of words for '") + action
+                                      + QStringLiteral("'."));
+    if (action == QLatin1String("store") && words.size() == 2
+        && words[1] != QLatin1String("ini") && words[1] != QLatin1String("registry"))
+        return usageError(parser, QStringLiteral("The store is 'ini' or 'registry'."));
+
+    if ((action == QLatin1String("get") || action == QLatin1String("set"))
+        && !findLoadedKey(words[1]) && !findRecordKey(words[1]))
+        return unknownKey(words[1]);
+
+    TerminalHost host(options);
+    Settings settings;
+    const LoadOutcome loaded = LoadReg(settings, settingsStore(), host);
+    if (loaded.terminated)
+        return exitcode::Partial;
+    if (action == QLatin1String("list"))
+        return listKeys(settings, loaded);
+    if (action == QLatin1String("get"))
+        return getKey(settings, words[1]);
+    if (action == QLatin1String("set"))
+        return setKey(host, words[1], words[2]);
+    if (words.size() == 1) {
+        printOut(storeDescription(settingsStore()));
+        return exitcode::Done;
+    }
+    return switchTo(host, settings, words[1] == QLatin1String("ini"));
+}
+
+}  // namespace tsl::cli

@@ -1,0 +1,114 @@
+#include "settings/profile_file.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+using namespace tsl;
+using tsl::test::TempFolder;
+
+namespace {
+
+const QByteArray Foreign = "; written by hand\r\n"
+                           "[combine]\r\n"
+                           "  combineauto = -1  \r\n"
+                           "Other=keep me\r\n"
+                           "\r\n"
+                           "; between sections\r\n"
+                           "[Elsewhere]\r\n"
+                           "CombineAuto=0\r\n"
+                           "[Split]\r\n"
+                           "SplitSize=\"1000\"\r\n";
+
+}  // namespace
+
+TEST(ProfileFile, ReadsWithoutRegardToCaseAndBlanks)
+{
+    TempFolder t;
+    const QString ini = t.write("tsl.ini", Foreign);
+    EXPECT_EQ(readProfileValue(ini, "Combine", "CombineAuto"), QStringLiteral("-1"));
+    EXPECT_EQ(readProfileValue(ini, "COMBINE", "other"), QStringLiteral("keep me"));
+    EXPECT_EQ(readProfileValue(ini, "Elsewhere", "CombineAuto"), QStringLiteral("0"));
+    EXPECT_EQ(readProfileValue(ini, "Split", "SplitSize"), QStringLiteral("1000"));  // quotes go
+    EXPECT_EQ(readProfileValue(ini, "Split", "CombineAuto"), std::nullopt);
+    EXPECT_EQ(readProfileValue(ini, "Misc", "ChunkSize"), std::nullopt);
+    EXPECT_EQ(readProfileValue(t.path("none.ini"), "Split", "SplitSize"), std::nullopt);
+}
+
+TEST(ProfileFile, WriteReplacesTheLineInPlaceAndKeepsEverythingElse)
+{
+    TempFolder t;
+    const QString ini = t.write("tsl.ini", Foreign);
+    ASSERT_TRUE(writeProfileValue(ini, "Combine", "CombineAuto", "0"));
+    QByteArray expected = Foreign;
+    expected.replace("  combineauto = -1  \r\n", "combineauto=0\r\n");
+    EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")), QString::fromUtf8(expected));
+}
+
+TEST(ProfileFile, WriteAddsTheKeyToItsSectionAndNewSectionsAtTheEnd)
+{
+    TempFolder t;
+    const QString ini = t.write("tsl.ini", Foreign);
+    ASSERT_TRUE(writeProfileValue(ini, "COMBINE", "SameDir", "-1"));
+    ASSERT_TRUE(writeProfileValue(ini, "Misc", "ChunkSize", "500000"));
+    QByteArray expected = Foreign;
+    expected.replace("Other=keep me\r\n", "Other=keep me\r\nSameDir=-1\r\n");
+    expected += "\r\n[Misc]\r\nChunkSize=500000\r\n";
+    EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")), QString::fromUtf8(expected));
+    EXPECT_EQ(readProfileValue(ini, "misc", "chunksize"), QStringLiteral("500000"));
+}
+
+TEST(ProfileFile, FirstWriteCreatesTheFile)
+{
+    TempFolder t;
+    const QString ini = t.path("tsl.ini");
+    ASSERT_TRUE(writeProfileValue(ini, "Split", "SplitSize", "1126.4"));
+    ASSERT_TRUE(writeProfileValue(ini, "Split", "SplitUnits", "1"));
+    ASSERT_TRUE(writeProfileValue(ini, "Directories", "InitSplitDir", ""));
+    EXPECT_EQ(t.read("tsl.ini"), QByteArray("[Split]\nSplitSize=1126.4\nSplitUnits=1\n\n"
+                                            "[Directories]\nInitSplitDir=\n"));
+    EXPECT_EQ(readProfileValue(ini, "Directories", "InitSplitDir"), QString());
+}
+
+TEST(ProfileFile, ALastLineWithoutLineEndGetsOne)
+{
+    TempFolder t;
+    const QString ini = t.write("tsl.ini", "[Misc]\nWipeOnDel=0");
+    ASSERT_TRUE(writeProfileValue(ini, "Misc", "ChunkSize", "20000"));
+    EXPECT_EQ(t.read("tsl.ini"), QByteArray("[Misc]\nWipeOnDel=0\nChunkSize=20000\n"));
+}
+
+TEST(ProfileFile, ValuesAreCutTo1999CharactersOnReading)
+{
+    TempFolder t;
+    const QString ini = t.path("tsl.ini");
+    const QString longValue = QString(1998, QLatin1Char('a')) + QStringLiteral("bc");
+    ASSERT_TRUE(writeProfileValue(ini, "Directories", "InitSplitDir", longValue));
+    const auto read = readProfileValue(ini, "Directories", "InitSplitDir");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->size(), 1999);
+    EXPECT_EQ(*read, longValue.left(1999));
+    // The whole value stays in the file.
+    EXPECT_TRUE(t.read("tsl.ini").contains(longValue.toUtf8()));
+}
+
+TEST(ProfileFile, AFailedWriteLeavesTheFileAsItWas)
+{
+    TempFolder t;
+    const QString ini = t.write("tsl.ini", Foreign);
+    EXPECT_FALSE(writeProfileValue(ini, "Combine", "CombineAuto", "0\r\n[Misc]"));
+    EXPECT_FALSE(writeProfileValue(t.path("missing/tsl.ini"), "Combine", "CombineAuto", "0"));
+    EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")), QString::fromUtf8(Foreign));
+    EXPECT_FALSE(t.exists("missing"));
+    // Only the file itself is left in the folder: no temporary file beside it.
+    EXPECT_EQ(t.names(), QStringList{QStringLiteral("tsl.ini")});
+}
+
+TEST(ProfileFile, ANewKeyGoesAfterTheLastKeyOfTheFirstMatchingSection)
+{
+    TempFolder t;
+    const QString ini = t.write("tsl.ini", "[Misc]\n\n; chunk notes\n[misc]\nWipeOnDel=0\n");
+    ASSERT_TRUE(writeProfileValue(ini, "Misc", "ChunkSize", "20000"));
+    ASSERT_TRUE(writeProfileValue(ini, "Misc", "WipeOnDel", "-1"));
+    EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")),
+              QStringLiteral("[Misc]\nChunkSize=20000\n\n; chunk notes\n[misc]\nWipeOnDel=-1\n"));
+}

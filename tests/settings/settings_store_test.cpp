@@ -1,0 +1,149 @@
+#include "settings/setting_keys.h"
+#include "store_fixture.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace tsl;
+using tsl::test::StoreFixture;
+
+namespace {
+
+// The user's native file as QSettings reads it back.
+QString userValue(StoreFixture& f, const QString& key)
+{
+    return QSettings(f.store.locations().userFile, QSettings::NativeFormat).value(key).toString();
+}
+
+}  // namespace
+
+TEST(SettingsStore, MachineWideFileIsTheFallbackOfTheUserFile)
+{
+    StoreFixture f;
+    f.machine("ChunkSize=20000\nHighPart=500\nWipeOnDel=0\n");
+    f.user("HighPart=600\n");
+    Settings s;
+    const LoadOutcome out = f.load(s);
+    EXPECT_EQ(s.ChunkSize, 20000);
+    EXPECT_EQ(s.HighPart, 600);
+    EXPECT_FALSE(s.WipeOnDel);
+    EXPECT_EQ(out.keys.value("ChunkSize").source, ValueSource::Store);
+
+    // Writing goes to the user file only, and then wins.
+    f.store.WriteReg(QStringLiteral("ChunkSize"), QStringLiteral("30000"), section::Misc);
+    EXPECT_EQ(f.loaded().ChunkSize, 30000);
+    EXPECT_EQ(f.t.read("etc/Tessel/TSL.conf"),
+              QByteArray("[General]\nChunkSize=20000\nHighPart=500\nWipeOnDel=0\n"));
+}
+
+TEST(SettingsStore, NativeKeysMatchWithoutRegardToCase)
+{
+    StoreFixture f;
+    f.machine("chunksize=20000\n");
+    EXPECT_EQ(f.store.ReadReg("ChunkSize", "1", false, section::Misc), QStringLiteral("20000"));
+}
+
+TEST(SettingsStore, OverlongNativeValueReadsAsTheDefault)
+{
+    StoreFixture f;
+    f.user("InitSplitDir=/" + QByteArray(1998, 'a') + "\nInitAppendDir=/" + QByteArray(1999, 'b')
+           + "\n");
+    EXPECT_EQ(f.store.ReadReg("InitSplitDir", "def").size(), 1999);
+    EXPECT_EQ(f.store.ReadReg("InitAppendDir", "def"), QStringLiteral("def"));
+}
+
+TEST(SettingsStore, WriteRegGoesToTheCurrentStore)
+{
+    StoreFixture f;
+    f.store.UseIni = true;
+    EXPECT_EQ(f.store.WriteReg("SplitDir", "/films", false, section::Split), 0);
+    EXPECT_EQ(f.iniText(), QByteArray("[Split]\nSplitDir=/films\n"));
+    EXPECT_FALSE(f.t.exists("user"));
+    // ForceRegistry writes the native store whatever UseIni says.
+    EXPECT_EQ(f.store.WriteReg("CombineDir", "/parts", true, section::Combine), 0);
+    EXPECT_EQ(userValue(f, "CombineDir"), QStringLiteral("/parts"));
+    EXPECT_EQ(f.store.ReadReg("CombineDir", "x", true), QStringLiteral("/parts"));
+    EXPECT_EQ(f.store.ReadReg("CombineDir", "x", false, section::Combine), QStringLiteral("x"));
+
+    // The engines' recorder writes with ForceRegistry off.
+    SettingWriter& writer = f.store;
+    writer.WriteReg("AppendPartDir", "/in", section::Append);
+    EXPECT_EQ(f.store.readIni(section::Append, "AppendPartDir"), QStringLiteral("/in"));
+}
+
+TEST(SettingsStore, OnlyTheTesselKeyPathIsKnown)
+{
+    StoreFixture f;
+    f.user("VersionNumber=4.10.2222\n");
+    EXPECT_EQ(f.store.ReadReg("VersionNumber", "4.10.1998", true, QString(),
+                              "Software\\Microsoft\\Windows\\CurrentVersion"),
+              QStringLiteral("4.10.1998"));
+    EXPECT_EQ(f.store.ReadReg("VersionNumber", "4.10.1998", true, QString(), "software\\tessel"),
+              QStringLiteral("4.10.2222"));
+}
+
+TEST(SettingsStore, AFailedWriteReportsAStatus)
+{
+    StoreFixture f;
+    SettingsStore broken(StoreLocations{f.t.path("no/such/dir"), f.t.path("user.conf/x"),
+                                        QString()});
+    f.t.write("user.conf", "a file where a folder should be");
+    broken.UseIni = true;
+    EXPECT_NE(broken.WriteReg("ChunkSize", "20000", false, section::Misc), 0);
+    broken.UseIni = false;
+    EXPECT_NE(broken.WriteReg("ChunkSize", "20000", false, section::Misc), 0);
+}
+
+TEST(StoreSwitch, ToIniWritesEveryValueThenClearsTheUserFile)
+{
+    StoreFixture f;
+    f.user("ChunkSize=20000\nListFontSize=12\nInitSplitDir=" + f.t.dir().toUtf8() + "\n");
+    f.machine("HighPart=500\n");
+    Settings s = f.loaded();
+    s.SplitSize = 1126.4;
+    s.SplitUnits = 1;
+    ASSERT_TRUE(SwitchStore(f.store, true, dialogValues(s)));
+    EXPECT_TRUE(f.store.UseIni);
+    const QByteArray ini = f.iniText();
+    EXPECT_TRUE(ini.startsWith("[Combine]\nCombineAssoc=-1\nCombineAuto=0\n"));
+    EXPECT_TRUE(ini.contains("[Misc]\nAssocSendTo=-1\nWipeOnDel=-1\nChunkSize=20000\n"));
+    EXPECT_TRUE(ini.contains("SplitSize=1126.4\nSplitUnits=1\n"));
+    EXPECT_TRUE(ini.contains("HighPart=500\n"));
+    EXPECT_TRUE(ini.endsWith("[Directories]\nInitCombineDir=\nInitSplitDir=" + f.t.dir().toUtf8()
+                             + "\nInitAppendDir=\n"));
+    EXPECT_FALSE(ini.contains("ListFontSize"));  // written by the lists, not carried over
+    EXPECT_TRUE(QSettings(f.store.locations().userFile, QSettings::NativeFormat).allKeys().isEmpty());
+
+    const Settings again = f.loaded();
+    EXPECT_TRUE(f.store.UseIni);
+    EXPECT_EQ(again.ChunkSize, 20000);
+    EXPECT_EQ(again.SplitSize, 1126.4);
+    EXPECT_EQ(again.ListFontSize, 10);
+}
+
+TEST(StoreSwitch, ToRegistryDeletesTheIniFile)
+{
+    StoreFixture f;
+    f.ini("[Misc]\nChunkSize=20000\n[Combine]\nMissingParts=2\n");
+    const Settings s = f.loaded();
+    ASSERT_TRUE(SwitchStore(f.store, false, dialogValues(s)));
+    EXPECT_FALSE(f.t.exists("prog/tsl.ini"));
+    EXPECT_EQ(userValue(f, "ChunkSize"), QStringLiteral("20000"));
+    EXPECT_EQ(userValue(f, "MissingParts"), QStringLiteral("2"));
+    EXPECT_EQ(userValue(f, "InitAppendDir"), QString());
+    const Settings again = f.loaded();
+    EXPECT_FALSE(f.store.UseIni);
+    EXPECT_EQ(again.ChunkSize, 20000);
+    EXPECT_EQ(again.MissingParts, 2);
+}
+
+TEST(StoreSwitch, AnIniThatCannotBeWrittenKeepsTheRegistryStore)
+{
+    StoreFixture f;
+    f.user("ChunkSize=20000\n");
+    SettingsStore store(StoreLocations{f.t.path("gone"), f.store.locations().userFile, QString()});
+    const Settings s = f.loaded();
+    EXPECT_FALSE(SwitchStore(store, true, dialogValues(s)));
+    EXPECT_FALSE(store.UseIni);
+    EXPECT_EQ(userValue(f, "ChunkSize"), QStringLiteral("20000"));
+}
