@@ -8,5 +8,6 @@ namespace tsl::cli {
 
 // int runSplit(const QStringList& args);
 int runInfo(const QStringList& args);
+int runCombine(const QStringList& args);
 
 }  // namespace tsl::cli

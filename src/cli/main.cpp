@@ -19,6 +19,7 @@ const Command commands[] = {
     // {"split", "Split each FILE into numbered pieces, with an info file and a batch file.",
     //  tsl::cli::runSplit},
     {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
+    {"combine", "Combine each SET of pieces (name.000 or name.001) back into its file.", tsl::cli::runCombine},
 };
 
 void printUsage(FILE* out)

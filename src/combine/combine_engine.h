@@ -38,6 +38,10 @@ struct CombineOutcome {
     }
 };
 
+// Whether an input prompt of the command is the piece-size prompt ("Enter the
+// part size (in bytes) for the ..."), for front ends that answer it by option.
+bool isPieceSizePrompt(const QString& prompt);
+
 // Runs the Combine command over request.CombFiles. Every file it opens is
 // closed when it returns, also when terminated.
 CombineOutcome combineSets(const CombineRequest& request, Host& host);

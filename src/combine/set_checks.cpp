@@ -19,6 +19,7 @@ namespace tsl {
 namespace {
 
 constexpr qint64 ProposedPieceSize = 512000;
+const QString PromptStart = QStringLiteral("Enter the part size (in bytes) for the");
 
 // The number the leading characters of text spell (blanks skipped, an
 // optional sign, digits, a fraction); 0 when they spell none.
@@ -61,7 +62,7 @@ void askPieceSize(CombineRun& run, PieceSet& set)
         return;
     const QString first = set.names.dir + set.names.base + QStringLiteral(".001");
     const qint64 proposed = FileExists(first) ? QFileInfo(first).size() : ProposedPieceSize;
-    const QString prompt = QStringLiteral("Enter the part size (in bytes) for the") + CrLf
+    const QString prompt = PromptStart + CrLf
         + QStringLiteral("segments of ") + set.names.base + QStringLiteral(". Click the Cancel button")
         + CrLf + QStringLiteral("to skip the part size check.");
     const auto answer = run.host.input(prompt, QString::number(proposed));
@@ -135,6 +136,11 @@ Flow reportWrongSizes(CombineRun& run, PieceSet& set)
 }
 
 }  // namespace
+
+bool isPieceSizePrompt(const QString& prompt)
+{
+    return prompt.startsWith(PromptStart + CrLf);
+}
 
 Flow checkSet(CombineRun& run, PieceSet& set, qint64* count)
 {
