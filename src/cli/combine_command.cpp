@@ -35,32 +35,52 @@ private:
     std::optional<QString> pieceSize_;
 };
 
-QCommandLineOption option(const QString& names, const QString& text, const QString& value = {})
-{
-    return QCommandLineOption(names.split(QLatin1Char(',')), text, value);
-}
+struct OptionText {
+    const char* names;  // comma-separated
+    const char* value;  // empty for a switch
+    const char* text;
+};
+
+const OptionText CombineOptions[] = {
+    {"o,out", "DIR", "Write the combined files into DIR (default: the pieces' directory)."},
+    {"missing", "skip|ask|combine",
+     "When pieces are missing: skip the set, ask, or combine the existing pieces "
+     "(setting MissingParts 0, 1, 2)."},
+    {"extra", "ask|include",
+     "When extra pieces are found: ask, or always include them (setting ExtraParts 0, 1)."},
+    {"report-answer", "combine|exclude|skip|cancel",
+     "Answer every parts report (missing, extra or wrong-size pieces) this way without "
+     "asking."},
+    {"piece-size", "BYTES",
+     "Answer the piece-size prompt of a set without a piece size with BYTES (0 skips the "
+     "size check)."},
+    {"high-part", "N", "Highest piece number to look for, 1..19682 (setting HighPart)."},
+    {"no-search-extra", "",
+     "Do not look for pieces beyond the expected last one (SearchExtra off)."},
+    {"no-size-check", "", "Do not check piece sizes (PSizeCheck off)."},
+    {"no-size-prompt", "", "Never ask for the piece size (PSizePrompt off)."},
+    {"no-underscore-names", "",
+     "Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off)."},
+    {"no-fix-ext", "",
+     "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off)."},
+    {"delete", "",
+     "Delete the pieces, the info file and the batch file of each combined set "
+     "(CombineDelete on)."},
+    {"no-wipe", "", "Delete pieces without overwriting them first (WipeOnDel off)."},
+};
 
 void addCombineOptions(QCommandLineParser& parser)
 {
-    parser.addOptions({
-        option(QStringLiteral("o,out"), QStringLiteral("Write the combined files into DIR (default: the pieces' directory)."), QStringLiteral("DIR")),
-        option(QStringLiteral("missing"), QStringLiteral("When pieces are missing: skip the set, ask, or combine the existing pieces (setting MissingParts 0, 1, 2)."), QStringLiteral("skip|ask|combine")),
-        option(QStringLiteral("extra"), QStringLiteral("When extra pieces are found: ask, or always include them (setting ExtraParts 0, 1)."), QStringLiteral("ask|include")),
-        option(QStringLiteral("report-answer"), QStringLiteral("Answer every parts report (missing, extra or wrong-size pieces) this way without asking."), QStringLiteral("combine|exclude|skip|cancel")),
-        option(QStringLiteral("piece-size"), QStringLiteral("Answer the piece-size prompt of a set without a piece size with BYTES (0 skips the size check)."), QStringLiteral("BYTES")),
-        option(QStringLiteral("high-part"), QStringLiteral("Highest piece number to look for, 1..19682 (setting HighPart)."), QStringLiteral("N")),
-        option(QStringLiteral("no-search-extra"), QStringLiteral("Do not look for pieces beyond the expected last one (SearchExtra off).")),
-        option(QStringLiteral("no-size-check"), QStringLiteral("Do not check piece sizes (PSizeCheck off).")),
-        option(QStringLiteral("no-size-prompt"), QStringLiteral("Never ask for the piece size (PSizePrompt off).")),
-        option(QStringLiteral("no-underscore-names"), QStringLiteral("Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off).")),
-        option(QStringLiteral("no-fix-ext"), QStringLiteral("Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off).")),
-        option(QStringLiteral("delete"), QStringLiteral("Delete the pieces, the info file and the batch file of each combined set (CombineDelete on).")),
-        option(QStringLiteral("no-wipe"), QStringLiteral("Delete pieces without overwriting them first (WipeOnDel off).")),
-    });
+    for (const OptionText& o : CombineOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(o.names).split(QLatin1Char(',')),
+                                            QString::fromLatin1(o.text),
+                                            QString::fromLatin1(o.value)));
     addCommonOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("SET"),
-                                 QStringLiteral("An info file (name.000) or a piece (name.001) of each set; all in one directory."),
-                                 QStringLiteral("SET..."));
+    parser.addPositionalArgument(
+        QStringLiteral("SET"),
+        QStringLiteral("An info file (name.000) or a piece (name.001) of each set; all in one "
+                       "directory."),
+        QStringLiteral("SET..."));
 }
 
 // What the options change in the stored settings, and the answers they give.
@@ -143,7 +163,9 @@ void applyOverrides(const Overrides& o, Settings& s)
 
 void applySwitches(const QCommandLineParser& parser, Settings& s)
 {
-    const auto set = [&parser](const char* name) { return parser.isSet(QString::fromLatin1(name)); };
+    const auto set = [&parser](const char* name) {
+        return parser.isSet(QString::fromLatin1(name));
+    };
     if (set("no-search-extra")) s.SearchExtra = false;
     if (set("no-size-check")) s.PSizeCheck = false;
     if (set("no-size-prompt")) s.PSizePrompt = false;

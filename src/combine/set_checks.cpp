@@ -62,9 +62,9 @@ void askPieceSize(CombineRun& run, PieceSet& set)
         return;
     const QString first = set.names.dir + set.names.base + QStringLiteral(".001");
     const qint64 proposed = FileExists(first) ? QFileInfo(first).size() : ProposedPieceSize;
-    const QString prompt = PromptStart + CrLf
-        + QStringLiteral("segments of ") + set.names.base + QStringLiteral(". Click the Cancel button")
-        + CrLf + QStringLiteral("to skip the part size check.");
+    const QString prompt = PromptStart + CrLf + QStringLiteral("segments of ") + set.names.base
+        + QStringLiteral(". Click the Cancel button") + CrLf
+        + QStringLiteral("to skip the part size check.");
     const auto answer = run.host.input(prompt, QString::number(proposed));
     const double value = answer ? leadingNumber(*answer) : 0;
     constexpr double most = double(std::numeric_limits<qint64>::max() / 2);

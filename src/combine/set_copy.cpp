@@ -98,9 +98,9 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
     for (qint64 i = 1; i <= count; ++i) {
         if (!leftOut(set, i)) {
             if (!FileExists(set.table[i].Path)) {
-                const Answer a = run.host.ask(QStringLiteral("Part ") + QString::number(i)
-                                                  + QStringLiteral(" is missing. Continue with the next piece?"),
-                                              Buttons::YesNo, Icon::Question, Answer::Yes);
+                const QString text = QStringLiteral("Part ") + QString::number(i)
+                    + QStringLiteral(" is missing. Continue with the next piece?");
+                const Answer a = run.host.ask(text, Buttons::YesNo, Icon::Question, Answer::Yes);
                 if (a != Answer::Yes)
                     break;
             } else {

@@ -80,7 +80,8 @@ void setDone(CombineRun& run, const PieceSet& set, const QString& outputName)
     const int shown = k == sets ? k : k - 1;
     if (k == sets || k > 1)
         caption += QStringLiteral(" (") + QString::number(shown) + QStringLiteral(" of ")
-            + QString::number(sets) + QStringLiteral(" file ") + word + QStringLiteral(" combined)");
+            + QString::number(sets) + QStringLiteral(" file ") + word
+            + QStringLiteral(" combined)");
     run.host.progress(Panel::Combine, Line::Total, caption, percent, 100);
     run.host.pumpEvents();
 }

@@ -80,9 +80,11 @@ TEST(CombineCli, ReportWithoutTerminalTakesCancelOrTheGivenAnswer)
     EXPECT_TRUE(run.err.contains(QStringLiteral("=> Cancel")));
     EXPECT_FALSE(folder.exists(QStringLiteral("clip.mpg")));
 
-    run = runCli(combineArgs({QStringLiteral("--report-answer"), QStringLiteral("exclude"), entry}));
+    run = runCli(
+        combineArgs({QStringLiteral("--report-answer"), QStringLiteral("exclude"), entry}));
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("3\n\nDo you want to combine the existing parts?")));
+    EXPECT_TRUE(
+        run.err.contains(QStringLiteral("3\n\nDo you want to combine the existing parts?")));
     EXPECT_TRUE(run.err.contains(QStringLiteral("Processed clip.mpg")));
     EXPECT_EQ(folder.read(QStringLiteral("clip.mpg")), data.left(2000));
 }
@@ -98,9 +100,11 @@ TEST(CombineCli, PieceSizeAnswersThePromptAndDeleteRemovesThePieces)
     const QByteArray data = writePieceSet(folder, s);
     const QString entry = folder.path(QStringLiteral("clip_mpg.001"));
     CliRun run = runCli(combineArgs({QStringLiteral("--high-part"), QStringLiteral("3"),
-                                     QStringLiteral("--piece-size"), QStringLiteral("1000"), entry}));
+                                     QStringLiteral("--piece-size"), QStringLiteral("1000"),
+                                     entry}));
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("to skip the part size check.\n=> 1000 (--piece-size)")))
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("to skip the part size check.\n=> 1000 (--piece-size)")))
         << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("Part 3 -- 500 missing bytes")));
 

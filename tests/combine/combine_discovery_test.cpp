@@ -40,7 +40,8 @@ TEST(CombineDiscovery, CompleteSetAsksNothingAndReportsEveryStep)
     const QStringList part = job.host.captions(Line::Part);
     for (const char* caption :
          {"Searching for part 1 - 33% complete", "Searching for part 3 - 100% complete",
-          "Searching for extra part 4 - 0% complete", "Searching for extra part 1000 - 100% complete",
+          "Searching for extra part 4 - 0% complete",
+          "Searching for extra part 1000 - 100% complete",
           "Checking file size for part 3 - 100% complete",
           "33% complete (1 of 3 parts read - clip.mpg)",
           "100% complete (3 of 3 parts read - clip.mpg)"})
@@ -166,7 +167,8 @@ TEST(CombineDiscovery, UnderscoreNamesFoundOnlyWithUnderPeriod)
             EXPECT_EQ(job.folder.read(Clip), data);
         } else {
             ASSERT_EQ(job.host.reports.size(), 1u);
-            EXPECT_TRUE(job.host.reports[0].message.contains(QStringLiteral("\r\n\r\n1 - 4\r\n\r\n")));
+            EXPECT_TRUE(job.host.reports[0].message.contains(
+                QStringLiteral("\r\n\r\n1 - 4\r\n\r\n")));
             EXPECT_EQ(o.cancelled, 1);
             EXPECT_FALSE(job.folder.exists(Clip));
         }
@@ -207,7 +209,8 @@ TEST(CombineDiscovery, ShortLastPieceIsReportedAndCanBeExcluded)
                                  "This part of clip.mpg is the wrong size."));
         if (answer == ReportAnswer::Exclude) {
             EXPECT_EQ(job.folder.read(Clip), data.left(800000));
-            EXPECT_TRUE(job.folder.exists(QStringLiteral("clip.mpg.003")));  // neither copied nor deleted
+            // Neither copied nor deleted.
+            EXPECT_TRUE(job.folder.exists(QStringLiteral("clip.mpg.003")));
         } else {
             EXPECT_EQ(job.folder.read(Clip), data.left(999000));
             EXPECT_FALSE(job.folder.exists(QStringLiteral("clip.mpg.003")));
@@ -226,7 +229,8 @@ TEST(CombineDiscovery, ACorrectLastPieceIsQuestionedWhenAnExtraPieceFollows)
     ASSERT_EQ(job.host.reports.size(), 1u);
     EXPECT_EQ(job.host.reports[0].message,
               QStringLiteral("Corrupted Parts:\r\n\r\n"
-                             "Part 3 -- This might not be the correct 'last part' for this movie.\r\n"
+                             "Part 3 -- This might not be the correct 'last part' for this "
+                             "movie.\r\n"
                              "Part 4 -- 399000 missing bytes\r\n\r\n"
                              "These parts of clip.mpg are the wrong size."));
     EXPECT_EQ(o.cancelled, 1);
@@ -275,7 +279,10 @@ struct TwoSets : CombineJob {
             QFile::remove(folder.path(s.name + QStringLiteral(".002")));
         }
     }
-    CombineOutcome run2() { return run({QStringLiteral("a.bin.000"), QStringLiteral("b.bin.000")}); }
+    CombineOutcome run2()
+    {
+        return run({QStringLiteral("a.bin.000"), QStringLiteral("b.bin.000")});
+    }
 };
 
 TEST(CombineDiscovery, SkipGoesOnWithTheNextSetCancelLeavesItUntouched)

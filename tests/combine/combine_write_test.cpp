@@ -141,7 +141,8 @@ TEST(CombineWrite, ReadOnlyOutputYesOverwritesButKeepsPiecesForTheWholeRun)
     const CombineOutcome o = job.run({Entry, QStringLiteral("b.bin.000")});
     ASSERT_EQ(job.host.asked.size(), 2u);
     EXPECT_EQ(job.host.asked[1].text,
-              QStringLiteral("clip.mpg is a read-only file.\r\nDo you want to overwrite it anyway?"));
+              QStringLiteral("clip.mpg is a read-only file.\r\n"
+                             "Do you want to overwrite it anyway?"));
     EXPECT_EQ(job.host.asked[1].icon, Icon::Exclamation);
     EXPECT_EQ(job.host.asked[1].defaultAnswer, Answer::No);
     EXPECT_EQ(o.combined, 2);
