@@ -6,13 +6,14 @@
 # 1. A 1 GiB file cut into 512,000-byte pieces (2098 pieces, letter names) and
 #    into 100,000,000-byte pieces (11 pieces), each with its info file: the
 #    time of `tsl-cli combine` against `cat` of the same pieces, in the same
-#    run, best of two rounds each (dirty pages written out before each timed
+#    run, best of three rounds each (dirty pages written out before each timed
 #    command), and the ratio (goal <= 1.0), with the peak memory of tsl-cli.
 # 2. Five pieces without an info file among 20,000 other files, HighPart
 #    19682: the time of the whole combine (search of 19,682 numbers included;
 #    goal well under a second) and the stat calls it made when strace exists.
 #
-# Scratch files go to $BENCH_TMP (default /tmp); about 4 GiB are needed.
+# Scratch files go to $BENCH_TMP (default /tmp); about 4 GiB are needed. The
+# machine's load shows in the figures: run it on a quiet machine.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,6 +22,7 @@ cli=${1:-${TSL_CLI:-$here/../build/tsl-cli}}
 work=$(mktemp -d "${BENCH_TMP:-/tmp}/tsl-combine-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
+rounds=${BENCH_ROUNDS:-3}
 size=${BENCH_SIZE:-$((1024 * 1024 * 1024))}  # BENCH_SIZE only to try the script out
 
 # The extension of piece $1; $2 is 1 for the letter scheme.
@@ -71,7 +73,7 @@ bench_pieces() {
     done
     write_info "$dir/source.bin.000" "$size" "$count" "$piece"
     local cat_best=999999 tsl_best=999999 t0 t1 rss=0
-    for round in 1 2; do
+    for ((round = 1; round <= rounds; round++)); do
         rm -f "$dir/out/cat.bin"
         sync
         t0=$(seconds); cat "${list[@]}" >"$dir/out/cat.bin"; t1=$(seconds)
@@ -91,7 +93,7 @@ bench_pieces() {
     rm -rf "$dir"
 }
 
-echo "Combining 1 GiB (best of 2 rounds each):"
+echo "Combining 1 GiB (best of $rounds rounds each):"
 bench_pieces 512000
 bench_pieces 100000000
 rm -f "$work/source.bin"
