@@ -18,7 +18,7 @@ QStringList combineArgs(const QStringList& more)
 // clip.mpg in four pieces of 1000 bytes, the third one missing.
 QByteArray gappedSet(const TempFolder& folder)
 {
-    PieceSetSpec s;
+    PieceSetLayout s;
     s.size = 4000;
     s.pieceSize = 1000;
     const QByteArray data = writePieceSet(folder, s);
@@ -92,7 +92,7 @@ TEST(CombineCli, ReportWithoutTerminalTakesCancelOrTheGivenAnswer)
 TEST(CombineCli, PieceSizeAnswersThePromptAndDeleteRemovesThePieces)
 {
     TempFolder folder;
-    PieceSetSpec s;
+    PieceSetLayout s;
     s.size = 2500;
     s.pieceSize = 1000;
     s.info = false;
@@ -120,7 +120,7 @@ TEST(CombineCli, PieceSizeAnswersThePromptAndDeleteRemovesThePieces)
 TEST(CombineCli, ExistingOutputWithNoIsSkippedAndExitsWithOne)
 {
     TempFolder folder;
-    PieceSetSpec s;
+    PieceSetLayout s;
     s.size = 2000;
     s.pieceSize = 1000;
     const QByteArray data = writePieceSet(folder, s);

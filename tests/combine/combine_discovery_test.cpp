@@ -17,9 +17,9 @@ QString prompt(const QString& base)
         + QStringLiteral(". Click the Cancel button\r\nto skip the part size check.");
 }
 
-PieceSetSpec spec(qint64 size, qint64 pieceSize, bool info = true)
+PieceSetLayout layout(qint64 size, qint64 pieceSize, bool info = true)
 {
-    PieceSetSpec s;
+    PieceSetLayout s;
     s.size = size;
     s.pieceSize = pieceSize;
     s.info = info;
@@ -29,7 +29,7 @@ PieceSetSpec spec(qint64 size, qint64 pieceSize, bool info = true)
 TEST(CombineDiscovery, CompleteSetAsksNothingAndReportsEveryStep)
 {
     CombineJob job;
-    const QByteArray data = writePieceSet(job.folder, spec(1000000, 400000));
+    const QByteArray data = writePieceSet(job.folder, layout(1000000, 400000));
     const CombineOutcome o = job.run({QStringLiteral("clip.mpg.000")});
     EXPECT_EQ(o.combined, 1);
     EXPECT_TRUE(o.allCombined(1));
@@ -57,7 +57,7 @@ TEST(CombineDiscovery, CompleteSetAsksNothingAndReportsEveryStep)
 TEST(CombineDiscovery, WithoutInfoFileHighPart1000ListsTheLetterNamesOfTheMissingRun)
 {
     CombineJob job;
-    const QByteArray data = writePieceSet(job.folder, spec(5000, 1000, false));
+    const QByteArray data = writePieceSet(job.folder, layout(5000, 1000, false));
     job.host.inputs.push_back(QStringLiteral("1000"));
     job.host.reportAnswers.push_back(ReportAnswer::Combine);
     const CombineOutcome o = job.run({QStringLiteral("clip.mpg.001")});
@@ -81,7 +81,7 @@ TEST(CombineDiscovery, TheSetsOwnSchemeIsTriedBeforeTheOtherOne)
     CombineJob job;
     job.settings.MissingParts = 2;
     job.settings.PSizePrompt = false;
-    writePieceSet(job.folder, spec(2000, 1000, false));
+    writePieceSet(job.folder, layout(2000, 1000, false));
     job.folder.write(QStringLiteral("clip.mpg.00a"), "LETTER");
     job.run({QStringLiteral("clip.mpg.001")});
     EXPECT_TRUE(job.folder.read(Clip).startsWith("LETTER"));
@@ -94,7 +94,7 @@ TEST(CombineDiscovery, MissingPartsSettingSkipsOrCombinesWithoutAsking)
         CombineJob job;
         job.settings.MissingParts = qint16(setting);
         job.settings.PSizePrompt = false;
-        const QByteArray data = writePieceSet(job.folder, spec(5000, 1000, false));
+        const QByteArray data = writePieceSet(job.folder, layout(5000, 1000, false));
         const CombineOutcome o = job.run({QStringLiteral("clip.mpg.001")});
         EXPECT_TRUE(job.host.reports.empty());
         EXPECT_EQ(o.combined, setting == 2 ? 1 : 0);
@@ -106,7 +106,7 @@ TEST(CombineDiscovery, MissingPartsSettingSkipsOrCombinesWithoutAsking)
     }
     CombineJob complete;
     complete.settings.MissingParts = 0;
-    const QByteArray data = writePieceSet(complete.folder, spec(5000, 1000));
+    const QByteArray data = writePieceSet(complete.folder, layout(5000, 1000));
     EXPECT_EQ(complete.run({QStringLiteral("clip.mpg.000")}).combined, 1);
     EXPECT_EQ(complete.folder.read(Clip), data);
 }
@@ -117,7 +117,7 @@ TEST(CombineDiscovery, ExtraPiecesExcludedOrCombined)
         CombineJob job;
         job.settings.ExtraParts = 0;
         job.settings.PSizeCheck = false;
-        const QByteArray data = writePieceSet(job.folder, spec(4000, 1000));
+        const QByteArray data = writePieceSet(job.folder, layout(4000, 1000));
         job.folder.write(QStringLiteral("clip.mpg.005"), "five");
         job.folder.write(QStringLiteral("clip.mpg.006"), "six");
         job.host.reportAnswers.push_back(answer);
@@ -136,7 +136,7 @@ TEST(CombineDiscovery, ExtraPiecesAlwaysIncludedWithoutAsking)
 {
     CombineJob job;
     job.settings.PSizeCheck = false;
-    const QByteArray data = writePieceSet(job.folder, spec(4000, 1000));
+    const QByteArray data = writePieceSet(job.folder, layout(4000, 1000));
     job.folder.write(QStringLiteral("clip.mpg.005"), "five");
     job.run({QStringLiteral("clip.mpg.000")});
     EXPECT_TRUE(job.host.reports.empty());
@@ -145,7 +145,7 @@ TEST(CombineDiscovery, ExtraPiecesAlwaysIncludedWithoutAsking)
     CombineJob noSearch;
     noSearch.settings.PSizeCheck = false;
     noSearch.settings.SearchExtra = false;
-    const QByteArray again = writePieceSet(noSearch.folder, spec(4000, 1000));
+    const QByteArray again = writePieceSet(noSearch.folder, layout(4000, 1000));
     noSearch.folder.write(QStringLiteral("clip.mpg.005"), "five");
     noSearch.run({QStringLiteral("clip.mpg.000")});
     EXPECT_EQ(noSearch.folder.read(Clip), again);
@@ -156,7 +156,7 @@ TEST(CombineDiscovery, UnderscoreNamesFoundOnlyWithUnderPeriod)
     for (const bool underPeriod : {true, false}) {
         CombineJob job;
         job.settings.UnderPeriod = underPeriod;
-        PieceSetSpec s = spec(4000, 1000);
+        PieceSetLayout s = layout(4000, 1000);
         s.pieceStem = QStringLiteral("clip_mpg");
         const QByteArray data = writePieceSet(job.folder, s);
         if (!underPeriod)
@@ -179,7 +179,7 @@ TEST(CombineDiscovery, GapButtonCombinesToTheGapCombineTakesEveryPresentPiece)
 {
     for (const ReportAnswer answer : {ReportAnswer::Exclude, ReportAnswer::Combine}) {
         CombineJob job;
-        const QByteArray data = writePieceSet(job.folder, spec(6000, 1000));
+        const QByteArray data = writePieceSet(job.folder, layout(6000, 1000));
         QFile::remove(job.folder.path(QStringLiteral("clip.mpg.004")));
         job.host.reportAnswers.push_back(answer);
         job.run({QStringLiteral("clip.mpg.000")});
@@ -198,7 +198,7 @@ TEST(CombineDiscovery, ShortLastPieceIsReportedAndCanBeExcluded)
     for (const ReportAnswer answer : {ReportAnswer::Exclude, ReportAnswer::Combine}) {
         CombineJob job;
         job.settings.CombineDelete = true;
-        const QByteArray data = writePieceSet(job.folder, spec(1000000, 400000));
+        const QByteArray data = writePieceSet(job.folder, layout(1000000, 400000));
         QFile(job.folder.path(QStringLiteral("clip.mpg.003"))).resize(199000);
         job.host.reportAnswers.push_back(answer);
         job.run({QStringLiteral("clip.mpg.000")});
@@ -222,7 +222,7 @@ TEST(CombineDiscovery, ShortLastPieceIsReportedAndCanBeExcluded)
 TEST(CombineDiscovery, ACorrectLastPieceIsQuestionedWhenAnExtraPieceFollows)
 {
     CombineJob job;
-    writePieceSet(job.folder, spec(1000000, 400000));
+    writePieceSet(job.folder, layout(1000000, 400000));
     job.folder.write(QStringLiteral("clip.mpg.004"), QByteArray(1000, 'x'));
     job.host.reportAnswers.push_back(ReportAnswer::Cancel);
     const CombineOutcome o = job.run({QStringLiteral("clip.mpg.000")});
@@ -243,7 +243,7 @@ TEST(CombineDiscovery, WithoutInfoFileTheLastPieceCountsAsShort)
 {
     CombineJob job;
     job.settings.HighPart = 3;
-    writePieceSet(job.folder, spec(2500, 1000, false));
+    writePieceSet(job.folder, layout(2500, 1000, false));
     job.host.inputs.push_back(QStringLiteral("1000 bytes"));
     job.host.reportAnswers.push_back(ReportAnswer::Combine);
     job.run({QStringLiteral("clip.mpg.001")});
@@ -260,7 +260,7 @@ TEST(CombineDiscovery, PieceSizePromptCancelledOrNotANumberSkipsTheCheck)
          {std::optional<QString>(), std::optional<QString>(QStringLiteral("abc"))}) {
         CombineJob job;
         job.settings.HighPart = 3;
-        const QByteArray data = writePieceSet(job.folder, spec(2500, 1000, false));
+        const QByteArray data = writePieceSet(job.folder, layout(2500, 1000, false));
         job.host.inputs.push_back(answer);
         EXPECT_EQ(job.run({QStringLiteral("clip.mpg.001")}).combined, 1);
         EXPECT_TRUE(job.host.reports.empty());
@@ -273,7 +273,7 @@ struct TwoSets : CombineJob {
     TwoSets()
     {
         for (const char* name : {"a.bin", "b.bin"}) {
-            PieceSetSpec s = spec(3000, 1000);
+            PieceSetLayout s = layout(3000, 1000);
             s.name = QString::fromLatin1(name);
             writePieceSet(folder, s);
             QFile::remove(folder.path(s.name + QStringLiteral(".002")));
@@ -315,8 +315,8 @@ TEST(CombineDiscovery, APieceEntryAfterAnInfoEntryIsReadAsAPieceSet)
 {
     CombineJob job;
     job.settings.HighPart = 3;
-    const QByteArray a = writePieceSet(job.folder, spec(3000, 1000));
-    PieceSetSpec b = spec(3000, 1000, false);
+    const QByteArray a = writePieceSet(job.folder, layout(3000, 1000));
+    PieceSetLayout b = layout(3000, 1000, false);
     b.name = QStringLiteral("b.bin");
     b.seed = 2;
     const QByteArray bData = writePieceSet(job.folder, b);
@@ -337,7 +337,7 @@ TEST(CombineDiscovery, DamagedInfoFileAbortRetryIgnore)
         "Click the Ignore button if you want to combine files anyway.\r\n"
         "Click the Abort button to skip this file set.");
     CombineJob abort;
-    writePieceSet(abort.folder, spec(3000, 1000, false));
+    writePieceSet(abort.folder, layout(3000, 1000, false));
     abort.folder.write(QStringLiteral("clip.mpg.000"), "\xff");
     abort.host.answers = {Answer::Retry, Answer::Abort};
     const CombineOutcome o = abort.run({QStringLiteral("clip.mpg.000")});
@@ -359,7 +359,7 @@ TEST(CombineDiscovery, IgnoredInfoFileIsKeptWhenThePiecesAreDeleted)
     CombineJob job;
     job.settings.HighPart = 3;
     job.settings.CombineDelete = true;
-    PieceSetSpec s = spec(3000, 1000, false);
+    PieceSetLayout s = layout(3000, 1000, false);
     s.batch = true;
     const QByteArray data = writePieceSet(job.folder, s);
     job.folder.write(QStringLiteral("clip.mpg.000"), "\xff");

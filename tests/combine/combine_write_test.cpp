@@ -17,9 +17,9 @@ namespace {
 const QString Clip = QStringLiteral("clip.mpg");
 const QString Entry = QStringLiteral("clip.mpg.000");
 
-PieceSetSpec spec(qint64 size, qint64 pieceSize, const QString& name = Clip)
+PieceSetLayout layout(qint64 size, qint64 pieceSize, const QString& name = Clip)
 {
-    PieceSetSpec s;
+    PieceSetLayout s;
     s.name = name;
     s.size = size;
     s.pieceSize = pieceSize;
@@ -58,7 +58,7 @@ struct ActingHost : ScriptedHost {
 TEST(CombineWrite, TimeStampsAndReadOnlyAttributeComeFromTheInfoFile)
 {
     CombineJob job;
-    PieceSetSpec s = spec(3000, 1000);
+    PieceSetLayout s = layout(3000, 1000);
     s.attributes = attr::ReadOnly | attr::Archive;
     const QByteArray data = writePieceSet(job.folder, s);
     job.run({Entry});
@@ -83,7 +83,7 @@ TEST(CombineWrite, TimeStampsAndReadOnlyAttributeComeFromTheInfoFile)
 TEST(CombineWrite, ExistingOutputOverwrittenOnYes)
 {
     CombineJob job;
-    const QByteArray data = writePieceSet(job.folder, spec(3000, 1000));
+    const QByteArray data = writePieceSet(job.folder, layout(3000, 1000));
     job.folder.write(Clip, QByteArray(5000, 'o'));
     job.host.answers = {Answer::Yes};
     EXPECT_EQ(job.run({Entry}).combined, 1);
@@ -98,7 +98,7 @@ TEST(CombineWrite, ExistingOutputOverwrittenOnYes)
 TEST(CombineWrite, ExistingOutputNoAsksForANameUntilAFreeOne)
 {
     CombineJob job;
-    const QByteArray data = writePieceSet(job.folder, spec(3000, 1000));
+    const QByteArray data = writePieceSet(job.folder, layout(3000, 1000));
     job.folder.write(Clip, "old");
     job.folder.write(QStringLiteral(".other"), "hidden");
     job.host.answers = {Answer::No};
@@ -118,7 +118,7 @@ TEST(CombineWrite, ExistingOutputNoAndNoNameSkipsTheSetAndKeepsThePieces)
 {
     CombineJob job;
     job.settings.CombineDelete = true;
-    writePieceSet(job.folder, spec(3000, 1000));
+    writePieceSet(job.folder, layout(3000, 1000));
     job.folder.write(Clip, "old");
     job.host.answers = {Answer::No};
     job.host.inputs = {QString()};
@@ -132,8 +132,8 @@ TEST(CombineWrite, ReadOnlyOutputYesOverwritesButKeepsPiecesForTheWholeRun)
 {
     CombineJob job;
     job.settings.CombineDelete = true;
-    const QByteArray data = writePieceSet(job.folder, spec(3000, 1000));
-    PieceSetSpec b = spec(2000, 1000, QStringLiteral("b.bin"));
+    const QByteArray data = writePieceSet(job.folder, layout(3000, 1000));
+    PieceSetLayout b = layout(2000, 1000, QStringLiteral("b.bin"));
     const QByteArray bData = writePieceSet(job.folder, b);
     job.folder.write(Clip, "old");
     applyAttributes(job.folder.path(Clip), attr::ReadOnly);
@@ -158,7 +158,7 @@ TEST(CombineWrite, ReadOnlyOutputYesOverwritesButKeepsPiecesForTheWholeRun)
 TEST(CombineWrite, ReadOnlyOutputNoLeavesItAsItWas)
 {
     CombineJob job;
-    writePieceSet(job.folder, spec(3000, 1000));
+    writePieceSet(job.folder, layout(3000, 1000));
     job.folder.write(Clip, "old");
     applyAttributes(job.folder.path(Clip), attr::ReadOnly);
     job.host.answers = {Answer::Yes, Answer::No};
@@ -172,7 +172,7 @@ TEST(CombineWrite, OutputThatCannotBeCreatedIsARunTimeErrorOfTheSet)
     for (const Answer answer : {Answer::Yes, Answer::No}) {
         CombineJob job;
         job.settings.CombineDelete = true;
-        writePieceSet(job.folder, spec(3000, 1000));
+        writePieceSet(job.folder, layout(3000, 1000));
         job.host.answers = {answer};
         const CombineOutcome o = job.run({Entry}, job.folder.path(QStringLiteral("nowhere")));
         EXPECT_EQ(job.host.messages, QStringList{runtimeText(76, "Path not found")});
@@ -189,10 +189,10 @@ TEST(CombineWrite, CopyFailureKeepsWhatWasWrittenAndEveryPieceOfTheRun)
         CombineJob job;
         job.settings.CombineDelete = true;
         job.settings.ChunkSize = 10000;
-        PieceSetSpec a = spec(60000, 30000, QStringLiteral("a.bin"));
+        PieceSetLayout a = layout(60000, 30000, QStringLiteral("a.bin"));
         a.batch = true;
         const QByteArray data = writePieceSet(job.folder, a);
-        writePieceSet(job.folder, spec(2000, 1000, QStringLiteral("b.bin")));
+        writePieceSet(job.folder, layout(2000, 1000, QStringLiteral("b.bin")));
         ActingHost host;
         host.answers = {answer};
         host.trigger = QStringLiteral("50% complete (1 of 2 parts read - a.bin)");
@@ -223,7 +223,7 @@ TEST(CombineWrite, PieceThatVanishedBeforeTheCopy)
     for (const Answer answer : {Answer::Yes, Answer::No}) {
         CombineJob job;
         job.settings.CombineDelete = true;
-        const QByteArray data = writePieceSet(job.folder, spec(3000, 1000));
+        const QByteArray data = writePieceSet(job.folder, layout(3000, 1000));
         ActingHost host;
         host.answers = {answer};
         host.trigger = QStringLiteral("Checking file size for part 3 - 100% complete");
@@ -249,7 +249,7 @@ TEST(CombineWrite, OneProgressUpdatePerChunkAndPiece)
     for (const qint64 pieceSize : {qint64(10000), qint64(10001)}) {
         CombineJob job;
         job.settings.ChunkSize = 10000;
-        const QByteArray data = writePieceSet(job.folder, spec(2 * pieceSize, pieceSize));
+        const QByteArray data = writePieceSet(job.folder, layout(2 * pieceSize, pieceSize));
         job.run({Entry});
         EXPECT_EQ(job.folder.read(Clip), data);
         const QStringList read =
@@ -267,10 +267,10 @@ TEST(CombineWrite, DeletingRemovesPiecesInfoAndBatchFileOfTheSetOnly)
         CombineJob job;
         job.settings.CombineDelete = true;
         job.settings.WipeOnDel = wipe;
-        PieceSetSpec s = spec(250000, 100000);
+        PieceSetLayout s = layout(250000, 100000);
         s.batch = true;
         const QByteArray data = writePieceSet(job.folder, s);
-        writePieceSet(job.folder, spec(2000, 1000, QStringLiteral("other.bin")));
+        writePieceSet(job.folder, layout(2000, 1000, QStringLiteral("other.bin")));
         EXPECT_EQ(job.run({Entry}).combined, 1);
         EXPECT_EQ(job.folder.read(Clip), data);
         EXPECT_EQ(job.folder.names(),
@@ -282,7 +282,7 @@ TEST(CombineWrite, DeletingRemovesPiecesInfoAndBatchFileOfTheSetOnly)
 TEST(CombineWrite, ExtensionRepairRenamesUnlessTheNameIsTaken)
 {
     CombineJob job;
-    const QByteArray data = writePieceSet(job.folder, spec(2000, 1000, QStringLiteral("clip_mpg")));
+    const QByteArray data = writePieceSet(job.folder, layout(2000, 1000, QStringLiteral("clip_mpg")));
     CombineOutcome o = job.run({QStringLiteral("clip_mpg.000")});
     EXPECT_EQ(job.folder.read(Clip), data);
     EXPECT_FALSE(job.folder.exists(QStringLiteral("clip_mpg")));
@@ -291,13 +291,13 @@ TEST(CombineWrite, ExtensionRepairRenamesUnlessTheNameIsTaken)
 
     CombineJob off;
     off.settings.FixExt = false;
-    writePieceSet(off.folder, spec(2000, 1000, QStringLiteral("clip_mpg")));
+    writePieceSet(off.folder, layout(2000, 1000, QStringLiteral("clip_mpg")));
     off.run({QStringLiteral("clip_mpg.000")});
     EXPECT_TRUE(off.folder.exists(QStringLiteral("clip_mpg")));
     EXPECT_FALSE(off.folder.exists(Clip));
 
     CombineJob taken;
-    writePieceSet(taken.folder, spec(2000, 1000, QStringLiteral("clip_mpg")));
+    writePieceSet(taken.folder, layout(2000, 1000, QStringLiteral("clip_mpg")));
     taken.folder.write(Clip, "someone else's");
     o = taken.run({QStringLiteral("clip_mpg.000")});
     EXPECT_EQ(taken.folder.read(Clip), QByteArray("someone else's"));
@@ -317,7 +317,7 @@ struct RecordingWriter : SettingWriter {
 TEST(CombineWrite, OutputDirectoryFieldIsTrimmedRecordedAndMayBeEmpty)
 {
     CombineJob job;
-    const QByteArray data = writePieceSet(job.folder, spec(2000, 1000));
+    const QByteArray data = writePieceSet(job.folder, layout(2000, 1000));
     const QString out = job.folder.mkdir(QStringLiteral("out"));
     RecordingWriter writer;
     const QString typed = QStringLiteral("  ") + out.chopped(1) + QStringLiteral("  ");

@@ -19,20 +19,20 @@ void writeInfo(const TempFolder& folder, const QString& infoName, quint64 totalS
                                          pieceSize));
 }
 
-QByteArray writePieceSet(const TempFolder& folder, const PieceSetSpec& spec)
+QByteArray writePieceSet(const TempFolder& folder, const PieceSetLayout& layout)
 {
-    const QByteArray data = patternBytes(spec.size, spec.seed);
-    const qint64 count = PieceCount(spec.size, spec.pieceSize);
+    const QByteArray data = patternBytes(layout.size, layout.seed);
+    const qint64 count = PieceCount(layout.size, layout.pieceSize);
     const bool letters = usesLetterScheme(count);
-    const QString stem = spec.pieceStem.isEmpty() ? spec.name : spec.pieceStem;
+    const QString stem = layout.pieceStem.isEmpty() ? layout.name : layout.pieceStem;
     for (qint64 i = 1; i <= count; ++i)
         folder.write(stem + QLatin1Char('.') + PartExt(i, letters),
-                     pieceOf(data, spec.pieceSize, i));
-    if (spec.info)
-        writeInfo(folder, spec.name + QStringLiteral(".000"), quint64(spec.size), quint64(count),
-                  quint64(spec.pieceSize), spec.attributes, spec.lastWrite, spec.lastAccess);
-    if (spec.batch)
-        folder.write(spec.name + QStringLiteral(".bat"), "@Echo Off\r\n");
+                     pieceOf(data, layout.pieceSize, i));
+    if (layout.info)
+        writeInfo(folder, layout.name + QStringLiteral(".000"), quint64(layout.size), quint64(count),
+                  quint64(layout.pieceSize), layout.attributes, layout.lastWrite, layout.lastAccess);
+    if (layout.batch)
+        folder.write(layout.name + QStringLiteral(".bat"), "@Echo Off\r\n");
     return data;
 }
 

@@ -9,7 +9,7 @@
 
 namespace tsl::test {
 
-struct PieceSetSpec {
+struct PieceSetLayout {
     QString name = QStringLiteral("clip.mpg");  // the whole file's name
     qint64 size = 0;                            // the whole file's size
     qint64 pieceSize = 0;
@@ -23,7 +23,7 @@ struct PieceSetSpec {
 };
 
 // Writes the set into folder; returns the whole file's bytes.
-QByteArray writePieceSet(const TempFolder& folder, const PieceSetSpec& spec);
+QByteArray writePieceSet(const TempFolder& folder, const PieceSetLayout& layout);
 
 // Writes an info file for a file of the given facts.
 void writeInfo(const TempFolder& folder, const QString& infoName, quint64 totalSize,
