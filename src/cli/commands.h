@@ -10,5 +10,6 @@ int runSplit(const QStringList& args);
 int runInfo(const QStringList& args);
 int runAppend(const QStringList& args);
 int runConfig(const QStringList& args);
+int runCombine(const QStringList& args);
 
 }  // namespace tsl::cli

@@ -18,8 +18,10 @@ struct Command {
 const Command commands[] = {
     {"split", "Split each FILE into numbered pieces, with an info file and a batch file.",
      tsl::cli::runSplit},
-    {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
+    {"combine", "Combine each SET of pieces (name.000 or name.001) back into its file.",
+     tsl::cli::runCombine},
     {"append", "Append each FILE, in order, to the end of --to TARGET.", tsl::cli::runAppend},
+    {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
     {"config", "Show and change the stored settings, and choose their store.", tsl::cli::runConfig},
 };
 

@@ -5,6 +5,7 @@
 #include "core/host.h"
 #include "core/texts.h"
 #include "pieces/file_utils.h"
+#include "pieces/part_names.h"
 #include "pieces/short_name.h"
 
 #include <QtEndian>
@@ -123,8 +124,10 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
         }
         bytes.truncate(got);
         const qint64 n = bytes.isEmpty() ? 0 : quint8(bytes[0]);
-        // Too short for its name or for the fixed fields: damaged.
-        if (bytes.isEmpty() || n > got || got < 1 + n + FixedFields - 4) {
+        // Too short for its name or for the fixed fields, or counting more
+        // pieces than piece names exist for: damaged.
+        if (bytes.isEmpty() || n > got || got < 1 + n + FixedFields - 4
+            || get32(bytes, 1 + n + 21) > quint64(MaxPieceNumber)) {
             if (listing)
                 return info::Damaged;
             const Answer a = host.ask(damagedText(path), Buttons::AbortRetryIgnore, Icon::Critical,

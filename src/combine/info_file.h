@@ -50,7 +50,8 @@ RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint
 
 // Reads the info file at path into record (left as it was unless the result is
 // info::Read). listing: called from a directory listing, which tests for the
-// file first and never asks about damage.
+// file first and never asks about damage. A file too short for its fields, or
+// one counting more pieces than can be named (MaxPieceNumber), is damaged.
 qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& host);
 
 }  // namespace tsl

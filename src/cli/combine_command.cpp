@@ -1,0 +1,241 @@
+// tsl-cli combine: joins piece sets back into their files, with the settings
+// of the store overridden by options and the questions answered by options
+// or on the terminal.
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "combine/combine_engine.h"
+#include "pieces/part_names.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+
+namespace tsl::cli {
+
+namespace {
+
+// The terminal host, with the piece-size prompt answered by --piece-size.
+class CombineHost : public TerminalHost {
+public:
+    CombineHost(TerminalOptions options, std::optional<QString> pieceSize)
+        : TerminalHost(options), pieceSize_(std::move(pieceSize))
+    {
+    }
+
+    std::optional<QString> input(const QString& prompt, const QString& defaultText) override
+    {
+        if (!pieceSize_ || !isPieceSizePrompt(prompt))
+            return TerminalHost::input(prompt, defaultText);
+        printLine(prompt);
+        printLine(QStringLiteral("=> ") + *pieceSize_ + QStringLiteral(" (--piece-size)"));
+        return pieceSize_;
+    }
+
+private:
+    std::optional<QString> pieceSize_;
+};
+
+struct OptionText {
+    const char* names;  // comma-separated
+    const char* value;  // empty for a switch
+    const char* text;
+};
+
+const OptionText CombineOptions[] = {
+    {"o,out", "DIR", "Write the combined files into DIR (default: the pieces' directory)."},
+    {"missing", "skip|ask|combine",
+     "When pieces are missing: skip the set, ask, or combine the existing pieces "
+     "(setting MissingParts 0, 1, 2)."},
+    {"extra", "ask|include",
+     "When extra pieces are found: ask, or always include them (setting ExtraParts 0, 1)."},
+    {"report-answer", "combine|exclude|skip|cancel",
+     "Answer every parts report (missing, extra or wrong-size pieces) this way without "
+     "asking."},
+    {"piece-size", "BYTES",
+     "Answer the piece-size prompt of a set without a piece size with BYTES (0 skips the "
+     "size check)."},
+    {"high-part", "N", "Highest piece number to look for, 1..19682 (setting HighPart)."},
+    {"no-search-extra", "",
+     "Do not look for pieces beyond the expected last one (SearchExtra off)."},
+    {"no-size-check", "", "Do not check piece sizes (PSizeCheck off)."},
+    {"no-size-prompt", "", "Never ask for the piece size (PSizePrompt off)."},
+    {"no-underscore-names", "",
+     "Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off)."},
+    {"no-fix-ext", "",
+     "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off)."},
+    {"delete", "",
+     "Delete the pieces, the info file and the batch file of each combined set "
+     "(CombineDelete on)."},
+    {"no-wipe", "", "Delete pieces without overwriting them first (WipeOnDel off)."},
+};
+
+void addCombineOptions(QCommandLineParser& parser)
+{
+    for (const OptionText& o : CombineOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(o.names).split(QLatin1Char(',')),
+                                            QString::fromLatin1(o.text),
+                                            QString::fromLatin1(o.value)));
+    addCommonOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("SET"),
+        QStringLiteral("An info file (name.000) or a piece (name.001) of each set; all in one "
+                       "directory."),
+        QStringLiteral("SET..."));
+}
+
+// What the options change in the stored settings, and the answers they give.
+struct Overrides {
+    std::optional<qint16> MissingParts;
+    std::optional<qint16> ExtraParts;
+    std::optional<qint32> HighPart;
+    std::optional<QString> pieceSize;  // the answer to the piece-size prompt
+};
+
+// The index of value among words, or -1.
+int choice(const QString& value, const QStringList& words)
+{
+    return int(words.indexOf(value.trimmed().toLower()));
+}
+
+// Reads the option `name` as one of words; false with *error when it is none.
+bool readChoice(const QCommandLineParser& parser, const QString& name, const QStringList& words,
+                int* index, QString* error)
+{
+    if (!parser.isSet(name))
+        return true;
+    *index = choice(parser.value(name), words);
+    if (*index >= 0)
+        return true;
+    *error = QStringLiteral("--") + name + QStringLiteral(" takes ")
+        + words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
+        + words.last() + QLatin1Char('.');
+    return false;
+}
+
+bool readChoices(const QCommandLineParser& parser, Overrides& o, TerminalOptions& t, QString* error)
+{
+    int missing = -1, extra = -1, answer = -1;
+    const bool ok =
+        readChoice(parser, QStringLiteral("missing"),
+                   {QStringLiteral("skip"), QStringLiteral("ask"), QStringLiteral("combine")},
+                   &missing, error)
+        && readChoice(parser, QStringLiteral("extra"),
+                      {QStringLiteral("ask"), QStringLiteral("include")}, &extra, error)
+        && readChoice(parser, QStringLiteral("report-answer"),
+                      {QStringLiteral("combine"), QStringLiteral("exclude"), QStringLiteral("skip"),
+                       QStringLiteral("cancel")},
+                      &answer, error);
+    if (missing >= 0)
+        o.MissingParts = qint16(missing);
+    if (extra >= 0)
+        o.ExtraParts = qint16(extra);
+    if (answer >= 0)
+        t.reportAnswer = ReportAnswer(answer);  // in the order of the enumeration
+    return ok;
+}
+
+bool readNumbers(const QCommandLineParser& parser, Overrides& o, QString* error)
+{
+    qint64 n = 0;
+    if (parser.isSet(QStringLiteral("high-part"))) {
+        if (!parseCount(parser.value(QStringLiteral("high-part")), &n) || n < 1
+            || n > MaxPieceNumber)
+            return *error = QStringLiteral("--high-part takes a number from 1 to 19682."), false;
+        o.HighPart = qint32(n);
+    }
+    if (parser.isSet(QStringLiteral("piece-size"))) {
+        if (!parseCount(parser.value(QStringLiteral("piece-size")), &n))
+            return *error = QStringLiteral("--piece-size takes a number of bytes."), false;
+        o.pieceSize = QString::number(n);
+    }
+    return true;
+}
+
+void applyOverrides(const Overrides& o, Settings& s)
+{
+    if (o.MissingParts)
+        s.MissingParts = *o.MissingParts;
+    if (o.ExtraParts)
+        s.ExtraParts = *o.ExtraParts;
+    if (o.HighPart)
+        s.HighPart = *o.HighPart;
+}
+
+void applySwitches(const QCommandLineParser& parser, Settings& s)
+{
+    const auto set = [&parser](const char* name) {
+        return parser.isSet(QString::fromLatin1(name));
+    };
+    if (set("no-search-extra")) s.SearchExtra = false;
+    if (set("no-size-check")) s.PSizeCheck = false;
+    if (set("no-size-prompt")) s.PSizePrompt = false;
+    if (set("no-underscore-names")) s.UnderPeriod = false;
+    if (set("no-fix-ext")) s.FixExt = false;
+    if (set("delete")) s.CombineDelete = true;
+    if (set("no-wipe")) s.WipeOnDel = false;
+}
+
+// The entries and their one directory; false with *error when they are not.
+bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QString* error)
+{
+    if (sets.isEmpty())
+        return *error = QStringLiteral("Name at least one SET (name.000 or name.001)."), false;
+    for (const QString& set : sets) {
+        const QFileInfo info(set);
+        if (!info.isFile())
+            return *error = set + QStringLiteral(": no such file."), false;
+        const QString setDir = info.absolutePath() + QLatin1Char('/');
+        if (!dir->isEmpty() && setDir != *dir)
+            return *error = QStringLiteral("All SETs must be in one directory."), false;
+        *dir = setDir;
+        *names << info.fileName();
+    }
+    return true;
+}
+
+}  // namespace
+
+int runCombine(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Combines each SET of pieces back into its file: finds the pieces (also as\n"
+        "name_ext.NNN and in the other numbering scheme), looks for extra pieces,\n"
+        "checks piece sizes, reports missing, extra and wrong-size pieces, joins the\n"
+        "pieces, restores the time stamps and the read-only attribute from the info\n"
+        "file, and deletes the pieces when asked to. Each option overrides the\n"
+        "setting of the same meaning.\n"
+        "Exit status: 0 when every set was combined, 1 when a set was skipped or\n"
+        "cancelled or a run-time error was answered, 2 for bad usage."));
+    addCombineOptions(parser);
+    if (!parseArguments(parser, args))
+        return exitcode::Usage;
+    QString error;
+    TerminalOptions terminal = terminalOptions(parser, &error);
+    Overrides overrides;
+    QStringList names;
+    QString dir;
+    if (error.isEmpty() && readChoices(parser, overrides, terminal, &error)
+        && readNumbers(parser, overrides, &error))
+        gatherSets(parser.positionalArguments(), &names, &dir, &error);
+    QString outDir = dir;
+    if (error.isEmpty() && parser.isSet(QStringLiteral("out"))) {
+        const QFileInfo out(parser.value(QStringLiteral("out")));
+        if (!out.isDir())
+            error = parser.value(QStringLiteral("out")) + QStringLiteral(": no such directory.");
+        outDir = out.absoluteFilePath() + QLatin1Char('/');
+    }
+    if (!error.isEmpty())
+        return usageError(parser, error);
+    CombineHost host(terminal, overrides.pieceSize);
+    Settings settings = loadSettings(host);
+    if (!applyChunkOption(parser, settings, &error))
+        return usageError(parser, error);
+    applyOverrides(overrides, settings);
+    applySwitches(parser, settings);
+    const CombineRequest request{names, dir, outDir, settings, nullptr};
+    const CombineOutcome outcome = combineSets(request, host);
+    return outcome.allCombined(int(names.size())) ? exitcode::Done : exitcode::Partial;
+}
+
+}  // namespace tsl::cli

@@ -1,0 +1,80 @@
+// The frame of the Combine command: the busy state, the output directory,
+// and the loop over the chosen sets with what each set's end means for the
+// run.
+#include "combine/combine_engine.h"
+
+#include "combine/combine_run.h"
+#include "core/host.h"
+
+namespace tsl {
+
+namespace {
+
+const QString Procedure = QStringLiteral("frmMain.cmdCombine");
+
+QString withSlash(const QString& dir)
+{
+    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
+
+// Runs set k from its info file to its output.
+Flow runSet(CombineRun& run, int k)
+{
+    PieceSet set;
+    set.k = k;
+    set.entry = run.request.CombFiles.at(k - 1);
+    qint64 count = 0;
+    const Flow flow = checkSet(run, set, &count);
+    if (flow != Flow::Go)
+        return flow;
+    return writeSet(run, set, count);
+}
+
+// Counts how set k ended; false when the run ends with it.
+bool tally(CombineRun& run, int k, Flow flow)
+{
+    CombineOutcome& o = run.outcome;
+    switch (flow) {
+    case Flow::Go: ++o.combined; return true;
+    case Flow::Skip: ++o.skipped; return true;
+    case Flow::Failed: ++o.failed; return true;
+    case Flow::Cancel: o.cancelled = run.setCount - k + 1; return false;
+    case Flow::Terminate: o.terminated = true; return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes)
+{
+    run.outcome.noDelete = true;
+    if (!askToContinue(run.host, error, Procedure))
+        return Flow::Terminate;
+    run.outcome.errorFlag = true;
+    return onYes;
+}
+
+CombineOutcome combineSets(const CombineRequest& request, Host& host)
+{
+    host.setBusy(Panel::Combine, true);
+    host.pumpEvents();
+    const QString dirText = request.outDirText.trimmed();
+    if (request.writer)
+        request.writer->WriteReg(QStringLiteral("CombineDir"), dirText, QStringLiteral("Combine"));
+    CombineRequest normalised = request;
+    normalised.CombSrcDir = withSlash(request.CombSrcDir);
+    // An empty field would make the root the output directory; the pieces'
+    // own directory is what an unset field stands for.
+    const QString outDir = withSlash(dirText.isEmpty() ? normalised.CombSrcDir : dirText);
+    CombineRun run{normalised, request.settings, host, outDir, int(request.CombFiles.size()), {}};
+    host.progress(Panel::Combine, Line::Total, QString(), 0, 100);
+    for (int k = 1; k <= run.setCount; ++k) {
+        if (!tally(run, k, runSet(run, k)))
+            break;
+    }
+    host.setBusy(Panel::Combine, false);
+    return run.outcome;
+}
+
+}  // namespace tsl

@@ -1,0 +1,80 @@
+// The working state of one Combine command and of the set it is on, shared by
+// the steps of the command (checking, choosing the output, copying, finishing).
+#pragma once
+
+#include "combine/combine_engine.h"
+#include "combine/info_file.h"
+#include "combine/part_table.h"
+#include "combine/piece_search.h"
+#include "core/file_handle.h"
+#include "core/run_error.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tsl {
+
+class Host;
+
+// What the command does after a step.
+enum class Flow {
+    Go,         // carry on with the set
+    Skip,       // go on with the next set
+    Failed,     // the set's output could not be written: next set, pieces kept
+    Cancel,     // leave the command, later sets untouched
+    Terminate,  // a run-time error answered No: close everything and return
+};
+
+struct CombineRun {
+    const CombineRequest& request;
+    const Settings& settings;
+    Host& host;
+    QString outDir;  // ending in "/"
+    int setCount = 0;
+    CombineOutcome outcome;
+};
+
+struct PieceSet {
+    int k = 1;  // position in the run, 1-based
+    QString entry;
+    bool infoFlag = false;      // the entry is an info file
+    qint16 readResult = info::Read;
+    InfoRecord info;
+    SetNames names;
+    qint64 expected = 0;        // expected piece count
+    bool letterScheme = false;
+    PartTable table;
+    qint64 missing = 0;
+    qint64 extra = 0;
+    int flags = 0;              // the decision word
+
+    // Whether the set's values came from its info file.
+    bool readThroughInfo() const { return infoFlag && readResult == info::Read; }
+};
+
+// The program-wide run-time error question of the command. Sets the
+// no-delete flag; Yes sets the error flag and gives `onYes`, No gives Terminate.
+Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes);
+
+// Reads, searches and checks a set and asks its reports. Go means the set is
+// to be combined: pieces 1..*count, flags in set.flags.
+Flow checkSet(CombineRun& run, PieceSet& set, qint64* count);
+
+// Chooses and writes the output of a checked set, then finishes it.
+Flow writeSet(CombineRun& run, PieceSet& set, qint64 count);
+
+// Chooses the output file (asking before it replaces one) and creates it.
+// *outputName is the set's base or the new name the user gave.
+Flow openOutput(CombineRun& run, const PieceSet& set, QString* outputName, FileHandle& out);
+
+// Appends pieces 1..count to out, recording in combinedNames[i - 1] the name
+// of each piece copied (empty for the others).
+Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& out,
+                QStringList* combinedNames);
+
+// After a complete copy: attributes and times, deleting the pieces, the
+// extension repair, the status. *outputName follows a rename.
+Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
+               QString* outputName);
+
+}  // namespace tsl

@@ -1,0 +1,78 @@
+#include "combine/piece_search.h"
+
+#include "core/host.h"
+#include "pieces/file_utils.h"
+#include "pieces/part_names.h"
+
+#include <QFileInfo>
+
+namespace tsl {
+
+SetNames setNames(const QString& dir, const QString& entry)
+{
+    SetNames names;
+    names.dir = dir;
+    names.base = StripExt(entry);
+    names.stem = StripExt(names.base);
+    names.ext = names.base.mid(names.stem.size());
+    if (names.ext.startsWith(QLatin1Char('.')))
+        names.ext.remove(0, 1);
+    return names;
+}
+
+QStringList pieceCandidates(const SetNames& names, qint64 i, const SearchRule& rule)
+{
+    QStringList paths;
+    const auto add = [&paths](const QString& path) {
+        if (!paths.contains(path))
+            paths << path;
+    };
+    for (const bool letters : {rule.letterScheme, !rule.letterScheme}) {
+        const QString dotExt = QLatin1Char('.') + PartExt(i, letters);
+        add(names.dir + names.base + dotExt);
+        if (rule.underPeriod) {
+            add(names.dir + names.stem + QLatin1Char('_') + names.ext + dotExt);
+            add(names.dir + names.stem + QLatin1Char('.') + names.ext + dotExt);
+        }
+    }
+    return paths;
+}
+
+namespace {
+
+QString searchCaption(qint64 i, qint64 from, qint64 to, bool extra)
+{
+    // Extra pieces count from the first number past the expected ones.
+    const qint64 done = extra ? i - from + 1 : i;
+    const qint64 all = extra ? to - from + 1 : to;
+    const QString what = extra ? QStringLiteral("Searching for extra part ")
+                               : QStringLiteral("Searching for part ");
+    return what + QString::number(i) + QStringLiteral(" - ") + QString::number(done * 100 / all)
+        + QStringLiteral("% complete");
+}
+
+}  // namespace
+
+qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const SearchRule& rule,
+                    qint64 from, qint64 to, bool extra)
+{
+    qint64 found = 0;
+    for (qint64 i = from; i <= to; ++i) {
+        for (const QString& path : pieceCandidates(names, i, rule)) {
+            if (FileExists(path)) {
+                PartRecord& record = table[i];
+                record.Present = true;
+                record.Path = path;
+                record.Size = QFileInfo(path).size();
+                ++found;
+                break;
+            }
+        }
+        host.progress(Panel::Combine, Line::Part, searchCaption(i, from, to, extra), double(i),
+                      double(to));
+        host.pumpEvents();
+    }
+    return found;
+}
+
+}  // namespace tsl

@@ -1,0 +1,135 @@
+// Writing a checked set and what follows a complete copy: the stored
+// attributes and time stamps, deleting the pieces, the extension repair and
+// the status.
+#include "combine/combine_run.h"
+#include "combine/ext_repair.h"
+#include "core/file_facts.h"
+#include "core/host.h"
+#include "pieces/file_utils.h"
+
+#include <unistd.h>
+
+namespace tsl {
+
+namespace {
+
+void restoreFacts(const PieceSet& set, const QString& path)
+{
+    if (!set.readThroughInfo())
+        return;
+    // A file system that refuses them leaves the output as created, without a word.
+    applyAttributes(path, set.info.InfoAttributes);
+    applyTimes(path, set.info.InfoLastWriteTime, set.info.InfoLastAccessTime);
+}
+
+// Deletes one file of the set; a failure is a run-time error of the command.
+Flow kill(CombineRun& run, const QString& path)
+{
+    const RunError e = KillFile(path, run.settings.WipeOnDel, &run.host);
+    return e.failed() ? runtimeError(run, e, Flow::Go) : Flow::Go;
+}
+
+Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combinedNames)
+{
+    if (!run.settings.CombineDelete || run.outcome.noDelete)
+        return Flow::Go;
+    run.host.status(QStringLiteral("Deleting combined parts..."));
+    run.host.pumpEvents();
+    QStringList paths;
+    for (const QString& name : combinedNames) {
+        if (!name.isEmpty())
+            paths << set.names.dir + name;
+    }
+    if (set.readThroughInfo())
+        paths << set.names.dir + set.names.base + QStringLiteral(".000");
+    const QString batch = set.names.dir + set.names.base + QStringLiteral(".bat");
+    if (FileExists(batch))
+        paths << batch;
+    for (const QString& path : paths) {
+        if (kill(run, path) == Flow::Terminate)
+            return Flow::Terminate;
+    }
+    return Flow::Go;
+}
+
+// Renames the output to its repaired name, unless that name is taken.
+Flow repairExtension(CombineRun& run, QString* outputName)
+{
+    if (!run.settings.FixExt)
+        return Flow::Go;
+    const QString repaired = repairedExtension(*outputName);
+    if (repaired == *outputName)
+        return Flow::Go;
+    RunError e;
+    switch (renameNoReplace(run.outDir + *outputName, run.outDir + repaired, &e)) {
+    case RenameResult::Renamed: *outputName = repaired; return Flow::Go;
+    case RenameResult::TargetExists: return Flow::Go;
+    case RenameResult::Failed: return runtimeError(run, e, Flow::Go);
+    }
+    return Flow::Go;
+}
+
+void setDone(CombineRun& run, const PieceSet& set, const QString& outputName)
+{
+    run.host.status(QStringLiteral("Processed ") + outputName);
+    const int k = set.k;
+    const int sets = run.setCount;
+    const int percent = 100 * k / sets;
+    const QString word = sets > 1 ? QStringLiteral("sets") : QStringLiteral("set");
+    QString caption = QString::number(percent) + QStringLiteral("% complete");
+    const int shown = k == sets ? k : k - 1;
+    if (k == sets || k > 1)
+        caption += QStringLiteral(" (") + QString::number(shown) + QStringLiteral(" of ")
+            + QString::number(sets) + QStringLiteral(" file ") + word
+            + QStringLiteral(" combined)");
+    run.host.progress(Panel::Combine, Line::Total, caption, percent, 100);
+    run.host.pumpEvents();
+}
+
+// Closes the output; before pieces are deleted its bytes are pushed to the
+// disk, so a crash cannot take both the pieces and the copy.
+Flow closeOutput(CombineRun& run, FileHandle& out)
+{
+    RunError e;
+    if (run.settings.CombineDelete && !run.outcome.noDelete && ::fdatasync(out.fd()) != 0)
+        e = runErrorFromErrno(errno, out.path());
+    const RunError closed = out.close();
+    if (!e.failed())
+        e = closed;
+    return e.failed() ? runtimeError(run, e, Flow::Failed) : Flow::Go;
+}
+
+}  // namespace
+
+Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
+               QString* outputName)
+{
+    restoreFacts(set, run.outDir + *outputName);
+    if (deletePieces(run, set, combinedNames) == Flow::Terminate)
+        return Flow::Terminate;
+    if (repairExtension(run, outputName) == Flow::Terminate)
+        return Flow::Terminate;
+    setDone(run, set, *outputName);
+    return Flow::Go;
+}
+
+Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
+{
+    QString outputName;
+    FileHandle out;
+    Flow flow = openOutput(run, set, &outputName, out);
+    QStringList combinedNames;
+    if (flow == Flow::Go)
+        flow = copyPieces(run, set, count, out, &combinedNames);
+    if (flow == Flow::Go)
+        flow = closeOutput(run, out);
+    if (flow != Flow::Go)
+        return flow;
+    run.outcome.outputs << run.outDir + outputName;
+    flow = finishSet(run, set, combinedNames, &outputName);
+    if (flow == Flow::Go)
+        run.outcome.outputs.last() = run.outDir + outputName;
+    return flow;
+}
+
+}  // namespace tsl

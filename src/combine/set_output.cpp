@@ -1,0 +1,83 @@
+// Choosing the output file of a set: the overwrite question, the new-name
+// prompt, and the read-only output.
+#include "combine/combine_run.h"
+#include "core/file_facts.h"
+#include "core/host.h"
+#include "core/texts.h"
+
+#include <QFileInfo>
+
+namespace tsl {
+
+namespace {
+
+// Whether anything at all is at path: a hidden file or a dangling link is as
+// much in the way of a new output as an ordinary file.
+bool somethingAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+bool isReadOnlyFile(const QString& path)
+{
+    return QFileInfo(path).isFile() && (fileAttributes(path) & attr::ReadOnly);
+}
+
+// Asks for a name other than base; an empty answer or Cancel skips the set.
+Flow askNewName(CombineRun& run, const QString& base, QString* name)
+{
+    QString prompt = QStringLiteral("Enter a new filename for") + CrLf + base + QLatin1Char('.');
+    for (;;) {
+        const auto answer = run.host.input(prompt, QString());
+        if (!answer || answer->isEmpty())
+            return Flow::Skip;
+        if (!somethingAt(run.outDir + *answer)) {
+            *name = *answer;
+            return Flow::Go;
+        }
+        prompt = *answer + QStringLiteral(" exists, too. Please try again.");
+    }
+}
+
+// Creates the output. A read-only output is the one failure the user may
+// overrule, and only here, before anything has been written to it.
+Flow createOutput(CombineRun& run, const QString& name, FileHandle& out)
+{
+    const QString path = run.outDir + name;
+    RunError e = out.open(path, FileHandle::Mode::WriteTruncate);
+    if (e.failed() && e.number == err::PathFileAccess && isReadOnlyFile(path)) {
+        run.outcome.noDelete = true;
+        const Answer a = run.host.ask(name + QStringLiteral(" is a read-only file.") + CrLf
+                                          + QStringLiteral("Do you want to overwrite it anyway?"),
+                                      Buttons::YesNo, Icon::Exclamation, Answer::No);
+        if (a != Answer::Yes)
+            return Flow::Skip;
+        applyAttributes(path, 0);
+        e = out.open(path, FileHandle::Mode::WriteTruncate);
+    }
+    if (e.failed())
+        return runtimeError(run, e, Flow::Failed);
+    return Flow::Go;
+}
+
+}  // namespace
+
+Flow openOutput(CombineRun& run, const PieceSet& set, QString* outputName, FileHandle& out)
+{
+    const QString& base = set.names.base;
+    *outputName = base;
+    if (somethingAt(run.outDir + base)) {
+        const Answer a = run.host.ask(QStringLiteral("Do you want to overwrite the existing file")
+                                          + CrLf + base + QLatin1Char('?'),
+                                      Buttons::YesNo, Icon::Question, Answer::Yes);
+        if (a != Answer::Yes) {
+            const Flow flow = askNewName(run, base, outputName);
+            if (flow != Flow::Go)
+                return flow;
+        }
+    }
+    return createOutput(run, *outputName, out);
+}
+
+}  // namespace tsl

@@ -1,0 +1,38 @@
+// A Combine job on real files in a temporary folder, driven by a scripted host.
+#pragma once
+
+#include "combine/combine_engine.h"
+#include "settings/settings.h"
+#include "support/piece_sets.h"
+#include "support/scripted_host.h"
+#include "support/temp_files.h"
+
+namespace tsl::test {
+
+struct CombineJob {
+    TempFolder folder;
+    Settings settings;
+    ScriptedHost host;
+
+    CombineJob() { settings.WipeOnDel = false; }
+
+    // Combines entries of the folder, output into outDir (the folder by default).
+    CombineOutcome run(const QStringList& entries, const QString& outDir = QString())
+    {
+        return runWith(host, entries, outDir);
+    }
+
+    // The same through another host (one that acts on the files meanwhile).
+    CombineOutcome runWith(Host& other, const QStringList& entries,
+                           const QString& outDir = QString())
+    {
+        const CombineRequest request{entries, folder.dir(),
+                                     outDir.isEmpty() ? folder.dir() : outDir, settings, nullptr};
+        return combineSets(request, other);
+    }
+
+    // The texts of the questions and messages, in order.
+    QStringList questions() const { return host.messages; }
+};
+
+}  // namespace tsl::test
