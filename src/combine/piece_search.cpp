@@ -51,6 +51,19 @@ QString searchCaption(qint64 i, qint64 from, qint64 to, bool extra)
         + QStringLiteral("% complete");
 }
 
+// The set's batch file (base.bat) carries the letter name of piece 1505. It is
+// taken as that piece only when piece 1504 was found under its letter name
+// too; otherwise a set of a few pieces, searched up to a high HighPart, would
+// take its own batch file for a piece and join it into the output.
+bool isTheBatchFile(const PartTable& table, const SetNames& names, const QString& path, qint64 i)
+{
+    if (path != names.dir + names.base + QStringLiteral(".bat"))
+        return false;
+    const bool letterRunBefore = table.present(i - 1)
+        && table[i - 1].Path.endsWith(QLatin1Char('.') + PartExt(i - 1, true));
+    return !letterRunBefore;
+}
+
 }  // namespace
 
 qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const SearchRule& rule,
@@ -59,7 +72,7 @@ qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const S
     qint64 found = 0;
     for (qint64 i = from; i <= to; ++i) {
         for (const QString& path : pieceCandidates(names, i, rule)) {
-            if (FileExists(path)) {
+            if (FileExists(path) && !isTheBatchFile(table, names, path, i)) {
                 PartRecord& record = table[i];
                 record.Present = true;
                 record.Path = path;

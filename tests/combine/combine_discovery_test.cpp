@@ -406,5 +406,34 @@ TEST(CombineDiscovery, SizesBeyondFourGigabytes)
     }
 }
 
+TEST(CombineDiscovery, TheBatchFileIsNeverTakenForPiece1505)
+{
+    // base.bat is the letter name of piece 1505: a high HighPart must not pull
+    // the batch file into a set of five pieces, with or without an info file.
+    for (const bool info : {true, false}) {
+        CombineJob job;
+        job.settings.HighPart = 19682;
+        job.settings.MissingParts = 2;
+        job.settings.PSizeCheck = false;
+        PieceSetLayout s = layout(5000, 1000, info);
+        s.batch = true;
+        const QByteArray data = writePieceSet(job.folder, s);
+        const CombineOutcome o = job.run({info ? "clip.mpg.000" : "clip.mpg.001"}, job.folder.mkdir("out"));
+        EXPECT_EQ(o.combined, 1) << info;
+        EXPECT_EQ(job.folder.read("out/clip.mpg"), data) << info;
+        EXPECT_TRUE(job.host.reports.empty()) << info;
+    }
+}
+
+TEST(CombineDiscovery, ALetterSetOfAtLeast1505PiecesHasItsPieceNamedBat)
+{
+    CombineJob job;
+    job.settings.PSizeCheck = false;
+    const QByteArray data = writePieceSet(job.folder, layout(1506 * 10, 10));
+    ASSERT_TRUE(job.folder.exists("clip.mpg.bat"));
+    EXPECT_EQ(job.run({"clip.mpg.000"}, job.folder.mkdir("out")).combined, 1);
+    EXPECT_EQ(job.folder.read("out/clip.mpg"), data);
+}
+
 }  // namespace
 }  // namespace tsl::test
