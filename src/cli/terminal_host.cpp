@@ -56,19 +56,6 @@ QString terminalText(const QString& text)
     return out;
 }
 
-QString answerWord(Answer answer)
-{
-    switch (answer) {
-    case Answer::Ok: return QStringLiteral("OK");
-    case Answer::Cancel: return QStringLiteral("Cancel");
-    case Answer::Yes: return QStringLiteral("Yes");
-    case Answer::No: return QStringLiteral("No");
-    case Answer::Abort: return QStringLiteral("Abort");
-    case Answer::Retry: return QStringLiteral("Retry");
-    case Answer::Ignore: return QStringLiteral("Ignore");
-    }
-    return {};
-}
 
 TerminalHost::TerminalHost(TerminalOptions options)
     : options_(options), stdinTerminal_(::isatty(STDIN_FILENO) == 1),

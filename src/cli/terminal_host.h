@@ -54,6 +54,5 @@ private:
 // Message-box text as terminal lines: CR LF becomes a line break.
 QString terminalText(const QString& text);
 
-QString answerWord(Answer answer);
 
 }  // namespace tsl::cli

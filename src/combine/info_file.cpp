@@ -92,12 +92,7 @@ RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint
                                            facts.lastWriteTime, facts.lastAccessTime,
                                            quint64(facts.size), facts.attributes, pieceCount,
                                            pieceSize);
-    FileHandle file;
-    RunError e = file.open(infoPath, FileHandle::Mode::WriteTruncate);
-    if (!e.failed())
-        e = file.writeAt(0, bytes);
-    const RunError closed = file.close();
-    return e.failed() ? e : closed;
+    return writeWholeFile(infoPath, bytes);
 }
 
 qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& host)

@@ -183,12 +183,7 @@ QString listFilePath(const PartsReport& report)
 
 RunError saveList(const PartsReport& report)
 {
-    FileHandle file;
-    if (RunError e = file.open(listFilePath(report), FileHandle::Mode::WriteTruncate); e.failed())
-        return e;
-    if (RunError e = file.writeAt(0, (listText(report) + CrLf).toUtf8()); e.failed())
-        return e;
-    return file.close();
+    return writeWholeFile(listFilePath(report), (listText(report) + CrLf).toUtf8());
 }
 
 QString saveFailedText(const QString& path, const RunError& error)

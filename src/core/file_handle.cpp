@@ -128,6 +128,16 @@ RunError FileHandle::writeAt(qint64 offset, const QByteArray& bytes)
     return writeAt(offset, bytes.constData(), bytes.size());
 }
 
+RunError writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    FileHandle file;
+    RunError e = file.open(path, FileHandle::Mode::WriteTruncate);
+    if (!e.failed())
+        e = file.writeAt(0, bytes);
+    const RunError closed = file.close();
+    return e.failed() ? e : closed;
+}
+
 RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, qint64 dstOffset,
                            qint64 length, qint64* copied)
 {

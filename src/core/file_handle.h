@@ -53,6 +53,10 @@ private:
     QString path_;
 };
 
+// Creates (or truncates) the file at path and writes bytes into it: the small
+// files the system writes whole (info file, batch file, saved lists).
+RunError writeWholeFile(const QString& path, const QByteArray& bytes);
+
 // Copies chunks between two open files, never more than one chunk per call.
 class ChunkCopier {
 public:

@@ -33,6 +33,9 @@ struct PartsReport {
     QString message;    // the text shown, list between the first two blank lines
 };
 
+// The word for an answer as its button shows it ("Yes", "Cancel", ...).
+QString answerWord(Answer answer);
+
 class Host {
 public:
     virtual ~Host() = default;

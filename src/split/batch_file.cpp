@@ -61,13 +61,7 @@ QStringList batchFileLines(const BatchFileInput& in)
 
 RunError writeBatchFile(const QString& path, const BatchFileInput& input)
 {
-    const QByteArray bytes = (batchFileLines(input).join(CrLf) + CrLf).toUtf8();
-    FileHandle file;
-    RunError e = file.open(path, FileHandle::Mode::WriteTruncate);
-    if (!e.failed())
-        e = file.writeAt(0, bytes);
-    const RunError closed = file.close();
-    return e.failed() ? e : closed;
+    return writeWholeFile(path, (batchFileLines(input).join(CrLf) + CrLf).toUtf8());
 }
 
 }  // namespace tsl

@@ -1,35 +1,10 @@
 #include "support/scripted_host.h"
 
+#include "combine/parts_report.h"
+
 #include <gtest/gtest.h>
 
 namespace tsl::test {
-
-namespace {
-QString answerName(Answer a)
-{
-    switch (a) {
-    case Answer::Ok: return QStringLiteral("OK");
-    case Answer::Cancel: return QStringLiteral("Cancel");
-    case Answer::Yes: return QStringLiteral("Yes");
-    case Answer::No: return QStringLiteral("No");
-    case Answer::Abort: return QStringLiteral("Abort");
-    case Answer::Retry: return QStringLiteral("Retry");
-    case Answer::Ignore: return QStringLiteral("Ignore");
-    }
-    return {};
-}
-
-QString reportName(ReportAnswer a)
-{
-    switch (a) {
-    case ReportAnswer::Combine: return QStringLiteral("Combine");
-    case ReportAnswer::Exclude: return QStringLiteral("Exclude");
-    case ReportAnswer::Skip: return QStringLiteral("Skip");
-    case ReportAnswer::Cancel: return QStringLiteral("Cancel");
-    }
-    return {};
-}
-}  // namespace
 
 void ScriptedHost::status(const QString& text)
 {
@@ -62,7 +37,7 @@ Answer ScriptedHost::ask(const QString& text, Buttons buttons, Icon icon, Answer
             given = answers.front();
             answers.pop_front();
         }
-        conversation << QStringLiteral("ask: ") + text + QStringLiteral(" => ") + answerName(given);
+        conversation << QStringLiteral("ask: ") + text + QStringLiteral(" => ") + answerWord(given);
     }
     asked.push_back({text, buttons, icon, defaultAnswer, given});
     return given;
@@ -95,7 +70,7 @@ ReportAnswer ScriptedHost::report(const PartsReport& r)
         reportAnswers.pop_front();
     }
     conversation << QStringLiteral("report: ") + r.message + QStringLiteral(" => ")
-            + reportName(given);
+            + reportAnswerWord(given);
     return given;
 }
 

@@ -1,0 +1,19 @@
+#include "core/host.h"
+
+namespace tsl {
+
+QString answerWord(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return QStringLiteral("OK");
+    case Answer::Cancel: return QStringLiteral("Cancel");
+    case Answer::Yes: return QStringLiteral("Yes");
+    case Answer::No: return QStringLiteral("No");
+    case Answer::Abort: return QStringLiteral("Abort");
+    case Answer::Retry: return QStringLiteral("Retry");
+    case Answer::Ignore: return QStringLiteral("Ignore");
+    }
+    return {};
+}
+
+}  // namespace tsl
