@@ -235,7 +235,7 @@ int runCombine(const QStringList& args)
     applySwitches(parser, settings);
     const CombineRequest request{names, dir, outDir, settings, nullptr};
     const CombineOutcome outcome = combineSets(request, host);
-    return outcome.allCombined(int(names.size())) ? exitcode::Done : exitcode::Partial;
+    return outcome.allCombined() ? exitcode::Done : exitcode::Partial;
 }
 
 }  // namespace tsl::cli

@@ -5,6 +5,7 @@
 
 #include "combine/combine_run.h"
 #include "core/host.h"
+#include "pieces/part_names.h"
 
 namespace tsl {
 
@@ -44,6 +45,23 @@ bool tally(CombineRun& run, int k, Flow flow)
     return false;
 }
 
+// One entry per set: clip.mpg.000 and clip.mpg.001 name the same set, and a
+// second run over it would find its pieces gone and replace the file just
+// joined with an empty one.
+QStringList distinctSets(const QStringList& entries)
+{
+    QStringList kept;
+    QStringList bases;
+    for (const QString& entry : entries) {
+        const QString base = StripExt(entry);
+        if (!bases.contains(base)) {
+            bases << base;
+            kept << entry;
+        }
+    }
+    return kept;
+}
+
 }  // namespace
 
 Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes)
@@ -64,10 +82,12 @@ CombineOutcome combineSets(const CombineRequest& request, Host& host)
         request.writer->WriteReg(QStringLiteral("CombineDir"), dirText, QStringLiteral("Combine"));
     CombineRequest normalised = request;
     normalised.CombSrcDir = withSlash(request.CombSrcDir);
+    normalised.CombFiles = distinctSets(request.CombFiles);
     // An empty field would make the root the output directory; the pieces'
     // own directory is what an unset field stands for.
     const QString outDir = withSlash(dirText.isEmpty() ? normalised.CombSrcDir : dirText);
-    CombineRun run{normalised, request.settings, host, outDir, int(request.CombFiles.size()), {}};
+    CombineRun run{normalised, request.settings, host, outDir, int(normalised.CombFiles.size()), {}};
+    run.outcome.sets = run.setCount;
     host.progress(Panel::Combine, Line::Total, QString(), 0, 100);
     for (int k = 1; k <= run.setCount; ++k) {
         if (!tally(run, k, runSet(run, k)))

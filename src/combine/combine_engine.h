@@ -23,18 +23,20 @@ struct CombineRequest {
 };
 
 struct CombineOutcome {
+    int sets = 0;       // distinct sets named (an entry of a set named before is dropped)
     int combined = 0;   // sets joined into their output file
     int skipped = 0;    // sets passed over by a setting, an answer or a damaged info file
     int failed = 0;     // sets whose output could not be written completely
     int cancelled = 0;  // sets left untouched by a Cancel, the one reported included
+    int incomplete = 0; // sets joined without a piece that vanished during the copy
     bool errorFlag = false;   // a run-time error was answered Yes
     bool noDelete = false;    // deleting pieces was switched off by an error
     bool terminated = false;  // a run-time error was answered No: end the program
     QStringList outputs;      // the files written, full paths, in order
 
-    bool allCombined(int setCount) const
+    bool allCombined() const
     {
-        return combined == setCount && !errorFlag && !terminated;
+        return combined == sets && incomplete == 0 && !errorFlag && !terminated;
     }
 };
 

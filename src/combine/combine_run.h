@@ -63,18 +63,25 @@ Flow checkSet(CombineRun& run, PieceSet& set, qint64* count);
 // Chooses and writes the output of a checked set, then finishes it.
 Flow writeSet(CombineRun& run, PieceSet& set, qint64 count);
 
+// Whether piece i is left out of the copy: absent, or of the wrong size and excluded.
+bool leftOut(const PieceSet& set, qint64 i);
+
 // Chooses the output file (asking before it replaces one) and creates it.
-// *outputName is the set's base or the new name the user gave.
-Flow openOutput(CombineRun& run, const PieceSet& set, QString* outputName, FileHandle& out);
+// *outputName is the set's base or the new name the user gave. A set with
+// nothing to copy never replaces a file that is there: it is skipped.
+Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, QString* outputName,
+                FileHandle& out);
 
 // Appends pieces 1..count to out, recording in combinedNames[i - 1] the name
 // of each piece copied (empty for the others).
 Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& out,
                 QStringList* combinedNames);
 
-// After a complete copy: attributes and times, deleting the pieces, the
-// extension repair, the status. *outputName follows a rename.
+// After the copy: attributes and times, deleting the pieces, the extension
+// repair, the status. *outputName follows a rename. Without every piece
+// (one vanished during the copy) the info file and the batch file stay, as
+// the record of the pieces that are left.
 Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
-               QString* outputName);
+               bool everyPiece, QString* outputName);
 
 }  // namespace tsl

@@ -64,6 +64,19 @@ bool isTheBatchFile(const PartTable& table, const SetNames& names, const QString
     return !letterRunBefore;
 }
 
+// Once piece 1 is found, its name tells the scheme the set is written in, and
+// later pieces are taken only under names of that scheme: every name ending in
+// three letters is some letter-scheme number (clip.mpg.aac is piece 759), so a
+// set of digit-named pieces would otherwise take in unrelated files beside it.
+bool schemeMismatch(const PartTable& table, const QString& path, qint64 i)
+{
+    if (i < 2 || !table.present(1))
+        return false;
+    const bool setUsesLetters = table[1].Path.endsWith(QLatin1Char('.') + PartExt(1, true));
+    const bool pathIsLetterName = path.endsWith(QLatin1Char('.') + PartExt(i, true));
+    return setUsesLetters != pathIsLetterName;
+}
+
 }  // namespace
 
 qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const SearchRule& rule,
@@ -72,7 +85,9 @@ qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const S
     qint64 found = 0;
     for (qint64 i = from; i <= to; ++i) {
         for (const QString& path : pieceCandidates(names, i, rule)) {
-            if (FileExists(path) && !isTheBatchFile(table, names, path, i)) {
+            if (schemeMismatch(table, path, i) || isTheBatchFile(table, names, path, i))
+                continue;
+            if (FileExists(path)) {
                 PartRecord& record = table[i];
                 record.Present = true;
                 record.Path = path;

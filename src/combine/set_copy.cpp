@@ -80,14 +80,13 @@ Flow copyPiece(Copy& c, qint64 i, QStringList* combinedNames)
     return Flow::Go;
 }
 
-// Whether piece i is left out: absent, or of the wrong size and excluded.
+}  // namespace
+
 bool leftOut(const PieceSet& set, qint64 i)
 {
     const PartRecord& record = set.table[i];
     return !record.Present || ((set.flags & ExcludeWrongSize) && record.WrongSize);
 }
-
-}  // namespace
 
 Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& out,
                 QStringList* combinedNames)

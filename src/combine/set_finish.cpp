@@ -7,7 +7,6 @@
 #include "core/host.h"
 #include "pieces/file_utils.h"
 
-#include <unistd.h>
 
 namespace tsl {
 
@@ -29,7 +28,8 @@ Flow kill(CombineRun& run, const QString& path)
     return e.failed() ? runtimeError(run, e, Flow::Go) : Flow::Go;
 }
 
-Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combinedNames)
+Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
+                  bool everyPiece)
 {
     if (!run.settings.CombineDelete || run.outcome.noDelete)
         return Flow::Go;
@@ -40,10 +40,10 @@ Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combi
         if (!name.isEmpty())
             paths << set.names.dir + name;
     }
-    if (set.readThroughInfo())
+    if (everyPiece && set.readThroughInfo())
         paths << set.names.dir + set.names.base + QStringLiteral(".000");
     const QString batch = set.names.dir + set.names.base + QStringLiteral(".bat");
-    if (FileExists(batch))
+    if (everyPiece && FileExists(batch))
         paths << batch;
     for (const QString& path : paths) {
         if (kill(run, path) == Flow::Terminate)
@@ -90,22 +90,28 @@ void setDone(CombineRun& run, const PieceSet& set, const QString& outputName)
 // disk, so a crash cannot take both the pieces and the copy.
 Flow closeOutput(CombineRun& run, FileHandle& out)
 {
-    RunError e;
-    if (run.settings.CombineDelete && !run.outcome.noDelete && ::fdatasync(out.fd()) != 0)
-        e = runErrorFromErrno(errno, out.path());
-    const RunError closed = out.close();
-    if (!e.failed())
-        e = closed;
+    const RunError e = out.close(run.settings.CombineDelete && !run.outcome.noDelete);
     return e.failed() ? runtimeError(run, e, Flow::Failed) : Flow::Go;
+}
+
+// Whether every piece meant for the output was copied: none vanished during
+// the copy (answered Yes or No at "Part i is missing").
+bool copiedEveryPiece(const PieceSet& set, qint64 count, const QStringList& combinedNames)
+{
+    for (qint64 i = 1; i <= count; ++i) {
+        if (!leftOut(set, i) && combinedNames.value(i - 1).isEmpty())
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
-               QString* outputName)
+               bool everyPiece, QString* outputName)
 {
     restoreFacts(set, run.outDir + *outputName);
-    if (deletePieces(run, set, combinedNames) == Flow::Terminate)
+    if (deletePieces(run, set, combinedNames, everyPiece) == Flow::Terminate)
         return Flow::Terminate;
     if (repairExtension(run, outputName) == Flow::Terminate)
         return Flow::Terminate;
@@ -117,7 +123,7 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
 {
     QString outputName;
     FileHandle out;
-    Flow flow = openOutput(run, set, &outputName, out);
+    Flow flow = openOutput(run, set, count, &outputName, out);
     QStringList combinedNames;
     if (flow == Flow::Go)
         flow = copyPieces(run, set, count, out, &combinedNames);
@@ -126,7 +132,10 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
     if (flow != Flow::Go)
         return flow;
     run.outcome.outputs << run.outDir + outputName;
-    flow = finishSet(run, set, combinedNames, &outputName);
+    const bool everyPiece = copiedEveryPiece(set, count, combinedNames);
+    if (!everyPiece)
+        ++run.outcome.incomplete;
+    flow = finishSet(run, set, combinedNames, everyPiece, &outputName);
     if (flow == Flow::Go)
         run.outcome.outputs.last() = run.outDir + outputName;
     return flow;

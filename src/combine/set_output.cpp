@@ -61,13 +61,27 @@ Flow createOutput(CombineRun& run, const QString& name, FileHandle& out)
     return Flow::Go;
 }
 
+// A set named twice, or whose pieces are gone, would replace the file that
+// is there with an empty one.
+bool nothingToCopy(const PieceSet& set, qint64 count)
+{
+    for (qint64 i = 1; i <= count; ++i) {
+        if (!leftOut(set, i))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-Flow openOutput(CombineRun& run, const PieceSet& set, QString* outputName, FileHandle& out)
+Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, QString* outputName,
+                FileHandle& out)
 {
     const QString& base = set.names.base;
     *outputName = base;
     if (somethingAt(run.outDir + base)) {
+        if (nothingToCopy(set, count))
+            return Flow::Skip;
         const Answer a = run.host.ask(QStringLiteral("Do you want to overwrite the existing file")
                                           + CrLf + base + QLatin1Char('?'),
                                       Buttons::YesNo, Icon::Question, Answer::Yes);

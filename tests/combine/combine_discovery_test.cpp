@@ -32,7 +32,7 @@ TEST(CombineDiscovery, CompleteSetAsksNothingAndReportsEveryStep)
     const QByteArray data = writePieceSet(job.folder, layout(1000000, 400000));
     const CombineOutcome o = job.run({QStringLiteral("clip.mpg.000")});
     EXPECT_EQ(o.combined, 1);
-    EXPECT_TRUE(o.allCombined(1));
+    EXPECT_TRUE(o.allCombined());
     EXPECT_TRUE(job.host.messages.isEmpty());
     EXPECT_TRUE(job.host.prompts.isEmpty());
     EXPECT_EQ(job.folder.read(Clip), data);
@@ -76,16 +76,62 @@ TEST(CombineDiscovery, WithoutInfoFileHighPart1000ListsTheLetterNamesOfTheMissin
     EXPECT_EQ(job.folder.read(Clip), data);
 }
 
-TEST(CombineDiscovery, TheSetsOwnSchemeIsTriedBeforeTheOtherOne)
+TEST(CombineDiscovery, TheFirstPieceDecidesTheSchemeOfTheRest)
 {
+    // Without an info file, HighPart 1000 calls for letter names; piece 1 is
+    // found under its letter name, so piece 2 is not taken under its digit one.
     CombineJob job;
     job.settings.MissingParts = 2;
     job.settings.PSizePrompt = false;
     writePieceSet(job.folder, layout(2000, 1000, false));
     job.folder.write(QStringLiteral("clip.mpg.00a"), "LETTER");
     job.run({QStringLiteral("clip.mpg.001")});
-    EXPECT_TRUE(job.folder.read(Clip).startsWith("LETTER"));
-    EXPECT_EQ(job.folder.size(Clip), 6 + 1000);
+    EXPECT_EQ(job.folder.read(Clip), "LETTER");
+}
+
+TEST(CombineDiscovery, FilesThatOnlyLookLikeLetterPiecesAreLeftAlone)
+{
+    // clip.mpg.aac and clip.mpg.srt spell pieces 759 and 14357 in letters.
+    for (const bool info : {true, false}) {
+        CombineJob job;
+        job.settings.HighPart = 19682;
+        job.settings.MissingParts = 2;
+        job.settings.PSizeCheck = false;
+        job.settings.CombineDelete = true;
+        const QByteArray data = writePieceSet(job.folder, layout(3000, 1000, info));
+        job.folder.write(QStringLiteral("clip.mpg.aac"), "audio");
+        job.folder.write(QStringLiteral("clip.mpg.srt"), "subtitles");
+        EXPECT_EQ(job.run({QStringLiteral("clip.mpg.001")}).combined, 1);
+        EXPECT_EQ(job.folder.read(Clip), data) << info;
+        EXPECT_EQ(job.folder.read(QStringLiteral("clip.mpg.aac")), "audio");
+        EXPECT_EQ(job.folder.read(QStringLiteral("clip.mpg.srt")), "subtitles");
+    }
+}
+
+TEST(CombineDiscovery, ASetNamedTwiceIsCombinedOnce)
+{
+    CombineJob job;
+    job.settings.MissingParts = 2;
+    job.settings.CombineDelete = true;
+    const QByteArray data = writePieceSet(job.folder, layout(3000, 1000));
+    const CombineOutcome o = job.run({QStringLiteral("clip.mpg.000"), QStringLiteral("clip.mpg.001"),
+                                      QStringLiteral("clip.mpg.002")});
+    EXPECT_EQ(o.sets, 1);
+    EXPECT_TRUE(o.allCombined());
+    EXPECT_EQ(job.folder.read(Clip), data);
+    EXPECT_TRUE(job.host.messages.isEmpty());
+}
+
+TEST(CombineDiscovery, ASetWithNothingToCopyNeverReplacesAFile)
+{
+    CombineJob job;
+    job.settings.MissingParts = 2;
+    job.settings.PSizePrompt = false;
+    job.folder.write(Clip, "joined earlier");
+    const CombineOutcome o = job.run({QStringLiteral("clip.mpg.001")});
+    EXPECT_EQ(o.skipped, 1);
+    EXPECT_EQ(job.folder.read(Clip), "joined earlier");
+    EXPECT_TRUE(job.host.messages.isEmpty());
 }
 
 TEST(CombineDiscovery, MissingPartsSettingSkipsOrCombinesWithoutAsking)
@@ -308,7 +354,7 @@ TEST(CombineDiscovery, SkipGoesOnWithTheNextSetCancelLeavesItUntouched)
     EXPECT_EQ(o.cancelled, 2);
     EXPECT_FALSE(cancel.folder.exists(QStringLiteral("a.bin")));
     EXPECT_FALSE(cancel.folder.exists(QStringLiteral("b.bin")));
-    EXPECT_FALSE(o.allCombined(2));
+    EXPECT_FALSE(o.allCombined());
 }
 
 TEST(CombineDiscovery, APieceEntryAfterAnInfoEntryIsReadAsAPieceSet)

@@ -223,7 +223,9 @@ TEST(CombineWrite, PieceThatVanishedBeforeTheCopy)
     for (const Answer answer : {Answer::Yes, Answer::No}) {
         CombineJob job;
         job.settings.CombineDelete = true;
-        const QByteArray data = writePieceSet(job.folder, layout(3000, 1000));
+        PieceSetLayout s = layout(3000, 1000);
+        s.batch = true;
+        const QByteArray data = writePieceSet(job.folder, s);
         ActingHost host;
         host.answers = {answer};
         host.trigger = QStringLiteral("Checking file size for part 3 - 100% complete");
@@ -232,14 +234,21 @@ TEST(CombineWrite, PieceThatVanishedBeforeTheCopy)
         const CombineOutcome o = job.runWith(host, {Entry});
         EXPECT_EQ(host.messages,
                   QStringList{QStringLiteral("Part 2 is missing. Continue with the next piece?")});
+        // The set is finished, but not reported as whole, and the info file
+        // and batch file stay as the record of what is left.
         EXPECT_EQ(o.combined, 1);
+        EXPECT_EQ(o.incomplete, 1);
+        EXPECT_FALSE(o.allCombined());
         EXPECT_EQ(host.statuses.last(), QStringLiteral("Processed clip.mpg"));
+        const QStringList record{QStringLiteral("clip.mpg.000"), QStringLiteral("clip.mpg.bat")};
         if (answer == Answer::Yes) {
             EXPECT_EQ(job.folder.read(Clip), data.left(1000) + data.mid(2000));
-            EXPECT_EQ(job.folder.names(), QStringList{Clip});
+            EXPECT_EQ(job.folder.names(), QStringList{Clip} + record);
         } else {
             EXPECT_EQ(job.folder.read(Clip), data.left(1000));
-            EXPECT_EQ(job.folder.names(), (QStringList{Clip, QStringLiteral("clip.mpg.003")}));
+            EXPECT_EQ(job.folder.names(),
+                      QStringList{Clip} + record.mid(0, 1) + QStringList{QStringLiteral("clip.mpg.003")}
+                          + record.mid(1));
         }
     }
 }
