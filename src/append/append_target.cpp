@@ -130,12 +130,7 @@ RunError AppendTarget::close(bool sync)
 {
     if (!file_.isOpen())
         return RunError::none();
-    if (sync && ::fdatasync(file_.fd()) != 0) {
-        const RunError e = runErrorFromErrno(errno, path_);
-        file_.close();
-        return e;
-    }
-    return file_.close();
+    return file_.close(sync);
 }
 
 }  // namespace tsl

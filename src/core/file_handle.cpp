@@ -78,6 +78,20 @@ RunError FileHandle::close()
     return RunError::none();
 }
 
+RunError FileHandle::sync()
+{
+    if (::fdatasync(fd_) != 0)
+        return runErrorFromErrno(errno, path_);
+    return RunError::none();
+}
+
+RunError FileHandle::close(bool syncFirst)
+{
+    const RunError synced = syncFirst && isOpen() ? sync() : RunError::none();
+    const RunError closed = close();
+    return synced.failed() ? synced : closed;
+}
+
 RunError FileHandle::size(qint64* size) const
 {
     struct stat st {};
@@ -126,6 +140,17 @@ RunError FileHandle::writeAt(qint64 offset, const char* buffer, qint64 length)
 RunError FileHandle::writeAt(qint64 offset, const QByteArray& bytes)
 {
     return writeAt(offset, bytes.constData(), bytes.size());
+}
+
+RunError syncDirectory(const QString& dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return runErrorFromErrno(errno, dir);
+    const int result = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    return result != 0 ? runErrorFromErrno(error, dir) : RunError::none();
 }
 
 RunError writeWholeFile(const QString& path, const QByteArray& bytes)

@@ -35,6 +35,10 @@ public:
     RunError open(const QString& path, Mode mode);
     // Closes the file; reports what the kernel reports on close (late write errors).
     RunError close();
+    // Pushes the file's bytes to the disk (before its source is deleted).
+    RunError sync();
+    // Closes the file, pushing its bytes to the disk first when `sync` is set.
+    RunError close(bool sync);
     bool isOpen() const { return fd_ >= 0; }
     int fd() const { return fd_; }
     const QString& path() const { return path_; }
@@ -56,6 +60,10 @@ private:
 // Creates (or truncates) the file at path and writes bytes into it: the small
 // files the system writes whole (info file, batch file, saved lists).
 RunError writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// Pushes the directory's entries to the disk, so files just created in it
+// survive a crash.
+RunError syncDirectory(const QString& dir);
 
 // Copies chunks between two open files, never more than one chunk per call.
 class ChunkCopier {

@@ -101,9 +101,7 @@ RunError wipe(const QString& path, Host* host)
             host->pumpEvents();
     }
     // Push the last pass out of the cache, so the disk holds it, not the old bytes.
-    if (::fdatasync(file.fd()) != 0)
-        return runErrorFromErrno(errno, path);
-    return file.close();
+    return file.close(true);
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ private:
     void finishFile(const Source& source, int f);
     void showPieceProgress(const Source& source, qint64 position, qint64 i);
     bool carryOn(const RunError& error);
+    bool deletesSource() const { return settings_.SplitDelete && !extract_; }
     void skip(const QString& message, Icon icon);
 
     const SplitRequest& request_;
@@ -240,7 +241,8 @@ bool SplitRun::writePieces(const Source& s, FileHandle& input)
             result = copyPiece(s, input, piece, i);
             if (result == CopyResult::Terminated)
                 return false;
-            const RunError closed = piece.close();
+            // The source may be deleted after this: its pieces must be on the disk.
+            const RunError closed = piece.close(deletesSource());
             if (closed.failed() && !carryOn(closed))
                 return false;
         }
@@ -309,7 +311,12 @@ void SplitRun::finishFile(const Source& s, int f)
         if (e.failed() && !carryOn(e))
             return;
     }
-    if (settings_.SplitDelete && !extract_ && !outcome_.errorFlag) {
+    if (deletesSource() && !outcome_.errorFlag) {
+        const RunError synced = syncDirectory(outcome_.outDir);
+        if (synced.failed() && !carryOn(synced))
+            return;
+    }
+    if (deletesSource() && !outcome_.errorFlag) {
         host_.status(QStringLiteral("Deleting original file..."));
         host_.pumpEvents();
         const RunError e = KillFile(s.path, settings_.WipeOnDel, &host_);

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace tsl;
@@ -52,6 +53,10 @@ TEST(InfoFileLayout, FourGibibytesAndMoreCarryTheWholeSizeBehind)
 
 TEST(InfoFileLayout, TimesBefore1970BecomeTheLocalClock)
 {
+    // Nine hours east of UTC, so local wall-clock time and UTC differ.
+    const QByteArray oldTz = qgetenv("TZ");
+    qputenv("TZ", "JST-9");
+    tzset();
     const QByteArray b = infoFileBytes("A", QDateTime(), utc("1601-01-01T00:00:00"),
                                        utc("1970-01-01T00:00:00"), 1, 0, 0, 100);
     const QDateTime now = QDateTime::currentDateTime();
@@ -59,7 +64,13 @@ TEST(InfoFileLayout, TimesBefore1970BecomeTheLocalClock)
     const auto field = [&](int at) { return qint64(qFromLittleEndian<quint32>(b.constData() + at)); };
     EXPECT_NEAR(field(2), localAsUtc, 5);
     EXPECT_NEAR(field(6), localAsUtc, 5);
+    EXPECT_NEAR(field(2), QDateTime::currentSecsSinceEpoch() + 9 * 3600, 5);
     EXPECT_EQ(field(10), 0);
+    if (oldTz.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", oldTz);
+    tzset();
 }
 
 TEST(ParseMS000, ReadsEveryField)
