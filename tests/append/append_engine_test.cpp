@@ -8,89 +8,78 @@
 namespace tsl::test {
 namespace {
 
-class AppendEngine : public ::testing::Test, public AppendFixture
-{
-};
+using AppendEngine = AppendFixture;
 
 TEST_F(AppendEngine, NewTargetHoldsExactlyTheConcatenation)
 {
-    folder.writePattern(QStringLiteral("a"), 25000, 1);
-    folder.write(QStringLiteral("empty"), {});
-    folder.writePattern(QStringLiteral("c"), 3, 3);
+    folder.writePattern("a", 25000, 1);
+    folder.write("empty", {});
+    folder.writePattern("c", 3, 3);
     ScriptedHost host;
-    const AppendOutcome out
-        = run({ QStringLiteral("a"), QStringLiteral("empty"), QStringLiteral("c") }, host);
-
-    EXPECT_EQ(folder.read(QStringLiteral("out.bin")), patternBytes(25000, 1) + patternBytes(3, 3));
+    const AppendOutcome out = run({"a", "empty", "c"}, host);
+    EXPECT_EQ(folder.read("out.bin"), patternBytes(25000, 1) + patternBytes(3, 3));
     EXPECT_TRUE(out.complete(3));
     EXPECT_EQ(out.appended, 3);
     EXPECT_EQ(out.bytesAppended, 25003);
     EXPECT_EQ(host.captions(Line::Total),
-        QStringList({ QStringLiteral("33% complete (1 of 3 parts read - out.bin)"),
-            QStringLiteral("66% complete (2 of 3 parts read - out.bin)"),
-            QStringLiteral("100% complete (3 of 3 parts read - out.bin)") }));
+              QStringList({"33% complete (1 of 3 parts read - out.bin)",
+                           "66% complete (2 of 3 parts read - out.bin)",
+                           "100% complete (3 of 3 parts read - out.bin)"}));
     ASSERT_FALSE(host.progressCalls.empty());
     EXPECT_TRUE(host.progressCalls.front().caption.isNull());  // the bar reset to 0 of 3
     EXPECT_EQ(host.progressCalls.front().maximum, 3);
     EXPECT_EQ(host.progressCalls.back().value, 3);
-    EXPECT_EQ(host.conversation, QStringList({ QStringLiteral("status: Processed out.bin") }));
+    EXPECT_EQ(host.conversation, QStringList{"status: Processed out.bin"});
     EXPECT_EQ(host.busyOn, 1);
     EXPECT_EQ(host.busyOff, 1);
     EXPECT_EQ(host.pumps, 4);  // once at the start, once after each entry
-    // Nothing deleted without AppendDelete.
-    EXPECT_TRUE(folder.exists(QStringLiteral("a")));
+    EXPECT_TRUE(folder.exists("a"));  // nothing deleted without AppendDelete
 }
 
 TEST_F(AppendEngine, ExistingTargetKeepsItsBytesInFrontAndTheSameListTwiceDoublesTheTail)
 {
     const QByteArray head = patternBytes(12345, 9);
-    folder.write(QStringLiteral("out.bin"), head);
-    folder.writePattern(QStringLiteral("a"), 20000, 1);
-    folder.writePattern(QStringLiteral("b"), 7, 2);
+    folder.write("out.bin", head);
+    folder.writePattern("a", 20000, 1);
+    folder.writePattern("b", 7, 2);
     const QByteArray tail = patternBytes(20000, 1) + patternBytes(7, 2);
     ScriptedHost host;
-    run({ QStringLiteral("a"), QStringLiteral("b") }, host);
-    EXPECT_EQ(folder.read(QStringLiteral("out.bin")), head + tail);
-    run({ QStringLiteral("a"), QStringLiteral("b") }, host);
-    EXPECT_EQ(folder.read(QStringLiteral("out.bin")), head + tail + tail);
-    EXPECT_EQ(host.statuses, QStringList(2, QStringLiteral("Processed out.bin")));
+    run({"a", "b"}, host);
+    EXPECT_EQ(folder.read("out.bin"), head + tail);
+    run({"a", "b"}, host);
+    EXPECT_EQ(folder.read("out.bin"), head + tail + tail);
+    EXPECT_EQ(host.statuses, QStringList(2, "Processed out.bin"));
 }
 
 TEST_F(AppendEngine, VanishedEntryIsPassedOverSilentlyButCountedInTheProgress)
 {
-    folder.writePattern(QStringLiteral("a"), 5, 1);
-    folder.writePattern(QStringLiteral("b"), 6, 2);
-    folder.mkdir(QStringLiteral("dir"));
+    folder.writePattern("a", 5, 1);
+    folder.writePattern("b", 6, 2);
+    folder.mkdir("dir");
     ScriptedHost host;
-    const AppendOutcome out = run(
-        { QStringLiteral("a"), QStringLiteral("gone"), QStringLiteral("dir"), QStringLiteral("b") },
-        host);
-    EXPECT_EQ(folder.read(QStringLiteral("out.bin")), patternBytes(5, 1) + patternBytes(6, 2));
+    const AppendOutcome out = run({"a", "gone", "dir", "b"}, host);
+    EXPECT_EQ(folder.read("out.bin"), patternBytes(5, 1) + patternBytes(6, 2));
     EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(host.captions(Line::Total).at(1),
-        QStringLiteral("50% complete (2 of 4 parts read - out.bin)"));
     EXPECT_EQ(host.captions(Line::Total).size(), 4);
+    EXPECT_EQ(host.captions(Line::Total).at(1), "50% complete (2 of 4 parts read - out.bin)");
     EXPECT_EQ(out.skipped, 2);
-    EXPECT_EQ(out.passedOver, QStringList({ QStringLiteral("gone"), QStringLiteral("dir") }));
+    EXPECT_EQ(out.passedOver, QStringList({"gone", "dir"}));
     EXPECT_FALSE(out.complete(4));
-    EXPECT_EQ(host.statuses, QStringList({ QStringLiteral("Processed out.bin") }));
+    EXPECT_EQ(host.statuses, QStringList{"Processed out.bin"});
 }
 
 TEST_F(AppendEngine, ChunkSizeSourceIsOneCopyAndOneMoreByteIsAChunkPlusOneByte)
 {
-    folder.writePattern(QStringLiteral("exact"), 10000, 1);
-    folder.writePattern(QStringLiteral("plus1"), 10001, 2);
-    ScriptedHost host;
-    AppendOutcome out = run({ QStringLiteral("exact") }, host, QStringLiteral("t1"));
-    EXPECT_EQ(out.chunkCopies, 1);
-    EXPECT_EQ(out.largestChunk, 10000);
-    EXPECT_EQ(folder.read(QStringLiteral("t1")), patternBytes(10000, 1));
-
-    out = run({ QStringLiteral("plus1") }, host, QStringLiteral("t2"));
-    EXPECT_EQ(out.chunkCopies, 2);
-    EXPECT_EQ(out.largestChunk, 10000);
-    EXPECT_EQ(out.bytesAppended, 10001);
-    EXPECT_EQ(folder.read(QStringLiteral("t2")), patternBytes(10001, 2));
+    for (const qint64 size : {10000, 10001}) {
+        const QString name = QString::number(size);
+        folder.writePattern(name, size, 2);
+        ScriptedHost host;
+        const AppendOutcome out = run({name}, host, name + ".out");
+        EXPECT_EQ(out.chunkCopies, size == 10000 ? 1 : 2);
+        EXPECT_EQ(out.largestChunk, 10000);
+        EXPECT_EQ(out.bytesAppended, size);
+        EXPECT_EQ(folder.read(name + ".out"), patternBytes(size, 2));
+    }
 }
 
 TEST_F(AppendEngine, RecordsTheTrimmedDirectoryText)
@@ -99,75 +88,66 @@ TEST_F(AppendEngine, RecordsTheTrimmedDirectoryText)
         QStringList writes;
         void WriteReg(const QString& key, const QString& value, const QString& section) override
         {
-            writes << section + QLatin1Char('/') + key + QLatin1Char('=') + value;
+            writes << section + '/' + key + '=' + value;
         }
     } recorder;
-    folder.write(QStringLiteral("a"), "x");
+    folder.write("a", "x");
     ScriptedHost host;
-    appendFiles(request({ QStringLiteral("a") }), settings, &recorder, host);
-    EXPECT_EQ(
-        recorder.writes, QStringList({ QStringLiteral("Append/AppendPartDir=") + folder.dir() }));
+    appendFiles(request({"a"}), settings, &recorder, host);
+    EXPECT_EQ(recorder.writes, QStringList{"Append/AppendPartDir=" + folder.dir()});
 }
 
 TEST_F(AppendEngine, WorksFromTheListAsItWasAtTheStart)
 {
-    folder.write(QStringLiteral("a"), "A");
-    folder.write(QStringLiteral("b"), "B");
-    AppendRequest req = request({ QStringLiteral("a"), QStringLiteral("b") });
+    folder.write("a", "A");
+    folder.write("b", "B");
+    AppendRequest req = request({"a", "b"});
     ActingHost host;
     host.onPump = [&](int pump) {
         if (pump == 2)  // after the first entry: the user rearranges the list
-            req.entries
-                = QStringList({ QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a") });
+            req.entries = QStringList({"a", "a", "a"});
     };
     appendFiles(req, settings, nullptr, host);
-    EXPECT_EQ(folder.read(QStringLiteral("out.bin")), QByteArray("AB"));
-    EXPECT_EQ(host.captions(Line::Total).last(),
-        QStringLiteral("100% complete (2 of 2 parts read - out.bin)"));
+    EXPECT_EQ(folder.read("out.bin"), QByteArray("AB"));
+    EXPECT_EQ(host.captions(Line::Total).last(), "100% complete (2 of 2 parts read - out.bin)");
 }
 
 // An open descriptor keeps a deleted file's bytes readable: it shows whether
 // the delete wiped them first.
 TEST_F(AppendEngine, DeletesTheSourcesWipingThemFirstUnlessWipingIsOff)
 {
-    folder.writePattern(QStringLiteral("a"), 1000, 1);
-    folder.writePattern(QStringLiteral("b"), 2000, 2);
     settings.AppendDelete = true;
-    QFile heldA(folder.path(QStringLiteral("a")));
-    ASSERT_TRUE(heldA.open(QIODevice::ReadOnly));
-    ScriptedHost host;
-    const AppendOutcome out = run({ QStringLiteral("a"), QStringLiteral("b") }, host);
-
-    EXPECT_EQ(
-        folder.read(QStringLiteral("out.bin")), patternBytes(1000, 1) + patternBytes(2000, 2));
-    EXPECT_FALSE(folder.exists(QStringLiteral("a")));
-    EXPECT_FALSE(folder.exists(QStringLiteral("b")));
-    EXPECT_EQ(out.deleted, 2);
-    EXPECT_TRUE(out.complete(2));
-    EXPECT_EQ(heldA.readAll(), QByteArray(100000, '\0'));
-
-    folder.writePattern(QStringLiteral("c"), 1000, 3);
-    settings.WipeOnDel = false;
-    QFile heldC(folder.path(QStringLiteral("c")));
-    ASSERT_TRUE(heldC.open(QIODevice::ReadOnly));
-    run({ QStringLiteral("c") }, host);
-    EXPECT_FALSE(folder.exists(QStringLiteral("c")));
-    EXPECT_EQ(heldC.readAll(), patternBytes(1000, 3));
+    for (const bool wipe : {true, false}) {
+        settings.WipeOnDel = wipe;
+        folder.writePattern("a", 1000, 1);
+        folder.writePattern("b", 2000, 2);
+        QFile heldA(folder.path("a"));
+        ASSERT_TRUE(heldA.open(QIODevice::ReadOnly));
+        ScriptedHost host;
+        const AppendOutcome out = run({"a", "b"}, host, "out" + QString::number(wipe));
+        EXPECT_EQ(folder.read("out" + QString::number(wipe)),
+                  patternBytes(1000, 1) + patternBytes(2000, 2));
+        EXPECT_FALSE(folder.exists("a"));
+        EXPECT_FALSE(folder.exists("b"));
+        EXPECT_EQ(out.deleted, 2);
+        EXPECT_TRUE(out.complete(2));
+        EXPECT_EQ(heldA.readAll(), wipe ? QByteArray(100000, '\0') : patternBytes(1000, 1));
+    }
 }
 
 TEST_F(AppendEngine, AnEntryPassedOverIsNotDeletedWhenItsFileTurnsUpMeanwhile)
 {
-    folder.write(QStringLiteral("a"), "A");
+    folder.write("a", "A");
     settings.AppendDelete = true;
     ActingHost host;
     host.onPump = [&](int pump) {
         if (pump == 3)  // after "late" was passed over
-            folder.write(QStringLiteral("late"), "never appended");
+            folder.write("late", "never appended");
     };
-    const AppendOutcome out = run({ QStringLiteral("a"), QStringLiteral("late") }, host);
-    EXPECT_EQ(folder.read(QStringLiteral("out.bin")), QByteArray("A"));
-    EXPECT_FALSE(folder.exists(QStringLiteral("a")));
-    EXPECT_EQ(folder.read(QStringLiteral("late")), QByteArray("never appended"));
+    const AppendOutcome out = run({"a", "late"}, host);
+    EXPECT_EQ(folder.read("out.bin"), QByteArray("A"));
+    EXPECT_FALSE(folder.exists("a"));
+    EXPECT_EQ(folder.read("late"), QByteArray("never appended"));
     EXPECT_EQ(out.deleted, 1);
 }
 

@@ -7,14 +7,13 @@
 #include "support/temp_files.h"
 
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace tsl::test {
 
 // A scripted host that runs onAsk after each question is answered and
 // onPump at every event pump (the 1-based pump count given).
-class ActingHost : public ScriptedHost
-{
-public:
+struct ActingHost : ScriptedHost {
     std::function<void()> onAsk;
     std::function<void(int)> onPump;
 
@@ -33,30 +32,21 @@ public:
     }
 };
 
-class AppendFixture
-{
-public:
+struct AppendFixture : ::testing::Test {
+    TempFolder folder;
+    Settings settings;
+
     AppendFixture() { settings.ChunkSize = 10000; }
 
-    AppendRequest request(
-        const QStringList& entries, const QString& target = QStringLiteral("out.bin")) const
+    AppendRequest request(const QStringList& entries, const QString& target = "out.bin") const
     {
-        AppendRequest r;
-        r.AppendSrcDir = folder.dir();
-        r.entries = entries;
-        r.AppendOutDir = folder.dir();
-        r.AppendFile = target;
-        r.dirText = QStringLiteral("  ") + folder.dir() + QStringLiteral(" ");
-        return r;
+        return {folder.dir(), entries, folder.dir(), target, "  " + folder.dir() + " "};
     }
     AppendOutcome run(const QStringList& entries, ScriptedHost& host,
-        const QString& target = QStringLiteral("out.bin")) const
+                      const QString& target = "out.bin") const
     {
         return appendFiles(request(entries, target), settings, nullptr, host);
     }
-
-    TempFolder folder;
-    Settings settings;
 };
 
 }  // namespace tsl::test

@@ -42,7 +42,8 @@ TEST(TerminalCli, AsksOnTheTerminalAndDrawsOneProgressLine)
 
     run = onTerminal(cli + " split -s 1000 " + t.path("a.bin"), "y\n");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.contains("\r\033[K100% complete (3 of 3 parts written - a.bin)  |  100% complete (1 of 1 file split)"))
+    EXPECT_TRUE(run.out.contains("\r\033[K100% complete (3 of 3 parts written - a.bin)  |  "
+                                 "100% complete (1 of 1 file split)"))
         << run.out.toStdString();
     EXPECT_EQ(t.read("a.bin.001"), patternBytes(1000));
 }

@@ -3,6 +3,7 @@
 #include "combine/frmMsg.h"
 #include "combine/parts_report.h"
 #include "core/texts.h"
+#include "support/parts_reports.h"
 #include "support/temp_files.h"
 
 #include <QApplication>
@@ -20,40 +21,9 @@
 #include <gtest/gtest.h>
 
 using namespace tsl;
-using tsl::test::TempFolder;
+using namespace tsl::test;
 
 namespace {
-
-QString missingMessage(const QString& base, const QString& list)
-{
-    return base + " is missing the following parts:" + CrLf2 + list + CrLf2
-           + "Do you want to combine the existing parts?";
-}
-
-PartsReport missingReport(const QString& list, int set = 1, int setCount = 2)
-{
-    PartsReport r;
-    r.mode = ReportMode::Missing;
-    r.set = set;
-    r.setCount = setCount;
-    r.base = "clip.mpg";
-    r.outDir = "/nonexistent/";
-    r.message = missingMessage(r.base, list);
-    return r;
-}
-
-PartsReport extraReport(const QString& outDir)
-{
-    PartsReport r;
-    r.mode = ReportMode::Extra;
-    r.set = 2;
-    r.setCount = 2;
-    r.base = "clip.mpg";
-    r.outDir = outDir;
-    r.message = "The following extra parts to clip.mpg were found:" + CrLf2 + "5, 6" + CrLf2
-                + "Do you want to combine these also?";
-    return r;
-}
 
 QPushButton* button(QWidget& dialog, const char* name)
 {
@@ -70,14 +40,14 @@ void whenModal(std::type_identity_t<std::function<void(W*)>> act)
     auto* poll = new QTimer;
     auto tries = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
-        if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget())) {
+        auto* modal = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (modal || ++*tries == 500) {
             poll->deleteLater();
             poll->stop();
-            act(modal);
-        } else if (++*tries == 500) {
-            poll->deleteLater();
-            poll->stop();
-            ADD_FAILURE() << "no modal dialog came up";
+            if (modal)
+                act(modal);
+            else
+                ADD_FAILURE() << "no modal dialog came up";
         }
     });
     poll->start(10);
@@ -85,48 +55,52 @@ void whenModal(std::type_identity_t<std::function<void(W*)>> act)
 
 }  // namespace
 
-TEST(frmMsg, MissingReportCaptionsForOneGapAndSeveralGaps)
+TEST(frmMsg, CaptionsTooltipsAndMessageFollowTheMode)
 {
-    frmMsg one(missingReport("4"));
-    EXPECT_EQ(one.windowTitle(), "Missing Parts...");
-    EXPECT_EQ(button(one, "cmdCombine")->text(), "&Combine Existing Parts");
-    EXPECT_EQ(button(one, "cmdExclude")->text(), "Combine to &Gap");
-    EXPECT_EQ(button(one, "cmdSkip")->text(), "&Skip to Next File Set");
-    EXPECT_EQ(button(one, "cmdCancel")->text(), "C&ancel");
-    EXPECT_EQ(button(one, "cmdCopy")->text(), "Copy &List");
-    EXPECT_EQ(button(one, "cmdSave")->text(), "Sa&ve List");
-    EXPECT_EQ(button(one, "cmdCopy")->toolTip(), "Copy the list of missing parts to the clipboard");
-    EXPECT_EQ(button(one, "cmdSave")->toolTip(), "Save the list of missing parts to a file");
-
-    frmMsg several(missingReport("2, 5"));
-    EXPECT_EQ(button(several, "cmdExclude")->text(), "Combine to First &Gap");
-}
-
-TEST(frmMsg, ExtraReportCaptionsAndMessage)
-{
-    const PartsReport r = extraReport("/tmp/");
-    frmMsg dialog(r);
-    EXPECT_EQ(dialog.windowTitle(), "Extra Parts...");
-    EXPECT_EQ(button(dialog, "cmdCombine")->text(), "In&clude Extra Parts");
-    EXPECT_EQ(button(dialog, "cmdExclude")->text(), "E&xclude Extra Parts");
-    auto* label = dialog.findChild<QLabel*>("lblLabel");
-    ASSERT_NE(label, nullptr);
-    QString shown = r.message;
-    EXPECT_EQ(label->text(), shown.replace(CrLf, "\n"));
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    const struct {
+        ReportMode mode;
+        const char* title;
+        const char* combine;
+        const char* exclude;
+        const char* word;
+    } cases[] = {
+        {ReportMode::Missing, "Missing Parts...", "&Combine Existing Parts", "Combine to &Gap",
+         "missing"},
+        {ReportMode::Extra, "Extra Parts...", "In&clude Extra Parts", "E&xclude Extra Parts",
+         "extra"},
+        {ReportMode::Corrupt, "Corrupt Parts...", "In&clude Corrupt Parts",
+         "E&xclude Corrupt Parts", "corrupt"},
+    };
+    for (const auto& c : cases) {
+        const PartsReport r = sampleReport(c.mode);
+        frmMsg dialog(r);
+        EXPECT_EQ(dialog.windowTitle(), c.title);
+        EXPECT_EQ(button(dialog, "cmdCombine")->text(), c.combine);
+        EXPECT_EQ(button(dialog, "cmdExclude")->text(), c.exclude);
+        EXPECT_EQ(button(dialog, "cmdSkip")->text(), "&Skip to Next File Set");
+        EXPECT_EQ(button(dialog, "cmdCancel")->text(), "C&ancel");
+        EXPECT_EQ(button(dialog, "cmdCopy")->text(), "Copy &List");
+        EXPECT_EQ(button(dialog, "cmdSave")->text(), "Sa&ve List");
+        EXPECT_EQ(button(dialog, "cmdCopy")->toolTip(),
+                  QString("Copy the list of %1 parts to the clipboard").arg(c.word));
+        EXPECT_EQ(button(dialog, "cmdSave")->toolTip(),
+                  QString("Save the list of %1 parts to a file").arg(c.word));
+        auto* label = dialog.findChild<QLabel*>("lblLabel");
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString(r.message).replace(CrLf, "\n"));
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    }
 }
 
 TEST(frmMsg, SkipIsDisabledOnTheLastSetOnly)
 {
-    frmMsg first(missingReport("4", 1, 3));
-    EXPECT_TRUE(button(first, "cmdSkip")->isEnabled());
-    frmMsg last(missingReport("4", 3, 3));
-    EXPECT_FALSE(button(last, "cmdSkip")->isEnabled());
-    frmMsg only(missingReport("4", 1, 1));
-    EXPECT_FALSE(button(only, "cmdSkip")->isEnabled());
+    for (const auto& [set, count] : {std::pair{1, 3}, std::pair{3, 3}, std::pair{1, 1}}) {
+        frmMsg dialog(sampleReport(ReportMode::Missing, set, count));
+        EXPECT_EQ(button(dialog, "cmdSkip")->isEnabled(), set < count) << set << count;
+    }
 }
 
-TEST(frmMsg, EachAnswerButtonAnswersAndHidesTheDialog)
+TEST(frmMsg, EachAnswerButtonAnswersAndHidesTheDialogClosingItIsCancel)
 {
     const std::pair<const char*, ReportAnswer> cases[] = {
         {"cmdCombine", ReportAnswer::Combine},
@@ -135,31 +109,21 @@ TEST(frmMsg, EachAnswerButtonAnswersAndHidesTheDialog)
         {"cmdCancel", ReportAnswer::Cancel},
     };
     for (const auto& [name, expected] : cases) {
-        frmMsg dialog(missingReport("4"));
+        frmMsg dialog(sampleReport(ReportMode::Missing));
         dialog.show();
         EXPECT_EQ(dialog.answerMarker(), CancelMarker);
         button(dialog, name)->click();
-        EXPECT_EQ(dialog.answer(), expected) << name;
         EXPECT_EQ(dialog.answerMarker(), answerMarker(expected)) << name;
         EXPECT_FALSE(dialog.isVisible()) << name;
+        // Shown modally, the report returns the button's answer.
+        whenModal([name](QWidget* modal) { button(*modal, name)->click(); });
+        EXPECT_EQ(showPartsReport(sampleReport(ReportMode::Missing)), expected) << name;
     }
-}
-
-TEST(frmMsg, ShownModallyItReturnsTheButtonsAnswer)
-{
-    whenModal([](QWidget* modal) { button(*modal, "cmdExclude")->click(); });
-    EXPECT_EQ(showPartsReport(missingReport("2, 5")), ReportAnswer::Exclude);
-    whenModal([](QWidget* modal) { button(*modal, "cmdSkip")->click(); });
-    EXPECT_EQ(showPartsReport(missingReport("2, 5")), ReportAnswer::Skip);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST(frmMsg, ClosingTheWindowAnswersCancel)
-{
     whenModal([](QWidget* modal) { modal->close(); });
-    EXPECT_EQ(showPartsReport(missingReport("4")), ReportAnswer::Cancel);
+    EXPECT_EQ(showPartsReport(sampleReport(ReportMode::Missing)), ReportAnswer::Cancel);
 
-    frmMsg dialog(missingReport("4"));
+    frmMsg dialog(sampleReport(ReportMode::Missing));
     dialog.show();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&dialog, &escape);
@@ -169,13 +133,7 @@ TEST(frmMsg, ClosingTheWindowAnswersCancel)
 
 TEST(frmMsg, CopyListPutsTheHeadingAndListOnTheClipboard)
 {
-    PartsReport r;
-    r.mode = ReportMode::Corrupt;
-    r.base = "clip.mpg";
-    r.message = "Corrupted Parts:" + CrLf2 + "Part 2 -- 10 missing bytes" + CrLf
-                + "Part 3 -- 7 extra bytes" + CrLf + CrLf
-                + "These parts of clip.mpg are the wrong size.";
-    frmMsg dialog(r);
+    frmMsg dialog(sampleReport(ReportMode::Corrupt));
     dialog.show();
     QGuiApplication::clipboard()->setText("something else");
     button(dialog, "cmdCopy")->click();
@@ -187,65 +145,52 @@ TEST(frmMsg, CopyListPutsTheHeadingAndListOnTheClipboard)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST(frmMsg, SaveListWritesTheListFileAndStaysOpen)
+TEST(frmMsg, SaveListWritesTheListFileOrShowsWhyNotAndStaysOpen)
 {
     TempFolder tmp;
-    frmMsg dialog(extraReport(tmp.dir()));
-    dialog.show();
-    button(dialog, "cmdSave")->click();
+    frmMsg saved(sampleReport(ReportMode::Extra, 2, 2, tmp.dir()));
+    saved.show();
+    button(saved, "cmdSave")->click();
     EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\r\n\r\n5, 6\r\n"));
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.answerMarker(), CancelMarker);
-}
+    EXPECT_TRUE(saved.isVisible());
+    EXPECT_EQ(saved.answerMarker(), CancelMarker);
 
-TEST(frmMsg, SaveListFailureIsShownInAMessageBox)
-{
-    TempFolder tmp;
-    frmMsg dialog(extraReport(tmp.path("missing-dir") + "/"));
-    dialog.show();
+    frmMsg failed(sampleReport(ReportMode::Extra, 2, 2, tmp.path("missing-dir/")));
+    failed.show();
     QString title, text;
     whenModal<QMessageBox>([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         box->accept();
     });
-    button(dialog, "cmdSave")->click();
+    button(failed, "cmdSave")->click();
     EXPECT_EQ(title, "TSL");
     EXPECT_EQ(text, "The list could not be saved to\r\n" + tmp.path("missing-dir")
                         + "/clip - extra.txt\r\n\r\nPath not found (error 76)");
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.answerMarker(), CancelMarker);
+    EXPECT_TRUE(failed.isVisible());
+    EXPECT_EQ(failed.answerMarker(), CancelMarker);
 }
 
-TEST(frmMsg, ButtonsSitBelowTheIconOrTheLabelWhicheverIsLower)
+TEST(frmMsg, ButtonsSitBelowTheIconAndTheMessageAndTheWindowStaysOnScreen)
 {
-    frmMsg shortMessage(missingReport("4"));
-    auto* icon = shortMessage.findChild<QLabel*>("imgIcon");
-    auto* combine = button(shortMessage, "cmdCombine");
-    auto* copy = button(shortMessage, "cmdCopy");
-    ASSERT_NE(icon, nullptr);
-    EXPECT_GE(combine->y(), icon->geometry().bottom() + 1 + 16);
-    EXPECT_EQ(copy->y(), combine->geometry().bottom() + 1 + 8);
-    EXPECT_EQ(shortMessage.height(), copy->geometry().bottom() + 1 + 15);
-
-    // A one-line message is centred on the icon; the buttons follow the icon.
-    PartsReport oneLine = missingReport("4");
-    oneLine.message = "4";
-    frmMsg tiny(oneLine);
-    auto* tinyIcon = tiny.findChild<QLabel*>("imgIcon");
-    auto* tinyArea = tiny.findChild<QScrollArea*>();
-    ASSERT_NE(tinyArea, nullptr);
-    EXPECT_LT(tinyArea->height(), tinyIcon->height());
-    EXPECT_LE(std::abs(tinyArea->geometry().center().y() - tinyIcon->geometry().center().y()), 1);
-    EXPECT_EQ(button(tiny, "cmdCombine")->y(), tinyIcon->geometry().bottom() + 1 + 16);
-
-    // A long list: the buttons follow the label, and the window stays on screen.
     QStringList many;
     for (int i = 1; i < 4000; i += 2)
         many << QString::number(i);
-    frmMsg longMessage(missingReport(many.join(", ")));
-    auto* area = longMessage.findChild<QScrollArea*>();
-    ASSERT_NE(area, nullptr);
-    EXPECT_EQ(button(longMessage, "cmdCombine")->y(), area->geometry().bottom() + 1 + 16);
-    EXPECT_LE(longMessage.height(), 600);
+    for (const QString& list : {QString("4"), many.join(", "), QString()}) {
+        PartsReport r = sampleReport(ReportMode::Missing);
+        r.message = list.isEmpty() ? "4" : missingPartsMessage("clip.mpg", 2, list);
+        frmMsg dialog(r);
+        auto* icon = dialog.findChild<QLabel*>("imgIcon");
+        auto* area = dialog.findChild<QScrollArea*>();
+        ASSERT_TRUE(icon && area);
+        const QRect combine = button(dialog, "cmdCombine")->geometry();
+        EXPECT_GT(combine.top(), std::max(icon->geometry().bottom(), area->geometry().bottom()));
+        EXPECT_GT(button(dialog, "cmdCopy")->y(), combine.bottom());
+        EXPECT_GT(dialog.height(), button(dialog, "cmdCopy")->geometry().bottom());
+        EXPECT_LE(dialog.height(), 600);
+        if (list.isEmpty()) {  // a one-line message is centred on the icon
+            EXPECT_LT(area->height(), icon->height());
+            EXPECT_LE(std::abs(area->geometry().center().y() - icon->geometry().center().y()), 1);
+        }
+    }
 }

@@ -1,3 +1,5 @@
+// The info file name.000: its bytes, and reading it back with the questions
+// a damaged or missing one raises.
 #include "combine/info_file.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
@@ -14,7 +16,7 @@ namespace {
 
 QDateTime utc(const char* text)
 {
-    QDateTime t = QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
+    QDateTime t = QDateTime::fromString(text, Qt::ISODate);
     t.setTimeSpec(Qt::UTC);
     return t;
 }
@@ -24,6 +26,11 @@ QByteArray sampleBytes(quint64 totalSize = 1000000, quint64 pieces = 2, quint64 
     return infoFileBytes("MOVIE.AVI", utc("2001-02-03T04:05:06"), utc("1999-12-31T23:59:59"),
                          utc("2002-01-01T00:00:00"), totalSize, 32, pieces, pieceSize);
 }
+
+const QString Damaged = "\r\n\r\nThis .000 file is probably messed up.\r\n"
+                        "Click the Retry button to try to read the file again.\r\n"
+                        "Click the Ignore button if you want to combine files anyway.\r\n"
+                        "Click the Abort button to skip this file set.";
 
 }  // namespace
 
@@ -43,8 +50,7 @@ TEST(InfoFileLayout, ClassicThirtyPlusNameBytes)
 
 TEST(InfoFileLayout, FourGibibytesAndMoreCarryTheWholeSizeBehind)
 {
-    const quint64 size = (5ULL << 30) + 7;
-    const QByteArray b = sampleBytes(size, 54, 100000000);
+    const QByteArray b = sampleBytes((5ULL << 30) + 7, 54, 100000000);
     ASSERT_EQ(b.size(), 38 + 9);
     EXPECT_EQ(b.mid(22, 4), QByteArray::fromHex("07000040"));  // size modulo 2^32
     EXPECT_EQ(b.mid(39, 8), QByteArray::fromHex("0700004001000000"));
@@ -61,7 +67,7 @@ TEST(InfoFileLayout, TimesBefore1970BecomeTheLocalClock)
                                        utc("1970-01-01T00:00:00"), 1, 0, 0, 100);
     const QDateTime now = QDateTime::currentDateTime();
     const qint64 localAsUtc = QDateTime(now.date(), now.time(), Qt::UTC).toSecsSinceEpoch();
-    const auto field = [&](int at) { return qint64(qFromLittleEndian<quint32>(b.constData() + at)); };
+    const auto field = [&](int at) { return qint64(qFromLittleEndian<quint32>(b.data() + at)); };
     EXPECT_NEAR(field(2), localAsUtc, 5);
     EXPECT_NEAR(field(6), localAsUtc, 5);
     EXPECT_NEAR(field(2), QDateTime::currentSecsSinceEpoch() + 9 * 3600, 5);
@@ -76,10 +82,9 @@ TEST(InfoFileLayout, TimesBefore1970BecomeTheLocalClock)
 TEST(ParseMS000, ReadsEveryField)
 {
     TempFolder t;
-    const QString path = t.write("movie.avi.000", sampleBytes());
     ScriptedHost host;
     InfoRecord r;
-    ASSERT_EQ(ParseMS000(path, false, r, host), info::Read);
+    ASSERT_EQ(ParseMS000(t.write("movie.avi.000", sampleBytes()), false, r, host), info::Read);
     EXPECT_EQ(r.InfoCreationTime, utc("2001-02-03T04:05:06"));
     EXPECT_EQ(r.InfoLastWriteTime, utc("1999-12-31T23:59:59"));
     EXPECT_EQ(r.InfoLastAccessTime, utc("2002-01-01T00:00:00"));
@@ -89,31 +94,14 @@ TEST(ParseMS000, ReadsEveryField)
     EXPECT_TRUE(r.InfoHasPieceSize);
     EXPECT_EQ(r.InfoPieceSize, 512000u);
     EXPECT_TRUE(host.conversation.isEmpty());
-}
 
-TEST(ParseMS000, ReadsTheWideSizeOfHugeFiles)
-{
-    TempFolder t;
-    const quint64 size = (5ULL << 30) + 7;
-    ScriptedHost host;
-    InfoRecord r;
-    ASSERT_EQ(ParseMS000(t.write("big.000", sampleBytes(size, 54, 100000000)), false, r, host), info::Read);
-    EXPECT_EQ(r.InfoTotalSize, size);
-}
-
-TEST(ParseMS000, PieceSizeFieldCountsFromTwoBytesOn)
-{
-    TempFolder t;
-    ScriptedHost host;
-    InfoRecord r;
-    const QByteArray full = sampleBytes();
-    ASSERT_EQ(ParseMS000(t.write("a.000", full.left(26 + 9)), false, r, host), info::Read);
-    EXPECT_FALSE(r.InfoHasPieceSize);
-    ASSERT_EQ(ParseMS000(t.write("b.000", full.left(27 + 9)), false, r, host), info::Read);
-    EXPECT_FALSE(r.InfoHasPieceSize);
-    ASSERT_EQ(ParseMS000(t.write("c.000", full.left(28 + 9)), false, r, host), info::Read);
-    EXPECT_TRUE(r.InfoHasPieceSize);
-    EXPECT_EQ(r.InfoPieceSize, 0xD000u);  // the two bytes that are there
+    // The piece size field counts from two bytes on: the two that are there.
+    for (const int extra : {26, 27, 28}) {
+        ASSERT_EQ(ParseMS000(t.write("a.000", sampleBytes().left(extra + 9)), false, r, host),
+                  info::Read);
+        EXPECT_EQ(r.InfoHasPieceSize, extra == 28);
+    }
+    EXPECT_EQ(r.InfoPieceSize, 0xD000u);
 }
 
 TEST(ParseMS000, DamagedFileAsksAbortRetryIgnore)
@@ -128,11 +116,7 @@ TEST(ParseMS000, DamagedFileAsksAbortRetryIgnore)
     r.InfoPieceCount = 77;
     EXPECT_EQ(ParseMS000(path, false, r, host), info::Skip);
     ASSERT_EQ(host.asked.size(), 2u);
-    EXPECT_EQ(host.asked[0].text,
-              path + "\r\n\r\nThis .000 file is probably messed up.\r\n"
-                     "Click the Retry button to try to read the file again.\r\n"
-                     "Click the Ignore button if you want to combine files anyway.\r\n"
-                     "Click the Abort button to skip this file set.");
+    EXPECT_EQ(host.asked[0].text, path + Damaged);
     EXPECT_EQ(host.asked[0].buttons, Buttons::AbortRetryIgnore);
     EXPECT_EQ(host.asked[0].icon, Icon::Critical);
     EXPECT_EQ(host.asked[0].defaultAnswer, Answer::Ignore);
@@ -145,54 +129,42 @@ TEST(ParseMS000, DamagedFileAsksAbortRetryIgnore)
 TEST(ParseMS000, RetryReadsTheRepairedFile)
 {
     TempFolder t;
-    const QString path = t.write("fix.000", QByteArray(1, char(100)));
     struct RepairingHost : ScriptedHost {
-        QString file;
-        QByteArray good;
+        TempFolder* folder;
         Answer ask(const QString& text, Buttons b, Icon i, Answer d) override
         {
-            QFile f(file);
-            f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            f.write(good);
-            f.close();
+            folder->write("fix.000", sampleBytes());
             return ScriptedHost::ask(text, b, i, d);
         }
     } host;
-    host.file = path;
-    host.good = sampleBytes();
+    host.folder = &t;
     host.answers = {Answer::Retry};
     InfoRecord r;
-    EXPECT_EQ(ParseMS000(path, false, r, host), info::Read);
+    EXPECT_EQ(ParseMS000(t.write("fix.000", QByteArray(1, char(100))), false, r, host), info::Read);
     EXPECT_EQ(r.InfoPieceCount, 2u);
 }
 
-TEST(ParseMS000, ListingNeverAsksAboutDamage)
+TEST(ParseMS000, AMissingFileSkipsTheSetWhenListingAndIsARunTimeErrorOtherwise)
 {
     TempFolder t;
     ScriptedHost host;
     InfoRecord r;
+    // Listing never asks about damage.
     EXPECT_EQ(ParseMS000(t.write("empty.000", {}), true, r, host), info::Damaged);
-    EXPECT_EQ(ParseMS000(t.write("short.000", sampleBytes().left(20)), true, r, host), info::Damaged);
+    EXPECT_EQ(ParseMS000(t.write("short.000", sampleBytes().left(20)), true, r, host),
+              info::Damaged);
     EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(ParseMS000(t.path("gone.000"), true, r, host), info::Skip);
-    EXPECT_EQ(host.conversation,
-              QStringList{"message: " + t.path("gone.000")
-                          + "\r\n\r\nThis file is missing, so the file set will be skipped."});
-}
-
-TEST(ParseMS000, UnopenableFileIsARunTimeError)
-{
-    TempFolder t;
-    ScriptedHost host;
-    InfoRecord r;
-    host.answers = {Answer::No};
-    EXPECT_EQ(ParseMS000(t.path("gone.000"), false, r, host), info::Quit);
-    ASSERT_EQ(host.asked.size(), 1u);
-    EXPECT_EQ(host.asked[0].text,
-              "Runtime Error: 53\r\nProcedure: modSplit.ParseMS000.Shit\r\n\r\nFile not found\r\n\r\n"
-              "Do you want the program to try to continue?\r\n(Click NO to close the program.)");
-    host.answers = {Answer::Yes};
-    EXPECT_EQ(ParseMS000(t.path("gone.000"), false, r, host), info::Ignore);
+    const QString gone = t.path("gone.000");
+    EXPECT_EQ(ParseMS000(gone, true, r, host), info::Skip);
+    host.answers = {Answer::No, Answer::Yes};
+    EXPECT_EQ(ParseMS000(gone, false, r, host), info::Quit);
+    EXPECT_EQ(ParseMS000(gone, false, r, host), info::Ignore);
+    const QString notFound = "Runtime Error: 53\r\nProcedure: modSplit.ParseMS000.Shit\r\n\r\n"
+                             "File not found\r\n\r\nDo you want the program to try to continue?"
+                             "\r\n(Click NO to close the program.)";
+    EXPECT_EQ(host.messages,
+              QStringList({gone + "\r\n\r\nThis file is missing, so the file set will be skipped.",
+                           notFound, notFound}));
 }
 
 TEST(WriteInfoFile, TruncatesAnOlderLongerFile)

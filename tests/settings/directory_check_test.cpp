@@ -38,32 +38,21 @@ TEST(DirectoryCheck, ExistingAndEmptyDirectoriesAreLeftAlone)
     EXPECT_EQ(out.keys.value("InitCombineDir").source, ValueSource::Store);
 }
 
-TEST(DirectoryCheck, MissingDirectoryAnsweredYesIsCreated)
+TEST(DirectoryCheck, MissingDirectoryIsCreatedOnYesAndStaysAsStoredOnNo)
 {
-    StoreFixture f;
-    const QString path = f.t.path("new");
-    f.ini(dirsIni(path, QString(), QString()));
-    f.host.answers = {Answer::Yes};
-    const Settings s = f.loaded();
-    ASSERT_EQ(f.host.asked.size(), 1u);
-    EXPECT_EQ(f.host.asked[0].text, createQuestion(path, "initial combine directory"));
-    EXPECT_EQ(f.host.asked[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(f.host.asked[0].icon, Icon::Question);
-    EXPECT_TRUE(QFileInfo(path).isDir());
-    EXPECT_EQ(s.InitCombineDir, path);
-}
-
-TEST(DirectoryCheck, MissingDirectoryAnsweredNoStaysAsStored)
-{
-    StoreFixture f;
-    const QString path = f.t.path("new");
-    f.ini(dirsIni(QString(), path, QString()));
-    f.host.answers = {Answer::No};
-    const Settings s = f.loaded();
-    EXPECT_EQ(f.host.messages, QStringList{createQuestion(path, "initial split directory")});
-    EXPECT_FALSE(QFileInfo::exists(path));
-    EXPECT_EQ(s.InitSplitDir, path);
-    EXPECT_EQ(f.store.readIni(section::Directories, "InitSplitDir"), path);
+    for (const Answer answer : {Answer::Yes, Answer::No}) {
+        StoreFixture f;
+        const QString path = f.t.path("new");
+        f.ini(dirsIni(path, QString(), QString()));
+        f.host.answers = {answer};
+        EXPECT_EQ(f.loaded().InitCombineDir, path);
+        ASSERT_EQ(f.host.asked.size(), 1u);
+        EXPECT_EQ(f.host.asked[0].text, createQuestion(path, "initial combine directory"));
+        EXPECT_EQ(f.host.asked[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(f.host.asked[0].icon, Icon::Question);
+        EXPECT_EQ(QFileInfo(path).isDir(), answer == Answer::Yes);
+        EXPECT_EQ(f.store.readIni(section::Directories, "InitCombineDir"), path);
+    }
 }
 
 TEST(DirectoryCheck, TwoMissingLevelsCannotBeCreatedAndAreCleared)
@@ -103,15 +92,14 @@ TEST(DirectoryCheck, APathWithoutDriveIsClearedWithTheDriveMessage)
     EXPECT_FALSE(f.t.exists("prog/tsl.ini"));
 }
 
-TEST(DirectoryCheck, UnmountedRemovableMediumKeepsTheSetting)
+TEST(DirectoryCheck, RemovableMediumUnmountedKeepsTheSettingMountedIsOrdinary)
 {
     StoreFixture f;
     f.drives.removableRoots = {f.t.path("media")};
     const QString path = f.t.path("media/tester/STICK/films");
     const QString other = f.t.path("media/CARD");
     f.ini(dirsIni(path, other, QString()));
-    Settings s;
-    f.load(s);
+    Settings s = f.loaded();
     EXPECT_EQ(f.host.conversation,
               QStringList({"message: There is no disk in drive " + f.t.path("media/tester/STICK")
                                + ".",
@@ -119,17 +107,13 @@ TEST(DirectoryCheck, UnmountedRemovableMediumKeepsTheSetting)
     EXPECT_EQ(s.InitCombineDir, path);
     EXPECT_EQ(s.InitSplitDir, other);
     EXPECT_EQ(f.store.readIni(section::Directories, "InitCombineDir"), path);
-}
 
-TEST(DirectoryCheck, MountedRemovableMediumIsAnOrdinaryDirectory)
-{
-    StoreFixture f;
-    f.drives.removableRoots = {f.t.path("media")};
     const QString stick = f.t.mkdir("media/tester/STICK");
     f.drives.mountPoints = [stick] { return QStringList{stick}; };
-    f.ini(dirsIni(stick + "films", f.t.path("media/tester"), QString()));
     f.t.mkdir("media/tester/STICK/films");
-    const Settings s = f.loaded();
+    f.ini(dirsIni(stick + "films", f.t.path("media/tester"), QString()));
+    f.host = {};
+    s = f.loaded();
     EXPECT_TRUE(f.host.conversation.isEmpty());
     EXPECT_EQ(s.InitCombineDir, stick + "films");
 }

@@ -25,39 +25,31 @@ TEST(ProfileFile, ReadsWithoutRegardToCaseAndBlanks)
 {
     TempFolder t;
     const QString ini = t.write("tsl.ini", Foreign);
-    EXPECT_EQ(readProfileValue(ini, "Combine", "CombineAuto"), QStringLiteral("-1"));
-    EXPECT_EQ(readProfileValue(ini, "COMBINE", "other"), QStringLiteral("keep me"));
-    EXPECT_EQ(readProfileValue(ini, "Elsewhere", "CombineAuto"), QStringLiteral("0"));
-    EXPECT_EQ(readProfileValue(ini, "Split", "SplitSize"), QStringLiteral("1000"));  // quotes go
+    EXPECT_EQ(readProfileValue(ini, "Combine", "CombineAuto"), "-1");
+    EXPECT_EQ(readProfileValue(ini, "COMBINE", "other"), "keep me");
+    EXPECT_EQ(readProfileValue(ini, "Elsewhere", "CombineAuto"), "0");
+    EXPECT_EQ(readProfileValue(ini, "Split", "SplitSize"), "1000");  // quotes go
     EXPECT_EQ(readProfileValue(ini, "Split", "CombineAuto"), std::nullopt);
     EXPECT_EQ(readProfileValue(ini, "Misc", "ChunkSize"), std::nullopt);
     EXPECT_EQ(readProfileValue(t.path("none.ini"), "Split", "SplitSize"), std::nullopt);
 }
 
-TEST(ProfileFile, WriteReplacesTheLineInPlaceAndKeepsEverythingElse)
+TEST(ProfileFile, WriteReplacesInPlaceAddsToTheSectionAndNewSectionsAtTheEnd)
 {
     TempFolder t;
     const QString ini = t.write("tsl.ini", Foreign);
     ASSERT_TRUE(writeProfileValue(ini, "Combine", "CombineAuto", "0"));
-    QByteArray expected = Foreign;
-    expected.replace("  combineauto = -1  \r\n", "combineauto=0\r\n");
-    EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")), QString::fromUtf8(expected));
-}
-
-TEST(ProfileFile, WriteAddsTheKeyToItsSectionAndNewSectionsAtTheEnd)
-{
-    TempFolder t;
-    const QString ini = t.write("tsl.ini", Foreign);
     ASSERT_TRUE(writeProfileValue(ini, "COMBINE", "SameDir", "-1"));
     ASSERT_TRUE(writeProfileValue(ini, "Misc", "ChunkSize", "500000"));
     QByteArray expected = Foreign;
+    expected.replace("  combineauto = -1  \r\n", "combineauto=0\r\n");
     expected.replace("Other=keep me\r\n", "Other=keep me\r\nSameDir=-1\r\n");
     expected += "\r\n[Misc]\r\nChunkSize=500000\r\n";
     EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")), QString::fromUtf8(expected));
-    EXPECT_EQ(readProfileValue(ini, "misc", "chunksize"), QStringLiteral("500000"));
+    EXPECT_EQ(readProfileValue(ini, "misc", "chunksize"), "500000");
 }
 
-TEST(ProfileFile, FirstWriteCreatesTheFile)
+TEST(ProfileFile, FirstWriteCreatesTheFileAndALastLineGetsItsLineEnd)
 {
     TempFolder t;
     const QString ini = t.path("tsl.ini");
@@ -67,12 +59,8 @@ TEST(ProfileFile, FirstWriteCreatesTheFile)
     EXPECT_EQ(t.read("tsl.ini"), QByteArray("[Split]\nSplitSize=1126.4\nSplitUnits=1\n\n"
                                             "[Directories]\nInitSplitDir=\n"));
     EXPECT_EQ(readProfileValue(ini, "Directories", "InitSplitDir"), QString());
-}
 
-TEST(ProfileFile, ALastLineWithoutLineEndGetsOne)
-{
-    TempFolder t;
-    const QString ini = t.write("tsl.ini", "[Misc]\nWipeOnDel=0");
+    t.write("tsl.ini", "[Misc]\nWipeOnDel=0");
     ASSERT_TRUE(writeProfileValue(ini, "Misc", "ChunkSize", "20000"));
     EXPECT_EQ(t.read("tsl.ini"), QByteArray("[Misc]\nWipeOnDel=0\nChunkSize=20000\n"));
 }
@@ -81,7 +69,7 @@ TEST(ProfileFile, ValuesAreCutTo1999CharactersOnReading)
 {
     TempFolder t;
     const QString ini = t.path("tsl.ini");
-    const QString longValue = QString(1998, QLatin1Char('a')) + QStringLiteral("bc");
+    const QString longValue = QString(1998, QLatin1Char('a')) + "bc";
     ASSERT_TRUE(writeProfileValue(ini, "Directories", "InitSplitDir", longValue));
     const auto read = readProfileValue(ini, "Directories", "InitSplitDir");
     ASSERT_TRUE(read);
@@ -100,7 +88,7 @@ TEST(ProfileFile, AFailedWriteLeavesTheFileAsItWas)
     EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")), QString::fromUtf8(Foreign));
     EXPECT_FALSE(t.exists("missing"));
     // Only the file itself is left in the folder: no temporary file beside it.
-    EXPECT_EQ(t.names(), QStringList{QStringLiteral("tsl.ini")});
+    EXPECT_EQ(t.names(), QStringList{"tsl.ini"});
 }
 
 TEST(ProfileFile, ANewKeyGoesAfterTheLastKeyOfTheFirstMatchingSection)
@@ -110,5 +98,5 @@ TEST(ProfileFile, ANewKeyGoesAfterTheLastKeyOfTheFirstMatchingSection)
     ASSERT_TRUE(writeProfileValue(ini, "Misc", "ChunkSize", "20000"));
     ASSERT_TRUE(writeProfileValue(ini, "Misc", "WipeOnDel", "-1"));
     EXPECT_EQ(QString::fromUtf8(t.read("tsl.ini")),
-              QStringLiteral("[Misc]\nChunkSize=20000\n\n; chunk notes\n[misc]\nWipeOnDel=-1\n"));
+              "[Misc]\nChunkSize=20000\n\n; chunk notes\n[misc]\nWipeOnDel=-1\n");
 }

@@ -85,7 +85,8 @@ TEST(BatchFile, WrittenWithCrLfLineEnds)
     TempFolder t;
     ASSERT_FALSE(writeBatchFile(t.path("x.bat"), {"x", "x", 2, false}).failed());
     const QByteArray bytes = t.read("x.bat");
-    EXPECT_TRUE(bytes.startsWith("@Echo Off\r\nEcho.\r\nEcho Creating x from the 2 original pieces.\r\n"));
+    EXPECT_TRUE(
+        bytes.startsWith("@Echo Off\r\nEcho.\r\nEcho Creating x from the 2 original pieces.\r\n"));
     EXPECT_TRUE(bytes.endsWith("Echo.\r\nEcho.\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), bytes.count("\n"));
 }

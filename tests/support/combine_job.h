@@ -2,6 +2,7 @@
 #pragma once
 
 #include "combine/combine_engine.h"
+#include "combine/parts_report.h"
 #include "settings/settings.h"
 #include "support/piece_sets.h"
 #include "support/scripted_host.h"
@@ -15,6 +16,9 @@ struct CombineJob {
     ScriptedHost host;
 
     CombineJob() { settings.WipeOnDel = false; }
+
+    // Writes a piece set into the folder; returns the whole file's bytes.
+    QByteArray pieces(const PieceSetLayout& layout) { return writePieceSet(folder, layout); }
 
     // Combines entries of the folder, output into outDir (the folder by default).
     CombineOutcome run(const QStringList& entries, const QString& outDir = QString())
@@ -31,8 +35,14 @@ struct CombineJob {
         return combineSets(request, other);
     }
 
-    // The texts of the questions and messages, in order.
-    QStringList questions() const { return host.messages; }
+    // The parts reports put to the user, each as "Mode: message".
+    QStringList reported() const
+    {
+        QStringList out;
+        for (const PartsReport& r : host.reports)
+            out << modeWord(r.mode) + ": " + r.message;
+        return out;
+    }
 };
 
 }  // namespace tsl::test

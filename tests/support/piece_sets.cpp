@@ -5,11 +5,6 @@
 
 namespace tsl::test {
 
-QByteArray pieceOf(const QByteArray& data, qint64 pieceSize, qint64 i)
-{
-    return data.mid((i - 1) * pieceSize, pieceSize);
-}
-
 void writeInfo(const TempFolder& folder, const QString& infoName, quint64 totalSize,
                quint64 pieceCount, quint64 pieceSize, int attributes,
                const QDateTime& lastWrite, const QDateTime& lastAccess)
@@ -27,10 +22,11 @@ QByteArray writePieceSet(const TempFolder& folder, const PieceSetLayout& layout)
     const QString stem = layout.pieceStem.isEmpty() ? layout.name : layout.pieceStem;
     for (qint64 i = 1; i <= count; ++i)
         folder.write(stem + QLatin1Char('.') + PartExt(i, letters),
-                     pieceOf(data, layout.pieceSize, i));
+                     data.mid((i - 1) * layout.pieceSize, layout.pieceSize));
     if (layout.info)
-        writeInfo(folder, layout.name + QStringLiteral(".000"), quint64(layout.size), quint64(count),
-                  quint64(layout.pieceSize), layout.attributes, layout.lastWrite, layout.lastAccess);
+        writeInfo(folder, layout.name + ".000", quint64(layout.size), quint64(count),
+                  quint64(layout.pieceSize), layout.attributes, layout.lastWrite,
+                  layout.lastAccess);
     if (layout.batch)
         folder.write(layout.name + QStringLiteral(".bat"), "@Echo Off\r\n");
     return data;

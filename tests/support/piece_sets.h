@@ -19,7 +19,7 @@ struct PieceSetLayout {
     int attributes = 32;
     QDateTime lastWrite = QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC);
     QDateTime lastAccess = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
-    QString pieceStem;  // the pieces' name before ".NNN" when not `name`
+    QString pieceStem = {};  // the pieces' name before ".NNN" when not `name`
 };
 
 // Writes the set into folder; returns the whole file's bytes.
@@ -30,8 +30,5 @@ void writeInfo(const TempFolder& folder, const QString& infoName, quint64 totalS
                quint64 pieceCount, quint64 pieceSize, int attributes = 32,
                const QDateTime& lastWrite = QDateTime::currentDateTimeUtc(),
                const QDateTime& lastAccess = QDateTime::currentDateTimeUtc());
-
-// The bytes of piece i (1-based) of data cut into pieceSize pieces.
-QByteArray pieceOf(const QByteArray& data, qint64 pieceSize, qint64 i);
 
 }  // namespace tsl::test

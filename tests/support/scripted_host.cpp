@@ -6,23 +6,6 @@
 
 namespace tsl::test {
 
-void ScriptedHost::status(const QString& text)
-{
-    statuses << text;
-    conversation << QStringLiteral("status: ") + text;
-}
-
-void ScriptedHost::progress(Panel panel, Line line, const QString& caption, double value,
-                            double maximum)
-{
-    progressCalls.push_back({panel, line, caption, value, maximum});
-}
-
-void ScriptedHost::setBusy(Panel, bool busy)
-{
-    ++(busy ? busyOn : busyOff);
-}
-
 Answer ScriptedHost::ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer)
 {
     messages << text;

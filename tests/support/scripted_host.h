@@ -52,11 +52,18 @@ public:
     int busyOn = 0;
     int busyOff = 0;
 
-    void status(const QString& text) override;
+    void status(const QString& text) override
+    {
+        statuses << text;
+        conversation << "status: " + text;
+    }
     void progress(Panel panel, Line line, const QString& caption, double value,
-                  double maximum) override;
+                  double maximum) override
+    {
+        progressCalls.push_back({panel, line, caption, value, maximum});
+    }
     void pumpEvents() override { ++pumps; }
-    void setBusy(Panel panel, bool busy) override;
+    void setBusy(Panel, bool busy) override { ++(busy ? busyOn : busyOff); }
     Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) override;
     std::optional<QString> input(const QString& prompt, const QString& defaultText) override;
     ReportAnswer report(const PartsReport& report) override;

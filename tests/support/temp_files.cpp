@@ -23,16 +23,6 @@ TempFolder::TempFolder()
     EXPECT_TRUE(dir_.isValid());
 }
 
-QString TempFolder::dir() const
-{
-    return dir_.path() + QLatin1Char('/');
-}
-
-QString TempFolder::path(const QString& name) const
-{
-    return dir() + name;
-}
-
 QString TempFolder::write(const QString& name, const QByteArray& bytes) const
 {
     const QString p = path(name);
@@ -40,18 +30,6 @@ QString TempFolder::write(const QString& name, const QByteArray& bytes) const
     QFile f(p);
     EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << p.toStdString();
     EXPECT_EQ(f.write(bytes), bytes.size());
-    return p;
-}
-
-QString TempFolder::writePattern(const QString& name, qint64 size, int seed) const
-{
-    const QString p = path(name);
-    QDir().mkpath(QFileInfo(p).absolutePath());
-    QFile f(p);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    const qint64 block = 1 << 20;
-    for (qint64 at = 0; at < size; at += block)
-        f.write(patternBytes(qMin(block, size - at), seed, at));
     return p;
 }
 
@@ -77,16 +55,6 @@ QByteArray TempFolder::read(const QString& name) const
     return f.readAll();
 }
 
-bool TempFolder::exists(const QString& name) const
-{
-    return QFileInfo::exists(path(name));
-}
-
-qint64 TempFolder::size(const QString& name) const
-{
-    return QFileInfo(path(name)).size();
-}
-
 QStringList TempFolder::names() const
 {
     return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
@@ -99,14 +67,15 @@ QString TempFolder::mkdir(const QString& name) const
     return path(name) + QLatin1Char('/');
 }
 
-QProcessEnvironment isolatedEnvironment()
+QProcessEnvironment isolatedEnvironment(const QString& root)
 {
-    static QTemporaryDir home;
+    static QTemporaryDir shared;
+    const QString r = root.isEmpty() ? shared.path() : root;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("TSL_PROGRAM_DIR"), home.path() + QStringLiteral("/program"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_CONFIG_DIRS"), home.path() + QStringLiteral("/etc"));
+    env.insert("HOME", r + "/home");
+    env.insert("TSL_PROGRAM_DIR", r + "/program");
+    env.insert("XDG_CONFIG_HOME", r + "/config");
+    env.insert("XDG_CONFIG_DIRS", r + "/etc");
     return env;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -9,23 +10,29 @@
 
 namespace tsl::test {
 
+// The pattern writePattern() writes, for comparing.
+QByteArray patternBytes(qint64 size, int seed = 1, qint64 offset = 0);
+
 class TempFolder {
 public:
     TempFolder();
     // The folder with a trailing "/".
-    QString dir() const;
-    QString path(const QString& name) const;
+    QString dir() const { return dir_.path() + QLatin1Char('/'); }
+    QString path(const QString& name) const { return dir() + name; }
     // Writes bytes to name (creating folders on the way); returns its path.
     QString write(const QString& name, const QByteArray& bytes) const;
     // Writes `size` bytes of a repeatable pattern that differs at every offset
     // (so a misplaced byte is caught), seeded by `seed`.
-    QString writePattern(const QString& name, qint64 size, int seed = 1) const;
+    QString writePattern(const QString& name, qint64 size, int seed = 1) const
+    {
+        return write(name, patternBytes(size, seed));
+    }
     // A sparse file of `size` bytes: holes read as zeros, but `marks` are
     // written at the start, the middle and the end.
     QString writeSparse(const QString& name, qint64 size) const;
     QByteArray read(const QString& name) const;
-    bool exists(const QString& name) const;
-    qint64 size(const QString& name) const;
+    bool exists(const QString& name) const { return QFileInfo::exists(path(name)); }
+    qint64 size(const QString& name) const { return QFileInfo(path(name)).size(); }
     // The names in the folder, sorted, hidden ones included.
     QStringList names() const;
     QString mkdir(const QString& name) const;
@@ -34,9 +41,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// The pattern writePattern() writes, for comparing.
-QByteArray patternBytes(qint64 size, int seed = 1, qint64 offset = 0);
-
 struct CliRun {
     int exitCode = -1;
     QString out;
@@ -44,9 +48,10 @@ struct CliRun {
 };
 
 // The environment of a tsl-cli run in a test: the settings stores (tsl.ini's
-// program directory, the per-user and machine-wide files) and the home folder
-// lie in a temporary folder of this test process, never the user's own.
-QProcessEnvironment isolatedEnvironment();
+// program directory "program", the per-user "config" and machine-wide "etc"
+// files) and the home folder lie in `root`, by default a temporary folder of
+// this test process: never the user's own.
+QProcessEnvironment isolatedEnvironment(const QString& root = {});
 
 // Runs tsl-cli with args (standard input not a terminal, fed from input).
 CliRun runCli(const QStringList& args, const QByteArray& input = {},
