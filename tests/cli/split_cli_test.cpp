@@ -10,6 +10,7 @@ using namespace tsl::test;
 // exit statuses.
 TEST(CliHelp, EveryCommandNamesItselfAndItsExitStatuses)
 {
+    const QString overview = runCli({"--help"}).out;
     for (const QString command : {"split", "combine", "append", "info", "config"}) {
         const CliRun run = runCli({command, "--help"});
         EXPECT_EQ(run.exitCode, 0);
@@ -18,7 +19,7 @@ TEST(CliHelp, EveryCommandNamesItselfAndItsExitStatuses)
         if (command != "info" && command != "config") {
             EXPECT_TRUE(run.out.contains("Exit status: 0 ")) << command.toStdString();
         }
-        EXPECT_TRUE(runCli({"--help"}).out.contains("\n  " + command + "  "));
+        EXPECT_TRUE(overview.contains("\n  " + command + "  ")) << command.toStdString();
     }
 }
 

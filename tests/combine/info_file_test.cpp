@@ -4,9 +4,9 @@
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <ctime>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tsl;
@@ -104,13 +104,21 @@ TEST(ParseMS000, ReadsEveryField)
     EXPECT_EQ(r.InfoPieceSize, 0xD000u);
 }
 
-TEST(ParseMS000, DamagedFileAsksAbortRetryIgnore)
+TEST(ParseMS000, DamagedFileAsksAbortRetryIgnoreAndRetryReadsItAgain)
 {
     TempFolder t;
     QByteArray bad = sampleBytes();
     bad[0] = char(200);
     const QString path = t.write("bad.000", bad.left(40));
-    ScriptedHost host;
+    struct RepairingHost : ScriptedHost {
+        std::function<void()> repair;
+        Answer ask(const QString& text, Buttons b, Icon i, Answer d) override
+        {
+            if (repair)
+                repair();
+            return ScriptedHost::ask(text, b, i, d);
+        }
+    } host;
     host.answers = {Answer::Retry, Answer::Abort};
     InfoRecord r;
     r.InfoPieceCount = 77;
@@ -124,23 +132,11 @@ TEST(ParseMS000, DamagedFileAsksAbortRetryIgnore)
 
     host.answers = {Answer::Ignore};
     EXPECT_EQ(ParseMS000(path, false, r, host), info::Ignore);
-}
 
-TEST(ParseMS000, RetryReadsTheRepairedFile)
-{
-    TempFolder t;
-    struct RepairingHost : ScriptedHost {
-        TempFolder* folder;
-        Answer ask(const QString& text, Buttons b, Icon i, Answer d) override
-        {
-            folder->write("fix.000", sampleBytes());
-            return ScriptedHost::ask(text, b, i, d);
-        }
-    } host;
-    host.folder = &t;
+    // Retry reads the file as it is now.
     host.answers = {Answer::Retry};
-    InfoRecord r;
-    EXPECT_EQ(ParseMS000(t.write("fix.000", QByteArray(1, char(100))), false, r, host), info::Read);
+    host.repair = [&] { t.write("bad.000", sampleBytes()); };
+    EXPECT_EQ(ParseMS000(path, false, r, host), info::Read);
     EXPECT_EQ(r.InfoPieceCount, 2u);
 }
 

@@ -123,13 +123,13 @@ TEST(DirectoryCheck, OtherFailuresAskTheRunTimeErrorQuestion)
     StoreFixture f;
     const QString loop = f.t.path("loop");
     ASSERT_TRUE(QFile::link(loop, loop));
-    const QString next = f.t.path("next");
-    f.ini(dirsIni(loop, next, QString()));
-    f.host.answers = {Answer::Yes, Answer::No};
+    const QString file = f.t.write("plain", "x");  // a file where the directory should be
+    f.ini(dirsIni(loop, file, QString()));
+    f.host.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     Settings s;
     LoadOutcome out = f.load(s);
     EXPECT_FALSE(out.terminated);
-    ASSERT_EQ(f.host.asked.size(), 2u);
+    ASSERT_EQ(f.host.asked.size(), 3u);
     EXPECT_EQ(f.host.asked[0].text,
               "Runtime Error: 57" + CrLf + "Procedure: modSplit.LoadReg.Shit" + CrLf2
                   + "Device I/O error" + CrLf2 + "Do you want the program to try to continue?"
@@ -137,7 +137,10 @@ TEST(DirectoryCheck, OtherFailuresAskTheRunTimeErrorQuestion)
     EXPECT_EQ(f.host.asked[0].defaultAnswer, Answer::No);
     EXPECT_EQ(f.host.asked[0].icon, Icon::Critical);
     EXPECT_EQ(s.InitCombineDir, loop);  // Yes: on with the next step
-    EXPECT_EQ(f.host.asked[1].text, createQuestion(next, "initial split directory"));
+    EXPECT_EQ(f.host.asked[1].text, createQuestion(file, "initial split directory"));
+    EXPECT_TRUE(f.host.asked[2].text.startsWith("Runtime Error: 75" + CrLf));
+    EXPECT_EQ(s.InitSplitDir, file);
+    EXPECT_EQ(f.t.read("plain"), QByteArray("x"));
 
     // No ends the load at once: the next directory is not looked at.
     f.host = {};
@@ -145,18 +148,4 @@ TEST(DirectoryCheck, OtherFailuresAskTheRunTimeErrorQuestion)
     out = f.load(s);
     EXPECT_TRUE(out.terminated);
     EXPECT_EQ(f.host.asked.size(), 1u);
-}
-
-TEST(DirectoryCheck, AFileWhereTheDirectoryShouldBe)
-{
-    StoreFixture f;
-    const QString file = f.t.write("plain", "x");
-    f.ini(dirsIni(QString(), file, QString()));
-    f.host.answers = {Answer::Yes, Answer::Yes};
-    const Settings s = f.loaded();
-    ASSERT_EQ(f.host.asked.size(), 2u);
-    EXPECT_EQ(f.host.asked[0].text, createQuestion(file, "initial split directory"));
-    EXPECT_TRUE(f.host.asked[1].text.startsWith("Runtime Error: 75" + CrLf));
-    EXPECT_EQ(s.InitSplitDir, file);
-    EXPECT_EQ(f.t.read("plain"), QByteArray("x"));
 }

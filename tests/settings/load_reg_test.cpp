@@ -132,39 +132,27 @@ TEST(LoadReg, SplitSizeOutOfRangeResetsSplitUnits)
     EXPECT_EQ(s.SplitUnits, 2);
 }
 
-TEST(LoadReg, ANumberThatDoesNotFitKeepsThePreviousValue)
+TEST(LoadReg, AValueThatCannotBeReadKeepsThePreviousLoadsValue)
 {
     StoreFixture f;
-    f.ini("[Combine]\nMissingParts=40000\n");
+    f.ini("[Combine]\nMissingParts=40000\nFixExt=maybe\nUnderPeriod=maybe\n");
     Settings s;
     const LoadOutcome out = f.load(s);
     EXPECT_EQ(s.MissingParts, 0);  // nothing loaded before in this run
     EXPECT_EQ(out.keys.value("MissingParts").source, ValueSource::Refused);
+    EXPECT_FALSE(s.FixExt);      // it has no preset: off on the first load of a run
+    EXPECT_TRUE(s.UnderPeriod);  // its preset
 
-    f.ini("[Combine]\nMissingParts=2\n");
+    f.ini("[Combine]\nMissingParts=2\nFixExt=-1\n");
     f.load(s);
     EXPECT_EQ(s.MissingParts, 2);
-    f.ini("[Combine]\nMissingParts=40000\nHighPart=3000000000\n");
+    EXPECT_TRUE(s.FixExt);
+    f.ini("[Combine]\nMissingParts=40000\nHighPart=3000000000\nFixExt=maybe\n");
     s.HighPart = 500;
     f.load(s);
-    EXPECT_EQ(s.MissingParts, 2);  // the previous load's value
+    EXPECT_EQ(s.MissingParts, 2);
     EXPECT_EQ(s.HighPart, 500);
-}
-
-TEST(LoadReg, FixExtHasNoPreset)
-{
-    StoreFixture f;
-    f.ini("[Combine]\nFixExt=maybe\nUnderPeriod=maybe\n");
-    Settings s;
-    f.load(s);
-    EXPECT_FALSE(s.FixExt);       // off on the first load of a run
-    EXPECT_TRUE(s.UnderPeriod);   // its preset
-    f.ini("[Combine]\nFixExt=-1\n");
-    f.load(s);
     EXPECT_TRUE(s.FixExt);
-    f.ini("[Combine]\nFixExt=maybe\n");
-    f.load(s);
-    EXPECT_TRUE(s.FixExt);        // the previous load's value
 }
 
 TEST(LoadReg, IniModeLastsWhileTheFileExists)
