@@ -6,7 +6,7 @@
 # 1. A 1 GiB file cut into 512,000-byte pieces (2098 pieces, letter names) and
 #    into 100,000,000-byte pieces (11 pieces), each with its info file: the
 #    time of `tsl-cli combine` against `cat` of the same pieces, in the same
-#    run, best of three rounds each (dirty pages written out before each timed
+#    run, best of five rounds each (dirty pages written out before each timed
 #    command), and the ratio (goal <= 1.0), with the peak memory of tsl-cli.
 # 2. Five pieces without an info file among 20,000 other files, HighPart
 #    19682: the time of the whole combine (search of 19,682 numbers included;
@@ -22,7 +22,7 @@ cli=${1:-${TSL_CLI:-$here/../build/tsl-cli}}
 work=$(mktemp -d "${BENCH_TMP:-/tmp}/tsl-combine-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-rounds=${BENCH_ROUNDS:-3}
+rounds=${BENCH_ROUNDS:-5}
 size=${BENCH_SIZE:-$((1024 * 1024 * 1024))}  # BENCH_SIZE only to try the script out
 
 # The extension of piece $1; $2 is 1 for the letter scheme.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Splits a 1 GiB file with tsl-cli and with coreutils split in the same run
-# (info file on, batch file off: coreutils writes neither), best of three
+# (info file on, batch file off: coreutils writes neither), best of five
 # runs each, and prints the time ratio (tsl-cli / split; goal <= 1.0) and tsl-cli's peak
 # memory. With --huge it also splits a 5 GiB sparse file into 1,000,000,000-byte
 # pieces and checks that the pieces concatenate back to the same bytes.
@@ -13,7 +13,7 @@ cli="$root/${1:-build}/tsl-cli"
 [ -x "$cli" ] || { echo "build tsl-cli first: $cli" >&2; exit 2; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/tsl-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-runs=3
+runs=5
 
 seconds() { # runs "$@" and prints the elapsed seconds, after flushing earlier writes
     local start end
