@@ -27,10 +27,7 @@ QString inUseMessage(const QString& target)
 
 QString runtimeQuestion(int number, const QString& description)
 {
-    return "Runtime Error: " + QString::number(number) + "\r\nProcedure: frmMain.cmdAppend.Shit"
-           + "\r\n\r\n" + description
-           + "\r\n\r\nDo you want the program to try to continue?\r\n"
-             "(Click NO to close the program.)";
+    return tsl::test::runtimeQuestion(number, description, QStringLiteral("frmMain.cmdAppend"));
 }
 
 struct AppendFaults : AppendFixture {

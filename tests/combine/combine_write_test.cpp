@@ -16,10 +16,7 @@ const QString Clip = QStringLiteral("clip.mpg");
 
 QString runtimeText(int number, const QString& description)
 {
-    return "Runtime Error: " + QString::number(number) + "\r\nProcedure: frmMain.cmdCombine.Shit"
-           + "\r\n\r\n" + description
-           + "\r\n\r\nDo you want the program to try to continue?\r\n"
-             "(Click NO to close the program.)";
+    return runtimeQuestion(number, description, QStringLiteral("frmMain.cmdCombine"));
 }
 
 bool ownerWritable(const QString& path)

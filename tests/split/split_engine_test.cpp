@@ -41,10 +41,7 @@ struct SplitFixture : ::testing::Test {
 
 QString runtimeError(int number, const QString& description)
 {
-    return "Runtime Error: " + QString::number(number) + "\r\nProcedure: frmMain.cmdSplit.Shit"
-           + "\r\n\r\n" + description
-           + "\r\n\r\nDo you want the program to try to continue?\r\n"
-             "(Click NO to close the program.)";
+    return runtimeQuestion(number, description, QStringLiteral("frmMain.cmdSplit"));
 }
 
 bool makeReadOnly(const QString& path)
