@@ -6,7 +6,6 @@
 #include "pieces/file_utils.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <vector>
 
@@ -37,26 +36,18 @@ QString appendSelfText(const QString& appendFile, const QString& entry)
 
 namespace {
 
-QString withSlash(const QString& dir)
-{
-    if (dir.isEmpty() || dir.endsWith(QLatin1Char('/')))
-        return dir;
-    return dir + QLatin1Char('/');
-}
-
 // A source counts when an ordinary file of exactly that name is there. The
 // name is taken literally: "*" and "?" in it are no pattern here.
 bool sourceExists(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
+    return isOrdinaryFile(path);
 }
 
 class AppendJob {
 public:
     AppendJob(const AppendRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
-          target_(withSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile, host,
+          target_(withTrailingSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile, host,
                   outcome_),
           copier_(std::max<qint64>(1, settings.ChunkSize)),
           appended_(size_t(request.entries.size()), false)
@@ -89,7 +80,7 @@ QString AppendJob::sourcePath(const QString& entry) const
 {
     if (QDir::isAbsolutePath(entry))
         return entry;
-    return withSlash(request_.AppendSrcDir) + entry;
+    return withTrailingSlash(request_.AppendSrcDir) + entry;
 }
 
 AppendOutcome AppendJob::run(SettingWriter* writer)

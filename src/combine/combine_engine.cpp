@@ -5,6 +5,7 @@
 
 #include "combine/combine_run.h"
 #include "core/host.h"
+#include "pieces/file_utils.h"
 #include "pieces/part_names.h"
 
 namespace tsl {
@@ -12,11 +13,6 @@ namespace tsl {
 namespace {
 
 const QString Procedure = QStringLiteral("frmMain.cmdCombine");
-
-QString withSlash(const QString& dir)
-{
-    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
-}
 
 // Runs set k from its info file to its output.
 Flow runSet(CombineRun& run, int k)
@@ -81,11 +77,11 @@ CombineOutcome combineSets(const CombineRequest& request, Host& host)
     if (request.writer)
         request.writer->WriteReg(QStringLiteral("CombineDir"), dirText, QStringLiteral("Combine"));
     CombineRequest normalised = request;
-    normalised.CombSrcDir = withSlash(request.CombSrcDir);
+    normalised.CombSrcDir = withTrailingSlash(request.CombSrcDir);
     normalised.CombFiles = distinctSets(request.CombFiles);
     // An empty field would make the root the output directory; the pieces'
     // own directory is what an unset field stands for.
-    const QString outDir = withSlash(dirText.isEmpty() ? normalised.CombSrcDir : dirText);
+    const QString outDir = withTrailingSlash(dirText.isEmpty() ? normalised.CombSrcDir : dirText);
     CombineRun run{normalised, request.settings, host, outDir, int(normalised.CombFiles.size()), {}};
     run.outcome.sets = run.setCount;
     host.progress(Panel::Combine, Line::Total, QString(), 0, 100);

@@ -2,6 +2,7 @@
 
 #include "core/file_handle.h"
 #include "core/texts.h"
+#include "pieces/file_utils.h"
 #include "pieces/part_names.h"
 
 namespace tsl {
@@ -174,10 +175,7 @@ QString listText(ReportMode mode, const QString& base, const QString& message)
 
 QString listFilePath(const PartsReport& report)
 {
-    QString dir = report.outDir;
-    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir + StripExt(report.base) + QStringLiteral(" - ") + modeWord(report.mode).toLower()
+    return withTrailingSlash(report.outDir) + StripExt(report.base) + QStringLiteral(" - ") + modeWord(report.mode).toLower()
            + QStringLiteral(".txt");
 }
 

@@ -27,6 +27,18 @@ bool isOrdinaryFile(const QFileInfo& info)
 
 }  // namespace
 
+bool isOrdinaryFile(const QString& path)
+{
+    return isOrdinaryFile(QFileInfo(path));
+}
+
+QString withTrailingSlash(const QString& dir)
+{
+    if (dir.isEmpty() || dir.endsWith(QLatin1Char('/')))
+        return dir;
+    return dir + QLatin1Char('/');
+}
+
 bool matchesWildcard(const QString& name, const QString& pattern)
 {
     // Iterative match with back-tracking to the last "*".
@@ -59,7 +71,7 @@ bool FileExists(const QString& path)
     if (name.isEmpty())
         return false;
     if (!hasWildcard(name))
-        return isOrdinaryFile(QFileInfo(path));
+        return isOrdinaryFile(path);
     const QString dirPath = slash < 0 ? QStringLiteral(".") : path.left(slash + 1);
     if (hasWildcard(dirPath))
         return false;

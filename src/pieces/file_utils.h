@@ -16,6 +16,13 @@ class Host;
 // failure of the lookup gives false.
 bool FileExists(const QString& path);
 
+// Whether an ordinary file is at exactly this path (no wildcards): not a
+// directory, not hidden.
+bool isOrdinaryFile(const QString& path);
+
+// dir with a "/" at its end; empty text stays empty.
+QString withTrailingSlash(const QString& dir);
+
 // Whether name matches a pattern of "*" (any run) and "?" (one character).
 bool matchesWildcard(const QString& name, const QString& pattern);
 
