@@ -54,7 +54,7 @@ public:
     {
     }
 
-    AppendOutcome run(SettingWriter* writer);
+    AppendOutcome run();
 
 private:
     QString sourcePath(const QString& entry) const;
@@ -83,13 +83,10 @@ QString AppendJob::sourcePath(const QString& entry) const
     return withTrailingSlash(request_.AppendSrcDir) + entry;
 }
 
-AppendOutcome AppendJob::run(SettingWriter* writer)
+AppendOutcome AppendJob::run()
 {
     host_.setBusy(Panel::Append, true);
-    host_.pumpEvents();
-    if (writer)
-        writer->WriteReg(QStringLiteral("AppendPartDir"), request_.dirText.trimmed(),
-                         QStringLiteral("Append"));
+    outcome_.AppendPartDir = request_.dirText.trimmed();
     host_.progress(Panel::Append, Line::Total, QString(), 0, count());
     AppendFlow flow = refuseSelf() ? AppendFlow::Stop : target_.open();
     if (flow == AppendFlow::Go)
@@ -120,7 +117,7 @@ bool AppendJob::refuseSelf()
         if (sameFile(sourcePath(entry), target_.path())) {
             outcome_.refused = true;
             outcome_.error = true;
-            host_.ask(appendSelfText(request_.AppendFile, entry), Buttons::Ok, Icon::Exclamation,
+            host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, entry), Buttons::Ok, Icon::Exclamation,
                       Answer::Ok);
             return true;
         }
@@ -143,7 +140,6 @@ AppendFlow AppendJob::appendAll()
         }
         host_.progress(Panel::Append, Line::Total,
                        appendProgressCaption(i, n, request_.AppendFile), i, n);
-        host_.pumpEvents();
     }
     return AppendFlow::Go;
 }
@@ -165,7 +161,7 @@ AppendFlow AppendJob::appendSource(int index)
     if (sameOpenFile(source, target_.file())) {
         ++outcome_.failed;
         outcome_.error = true;
-        host_.ask(selfLine(request_.AppendFile, request_.entries.at(index))
+        host_.ask(Ask::Notice, selfLine(request_.AppendFile, request_.entries.at(index))
                       + QStringLiteral("The entry is passed over."),
                   Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return AppendFlow::Skip;
@@ -244,7 +240,7 @@ AppendFlow AppendJob::deleteSources()
             continue;
         const QString path = sourcePath(request_.entries.at(i));
         const bool present = sourceExists(path);
-        const RunError e = KillFile(path, settings_.WipeOnDel, &host_);
+        const RunError e = KillFile(path, settings_.WipeOnDel);
         if (e.failed()) {
             if (runtimeError(e) == AppendFlow::End)
                 return AppendFlow::End;
@@ -257,10 +253,9 @@ AppendFlow AppendJob::deleteSources()
 
 }  // namespace
 
-AppendOutcome appendFiles(const AppendRequest& request, const Settings& settings,
-                          SettingWriter* writer, Host& host)
+AppendOutcome runAppend(AppendRequest request, Settings settings, Host& host)
 {
-    return AppendJob(request, settings, host).run(writer);
+    return AppendJob(request, settings, host).run();
 }
 
 }  // namespace tsl

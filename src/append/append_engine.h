@@ -24,7 +24,7 @@ struct AppendRequest {
     QStringList entries;
     QString AppendOutDir;  // the target's directory, ending in "/"
     QString AppendFile;    // the target's name
-    QString dirText;       // the append page's directory text, recorded as AppendPartDir
+    QString dirText;       // the append page's directory text, for AppendPartDir
 };
 
 struct AppendOutcome {
@@ -42,6 +42,7 @@ struct AppendOutcome {
     bool stopped = false;     // ended early: No, Cancel, or the target could not be opened
     bool terminated = false;  // a run-time error answered No: the program is to end
     bool sourcesKept = false; // AppendDelete was on, but the error flag kept the sources
+    QString AppendPartDir;    // the trimmed directory text, for the front end to record
 
     // Every entry appended whole, deleted when asked, no run-time error.
     bool complete(int entryCount) const
@@ -54,11 +55,9 @@ struct AppendOutcome {
 // The procedure named in this command's run-time error question.
 inline const QString AppendProcedure = QStringLiteral("frmMain.cmdAppend");
 
-// Runs the Append command. Records the trimmed dirText as AppendPartDir
-// through writer unless it is null; reads ChunkSize, AppendDelete and
-// WipeOnDel from settings.
-AppendOutcome appendFiles(const AppendRequest& request, const Settings& settings,
-                          SettingWriter* writer, Host& host);
+// Runs the Append command on its own copy of the request and the settings;
+// reads ChunkSize, AppendDelete and WipeOnDel.
+AppendOutcome runAppend(AppendRequest request, Settings settings, Host& host);
 
 // The progress caption after entry i of n.
 QString appendProgressCaption(int i, int n, const QString& appendFile);

@@ -109,7 +109,7 @@ AppendFlow AppendTarget::converse()
     outcome_.error = true;
     file_.close();
     if (fileAttributes(path_) & attr::ReadOnly) {
-        if (host_.ask(readOnlyText(name_), Buttons::YesNo, Icon::Exclamation, Answer::No)
+        if (host_.ask(Ask::ReadOnlyTarget, readOnlyText(name_), Buttons::YesNo, Icon::Exclamation, Answer::No)
             != Answer::Yes)
             return AppendFlow::Stop;
         // An attribute that cannot be cleared would bring the same question back
@@ -120,7 +120,7 @@ AppendFlow AppendTarget::converse()
                 : AppendFlow::End;
         return AppendFlow::Go;
     }
-    if (host_.ask(inUseText(name_), Buttons::OkCancel, Icon::Exclamation, Answer::Cancel)
+    if (host_.ask(Ask::TargetInUse, inUseText(name_), Buttons::OkCancel, Icon::Exclamation, Answer::Cancel)
         != Answer::Ok)
         return AppendFlow::Stop;
     return AppendFlow::Go;

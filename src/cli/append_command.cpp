@@ -145,7 +145,7 @@ int runAppend(const QStringList& args)
 
     const AppendRequest request = appendRequest(files, target);
     // AppendPartDir records the GUI's directory field; a script run leaves it alone.
-    const AppendOutcome outcome = appendFiles(request, settings, nullptr, host);
+    const AppendOutcome outcome = runAppend(request, settings, host);
     printSummary(host, outcome, int(files.size()), request.AppendOutDir + request.AppendFile,
                  options.quiet);
     return outcome.complete(int(files.size())) ? exitcode::Done : exitcode::Partial;

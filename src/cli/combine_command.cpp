@@ -22,10 +22,11 @@ public:
     {
     }
 
-    std::optional<QString> input(const QString& prompt, const QString& defaultText) override
+    std::optional<QString> input(Prompt kind, const QString& prompt,
+                                 const QString& defaultText) override
     {
-        if (!pieceSize_ || !isPieceSizePrompt(prompt))
-            return TerminalHost::input(prompt, defaultText);
+        if (!pieceSize_ || kind != Prompt::PieceSize)
+            return TerminalHost::input(kind, prompt, defaultText);
         printLine(prompt);
         printLine(QStringLiteral("=> ") + *pieceSize_ + QStringLiteral(" (--piece-size)"));
         return pieceSize_;
@@ -233,8 +234,7 @@ int runCombine(const QStringList& args)
         return usageError(parser, error);
     applyOverrides(overrides, settings);
     applySwitches(parser, settings);
-    const CombineRequest request{names, dir, outDir, settings, nullptr};
-    const CombineOutcome outcome = combineSets(request, host);
+    const CombineOutcome outcome = runCombine({names, dir, outDir}, settings, host);
     return outcome.allCombined() ? exitcode::Done : exitcode::Partial;
 }
 

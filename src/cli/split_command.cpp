@@ -107,8 +107,8 @@ bool applyRange(const QString& range, const Settings& s, SplitRequest& request, 
                      .arg(pieces);
         return false;
     }
-    request.startText = m.captured(1);
-    request.endText = m.captured(2);
+    request.rangeStart = m.captured(1).toLongLong();
+    request.rangeEnd = m.captured(2).toLongLong();
     return true;
 }
 
@@ -140,7 +140,7 @@ int runSplit(const QStringList& args)
         ? QFileInfo(parser.value(QStringLiteral("out"))).absoluteFilePath()
         : request.srcDir;
 
-    const SplitOutcome outcome = cmdSplit(request, settings, host, nullptr);
+    const SplitOutcome outcome = runSplit(request, settings, host);
     const bool allSplit = !outcome.terminated && !outcome.rangeRefused && !outcome.errorFlag
         && outcome.skipped == 0 && outcome.split == request.files.size();
     return allSplit ? exitcode::Done : exitcode::Partial;

@@ -115,7 +115,7 @@ void TerminalHost::progress(Panel, Line line, const QString& caption, double, do
     progressShown_ = true;
 }
 
-Answer TerminalHost::ask(const QString& text, Buttons buttons, Icon, Answer defaultAnswer)
+Answer TerminalHost::ask(Ask, const QString& text, Buttons buttons, Icon, Answer defaultAnswer)
 {
     if (buttons == Buttons::Ok) {
         printLine(text);
@@ -146,7 +146,8 @@ Answer TerminalHost::ask(const QString& text, Buttons buttons, Icon, Answer defa
     }
 }
 
-std::optional<QString> TerminalHost::input(const QString& prompt, const QString& defaultText)
+std::optional<QString> TerminalHost::input(Prompt, const QString& prompt,
+                                          const QString& defaultText)
 {
     if (!stdinTerminal_) {
         printLine(prompt);

@@ -26,10 +26,11 @@ public:
     void status(const QString& text) override;
     void progress(Panel panel, Line line, const QString& caption, double value,
                   double maximum) override;
-    void pumpEvents() override {}
     void setBusy(Panel, bool) override {}
-    Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) override;
-    std::optional<QString> input(const QString& prompt, const QString& defaultText) override;
+    Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
+               Answer defaultAnswer) override;
+    std::optional<QString> input(Prompt kind, const QString& prompt,
+                                 const QString& defaultText) override;
     ReportAnswer report(const PartsReport& report) override;
 
     // Whether questions are put to a person (standard input is a terminal).

@@ -69,21 +69,19 @@ Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes)
     return onYes;
 }
 
-CombineOutcome combineSets(const CombineRequest& request, Host& host)
+CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host)
 {
     host.setBusy(Panel::Combine, true);
-    host.pumpEvents();
     const QString dirText = request.outDirText.trimmed();
-    if (request.writer)
-        request.writer->WriteReg(QStringLiteral("CombineDir"), dirText, QStringLiteral("Combine"));
     CombineRequest normalised = request;
     normalised.CombSrcDir = withTrailingSlash(request.CombSrcDir);
     normalised.CombFiles = distinctSets(request.CombFiles);
     // An empty field would make the root the output directory; the pieces'
     // own directory is what an unset field stands for.
     const QString outDir = withTrailingSlash(dirText.isEmpty() ? normalised.CombSrcDir : dirText);
-    CombineRun run{normalised, request.settings, host, outDir, int(normalised.CombFiles.size()), {}};
+    CombineRun run{normalised, settings, host, outDir, int(normalised.CombFiles.size()), {}};
     run.outcome.sets = run.setCount;
+    run.outcome.CombineDir = dirText;
     host.progress(Panel::Combine, Line::Total, QString(), 0, 100);
     for (int k = 1; k <= run.setCount; ++k) {
         if (!tally(run, k, runSet(run, k)))

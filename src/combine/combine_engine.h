@@ -18,8 +18,6 @@ struct CombineRequest {
     QStringList CombFiles;  // the chosen entries, names without directory
     QString CombSrcDir;     // their directory (and the pieces'), ending in "/"
     QString outDirText;     // the output directory field as typed (txtDir(0))
-    const Settings& settings;
-    SettingWriter* writer = nullptr;  // records CombineDir; may be null
 };
 
 struct CombineOutcome {
@@ -33,6 +31,7 @@ struct CombineOutcome {
     bool noDelete = false;    // deleting pieces was switched off by an error
     bool terminated = false;  // a run-time error was answered No: end the program
     QStringList outputs;      // the files written, full paths, in order
+    QString CombineDir;       // the trimmed directory text, for the front end to record
 
     bool allCombined() const
     {
@@ -40,12 +39,8 @@ struct CombineOutcome {
     }
 };
 
-// Whether an input prompt of the command is the piece-size prompt ("Enter the
-// part size (in bytes) for the ..."), for front ends that answer it by option.
-bool isPieceSizePrompt(const QString& prompt);
-
 // Runs the Combine command over request.CombFiles. Every file it opens is
 // closed when it returns, also when terminated.
-CombineOutcome combineSets(const CombineRequest& request, Host& host);
+CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host);
 
 }  // namespace tsl

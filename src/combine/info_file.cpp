@@ -99,7 +99,7 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
 {
     const QString procedure = QStringLiteral("modSplit.ParseMS000");
     if (listing && !FileExists(path)) {
-        host.ask(path + CrLf2 + QStringLiteral("This file is missing, so the file set will be skipped."),
+        host.ask(Ask::Notice, path + CrLf2 + QStringLiteral("This file is missing, so the file set will be skipped."),
                  Buttons::Ok, Icon::Information, Answer::Ok);
         return info::Skip;
     }
@@ -125,7 +125,7 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
             || get32(bytes, 1 + n + 21) > quint64(MaxPieceNumber)) {
             if (listing)
                 return info::Damaged;
-            const Answer a = host.ask(damagedText(path), Buttons::AbortRetryIgnore, Icon::Critical,
+            const Answer a = host.ask(Ask::DamagedInfo, damagedText(path), Buttons::AbortRetryIgnore, Icon::Critical,
                                       Answer::Ignore);
             if (a == Answer::Retry)
                 continue;

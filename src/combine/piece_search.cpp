@@ -98,7 +98,6 @@ qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const S
         }
         host.progress(Panel::Combine, Line::Part, searchCaption(i, from, to, extra), double(i),
                       double(to));
-        host.pumpEvents();
     }
     return found;
 }

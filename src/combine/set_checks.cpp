@@ -65,7 +65,7 @@ void askPieceSize(CombineRun& run, PieceSet& set)
     const QString prompt = PromptStart + CrLf + QStringLiteral("segments of ") + set.names.base
         + QStringLiteral(". Click the Cancel button") + CrLf
         + QStringLiteral("to skip the part size check.");
-    const auto answer = run.host.input(prompt, QString::number(proposed));
+    const auto answer = run.host.input(Prompt::PieceSize, prompt, QString::number(proposed));
     const double value = answer ? leadingNumber(*answer) : 0;
     constexpr double most = double(std::numeric_limits<qint64>::max() / 2);
     set.info.InfoPieceSize = value >= 0.5 ? quint64(std::llround(qMin(value, most))) : 0;
@@ -91,7 +91,6 @@ Flow askReport(CombineRun& run, PieceSet& set, ReportMode mode, const QString& m
 {
     const PartsReport report{mode, set.k, run.setCount, set.names.base, run.outDir, message};
     const ReportAnswer answer = run.host.report(report);
-    run.host.pumpEvents();
     if (answer == ReportAnswer::Cancel)
         return Flow::Cancel;
     if (answer == ReportAnswer::Skip)
@@ -136,11 +135,6 @@ Flow reportWrongSizes(CombineRun& run, PieceSet& set)
 }
 
 }  // namespace
-
-bool isPieceSizePrompt(const QString& prompt)
-{
-    return prompt.startsWith(PromptStart + CrLf);
-}
 
 Flow checkSet(CombineRun& run, PieceSet& set, qint64* count)
 {

@@ -72,7 +72,6 @@ Flow copyPiece(Copy& c, qint64 i, QStringList* combinedNames)
             if (flow != Flow::Go)
                 return flow;
             partProgress(c, i);
-            c.run.host.pumpEvents();
         }
     }
     if (offset < length)
@@ -99,7 +98,7 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
             if (!FileExists(set.table[i].Path)) {
                 const QString text = QStringLiteral("Part ") + QString::number(i)
                     + QStringLiteral(" is missing. Continue with the next piece?");
-                const Answer a = run.host.ask(text, Buttons::YesNo, Icon::Question, Answer::Yes);
+                const Answer a = run.host.ask(Ask::MissingPiece, text, Buttons::YesNo, Icon::Question, Answer::Yes);
                 if (a != Answer::Yes)
                     break;
             } else {
@@ -110,7 +109,6 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
         }
         partProgress(c, i);
         totalProgress(c, i);
-        run.host.pumpEvents();
     }
     return Flow::Go;
 }

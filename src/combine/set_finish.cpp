@@ -24,7 +24,7 @@ void restoreFacts(const PieceSet& set, const QString& path)
 // Deletes one file of the set; a failure is a run-time error of the command.
 Flow kill(CombineRun& run, const QString& path)
 {
-    const RunError e = KillFile(path, run.settings.WipeOnDel, &run.host);
+    const RunError e = KillFile(path, run.settings.WipeOnDel);
     return e.failed() ? runtimeError(run, e, Flow::Go) : Flow::Go;
 }
 
@@ -34,7 +34,6 @@ Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combi
     if (!run.settings.CombineDelete || run.outcome.noDelete)
         return Flow::Go;
     run.host.status(QStringLiteral("Deleting combined parts..."));
-    run.host.pumpEvents();
     QStringList paths;
     for (const QString& name : combinedNames) {
         if (!name.isEmpty())
@@ -83,7 +82,6 @@ void setDone(CombineRun& run, const PieceSet& set, const QString& outputName)
             + QString::number(sets) + QStringLiteral(" file ") + word
             + QStringLiteral(" combined)");
     run.host.progress(Panel::Combine, Line::Total, caption, percent, 100);
-    run.host.pumpEvents();
 }
 
 // Closes the output; before pieces are deleted its bytes are pushed to the

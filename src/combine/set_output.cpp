@@ -29,7 +29,7 @@ Flow askNewName(CombineRun& run, const QString& base, QString* name)
 {
     QString prompt = QStringLiteral("Enter a new filename for") + CrLf + base + QLatin1Char('.');
     for (;;) {
-        const auto answer = run.host.input(prompt, QString());
+        const auto answer = run.host.input(Prompt::OutputName, prompt, QString());
         if (!answer || answer->isEmpty())
             return Flow::Skip;
         if (!somethingAt(run.outDir + *answer)) {
@@ -48,7 +48,7 @@ Flow createOutput(CombineRun& run, const QString& name, FileHandle& out)
     RunError e = out.open(path, FileHandle::Mode::WriteTruncate);
     if (e.failed() && e.number == err::PathFileAccess && isReadOnlyFile(path)) {
         run.outcome.noDelete = true;
-        const Answer a = run.host.ask(name + QStringLiteral(" is a read-only file.") + CrLf
+        const Answer a = run.host.ask(Ask::ReadOnlyOutput, name + QStringLiteral(" is a read-only file.") + CrLf
                                           + QStringLiteral("Do you want to overwrite it anyway?"),
                                       Buttons::YesNo, Icon::Exclamation, Answer::No);
         if (a != Answer::Yes)
@@ -82,7 +82,7 @@ Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, QString* out
     if (somethingAt(run.outDir + base)) {
         if (nothingToCopy(set, count))
             return Flow::Skip;
-        const Answer a = run.host.ask(QStringLiteral("Do you want to overwrite the existing file")
+        const Answer a = run.host.ask(Ask::OverwriteOutput, QStringLiteral("Do you want to overwrite the existing file")
                                           + CrLf + base + QLatin1Char('?'),
                                       Buttons::YesNo, Icon::Question, Answer::Yes);
         if (a != Answer::Yes) {

@@ -53,7 +53,6 @@ SizeCheckResult checkPieceSizes(Host& host, PartTable& table, const SizeCheck& c
                           + QStringLiteral(" - ") + QString::number(i * 100 / check.upper)
                           + QStringLiteral("% complete"),
                       double(i), double(check.upper));
-        host.pumpEvents();
     }
     return result;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <optional>
 
 namespace tsl {
@@ -18,6 +19,27 @@ enum class Line { Part, Total };
 enum class Buttons { Ok, OkCancel, YesNo, AbortRetryIgnore };
 enum class Icon { None, Information, Question, Exclamation, Critical };
 enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+
+// What a message box asks, so a front end can answer a question by what it is
+// about (an option of tsl-cli, a test) and never by comparing its text.
+enum class Ask {
+    Notice,           // a plain message, OK only
+    RuntimeError,     // "Do you want the program to try to continue?"
+    OverwriteParts,   // Split: pieces of the file exist already
+    OverwriteOutput,  // Combine: the output file exists already
+    ReadOnlyOutput,   // Combine: the existing output file is read-only
+    MissingPiece,     // Combine: a piece is missing, go on with the next one?
+    DamagedInfo,      // Combine: the info file is damaged (abort, retry, ignore)
+    ReadOnlyTarget,   // Append: the target is read-only
+    TargetInUse,      // Append: the target cannot be written now
+    CreateDirectory,  // Settings: an initial directory is missing, create it?
+};
+
+// What an input box asks for.
+enum class Prompt {
+    PieceSize,   // Combine: the piece size of a set without one
+    OutputName,  // Combine: a new name for the output file
+};
 
 enum class ReportMode { Missing, Extra, Corrupt };
 enum class ReportAnswer { Combine, Exclude, Skip, Cancel };
@@ -38,6 +60,10 @@ QString answerWord(Answer answer);
 
 class Host {
 public:
+    Host() = default;
+    // A copy is a new conversation: it starts without a cancel request.
+    Host(const Host&) {}
+    Host& operator=(const Host&) { return *this; }
     virtual ~Host() = default;
 
     // The status bar's "Text" panel.
@@ -48,20 +74,28 @@ public:
     virtual void progress(Panel panel, Line line, const QString& caption, double value,
                           double maximum) = 0;
 
-    // Service pending window events; long copies call this between chunks.
-    virtual void pumpEvents() = 0;
-
     // The busy frame of a command: hourglass pointer, disabled panel, busy flag.
     virtual void setBusy(Panel panel, bool busy) = 0;
 
     // A modal message box. Buttons::Ok boxes are plain messages.
-    virtual Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) = 0;
+    virtual Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
+                       Answer defaultAnswer) = 0;
 
     // An input box; std::nullopt when it was cancelled.
-    virtual std::optional<QString> input(const QString& prompt, const QString& defaultText) = 0;
+    virtual std::optional<QString> input(Prompt kind, const QString& prompt,
+                                         const QString& defaultText) = 0;
 
     // The parts report dialog of Combine.
     virtual ReportAnswer report(const PartsReport& report) = 0;
+
+    // The cancel request of the running job. Any thread (a Cancel button, a
+    // signal handler) may set it; engines check it between chunks, pieces and
+    // files. Lock-free, so a signal handler may store to it.
+    std::atomic<bool>& cancelFlag() { return cancel_; }
+    bool cancelRequested() const { return cancel_.load(std::memory_order_relaxed); }
+
+private:
+    std::atomic<bool> cancel_{false};
 };
 
 }  // namespace tsl

@@ -80,7 +80,7 @@ QString runtimeErrorText(const RunError& error, const QString& procedure)
 
 bool askToContinue(Host& host, const RunError& error, const QString& procedure)
 {
-    return host.ask(runtimeErrorText(error, procedure), Buttons::YesNo, Icon::Critical, Answer::No)
+    return host.ask(Ask::RuntimeError, runtimeErrorText(error, procedure), Buttons::YesNo, Icon::Critical, Answer::No)
         == Answer::Yes;
 }
 

@@ -88,7 +88,7 @@ bool FileExists(const QString& path)
 
 namespace {
 
-RunError wipe(const QString& path, Host* host)
+RunError wipe(const QString& path)
 {
     FileHandle file;
     RunError e = file.open(path, FileHandle::Mode::ReadWrite);
@@ -109,8 +109,6 @@ RunError wipe(const QString& path, Host* host)
             if (e.failed())
                 return e;
         }
-        if (k % 5 == 0 && host)
-            host->pumpEvents();
     }
     // Push the last pass out of the cache, so the disk holds it, not the old bytes.
     return file.close(true);
@@ -118,7 +116,7 @@ RunError wipe(const QString& path, Host* host)
 
 }  // namespace
 
-RunError KillFile(const QString& path, bool wipeFirst, Host* host)
+RunError KillFile(const QString& path, bool wipeFirst)
 {
     if (!FileExists(path))
         return RunError::none();
@@ -131,7 +129,7 @@ RunError KillFile(const QString& path, bool wipeFirst, Host* host)
         return RunError::of(err::PathFileAccess);
     // Wiping through a link or a second hard link would destroy a file that stays.
     if (wipeFirst && S_ISREG(st.st_mode) && st.st_nlink == 1) {
-        const RunError e = wipe(path, host);
+        const RunError e = wipe(path);
         if (e.failed())
             return e;
     }

@@ -32,8 +32,8 @@ constexpr unsigned char WipePasses[7] = {0x58, 0x20, 0x11, 0x00, 0x4A, 0x11, 0x0
 
 // Deletes the file at path; does nothing when FileExists(path) is false. With
 // wipe on it first overwrites the file in whole blocks of WipeBlockSize bytes,
-// seven passes per block, servicing host events after every fifth block. A
-// link is deleted without wiping, so the file it points to keeps its bytes.
-RunError KillFile(const QString& path, bool wipe, Host* host);
+// seven passes per block. A link is deleted without wiping, so the file it
+// points to keeps its bytes.
+RunError KillFile(const QString& path, bool wipe);
 
 }  // namespace tsl

@@ -69,7 +69,7 @@ RunError makeDirectory(const QString& path)
 
 void inform(Host& host, const QString& text)
 {
-    host.ask(text, Buttons::Ok, Icon::Information, Answer::Ok);
+    host.ask(Ask::Notice, text, Buttons::Ok, Icon::Information, Answer::Ok);
 }
 
 }  // namespace
@@ -141,7 +141,7 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
         const RunError e = enterDirectory(path);
         if (e.number == err::PathNotFound) {
             const Answer a = host.ask(
-                QStringLiteral("The directory you specified (") + path + QStringLiteral(") for the")
+                Ask::CreateDirectory, QStringLiteral("The directory you specified (") + path + QStringLiteral(") for the")
                     + CrLf + description + QStringLiteral(" does not exist.") + CrLf2
                     + QStringLiteral("Do you want the program to create it?"),
                 Buttons::YesNo, Icon::Question, Answer::Yes);

@@ -43,9 +43,8 @@ enum class CopyResult { Done, Abandoned, SourceEnded, Terminated };
 
 class SplitRun {
 public:
-    SplitRun(const SplitRequest& request, const Settings& settings, Host& host,
-             SettingWriter* writer)
-        : request_(request), settings_(settings), host_(host), writer_(writer),
+    SplitRun(const SplitRequest& request, const Settings& settings, Host& host)
+        : request_(request), settings_(settings), host_(host),
           wholeSize_(wholePartSize(settings.SplitSize)), copier_(settings.ChunkSize)
     {
     }
@@ -67,7 +66,6 @@ private:
     const SplitRequest& request_;
     const Settings& settings_;
     Host& host_;
-    SettingWriter* writer_;
     const qint64 wholeSize_;
     ChunkCopier copier_;
     SplitOutcome outcome_;
@@ -83,15 +81,13 @@ private:
 SplitOutcome SplitRun::run()
 {
     host_.setBusy(Panel::Split, true);
-    host_.pumpEvents();
     count_ = int(request_.files.size());
     if (!workOutRange()) {
         host_.setBusy(Panel::Split, false);
         return outcome_;
     }
     const QString dirText = request_.outDirText.trimmed();
-    if (writer_)
-        writer_->WriteReg(QStringLiteral("SplitDir"), dirText, QStringLiteral("Split"));
+    outcome_.SplitDir = dirText;
     outcome_.outDir = dirText.endsWith(QLatin1Char('/')) ? dirText : dirText + QLatin1Char('/');
     host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
     word_ = count_ > 1 ? QStringLiteral("files") : QStringLiteral("file");
@@ -103,17 +99,17 @@ SplitOutcome SplitRun::run()
 
 bool SplitRun::workOutRange()
 {
-    const double start = leadingNumber(request_.startText).value;
-    const double end = leadingNumber(request_.endText).value;
+    const qint64 start = request_.rangeStart;
+    const qint64 end = request_.rangeEnd;
     extract_ = count_ == 1 && start > 0 && end > 0;
     if (extract_ && end < start) {
-        host_.ask(QStringLiteral("The starting piece cannot be higher than the ending piece..."),
+        host_.ask(Ask::Notice, QStringLiteral("The starting piece cannot be higher than the ending piece..."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
         outcome_.rangeRefused = true;
         return false;
     }
-    start_ = qint64(roundHalfEven(start));
-    end_ = qint64(roundHalfEven(end));
+    start_ = start;
+    end_ = end;
     return true;
 }
 
@@ -131,7 +127,7 @@ bool SplitRun::carryOn(const RunError& error)
 void SplitRun::skip(const QString& message, Icon icon)
 {
     if (!message.isEmpty())
-        host_.ask(message, Buttons::Ok, icon, Answer::Ok);
+        host_.ask(Ask::Notice, message, Buttons::Ok, icon, Answer::Ok);
     ++outcome_.skipped;
 }
 
@@ -171,7 +167,8 @@ bool SplitRun::admit(Source& s)
             return false;
         }
         if (settings_.PartsExist == 1
-            && host_.ask(QStringLiteral("Do you want to overwrite the existing split files for ")
+            && host_.ask(Ask::OverwriteParts,
+                             QStringLiteral("Do you want to overwrite the existing split files for ")
                              + s.name + QLatin1Char('?'),
                          Buttons::YesNo, Icon::Question, Answer::Yes)
                 == Answer::No) {
@@ -252,7 +249,6 @@ bool SplitRun::writePieces(const Source& s, FileHandle& input)
         host_.progress(Panel::Split, Line::Total,
                        splitprogress::totalCaptionAfterPiece(k, n, file_, count_),
                        splitprogress::totalPercentAfterPiece(k, n, file_, count_), 100);
-        host_.pumpEvents();
         if (result == CopyResult::SourceEnded)
             break;  // nothing more to read; the pieces after it would be empty
     }
@@ -285,7 +281,6 @@ CopyResult SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& p
         if (r != CopyResult::Done)
             return r;
         showPieceProgress(s, pieceStart + written, i);
-        host_.pumpEvents();
     }
     return pieceLength > written ? copy(pieceLength - written) : CopyResult::Done;
 }
@@ -300,7 +295,7 @@ void SplitRun::finishFile(const Source& s, int f)
     }
     if (!extract_ && settings_.SplitBat && batchNameIsAPiece(s)) {
         // Writing it would overwrite that piece.
-        host_.ask(QStringLiteral("No batch file was written for ") + s.name + QStringLiteral(": with ")
+        host_.ask(Ask::Notice, QStringLiteral("No batch file was written for ") + s.name + QStringLiteral(": with ")
                       + QString::number(s.pieceCount) + QStringLiteral(" parts, part ")
                       + QString::number(LetterPieceNumber(QStringLiteral("bat"))) + QStringLiteral(" is named ")
                       + s.base + QStringLiteral(".bat."),
@@ -318,15 +313,13 @@ void SplitRun::finishFile(const Source& s, int f)
     }
     if (deletesSource() && !outcome_.errorFlag) {
         host_.status(QStringLiteral("Deleting original file..."));
-        host_.pumpEvents();
-        const RunError e = KillFile(s.path, settings_.WipeOnDel, &host_);
+        const RunError e = KillFile(s.path, settings_.WipeOnDel);
         if (e.failed() && !carryOn(e))
             return;
     }
     host_.status(QStringLiteral("Processed ") + s.name);
     host_.progress(Panel::Split, Line::Total, splitprogress::totalCaptionAfterFile(f, count_, word_),
                    splitprogress::totalPercentAfterFile(f, count_), 100);
-    host_.pumpEvents();
     if (fileFailed_)
         ++outcome_.skipped;
     else
@@ -335,10 +328,9 @@ void SplitRun::finishFile(const Source& s, int f)
 
 }  // namespace
 
-SplitOutcome cmdSplit(const SplitRequest& request, const Settings& settings, Host& host,
-                      SettingWriter* writer)
+SplitOutcome runSplit(SplitRequest request, Settings settings, Host& host)
 {
-    return SplitRun(request, settings, host, writer).run();
+    return SplitRun(request, settings, host).run();
 }
 
 }  // namespace tsl

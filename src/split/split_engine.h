@@ -13,11 +13,11 @@ namespace tsl {
 class Host;
 
 struct SplitRequest {
-    QStringList files;   // SplitFiles: bare names, in list order
-    QString srcDir;      // SplitSrcDir, the files' directory, ending in "/"
-    QString outDirText;  // txtDir(1): the output directory as typed
-    QString startText;   // txtStart: first piece of an extract range, "" or 0 for none
-    QString endText;     // txtEnd: last piece of an extract range
+    QStringList files;     // SplitFiles: bare names, in list order
+    QString srcDir;        // SplitSrcDir, the files' directory, ending in "/"
+    QString outDirText;    // txtDir(1): the output directory as typed
+    qint64 rangeStart = 0; // first piece of an extract range, 0 for none
+    qint64 rangeEnd = 0;   // last piece of an extract range, 0 for none
 };
 
 struct SplitOutcome {
@@ -27,11 +27,10 @@ struct SplitOutcome {
     bool errorFlag = false;    // a run-time error was answered Yes
     bool terminated = false;   // a run-time error was answered No: end the program
     QString outDir;            // SplitOutDir, ending in "/"
+    QString SplitDir;          // the trimmed directory text, for the front end to record
 };
 
-// Runs the Split command. writer records the output directory as SplitDir
-// (nothing is recorded when it is null).
-SplitOutcome cmdSplit(const SplitRequest& request, const Settings& settings, Host& host,
-                      SettingWriter* writer);
+// Runs the Split command on its own copy of the request and the settings.
+SplitOutcome runSplit(SplitRequest request, Settings settings, Host& host);
 
 }  // namespace tsl

@@ -32,7 +32,7 @@ TEST_F(AppendEngine, NewTargetHoldsExactlyTheConcatenation)
     EXPECT_EQ(host.conversation, QStringList{"status: Processed out.bin"});
     EXPECT_EQ(host.busyOn, 1);
     EXPECT_EQ(host.busyOff, 1);
-    EXPECT_EQ(host.pumps, 4);  // once at the start, once after each entry
+    EXPECT_EQ(host.totalUpdates, 4);  // the reset, then once after each entry
     EXPECT_TRUE(folder.exists("a"));  // nothing deleted without AppendDelete
 }
 
@@ -82,34 +82,11 @@ TEST_F(AppendEngine, ChunkSizeSourceIsOneCopyAndOneMoreByteIsAChunkPlusOneByte)
     }
 }
 
-TEST_F(AppendEngine, RecordsTheTrimmedDirectoryText)
+TEST_F(AppendEngine, HandsBackTheTrimmedDirectoryText)
 {
-    struct Recorder : SettingWriter {
-        QStringList writes;
-        void WriteReg(const QString& key, const QString& value, const QString& section) override
-        {
-            writes << section + '/' + key + '=' + value;
-        }
-    } recorder;
     folder.write("a", "x");
     ScriptedHost host;
-    appendFiles(request({"a"}), settings, &recorder, host);
-    EXPECT_EQ(recorder.writes, QStringList{"Append/AppendPartDir=" + folder.dir()});
-}
-
-TEST_F(AppendEngine, WorksFromTheListAsItWasAtTheStart)
-{
-    folder.write("a", "A");
-    folder.write("b", "B");
-    AppendRequest req = request({"a", "b"});
-    ActingHost host;
-    host.onPump = [&](int pump) {
-        if (pump == 2)  // after the first entry: the user rearranges the list
-            req.entries = QStringList({"a", "a", "a"});
-    };
-    appendFiles(req, settings, nullptr, host);
-    EXPECT_EQ(folder.read("out.bin"), QByteArray("AB"));
-    EXPECT_EQ(host.captions(Line::Total).last(), "100% complete (2 of 2 parts read - out.bin)");
+    EXPECT_EQ(runAppend(request({"a"}), settings, host).AppendPartDir, folder.dir());
 }
 
 // An open descriptor keeps a deleted file's bytes readable: it shows whether
@@ -140,8 +117,8 @@ TEST_F(AppendEngine, AnEntryPassedOverIsNotDeletedWhenItsFileTurnsUpMeanwhile)
     folder.write("a", "A");
     settings.AppendDelete = true;
     ActingHost host;
-    host.onPump = [&](int pump) {
-        if (pump == 3)  // after "late" was passed over
+    host.onTotal = [&](int step) {
+        if (step == 3)  // after "late" was passed over
             folder.write("late", "never appended");
     };
     const AppendOutcome out = run({"a", "late"}, host);

@@ -222,8 +222,8 @@ TEST_F(AppendFaults, WriteRefusedMidRunIsTheInUseConversationAndTheChunkIsRepeat
         GTEST_SKIP() << "the immutable flag cannot be set here";
     ActingHost host;
     host.answers = {Answer::Ok};
-    host.onPump = [&](int pump) {
-        if (pump == 2) {
+    host.onTotal = [&](int step) {
+        if (step == 2) {
             ASSERT_TRUE(setImmutable(target, true));
         }
     };

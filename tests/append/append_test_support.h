@@ -12,23 +12,25 @@
 namespace tsl::test {
 
 // A scripted host that runs onAsk after each question is answered and
-// onPump at every event pump (the 1-based pump count given).
+// onTotal at every step of the whole-job progress line (its 1-based count given).
 struct ActingHost : ScriptedHost {
     std::function<void()> onAsk;
-    std::function<void(int)> onPump;
+    std::function<void(int)> onTotal;
 
-    Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) override
+    Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
+               Answer defaultAnswer) override
     {
-        const Answer given = ScriptedHost::ask(text, buttons, icon, defaultAnswer);
+        const Answer given = ScriptedHost::ask(kind, text, buttons, icon, defaultAnswer);
         if (onAsk)
             onAsk();
         return given;
     }
-    void pumpEvents() override
+    void progress(Panel panel, Line line, const QString& caption, double value,
+                  double maximum) override
     {
-        ScriptedHost::pumpEvents();
-        if (onPump)
-            onPump(pumps);
+        ScriptedHost::progress(panel, line, caption, value, maximum);
+        if (line == Line::Total && onTotal)
+            onTotal(totalUpdates);
     }
 };
 
@@ -45,7 +47,7 @@ struct AppendFixture : ::testing::Test {
     AppendOutcome run(const QStringList& entries, ScriptedHost& host,
                       const QString& target = "out.bin") const
     {
-        return appendFiles(request(entries, target), settings, nullptr, host);
+        return runAppend(request(entries, target), settings, host);
     }
 };
 

@@ -253,25 +253,19 @@ TEST(CombineWrite, ExtensionRepairRenamesUnlessTheNameIsTakenOrItIsOff)
     }
 }
 
-TEST(CombineWrite, OutputDirectoryFieldIsTrimmedRecordedAndMayBeEmpty)
+TEST(CombineWrite, OutputDirectoryFieldIsTrimmedHandedBackAndMayBeEmpty)
 {
-    struct RecordingWriter : SettingWriter {
-        QStringList calls;
-        void WriteReg(const QString& key, const QString& value, const QString& section) override
-        {
-            calls << key + '=' + value + '@' + section;
-        }
-    } writer;
     CombineJob job;
     const QByteArray data = job.pieces({.size = 2000, .pieceSize = 1000});
     const QString out = job.folder.mkdir("out").chopped(1);
-    combineSets({{"clip.mpg.000"}, job.folder.dir(), "  " + out + "  ", job.settings, &writer},
-                job.host);
-    EXPECT_EQ(writer.calls, QStringList{"CombineDir=" + out + "@Combine"});
+    EXPECT_EQ(runCombine({{"clip.mpg.000"}, job.folder.dir(), "  " + out + "  "}, job.settings,
+                         job.host)
+                  .CombineDir,
+              out);
     EXPECT_EQ(job.folder.read("out/clip.mpg"), data);
 
     job.host.answers = {Answer::Yes};
-    EXPECT_EQ(combineSets({{"clip.mpg.000"}, job.folder.dir(), {}, job.settings, nullptr}, job.host)
+    EXPECT_EQ(runCombine({{"clip.mpg.000"}, job.folder.dir(), {}}, job.settings, job.host)
                   .outputs,
               QStringList{job.folder.path(Clip)});
 }

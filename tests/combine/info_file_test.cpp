@@ -112,11 +112,11 @@ TEST(ParseMS000, DamagedFileAsksAbortRetryIgnoreAndRetryReadsItAgain)
     const QString path = t.write("bad.000", bad.left(40));
     struct RepairingHost : ScriptedHost {
         std::function<void()> repair;
-        Answer ask(const QString& text, Buttons b, Icon i, Answer d) override
+        Answer ask(Ask kind, const QString& text, Buttons b, Icon i, Answer d) override
         {
             if (repair)
                 repair();
-            return ScriptedHost::ask(text, b, i, d);
+            return ScriptedHost::ask(kind, text, b, i, d);
         }
     } host;
     host.answers = {Answer::Retry, Answer::Abort};

@@ -19,16 +19,16 @@ struct SplitFixture : ::testing::Test {
     ScriptedHost host;
     Settings settings;
 
-    SplitOutcome split(const QStringList& files, const QString& start = {},
-                       const QString& end = {}, const QString& outDir = {})
+    SplitOutcome split(const QStringList& files, qint64 start = 0, qint64 end = 0,
+                       const QString& outDir = {})
     {
         return splitWith(host, files, start, end, outDir);
     }
-    SplitOutcome splitWith(Host& h, const QStringList& files, const QString& start = {},
-                           const QString& end = {}, const QString& outDir = {})
+    SplitOutcome splitWith(Host& h, const QStringList& files, qint64 start = 0, qint64 end = 0,
+                           const QString& outDir = {})
     {
-        return cmdSplit({files, t.dir(), outDir.isEmpty() ? t.dir() : outDir, start, end},
-                        settings, h, nullptr);
+        return runSplit({files, t.dir(), outDir.isEmpty() ? t.dir() : outDir, start, end},
+                        settings, h);
     }
     QByteArray joined(const QString& base, int count) const
     {
@@ -179,14 +179,14 @@ TEST_F(SplitFixture, ExtractRangeWritesOnlyThosePiecesInTheWholeFilesScheme)
     settings.SplitSize = 1000;
     settings.SplitDelete = true;
     t.writePattern("five", 4500);
-    EXPECT_EQ(split({"five"}, "2", "3").split, 1);
+    EXPECT_EQ(split({"five"}, 2, 3).split, 1);
     EXPECT_EQ(t.names(), QStringList({"five", "five.002", "five.003"}));
     EXPECT_EQ(t.read("five.002") + t.read("five.003"), patternBytes(2000, 1, 1000));
     EXPECT_EQ(host.captions(Line::Part).last(), "66% complete (2 of 2 parts written - five)");
 
     settings.SplitSize = 100;
     t.writePattern("long", 150000);
-    split({"long"}, "1000", "1001");
+    split({"long"}, 1000, 1001);
     EXPECT_EQ(t.names(), QStringList({"five", "five.002", "five.003", "long", "long.aja",
                                       "long.ajb"}));
     EXPECT_EQ(t.read("long.ajb"), patternBytes(100, 1, 100000));
@@ -197,12 +197,12 @@ TEST_F(SplitFixture, RangeIsIgnoredForSeveralFilesAndRefusedBackwards)
     settings.SplitSize = 100;
     t.writePattern("a", 300);
     t.writePattern("b", 300);
-    split({"a", "b"}, "2", "2");
+    split({"a", "b"}, 2, 2);
     EXPECT_TRUE(t.exists("a.001") && t.exists("b.003") && t.exists("a.000"));
 
     ScriptedHost fresh;
     t.writePattern("c", 300);
-    EXPECT_TRUE(splitWith(fresh, {"c"}, "3", "2").rangeRefused);
+    EXPECT_TRUE(splitWith(fresh, {"c"}, 3, 2).rangeRefused);
     EXPECT_EQ(fresh.conversation,
               QStringList{"message: The starting piece cannot be higher than the ending piece..."});
     EXPECT_FALSE(t.exists("c.001"));
@@ -276,7 +276,7 @@ TEST_F(SplitFixture, MissingOutputDirectoryNoEndsTheRunYesGoesOnButNothingIsDele
         // Yes to each: two pieces, info and batch file of each file.
         ScriptedHost h;
         h.answers = std::deque<Answer>(answer == Answer::Yes ? 8 : 1, answer);
-        const SplitOutcome o = splitWith(h, {"movie.avi", "clip.mpg"}, {}, {}, t.path("nowhere"));
+        const SplitOutcome o = splitWith(h, {"movie.avi", "clip.mpg"}, 0, 0, t.path("nowhere"));
         EXPECT_EQ(o.terminated, answer == Answer::No);
         EXPECT_EQ(o.errorFlag, answer == Answer::Yes);
         EXPECT_EQ(h.asked.size(), answer == Answer::Yes ? 8u : 1u);
@@ -339,12 +339,14 @@ TEST_F(SplitFixture, DeletedSourceIsWipedFirstUnlessWipingIsOff)
 
 TEST_F(SplitFixture, AShrinkingSourceIsReportedAndNeverDeleted)
 {
-    // Truncated the second time the engine services events: after the first piece.
+    // Truncated at the second step of the whole-job line: after the first piece.
     struct TruncatingHost : ScriptedHost {
         QString path;
-        void pumpEvents() override
+        void progress(Panel panel, Line line, const QString& caption, double value,
+                      double maximum) override
         {
-            if (++pumps == 2)
+            ScriptedHost::progress(panel, line, caption, value, maximum);
+            if (line == Line::Total && totalUpdates == 2)
                 QFile::resize(path, 1500);
         }
     } shrinking;
@@ -366,7 +368,7 @@ TEST_F(SplitFixture, PiecesBeyondFourGibibytesAndTheWideInfoField)
     const qint64 size = 5LL << 30;
     t.writeSparse("big.img", size);
     // Only the last two pieces: the whole file is a benchmark's job.
-    EXPECT_EQ(split({"big.img"}, "53", "54").split, 1);
+    EXPECT_EQ(split({"big.img"}, 53, 54).split, 1);
     EXPECT_EQ(t.size("big.img.053"), 100000000);
     EXPECT_EQ(t.size("big.img.054"), size - 5300000000LL);
     QFile last(t.path("big.img.054"));

@@ -30,9 +30,8 @@ struct CombineJob {
     CombineOutcome runWith(Host& other, const QStringList& entries,
                            const QString& outDir = QString())
     {
-        const CombineRequest request{entries, folder.dir(),
-                                     outDir.isEmpty() ? folder.dir() : outDir, settings, nullptr};
-        return combineSets(request, other);
+        return runCombine({entries, folder.dir(), outDir.isEmpty() ? folder.dir() : outDir},
+                          settings, other);
     }
 
     // The parts reports put to the user, each as "Mode: message".

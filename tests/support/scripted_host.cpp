@@ -6,7 +6,8 @@
 
 namespace tsl::test {
 
-Answer ScriptedHost::ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer)
+Answer ScriptedHost::ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
+                         Answer defaultAnswer)
 {
     messages << text;
     Answer given = Answer::Ok;
@@ -22,13 +23,15 @@ Answer ScriptedHost::ask(const QString& text, Buttons buttons, Icon icon, Answer
         }
         conversation << QStringLiteral("ask: ") + text + QStringLiteral(" => ") + answerWord(given);
     }
-    asked.push_back({text, buttons, icon, defaultAnswer, given});
+    asked.push_back({kind, text, buttons, icon, defaultAnswer, given});
     return given;
 }
 
-std::optional<QString> ScriptedHost::input(const QString& prompt, const QString& defaultText)
+std::optional<QString> ScriptedHost::input(Prompt kind, const QString& prompt,
+                                          const QString& defaultText)
 {
     prompts << prompt;
+    promptKinds.push_back(kind);
     std::optional<QString> given;
     if (inputs.empty()) {
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();

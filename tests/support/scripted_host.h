@@ -29,6 +29,7 @@ inline QString runtimeQuestion(int number, const QString& description, const QSt
 class ScriptedHost : public Host {
 public:
     struct Asked {
+        Ask kind;
         QString text;
         Buttons buttons;
         Icon icon;
@@ -57,7 +58,8 @@ public:
     std::vector<Progress> progressCalls;
     std::vector<PartsReport> reports;
     QStringList prompts;
-    int pumps = 0;
+    std::vector<Prompt> promptKinds;
+    int totalUpdates = 0;  // progress calls of the whole-job line: one per step of the job
     int busyOn = 0;
     int busyOff = 0;
 
@@ -70,11 +72,14 @@ public:
                   double maximum) override
     {
         progressCalls.push_back({panel, line, caption, value, maximum});
+        if (line == Line::Total)
+            ++totalUpdates;
     }
-    void pumpEvents() override { ++pumps; }
     void setBusy(Panel, bool busy) override { ++(busy ? busyOn : busyOff); }
-    Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) override;
-    std::optional<QString> input(const QString& prompt, const QString& defaultText) override;
+    Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
+               Answer defaultAnswer) override;
+    std::optional<QString> input(Prompt kind, const QString& prompt,
+                                 const QString& defaultText) override;
     ReportAnswer report(const PartsReport& report) override;
 
     // The captions of one progress line, in order, empty captions left out.
