@@ -17,6 +17,8 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTime>
 #include <QTimer>
 
@@ -39,6 +41,7 @@ frmMain::frmMain(Settings& settings, SettingsStore& store, QWidget* parent)
     connect(tmrStb, &QTimer::timeout, this, &frmMain::tmrStb_Timer);
     tmrStb->start();
     tmrStb_Timer();
+    resize(sizeHint().expandedTo(QSize(560, 0)));
 }
 
 frmMain::~frmMain()
@@ -67,12 +70,16 @@ void frmMain::gatherControls()
     lblTotal = {ui->lblTotal_0, ui->lblTotal_1, ui->lblTotal_2};
     pbrTotal = {ui->pbrTotal_0, ui->pbrTotal_1, ui->pbrTotal_2};
 
-    // Pictures from the style: folders on the directory buttons.
-    const QIcon folder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    // Pictures from the style: an open file, a folder, a closing window.
     for (int p = 0; p < 3; ++p) {
-        cmdBrowse[2 * p + 1]->setIcon(folder);
+        cmdBrowse[2 * p]->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        cmdBrowse[2 * p + 1]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
         cmdClose[p]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     }
+    // The range's scroll bars are as tall as their fields, like spin buttons.
+    ui->vsbStart->setFixedHeight(ui->txtStart->sizeHint().height());
+    ui->vsbEnd->setFixedHeight(ui->txtEnd->sizeHint().height());
+    setWindowIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
     // Dropped files select files as the file dialog does.
     for (int p = 0; p < 2; ++p) {
         picSplit[p]->setAcceptDrops(true);

@@ -8,6 +8,7 @@
 #include "mainwindow/extract_range.h"
 #include "mainwindow/gui_qt_host.h"
 #include "mainwindow/progress_scale.h"
+#include "pieces/file_utils.h"
 #include "settings/settings_store.h"
 #include "ui_frmMain.h"
 

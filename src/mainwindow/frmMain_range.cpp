@@ -20,7 +20,7 @@ void frmMain::loadExtractRange(bool enabled, qint64 pieces)
         return;
     }
     // No set has more pieces than an int holds (the names end at 19682).
-    const int max = int(qBound<qint64>(0, pieces, 1 << 30));
+    const int max = int(qBound(qint64(0), pieces, qint64(1) << 30));
     for (QScrollBar* bar : {ui->vsbStart, ui->vsbEnd}) {
         const QSignalBlocker quiet(bar);
         bar->setRange(0, max);
