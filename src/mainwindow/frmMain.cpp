@@ -133,6 +133,7 @@ bool frmMain::Form_Load(const QStringList& arguments)
         return false;
     fillDirectories();
     readCommandLine(arguments);
+    tmrStb_Timer();
     return exitCode_ == 0;
 }
 
