@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "about/frmAbout.h"
 #include "core/job_runner.h"
 #include "core/texts.h"
 #include "mainwindow/command_line.h"
@@ -7,6 +8,7 @@
 #include "mainwindow/status_text.h"
 #include "pieces/file_utils.h"
 #include "settings/load_reg.h"
+#include "settings/gui_tooltips.h"
 #include "settings/settings_store.h"
 #include "ui_frmMain.h"
 
@@ -25,7 +27,7 @@
 namespace tsl {
 
 frmMain::frmMain(Settings& settings, SettingsStore& store, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), store_(store), ui(new Ui::frmMain)
+    : QMainWindow(parent), settings_(settings), store_(store), ui(new ::Ui::frmMain)
 {
     ui->setupUi(this);
     gatherControls();
@@ -72,7 +74,7 @@ void frmMain::gatherControls()
 
     // Pictures from the style: an open file, a folder, a closing window.
     for (int p = 0; p < 3; ++p) {
-        cmdBrowse[2 * p]->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        cmdBrowse[2 * p]->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
         cmdBrowse[2 * p + 1]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
         cmdClose[p]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     }
@@ -131,6 +133,7 @@ bool frmMain::Form_Load(const QStringList& arguments)
 {
     if (LoadReg(settings_, store_, *host_).terminated)
         return false;
+    SetTTs(this, settings_);
     fillDirectories();
     readCommandLine(arguments);
     tmrStb_Timer();
@@ -282,6 +285,7 @@ void frmMain::cmdClose_Click(int)
 
 void frmMain::cmdAbout_Click(int)
 {
+    showAbout(this);
 }
 
 void frmMain::endProgram(int code)

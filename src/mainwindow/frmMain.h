@@ -24,9 +24,11 @@ class QPushButton;
 class QScrollBar;
 class QTimer;
 
-namespace tsl {
+namespace Ui {
+class frmMain;
+}
 
-namespace Ui { class frmMain; }
+namespace tsl {
 
 class JobRunner;
 class QtHost;
@@ -116,7 +118,7 @@ private:
 
     Settings& settings_;
     SettingsStore& store_;
-    std::unique_ptr<Ui::frmMain> ui;
+    std::unique_ptr<::Ui::frmMain> ui;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<JobRunner> runner_;
     QTimer* tmrStb = nullptr;

@@ -1,5 +1,6 @@
 #include "mainwindow/gui_screenshots.h"
 
+#include "about/frmAbout.h"
 #include "mainwindow/frmMain.h"
 
 #include <QApplication>
@@ -27,19 +28,8 @@ void shoot(QWidget& widget, const QString& dir, const QString& name)
     std::fflush(stdout);
 }
 
-void shootAll(frmMain& window, const QString& dir)
-{
-    const char* panels[] = {"tsl-combine.png", "tsl-split.png", "tsl-append.png"};
-    for (int p = 0; p < 3; ++p) {
-        window.selectPanel(p);
-        shoot(window, dir, QString::fromLatin1(panels[p]));
-    }
-    window.selectPanel(0);
-    QApplication::quit();
-}
-
 // Waits (on the event loop) until the window is on screen.
-void whenExposed(frmMain& window, const std::function<void()>& then)
+void whenExposed(QWidget& window, const std::function<void()>& then)
 {
     auto* poll = new QTimer(&window);
     QObject::connect(poll, &QTimer::timeout, &window, [poll, &window, then] {
@@ -50,6 +40,24 @@ void whenExposed(frmMain& window, const std::function<void()>& then)
         then();
     });
     poll->start(20);
+}
+
+void shootAll(frmMain& window, const QString& dir)
+{
+    const char* panels[] = {"tsl-combine.png", "tsl-split.png", "tsl-append.png"};
+    for (int p = 0; p < 3; ++p) {
+        window.selectPanel(p);
+        shoot(window, dir, QString::fromLatin1(panels[p]));
+    }
+    window.selectPanel(0);
+    auto* about = new frmAbout(&window);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->show();
+    whenExposed(*about, [about, dir] {
+        shoot(*about, dir, QStringLiteral("tsl-about.png"));
+        about->close();
+        QApplication::quit();
+    });
 }
 
 }  // namespace

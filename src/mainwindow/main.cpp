@@ -2,6 +2,8 @@
 // command line and opens the window on the Combine or Split panel.
 #include "mainwindow/frmMain.h"
 #include "mainwindow/gui_screenshots.h"
+#include "mainwindow/gui_single_instance.h"
+#include "mainwindow/single_instance.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 
@@ -23,7 +25,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tessel"));
     QApplication::setApplicationName(QStringLiteral("TSL"));
-    QApplication::setApplicationVersion(QStringLiteral("25.8.2"));
+    QApplication::setApplicationVersion(QStringLiteral(TSL_VERSION));
+
+    // A second TSL says so and ends; the first is not told.
+    tsl::SingleInstance instance;
+    if (!tsl::claimSingleInstance(instance))
+        return 0;
 
     tsl::Settings settings;
     tsl::SettingsStore store(tsl::StoreLocations::standard(programDir()));
