@@ -330,7 +330,8 @@ void AppendLists::tmrAppend_Timer()
 
 bool AppendLists::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lblFrom && event->type() == QEvent::MouseButtonDblClick) {
+    // A disabled panel (a job runs) keeps its lists as they are.
+    if (watched == lblFrom && event->type() == QEvent::MouseButtonDblClick && isEnabled()) {
         lblFrom_DblClick();
         return true;
     }

@@ -87,6 +87,10 @@ void AppendLists::lstTo_DragOver(QDragMoveEvent* event)
 
 void AppendLists::dragOver(AppendListBox* own, QDragMoveEvent* event)
 {
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     if (AppendListBox* source = dragSource(event->mimeData())) {
         if (source != own && source->selectionModel()->hasSelection()) {
             event->setDropAction(Qt::MoveAction);
@@ -119,6 +123,11 @@ void AppendLists::lstTo_DragDrop(QDropEvent* event)
 
 void AppendLists::dragDrop(AppendListBox* own, QDropEvent* event)
 {
+    if (!isEnabled()) {
+        dragging = false;
+        event->ignore();
+        return;
+    }
     if (AppendListBox* source = dragSource(event->mimeData())) {
         dragging = false;
         // A drop on the list the drag came from moves nothing.

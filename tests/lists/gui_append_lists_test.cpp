@@ -334,14 +334,26 @@ TEST_F(AppendListsTest, FilesDroppedFromElsewhereJoinTheAppendListInOrder)
     EXPECT_TRUE(elsewhere.exists("x.bin") && elsewhere.exists("y.bin"));
 }
 
-TEST_F(AppendListsTest, TheTimerRunsOnlyWhileShownAndADisabledPanelTakesNoClicks)
+TEST_F(AppendListsTest, TheTimerRunsOnlyWhileShownAndADisabledPanelKeepsItsLists)
 {
     auto* timer = lists.findChild<QTimer*>("tmrAppend");
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 250);
+
+    // While a job runs the window disables the panel: no click, re-read or drop changes a list.
     lists.setEnabled(false);
+    folder.write(QStringLiteral("echo"), "x");
     button("cmdAdd_0")->click();
+    QTest::mouseClick(lists.findChild<QLabel*>("lblFrom"), Qt::LeftButton);
+    QTest::mouseDClick(lists.findChild<QLabel*>("lblFrom"), Qt::LeftButton);
+    select("lstFrom", {0});
+    EXPECT_FALSE(drop("lstTo", lists.createDragData(list("lstFrom"))));
+    auto* files = new QMimeData;
+    files->setUrls({QUrl::fromLocalFile(folder.path("echo"))});
+    EXPECT_FALSE(drop("lstTo", files, Qt::CopyAction));
     EXPECT_TRUE(lists.entries().isEmpty());
+    EXPECT_EQ(lists.sourceEntries(), sorted);
+
     lists.hide();
     EXPECT_FALSE(timer->isActive());
 }
