@@ -154,6 +154,11 @@ QStringList AppendLists::entries() const
     return entriesOf(lstTo, false);
 }
 
+int AppendLists::entryCount() const
+{
+    return lstTo->count();
+}
+
 QStringList AppendLists::sourceEntries() const
 {
     return entriesOf(lstFrom, false);

@@ -54,6 +54,8 @@ public:
     // lstTo's entries in order, as the Append command takes them: names of
     // files in sourceDir(), or absolute paths of files dropped from elsewhere.
     QStringList entries() const;
+    // How many entries lstTo holds (the Append button needs one at least).
+    int entryCount() const;
     // lstFrom's entries (names in sourceDir()) in the list's order.
     QStringList sourceEntries() const;
 

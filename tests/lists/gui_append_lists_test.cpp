@@ -315,6 +315,7 @@ TEST_F(AppendListsTest, FilesDroppedFromElsewhereJoinTheAppendListInOrder)
                      Qt::MoveAction | Qt::CopyAction));
     EXPECT_EQ(lastDropAction, Qt::CopyAction);
     EXPECT_EQ(lists.entries(), QStringList({"alpha.mpg", y, x}));
+    EXPECT_EQ(lists.entryCount(), 3);
     EXPECT_EQ(texts(list("lstTo")), QStringList({"alpha.mpg", y, x}));
     EXPECT_EQ(label("lblTo"), "3 files");
     EXPECT_EQ(changed.count(), 1);
