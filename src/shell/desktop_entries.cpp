@@ -158,7 +158,9 @@ bool isEarlierReleaseEntry(const QString& text)
     // The command's first word, quoted or not, ends in /tsl or /vantor (or is
     // just that name).
     static const QRegularExpression command(
-        QStringLiteral(R"((?:^|\n)\s*(?:Exec=|exec\s+)["']?(?:[^"'\s]*/)?(?:tsl|vantor)(?:\.exe)?["']?(?:\s|$))"),
+        QStringLiteral(R"((?:^|\n)\s*(?:Exec=|exec\s+))"
+                       R"((?:"(?:[^"\n]*/)?NAME"|'(?:[^'\n]*/)?NAME'|(?:[^"'\s]*/)?NAME)(?:\s|$))")
+            .replace(QStringLiteral("NAME"), QStringLiteral("(?:tsl|vantor)")),
         QRegularExpression::CaseInsensitiveOption);
     return command.match(text).hasMatch();
 }
