@@ -168,3 +168,27 @@ TEST(MimeApps, TslIsPutFirstAndTakenOutAgain)
 
 }  // namespace
 }  // namespace tsl::test
+
+namespace tsl::test {
+namespace {
+
+TEST(DesktopEntries, TheInstalledFilesDeclareTheSameTypeAndValidate)
+{
+    TempFolder t;
+    const QString data = QStringLiteral(TSL_BENCH_DIR) + "/../data/";
+    QFile mime(data + "tsl.xml");
+    ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
+    const QByteArray installed = mime.readAll();
+    for (const char* part : {"<mime-type type=\"application/x-tsl-info\">", "<comment>TSL Info File</comment>",
+                             "<glob pattern=\"*.000\" weight=\"60\"/>"}) {
+        EXPECT_TRUE(installed.contains(part)) << part;
+        EXPECT_TRUE(mimePackage().toUtf8().contains(part)) << part;
+    }
+    const auto errors = desktopFileErrors(data + "tsl.desktop");
+    if (!errors)
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    EXPECT_EQ(*errors, QString());
+}
+
+}  // namespace
+}  // namespace tsl::test
