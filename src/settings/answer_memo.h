@@ -21,12 +21,13 @@ public:
     {
         inner_.progress(panel, line, caption, value, maximum);
     }
-    void pumpEvents() override { inner_.pumpEvents(); }
     void setBusy(Panel panel, bool busy) override { inner_.setBusy(panel, busy); }
-    Answer ask(const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer) override;
-    std::optional<QString> input(const QString& prompt, const QString& defaultText) override
+    Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
+               Answer defaultAnswer) override;
+    std::optional<QString> input(Prompt kind, const QString& prompt,
+                                 const QString& defaultText) override
     {
-        return inner_.input(prompt, defaultText);
+        return inner_.input(kind, prompt, defaultText);
     }
     ReportAnswer report(const PartsReport& report) override { return inner_.report(report); }
 

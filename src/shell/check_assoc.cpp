@@ -147,7 +147,7 @@ bool DesktopRegistration::CheckAssoc(const Settings& s, Host& host)
         reported_.insert(f);
     }
     if (!fresh.isEmpty())
-        host.ask(desktopFailureMessage(fresh), Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        host.ask(Ask::Notice, desktopFailureMessage(fresh), Buttons::Ok, Icon::Exclamation, Answer::Ok);
     return true;
 }
 
