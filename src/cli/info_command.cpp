@@ -43,7 +43,7 @@ int runInfo(const QStringList& args)
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
 
     TerminalHost host({});
-    loadSettings(host);  // every command loads them, for the directory check and CheckAssoc
+    loadSettings(host);  // every command loads them, for the directory check
     InfoRecord record;
     const qint16 result = ParseMS000(path, true, record, host);
     if (result == info::Damaged) {
