@@ -82,6 +82,7 @@ void frmMain::gatherControls()
     ui->vsbStart->setFixedHeight(ui->txtStart->sizeHint().height());
     ui->vsbEnd->setFixedHeight(ui->txtEnd->sizeHint().height());
     setWindowIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+    ui->lblFileDir->installEventFilter(this);
     // Dropped files select files as the file dialog does.
     for (int p = 0; p < 2; ++p) {
         picSplit[p]->setAcceptDrops(true);
@@ -224,6 +225,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
                 Form_KeyDown();
             return true;
         }
+    }
+    if (watched == ui->lblFileDir && event->type() == QEvent::MouseButtonDblClick) {
+        lblFileDir_DblClick();
+        return true;
     }
     if ((watched == picSplit[0] || watched == picSplit[1])
         && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop))

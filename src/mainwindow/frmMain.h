@@ -93,6 +93,7 @@ private:
     void cmdBrowse_Click(int Index);
     void browseFiles(int Index);
     void browseDirectory(int Index);
+    void lblFileDir_DblClick();
     void selectCombine(const QStringList& names, const QString& dir, bool listing);
     void selectSplit(const QStringList& names, const QString& dir);
     void combineSummaryOf(const QString& infoFile, bool listing);

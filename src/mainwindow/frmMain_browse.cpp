@@ -131,6 +131,25 @@ void frmMain::browseDirectory(int Index)
     }
 }
 
+void frmMain::lblFileDir_DblClick()
+{
+    clearProgress(2);
+    const QString target = txtFile[2]->text();
+    if (!target.isEmpty() && FileExists(AppendOutDir + target)) {
+        host_->ask(Ask::Notice,
+                   QStringLiteral("You can only change this directory if you enter") + CrLf
+                       + QStringLiteral("the name of a file that does not already exist."),
+                   Buttons::Ok, Icon::Information, Answer::Ok);
+        return;
+    }
+    const QString chosen = BrowseForFolder(this, QString());
+    if (!chosen.isEmpty())
+        AppendOutDir = withTrailingSlash(chosen);
+    if (AppendOutDir.isEmpty())
+        AppendOutDir = AppendSrcDir;
+    showSaveIn(AppendOutDir);
+}
+
 void frmMain::selectCombine(const QStringList& names, const QString& dir, bool listing)
 {
     CombFiles = names;
