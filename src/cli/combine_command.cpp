@@ -206,8 +206,15 @@ int runCombine(const QStringList& args)
         "pieces, restores the time stamps and the read-only attribute from the info\n"
         "file, and deletes the pieces when asked to. Each option overrides the\n"
         "setting of the same meaning.\n"
+        "Each file is written as NAME.tsl-incomplete in the output directory and\n"
+        "renamed to NAME only when complete: an existing NAME stays as it was until\n"
+        "then. Without a terminal (and at the end of input) overwriting an existing\n"
+        "file is answered No unless --yes says so, and a run-time error stops the run\n"
+        "unless --on-error continue says so. Ctrl-C (or SIGTERM) stops the run and\n"
+        "removes the file being written; a second Ctrl-C ends at once.\n"
         "Exit status: 0 when every set was combined, 1 when a set was skipped or\n"
-        "cancelled or a run-time error was answered, 2 for bad usage."));
+        "cancelled or a run-time error was answered, 2 for bad usage, 130 stopped\n"
+        "by Ctrl-C."));
     addCombineOptions(parser);
     if (!parseArguments(parser, args))
         return exitcode::Usage;
@@ -234,8 +241,9 @@ int runCombine(const QStringList& args)
         return usageError(parser, error);
     applyOverrides(overrides, settings);
     applySwitches(parser, settings);
+    cancelOnSignals(host);
     const CombineOutcome outcome = runCombine({names, dir, outDir}, settings, host);
-    return outcome.allCombined() ? exitcode::Done : exitcode::Partial;
+    return jobStatus(host, outcome, outcome.allCombined());
 }
 
 }  // namespace tsl::cli

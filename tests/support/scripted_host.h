@@ -18,11 +18,13 @@ inline void PrintTo(const QString& text, std::ostream* os)
 namespace tsl::test {
 
 // The run-time error question as the user reads it, spelled out here so the
-// tests do not take it from the code under test.
-inline QString runtimeQuestion(int number, const QString& description, const QString& procedure)
+// tests do not take it from the code under test: the path it is about on a
+// line after the description.
+inline QString runtimeQuestion(int number, const QString& description, const QString& procedure,
+                               const QString& path)
 {
     return "Runtime Error: " + QString::number(number) + "\r\nProcedure: " + procedure
-        + ".Shit\r\n\r\n" + description
+        + ".Shit\r\n\r\n" + description + (path.isEmpty() ? QString() : "\r\n" + path)
         + "\r\n\r\nDo you want the program to try to continue?\r\n(Click NO to close the program.)";
 }
 
