@@ -92,6 +92,18 @@ bool parseCount(const QString& text, qint64* value)
     return true;
 }
 
+bool withinRange(const QString& key, double value, const QString& option, const QString& what,
+                 QString* error)
+{
+    const SettingRange* r = settingRange(key);
+    if (value >= r->low && value <= r->high)
+        return true;
+    *error = option + QStringLiteral(" takes ") + what + QStringLiteral(" from ")
+        + QString::number(qint64(r->low)) + QStringLiteral(" to ") + QString::number(qint64(r->high))
+        + QLatin1Char('.');
+    return false;
+}
+
 QString programDir()
 {
     const QString dir = qEnvironmentVariable("TSL_PROGRAM_DIR");
@@ -116,12 +128,11 @@ bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QStr
 {
     if (!parser.isSet(QStringLiteral("chunk")))
         return true;
-    qint64 chunk = 0;
-    if (!parseCount(parser.value(QStringLiteral("chunk")), &chunk) || chunk < 10000
-        || chunk > 10000000) {
-        *error = QStringLiteral("--chunk takes a number of bytes from 10000 to 10000000.");
+    qint64 chunk = -1;
+    (void)parseCount(parser.value(QStringLiteral("chunk")), &chunk);
+    if (!withinRange(QStringLiteral("ChunkSize"), double(chunk), QStringLiteral("--chunk"),
+                     QStringLiteral("a number of bytes"), error))
         return false;
-    }
     settings.ChunkSize = qint32(chunk);
     return true;
 }

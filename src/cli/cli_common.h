@@ -37,6 +37,11 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
 // A whole number of bytes, decimal; false when text is none.
 bool parseCount(const QString& text, qint64* value);
 
+// Whether value lies within the range rule of the setting key; when not,
+// *error says "--option takes <what> from LOW to HIGH." with the rule's bounds.
+bool withinRange(const QString& key, double value, const QString& option, const QString& what,
+                 QString* error);
+
 // The folder that holds tsl.ini: $TSL_PROGRAM_DIR when set, else tsl-cli's own.
 QString programDir();
 

@@ -139,9 +139,11 @@ bool readNumbers(const QCommandLineParser& parser, Overrides& o, QString* error)
 {
     qint64 n = 0;
     if (parser.isSet(QStringLiteral("high-part"))) {
-        if (!parseCount(parser.value(QStringLiteral("high-part")), &n) || n < 1
-            || n > MaxPieceNumber)
-            return *error = QStringLiteral("--high-part takes a number from 1 to 19682."), false;
+        n = -1;
+        (void)parseCount(parser.value(QStringLiteral("high-part")), &n);
+        if (!withinRange(QStringLiteral("HighPart"), double(n), QStringLiteral("--high-part"),
+                         QStringLiteral("a number"), error))
+            return false;
         o.HighPart = qint32(n);
     }
     if (parser.isSet(QStringLiteral("piece-size"))) {

@@ -50,10 +50,9 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (p.isSet(QStringLiteral("size"))) {
         bool ok = false;
         const double size = p.value(QStringLiteral("size")).trimmed().toDouble(&ok);
-        if (!ok || size < 100 || size > 1000000000) {
-            *error = QStringLiteral("--size takes a number of bytes from 100 to 1000000000.");
+        if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
+                         QStringLiteral("a number of bytes"), error))
             return false;
-        }
         s.SplitSize = size;
     }
     if (p.isSet(QStringLiteral("existing"))) {

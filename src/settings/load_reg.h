@@ -8,6 +8,7 @@
 
 #include <QMap>
 #include <QString>
+#include <vector>
 
 namespace tsl {
 
@@ -39,6 +40,22 @@ struct LoadOutcome {
 // but the emptying of a bad initial directory.
 LoadOutcome LoadReg(Settings& settings, SettingsStore& store, Host& host,
                     const DriveMap& drives = DriveMap::system());
+
+// The range rule of a numeric setting: a value outside low..high (bounds
+// included) is replaced by `replacement` when loaded. Front ends refuse what
+// lies outside the same bounds.
+struct SettingRange {
+    const char* key;
+    double low;
+    double high;
+    double replacement;
+};
+
+// The range rules, in the order LoadReg applies them.
+const std::vector<SettingRange>& settingRanges();
+
+// The range rule of key (exact name); null when it has none.
+const SettingRange* settingRange(const QString& key);
 
 // Replaces out-of-range values; returns the keys it replaced.
 QStringList applyRangeRules(Settings& settings);
