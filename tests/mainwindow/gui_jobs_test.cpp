@@ -159,5 +159,8 @@ TEST(WindowJobs, ClosingDuringAJobAsksAndYesStopsItBeforeClosing)
     EXPECT_TRUE(openAfterNo);
     EXPECT_TRUE(openAfterYes);  // the window waits for the job to stop
     EXPECT_FALSE(w.form->isVisible());
+    // Stopped cleanly: the source as it was, no pieces, info or batch file of it.
     EXPECT_EQ(w.t.read("movie.avi"), movie);
+    for (const char* name : {"movie.avi.000", "movie.avi.002", "movie.avi.003", "movie.avi.bat"})
+        EXPECT_FALSE(w.t.exists(name)) << name;
 }
