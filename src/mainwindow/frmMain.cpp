@@ -5,11 +5,13 @@
 #include "core/texts.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/gui_qt_host.h"
+#include "lists/gui_append_lists.h"
 #include "mainwindow/status_text.h"
 #include "pieces/file_utils.h"
 #include "settings/load_reg.h"
 #include "settings/gui_tooltips.h"
 #include "settings/settings_store.h"
+#include "shell/check_assoc.h"
 #include "ui_frmMain.h"
 
 #include <QApplication>
@@ -26,8 +28,10 @@
 
 namespace tsl {
 
-frmMain::frmMain(Settings& settings, SettingsStore& store, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), store_(store), ui(new ::Ui::frmMain)
+frmMain::frmMain(Settings& settings, SettingsStore& store, DesktopRegistration* registration,
+                 QWidget* parent)
+    : QMainWindow(parent), settings_(settings), store_(store), ui(new ::Ui::frmMain),
+      registration_(registration)
 {
     ui->setupUi(this);
     gatherControls();
@@ -71,6 +75,7 @@ void frmMain::gatherControls()
     pbrPart = {ui->pbrPart_0, ui->pbrPart_1};
     lblTotal = {ui->lblTotal_0, ui->lblTotal_1, ui->lblTotal_2};
     pbrTotal = {ui->pbrTotal_0, ui->pbrTotal_1, ui->pbrTotal_2};
+    lists_ = ui->appendLists;
 
     // Pictures from the style: an open file, a folder, a closing window.
     for (int p = 0; p < 3; ++p) {
@@ -97,10 +102,21 @@ void frmMain::connectHandlers()
     for (int p = 0; p < 3; ++p) {
         connect(cmdClose[p], &QPushButton::clicked, this, [this, p] { cmdClose_Click(p); });
         connect(cmdAbout[p], &QPushButton::clicked, this, [this, p] { cmdAbout_Click(p); });
+        connect(cmdOpt[p], &QPushButton::clicked, this, [this, p] { cmdOpt_Click(p); });
     }
     connect(ui->cmdCombine, &QPushButton::clicked, this, &frmMain::cmdCombine_Click);
     connect(ui->cmdSplit, &QPushButton::clicked, this, &frmMain::cmdSplit_Click);
-    // cmdAppend_Click is wired with the Append lists; until then it stays disabled.
+    connect(ui->cmdAppend, &QPushButton::clicked, this, &frmMain::cmdAppend_Click);
+    connect(lists_, &AppendLists::listsChanged, this, [this] { clearProgress(2); });
+    connect(lists_, &AppendLists::fontSizeChanged, this, [this](double points) {
+        settings_.ListFontSize = float(points);
+        store_.WriteReg(QStringLiteral("ListFontSize"), QString::number(points),
+                        QStringLiteral("Append"));
+    });
+    connect(lists_, &AppendLists::dropRefused, this, [this](const QStringList& names) {
+        setStatusText(QStringLiteral("Not added (not an ordinary file): ")
+                      + names.join(QStringLiteral(", ")));
+    });
     connect(ui->tbsSplit, &QTabWidget::currentChanged, this, &frmMain::tbsSplit_Click);
     connect(ui->txtStart, &QLineEdit::textChanged, this, &frmMain::txtStart_Change);
     connect(ui->txtEnd, &QLineEdit::textChanged, this, &frmMain::txtEnd_Change);
@@ -132,9 +148,10 @@ void frmMain::createStatusPanels()
 
 bool frmMain::Form_Load(const QStringList& arguments)
 {
-    if (LoadReg(settings_, store_, *host_).terminated)
+    if (LoadReg(settings_, store_, *host_, DriveMap::system(), assocHook()).terminated)
         return false;
     SetTTs(this, settings_);
+    lists_->setFontSize(settings_.ListFontSize);
     fillDirectories();
     readCommandLine(arguments);
     tmrStb_Timer();
@@ -206,10 +223,19 @@ void frmMain::selectPanel(int n)
 void frmMain::tbsSplit_Click()
 {
     const int n = ui->tbsSplit->currentIndex();
+    const bool switched = n != CurFrame;
     CurFrame = n;
     QPushButton* action[] = {ui->cmdCombine, ui->cmdSplit, ui->cmdAppend};
     for (int p = 0; p < 3; ++p)
         action[p]->setDefault(p == n);
+    // Coming to the Append panel starts from a fresh list of its folder.
+    if (n == 2 && switched)
+        lists_->loadSource(AppendSrcDir);
+}
+
+AssocHook frmMain::assocHook() const
+{
+    return registration_ ? registration_->hook() : AssocHook{};
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -249,7 +275,7 @@ void frmMain::SetForm(int Pic, bool OnOff)
         return;
     cmdClose[Pic]->setEnabled(OnOff);
     cmdAbout[Pic]->setEnabled(OnOff);
-    // The Options buttons stay disabled until the options dialog exists.
+    cmdOpt[Pic]->setEnabled(OnOff);
     cmdBrowse[2 * Pic]->setEnabled(OnOff);
     const bool folderOwn = Pic == 0 ? !settings_.SameDir : Pic == 1 ? !settings_.SplitSameDir : true;
     cmdBrowse[2 * Pic + 1]->setEnabled(OnOff && folderOwn);
@@ -264,8 +290,10 @@ void frmMain::SetForm(int Pic, bool OnOff)
                                                           lblLabel[6], ui->vsbStart, ui->vsbEnd})
             w->setEnabled(range);
     } else {
-        // Enabled by the Append lists' own rules once they are wired.
-        ui->cmdAppend->setEnabled(false);
+        ui->cmdAppend->setEnabled(OnOff && appendReady());
+        // The run works from a copy of lstTo; a disabled list also takes no
+        // re-read, move or drop, so what the user sees is what is appended.
+        lists_->setEnabled(OnOff);
     }
 }
 
@@ -281,6 +309,14 @@ void frmMain::tmrStb_Timer()
         ui->cmdCombine->setEnabled(filled(txtFile[0]) && filled(txtDir[0]));
     if (!SplitBusy)
         ui->cmdSplit->setEnabled(filled(txtFile[1]) && filled(txtDir[1]));
+    if (!AppendBusy)
+        ui->cmdAppend->setEnabled(appendReady());
+}
+
+bool frmMain::appendReady() const
+{
+    return !txtFile[2]->text().trimmed().isEmpty() && !txtDir[2]->text().trimmed().isEmpty()
+        && lists_->entryCount() > 0;
 }
 
 void frmMain::cmdClose_Click(int)

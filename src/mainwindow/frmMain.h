@@ -1,14 +1,17 @@
 // The main window: three modes (Combine, Split, Append) on one tab strip, a
 // status bar with the "Text", "Date" and "Time" panels, and the handlers that
 // fill the selection from the command line, the file dialogs and file drops,
-// and run the Combine and Split commands on a worker thread.
+// run the Combine, Split and Append commands on a worker thread, and open the
+// options dialog.
 //
 // Controls keep the names of their arrays (txtFile_0 is txtFile(0)); the
 // constructor gathers them into arrays indexed by panel.
 #pragma once
 
+#include "append/append_engine.h"
 #include "combine/combine_engine.h"
 #include "core/host.h"
+#include "settings/load_reg.h"
 #include "settings/settings.h"
 #include "split/split_engine.h"
 
@@ -30,6 +33,8 @@ class frmMain;
 
 namespace tsl {
 
+class AppendLists;
+class DesktopRegistration;
 class JobRunner;
 class QtHost;
 class SettingsStore;
@@ -38,7 +43,10 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(Settings& settings, SettingsStore& store, QWidget* parent = nullptr);
+    // registration: the desktop integration every load of the settings ends
+    // with; none registers nothing. It must outlive the window.
+    frmMain(Settings& settings, SettingsStore& store, DesktopRegistration* registration = nullptr,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up after the single-instance test: loads the settings, fills the
@@ -65,6 +73,9 @@ public:
     // Switches to panel n as a click on its tab does.
     void selectPanel(int n);
 
+    // The Append panel's lists.
+    AppendLists* lists() const { return lists_; }
+
 signals:
     // A job ended and its outcome was recorded.
     void jobFinished();
@@ -87,6 +98,7 @@ private:
     void tmrStb_Timer();
     void cmdClose_Click(int Index);
     void cmdAbout_Click(int Index);
+    bool appendReady() const;
     void endProgram(int code);
 
     // Selection (frmMain_browse.cpp).
@@ -112,9 +124,17 @@ private:
     // Jobs (frmMain_jobs.cpp).
     void cmdCombine_Click();
     void cmdSplit_Click();
+    void cmdAppend_Click();
     void jobEnded();
     void combineEnded();
     void splitEnded();
+    void appendEnded();
+
+    // Options (frmMain_options.cpp).
+    void cmdOpt_Click(int Index);
+    void reapplySplitSummary();
+    // The hook every load of the settings ends with (the desktop registration).
+    AssocHook assocHook() const;
     void showSaveIn(const QString& dir);
 
     Settings& settings_;
@@ -122,6 +142,8 @@ private:
     std::unique_ptr<::Ui::frmMain> ui;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<JobRunner> runner_;
+    DesktopRegistration* registration_ = nullptr;
+    AppendLists* lists_ = nullptr;
     QTimer* tmrStb = nullptr;
     QLabel* sbrText = nullptr;
     QLabel* sbrDate = nullptr;
@@ -168,10 +190,11 @@ private:
     int CombFilterIndex = 0;
     int SplitFilterIndex = 0;
     int AppendFilterIndex = 0;
-    enum class Job { None, Combine, Split };
+    enum class Job { None, Combine, Split, Append };
     Job job_ = Job::None;
     CombineOutcome combineOutcome_;
     SplitOutcome splitOutcome_;
+    AppendOutcome appendOutcome_;
     bool autoRun_ = false;      // the running Combine is the automatic one
     bool closeAfterJob_ = false; // the user chose to stop the job and close
     int exitCode_ = 0;

@@ -5,6 +5,7 @@
 #include "combine/info_file.h"
 #include "core/run_error.h"
 #include "core/texts.h"
+#include "lists/gui_append_lists.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/gui_folder_dialog.h"
 #include "mainwindow/gui_qt_host.h"
@@ -121,9 +122,11 @@ void frmMain::browseDirectory(int Index)
         SplitOutDir = chosen.isEmpty() ? txtDir[1]->text() : chosen;
         txtDir[1]->setText(SplitOutDir);
     } else {
-        // The source list itself belongs to the Append lists.
+        // A cancelled dialog keeps both lists as they are.
         AppendSrcDir = chosen.isEmpty() ? txtDir[2]->text() : withTrailingSlash(chosen);
         txtDir[2]->setText(AppendSrcDir);
+        if (!chosen.isEmpty())
+            lists_->loadSource(AppendSrcDir);
         if (AppendOutDir.isEmpty()) {
             AppendOutDir = AppendSrcDir;
             showSaveIn(AppendOutDir);

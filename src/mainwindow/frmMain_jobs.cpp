@@ -1,9 +1,11 @@
-// The Combine and Split commands: gather the request from the panel, run the
+// The Combine, Split and Append commands: gather the request from the panel, run the
 // engine on the worker thread, record the outcome; the busy frame and the
 // progress lines the engines write; closing while a job runs.
 #include "mainwindow/frmMain.h"
 
+#include "append/append_target_name.h"
 #include "core/job_runner.h"
+#include "lists/gui_append_lists.h"
 #include "core/texts.h"
 #include "mainwindow/extract_range.h"
 #include "mainwindow/gui_qt_host.h"
@@ -112,6 +114,34 @@ void frmMain::cmdSplit_Click()
     });
 }
 
+void frmMain::cmdAppend_Click()
+{
+    if (jobRunning())
+        return;
+    // The target is a file in the "Save in" folder: a name that could lead
+    // elsewhere is refused before anything is written.
+    const QString problem = appendTargetNameProblem(txtFile[2]->text());
+    if (!problem.isEmpty()) {
+        host_->ask(Ask::Notice, problem, Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        txtFile[2]->setFocus();
+        return;
+    }
+    setBusyFrame(Panel::Append, true);
+    AppendRequest request;
+    // lstTo's names are names in the folder lstFrom was read from, which a
+    // cancelled folder dialog can leave behind txtDir(2); files dropped from
+    // elsewhere are absolute paths.
+    request.AppendSrcDir = lists_->sourceDir();
+    request.entries = lists_->entries();
+    request.AppendOutDir = withTrailingSlash(AppendOutDir);
+    request.AppendFile = txtFile[2]->text();
+    request.dirText = txtDir[2]->text();
+    job_ = Job::Append;
+    runner_->start([this, request, settings = settings_](Host& host) {
+        appendOutcome_ = runAppend(request, settings, host);
+    });
+}
+
 void frmMain::jobEnded()
 {
     const Job ended = job_;
@@ -120,6 +150,8 @@ void frmMain::jobEnded()
         combineEnded();
     else if (ended == Job::Split)
         splitEnded();
+    else if (ended == Job::Append)
+        appendEnded();
     emit jobFinished();
     if (closeAfterJob_ && isVisible())
         close();
@@ -149,6 +181,17 @@ void frmMain::splitEnded()
     setBusyFrame(Panel::Split, false);
     if (outcome.rangeRefused)
         ui->txtStart->setFocus();
+    if (outcome.terminated)
+        endProgram(1);
+}
+
+void frmMain::appendEnded()
+{
+    const AppendOutcome& outcome = appendOutcome_;
+    if (!outcome.AppendPartDir.isNull())
+        store_.WriteReg(QStringLiteral("AppendPartDir"), outcome.AppendPartDir,
+                        QStringLiteral("Append"));
+    setBusyFrame(Panel::Append, false);
     if (outcome.terminated)
         endProgram(1);
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/single_instance.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "shell/check_assoc.h"
 
 #include <QApplication>
 
@@ -34,7 +35,10 @@ int main(int argc, char** argv)
 
     tsl::Settings settings;
     tsl::SettingsStore store(tsl::StoreLocations::standard(programDir()));
-    tsl::frmMain window(settings, store);
+    // One registration for the whole run, so each failure is reported once.
+    tsl::DesktopRegistration registration(
+        tsl::DesktopLocations::fromEnvironment(QCoreApplication::applicationFilePath()));
+    tsl::frmMain window(settings, store, &registration);
     if (!window.Form_Load(QApplication::arguments().mid(1)))
         return window.exitCode() ? window.exitCode() : 1;
     window.show();

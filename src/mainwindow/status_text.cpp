@@ -27,6 +27,17 @@ QString splitSummary(qint64 pieces, double splitSize)
         + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each");
 }
 
+QString splitOptionsSummary(qint64 pieces, double splitSize)
+{
+    return QString::number(pieces) + QStringLiteral(" pieces, ")
+        + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each.");
+}
+
+QString splitFileGoneText(const QString& name)
+{
+    return name + QStringLiteral(" -- file not found");
+}
+
 QString filesSelected(qsizetype count)
 {
     return QString::number(count) + QStringLiteral(" files selected.");

@@ -20,6 +20,12 @@ QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 tota
 // "3 pieces -- 512000 bytes each".
 QString splitSummary(qint64 pieces, double splitSize);
 
+// "3 pieces, 512000 bytes each." (after the options dialog).
+QString splitOptionsSummary(qint64 pieces, double splitSize);
+
+// The status when the file chosen for Split is gone: "movie.mpg -- file not found".
+QString splitFileGoneText(const QString& name);
+
 // "2 files selected."
 QString filesSelected(qsizetype count);
 

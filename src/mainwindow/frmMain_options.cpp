@@ -1,0 +1,57 @@
+// The Options buttons: the options dialog on the panel's page, then the
+// window's own reload of the settings and what depends on them.
+#include "mainwindow/frmMain.h"
+
+#include "lists/gui_append_lists.h"
+#include "mainwindow/gui_qt_host.h"
+#include "mainwindow/status_text.h"
+#include "pieces/file_utils.h"
+#include "pieces/part_names.h"
+#include "settings/frmOpt.h"
+#include "settings/gui_tooltips.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace tsl {
+
+void frmMain::cmdOpt_Click(int Index)
+{
+    if (jobRunning())
+        return;
+    {
+        frmOpt dlg(settings_, store_, *host_, Index, this, DriveMap::system(), assocHook());
+        dlg.exec();
+        // After OK and after Cancel alike; a question the dialog asked is not asked again.
+        if (dlg.reloadAfterClose().terminated) {
+            endProgram(1);
+            return;
+        }
+    }
+    SetTTs(this, settings_);
+    // Every page can change every setting, whichever panel opened the dialog.
+    cmdBrowse[1]->setEnabled(!settings_.SameDir);
+    cmdBrowse[3]->setEnabled(!settings_.SplitSameDir);
+    lists_->setFontSize(settings_.ListFontSize);
+    if (Index == 1)
+        reapplySplitSummary();
+}
+
+void frmMain::reapplySplitSummary()
+{
+    if (SplitFiles.size() != 1)
+        return;
+    // The file may have gone while the dialog was open: say so, with no
+    // error question and no range built from a stale length.
+    const QFileInfo file(SplitSrcDir + SplitFile);
+    if (!isOrdinaryFile(file.filePath())) {
+        setStatusText(splitFileGoneText(SplitFile));
+        loadExtractRange(false, 0);
+        return;
+    }
+    const qint64 pieces = PieceCount(file.size(), wholePartSize(settings_.SplitSize));
+    setStatusText(splitOptionsSummary(pieces, settings_.SplitSize));
+    loadExtractRange(true, pieces);
+}
+
+}  // namespace tsl
