@@ -5,6 +5,7 @@
 
 #include "mainwindow/frmMain.h"
 #include "settings/settings_store.h"
+#include "shell/check_assoc.h"
 #include "support/modal_dialogs.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
@@ -25,6 +26,10 @@ struct WindowFixture {
     SettingsStore store{StoreLocations{t.mkdir("prog"), t.path("config/Tessel/TSL.conf"),
                                        t.path("etc/Tessel/TSL.conf")}};
     Settings settings;
+    // The desktop registration the window's loads end with, in the temporary
+    // tree; the desktop databases are not rebuilt.
+    DesktopRegistration registration{DesktopLocations{
+        t.path("data"), t.path("config"), QCoreApplication::applicationFilePath(), false}};
     std::unique_ptr<frmMain> form;
 
     WindowFixture()
@@ -44,7 +49,7 @@ struct WindowFixture {
     // Loads the window from a command line; false when it asked to end.
     bool start(const QStringList& arguments)
     {
-        form = std::make_unique<frmMain>(settings, store);
+        form = std::make_unique<frmMain>(settings, store, &registration);
         const bool loaded = form->Form_Load(arguments);
         if (loaded)
             form->show();

@@ -1,0 +1,115 @@
+// The Options buttons of the window: the dialog opens on the panel's page,
+// Cancel leaves the store and the window as they were, OK re-applies the
+// folder buttons and the Split summary (without reading a file that has gone).
+#include "mainwindow/gui_window_fixture.h"
+#include "settings/frmOpt.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tsl;
+using namespace tsl::test;
+
+namespace {
+
+const char* const OptButtons[] = {"cmdOpt_0", "cmdOpt_1", "cmdOpt_2"};
+
+// Acts on the options dialog once it is up, then presses its button `close`.
+void inOptions(const std::function<void(frmOpt*)>& act, const char* close)
+{
+    whenModal<frmOpt>([act, close](frmOpt* dlg) {
+        act(dlg);
+        dlg->findChild<QPushButton*>(QString::fromLatin1(close))->click();
+    });
+}
+
+QByteArray storeBytes(const WindowFixture& w)
+{
+    QFile file(w.t.path("config/Tessel/TSL.conf"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(WindowOptions, OpensOnThePageOfThePanel)
+{
+    WindowFixture w;
+    ASSERT_TRUE(w.start({}));
+    for (int p = 0; p < 3; ++p) {
+        w.form->selectPanel(p);
+        ASSERT_TRUE(w.button(OptButtons[p])->isEnabled());
+        int page = -1;
+        inOptions([&](frmOpt* dlg) { page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex(); },
+                  "cmdCancel");
+        w.button(OptButtons[p])->click();
+        EXPECT_EQ(page, p);
+    }
+}
+
+TEST(WindowOptions, CancelChangesNothing)
+{
+    WindowFixture w;
+    w.stored("SameDir=-1\nSplitSameDir=-1\n");
+    ASSERT_TRUE(w.start({}));
+    const QByteArray before = storeBytes(w);
+    inOptions([](frmOpt* dlg) {
+        dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
+        dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
+    }, "cmdCancel");
+    w.button("cmdOpt_0")->click();
+    EXPECT_EQ(storeBytes(w), before);
+    EXPECT_FALSE(w.button("cmdBrowse_1")->isEnabled());
+    EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
+    EXPECT_TRUE(w.settings.SameDir);
+}
+
+TEST(WindowOptions, OkReappliesTheFolderButtonsAndTheTooltips)
+{
+    WindowFixture w;
+    w.stored("SameDir=-1\nSplitSameDir=0\nShowTipsC=-1\n");
+    ASSERT_TRUE(w.start({}));
+    ASSERT_FALSE(w.button("cmdBrowse_1")->isEnabled());
+    ASSERT_TRUE(w.button("cmdBrowse_3")->isEnabled());
+    ASSERT_FALSE(w.button("cmdCombine")->toolTip().isEmpty());
+    inOptions([](frmOpt* dlg) {
+        dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
+        dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
+        dlg->findChild<QCheckBox*>("chkCTool")->click();
+    }, "cmdOk");
+    w.button("cmdOpt_0")->click();
+    EXPECT_TRUE(w.button("cmdBrowse_1")->isEnabled());
+    EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
+    EXPECT_TRUE(w.button("cmdCombine")->toolTip().isEmpty());
+    EXPECT_FALSE(w.settings.SameDir);
+    EXPECT_EQ(w.store.ReadReg("SameDir", "", false, "Combine"), "0");
+}
+
+TEST(WindowOptions, OkShowsTheSplitSummaryOfTheNewSizeOnlyWhileTheFileExists)
+{
+    for (const bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted ? "file deleted meanwhile" : "file still there");
+        WindowFixture w;
+        w.t.writePattern("movie.avi", 1100000);
+        ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
+        ASSERT_EQ(w.status(), "3 pieces -- 512000 bytes each");
+        inOptions([&](frmOpt* dlg) {
+            dlg->findChild<QLineEdit*>("txtSize")->setText("600000");
+            if (deleted)
+                QFile::remove(w.t.path("movie.avi"));
+        }, "cmdOk");
+        w.button("cmdOpt_1")->click();
+        EXPECT_EQ(w.settings.SplitSize, 600000);
+        // No question came up: the window is not waiting for an answer.
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        if (deleted) {
+            EXPECT_EQ(w.status(), "movie.avi -- file not found");
+            EXPECT_FALSE(w.find<QLineEdit>("txtStart")->isEnabled());
+        } else {
+            EXPECT_EQ(w.status(), "2 pieces, 600000 bytes each.");
+            EXPECT_EQ(w.find<QScrollBar>("vsbEnd")->maximum(), 2);  // the range of the new count
+        }
+    }
+}
