@@ -98,10 +98,11 @@ AppendFlow AppendTarget::open()
 
 bool AppendTarget::isAccessError(const RunError& error) const
 {
-    // A directory in the target's place is no matter of closing a program or
-    // clearing an attribute: that stays a run-time error.
+    // A directory in the target's place, or a new target in a folder that
+    // cannot be written, is no matter of closing a program or clearing an
+    // attribute: that stays a run-time error, naming the path.
     return (error.number == err::PathFileAccess || error.number == err::PermissionDenied)
-        && !QFileInfo(path_).isDir();
+        && QFileInfo(path_).isFile();
 }
 
 AppendFlow AppendTarget::converse()

@@ -3,6 +3,9 @@
 #include "settings/load_reg.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,7 +43,9 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& args)
         usageError(parser, parser.errorText());
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    // --help-all is offered by the parser; without Qt options of our own it
+    // shows the same help.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(commandHelp(parser).toLocal8Bit().constData(), stdout);
         std::exit(exitcode::Done);
     }
@@ -76,6 +81,35 @@ bool parseCount(const QString& text, qint64* value)
     if (!ok || v < 0)
         return false;
     *value = v;
+    return true;
+}
+
+QString fileArgumentProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return path + QStringLiteral(": no such file.");
+    if (!info.isFile() || info.isDir())
+        return path + QStringLiteral(": not an ordinary file.");
+    if (info.fileName().startsWith(QLatin1Char('.')))
+        return path + QStringLiteral(": a hidden file (its name starts with \".\"), which TSL leaves alone.");
+    return {};
+}
+
+bool parseByteSize(const QString& text, double* value)
+{
+    // Digits with an optional fraction, then an optional unit: k, M, G count
+    // thousands, KiB, MiB, GiB count 1024s. No exponents, signs or blanks inside.
+    static const QRegularExpression form(QStringLiteral("^(\\d+(?:\\.\\d+)?)(k|K|M|G|KiB|MiB|GiB)?$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed());
+    if (!m.hasMatch())
+        return false;
+    static const QHash<QString, double> units = {
+        {QString(), 1},          {QStringLiteral("k"), 1e3},        {QStringLiteral("K"), 1e3},
+        {QStringLiteral("M"), 1e6}, {QStringLiteral("G"), 1e9},     {QStringLiteral("KiB"), 1024.0},
+        {QStringLiteral("MiB"), 1048576.0}, {QStringLiteral("GiB"), 1073741824.0},
+    };
+    *value = m.captured(1).toDouble() * units.value(m.captured(2));
     return true;
 }
 

@@ -34,6 +34,15 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
 // A whole number of bytes, decimal; false when text is none.
 bool parseCount(const QString& text, qint64* value);
 
+// Why the FILE argument path cannot be worked on (no such file, a folder, a
+// pipe or a device, a hidden file), as a usage error; empty when it can.
+QString fileArgumentProblem(const QString& path);
+
+// A size in bytes: a decimal number with an optional fraction and an optional
+// unit, k, M, G (1000-based) or KiB, MiB, GiB (1024-based); false for anything
+// else ("1e3" included).
+bool parseByteSize(const QString& text, double* value);
+
 // The folder that holds tsl.ini: $TSL_PROGRAM_DIR when set, else tsl-cli's own.
 QString programDir();
 

@@ -183,8 +183,9 @@ bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QStri
         return *error = QStringLiteral("Name at least one SET (name.000 or name.001)."), false;
     for (const QString& set : sets) {
         const QFileInfo info(set);
-        if (!info.isFile())
-            return *error = set + QStringLiteral(": no such file."), false;
+        *error = fileArgumentProblem(set);
+        if (!error->isEmpty())
+            return false;
         const QString setDir = info.absolutePath() + QLatin1Char('/');
         if (!dir->isEmpty() && setDir != *dir)
             return *error = QStringLiteral("All SETs must be in one directory."), false;

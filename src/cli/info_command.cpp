@@ -41,6 +41,9 @@ int runInfo(const QStringList& args)
     if (parser.positionalArguments().size() != 1)
         return usageError(parser, QStringLiteral("Name exactly one info file."));
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    const QString problem = fileArgumentProblem(parser.positionalArguments().first());
+    if (!problem.isEmpty())
+        return usageError(parser, problem);
 
     TerminalHost host({});
     loadSettings(host);  // every command loads them, for the directory check and CheckAssoc

@@ -49,7 +49,8 @@ int main(int argc, char** argv)
         return tsl::cli::exitcode::Usage;
     }
     const QString name = args.at(1);
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")
+        || name == QLatin1String("--help-all")) {
         printUsage(stdout);
         return tsl::cli::exitcode::Done;
     }

@@ -21,10 +21,13 @@ void addSplitOptions(QCommandLineParser& parser)
         "Messages go to standard error; on a terminal the progress is one updating line.\n"
         "Questions are asked on the terminal when standard input is one; otherwise each\n"
         "takes its default answer (or the one --yes/--no gives), and both are printed.\n"
+        "Piece sizes that are a multiple of the file system's block size (4096 bytes on\n"
+        "most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which\n"
+        "share the blocks of the pieces and the file instead of copying them.\n\n"
         "Exit status: 0 every file split, 1 a file skipped or a run-time error answered,\n"
         "2 bad usage."));
     parser.addOptions({
-        {{QStringLiteral("s"), QStringLiteral("size")}, QStringLiteral("Part size in bytes, 100..1000000000 (setting SplitSize)."), QStringLiteral("BYTES")},
+        {{QStringLiteral("s"), QStringLiteral("size")}, QStringLiteral("Part size in bytes, 100..1000000000 (setting SplitSize); k, M, G count 1000s, KiB, MiB, GiB 1024s (2MiB)."), QStringLiteral("BYTES")},
         {{QStringLiteral("o"), QStringLiteral("out")}, QStringLiteral("Output directory; default the directory of the FILEs."), QStringLiteral("DIR")},
         {QStringLiteral("range"), QStringLiteral("Write only pieces FIRST to LAST of the one FILE (no info file, batch file or deletion)."), QStringLiteral("FIRST-LAST")},
         {QStringLiteral("short-names"), QStringLiteral("Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
@@ -44,10 +47,10 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (!applyChunkOption(p, s, error))
         return false;
     if (p.isSet(QStringLiteral("size"))) {
-        bool ok = false;
-        const double size = p.value(QStringLiteral("size")).trimmed().toDouble(&ok);
-        if (!ok || size < 100 || size > 1000000000) {
-            *error = QStringLiteral("--size takes a number of bytes from 100 to 1000000000.");
+        double size = 0;
+        if (!parseByteSize(p.value(QStringLiteral("size")), &size) || size < 100 || size > 1000000000) {
+            *error = QStringLiteral("--size takes a number of bytes from 100 to 1000000000, "
+                                    "optionally with k, M, G (1000) or KiB, MiB, GiB (1024): 2MiB.");
             return false;
         }
         s.SplitSize = size;
@@ -73,6 +76,9 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
 bool selectFiles(const QStringList& files, SplitRequest& request, QString* error)
 {
     for (const QString& file : files) {
+        *error = fileArgumentProblem(file);
+        if (!error->isEmpty())
+            return false;
         const QFileInfo info(file);
         const QString dir = info.absolutePath() + QLatin1Char('/');
         if (request.srcDir.isEmpty())
@@ -93,6 +99,10 @@ bool applyRange(const QString& range, const Settings& s, SplitRequest& request, 
     const QRegularExpressionMatch m = form.match(range.trimmed());
     if (!m.hasMatch() || m.captured(1).toLongLong() < 1 || m.captured(2).toLongLong() < 1) {
         *error = QStringLiteral("--range takes FIRST-LAST, two piece numbers from 1 up.");
+        return false;
+    }
+    if (m.captured(2).toLongLong() < m.captured(1).toLongLong()) {
+        *error = QStringLiteral("--range: the first piece cannot be higher than the last.");
         return false;
     }
     if (request.files.size() != 1) {
@@ -136,9 +146,9 @@ int runSplit(const QStringList& args)
     if (parser.isSet(QStringLiteral("range"))
         && !applyRange(parser.value(QStringLiteral("range")), settings, request, &error))
         return usageError(parser, error);
-    request.outDirText = parser.isSet(QStringLiteral("out"))
-        ? QFileInfo(parser.value(QStringLiteral("out"))).absoluteFilePath()
-        : request.srcDir;
+    // A blank --out means the default, the FILEs' own directory.
+    const QString out = parser.value(QStringLiteral("out")).trimmed();
+    request.outDirText = out.isEmpty() ? request.srcDir : QFileInfo(out).absoluteFilePath();
 
     const SplitOutcome outcome = runSplit(request, settings, host);
     const bool allSplit = !outcome.terminated && !outcome.rangeRefused && !outcome.errorFlag

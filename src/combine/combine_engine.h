@@ -26,7 +26,8 @@ struct CombineOutcome {
     int skipped = 0;    // sets passed over by a setting, an answer or a damaged info file
     int failed = 0;     // sets whose output could not be written completely
     int cancelled = 0;  // sets left untouched by a Cancel, the one reported included
-    int incomplete = 0; // sets joined without a piece that vanished during the copy
+    int incomplete = 0; // sets joined but not whole: a piece vanished during the copy, a piece
+                        // lies past the search limit, or the size differs from the info file's
     bool errorFlag = false;   // a run-time error was answered Yes
     bool noDelete = false;    // deleting pieces was switched off by an error
     bool terminated = false;  // a run-time error was answered No: end the program

@@ -70,7 +70,7 @@ QString SettingsStore::iniFile() const
 
 bool SettingsStore::iniExists() const
 {
-    return FileExists(iniFile());
+    return isOrdinaryFile(iniFile());
 }
 
 QString SettingsStore::ReadReg(const QString& key, const QString& def, bool forceRegistry,

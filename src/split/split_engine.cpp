@@ -8,6 +8,7 @@
 #include "pieces/short_name.h"
 #include "settings/value_conversion.h"
 #include "split/batch_file.h"
+#include "split/existing_set.h"
 #include "split/split_progress.h"
 
 #include <QFileInfo>
@@ -53,6 +54,9 @@ public:
 
 private:
     bool workOutRange();
+    QString splitOutputDir(const QString& dirText) const;
+    bool removeStaleSet(const Source& source);
+    SplitNames namesOf(const Source& source) const;
     void splitFile(int f);
     bool admit(Source& source);
     bool writePieces(const Source& source, FileHandle& input);
@@ -88,7 +92,14 @@ SplitOutcome SplitRun::run()
     }
     const QString dirText = request_.outDirText.trimmed();
     outcome_.SplitDir = dirText;
-    outcome_.outDir = dirText.endsWith(QLatin1Char('/')) ? dirText : dirText + QLatin1Char('/');
+    outcome_.outDir = splitOutputDir(dirText);
+    if (outcome_.outDir.isEmpty()) {
+        host_.ask(Ask::Notice, QStringLiteral("Choose the folder the pieces go to: the output folder is empty."),
+                  Buttons::Ok, Icon::Information, Answer::Ok);
+        outcome_.skipped = count_;
+        host_.setBusy(Panel::Split, false);
+        return outcome_;
+    }
     host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
     word_ = count_ > 1 ? QStringLiteral("files") : QStringLiteral("file");
     for (file_ = 1; file_ <= count_ && !outcome_.terminated; ++file_)
@@ -113,6 +124,16 @@ bool SplitRun::workOutRange()
     return true;
 }
 
+// The output folder, ending in "/". An empty field stands for the files' own
+// folder when SplitSameDir is on and for nothing otherwise (empty text): never
+// for the root, which "/" appended to nothing would make it.
+QString SplitRun::splitOutputDir(const QString& dirText) const
+{
+    if (dirText.isEmpty())
+        return settings_.SplitSameDir ? withTrailingSlash(request_.srcDir) : QString();
+    return withTrailingSlash(dirText);
+}
+
 bool SplitRun::carryOn(const RunError& error)
 {
     fileFailed_ = true;
@@ -134,7 +155,13 @@ void SplitRun::skip(const QString& message, Icon icon)
 // The checks before anything is written; false when the file is passed over.
 bool SplitRun::admit(Source& s)
 {
-    if (!FileExists(s.path)) {
+    if (QFileInfo::exists(s.path) && !isOrdinaryFile(s.path)) {
+        // A folder, a pipe or a device: reading it would be wrong or never end.
+        skip(QStringLiteral("The file ") + s.name + QStringLiteral(" will be skipped because it is not an ordinary file."),
+             Icon::Information);
+        return false;
+    }
+    if (!isOrdinaryFile(s.path)) {
         skip(QStringLiteral("The file ") + s.name
                  + QStringLiteral(" will be skipped because it does not exist in the ")
                  + request_.srcDir + QStringLiteral(" directory."),
@@ -161,8 +188,11 @@ bool SplitRun::admit(Source& s)
              Icon::Information);
         return false;
     }
-    if (settings_.SearchExist && FileExists(outcome_.outDir + s.name + QStringLiteral(".*"))) {
+    s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
+    if (settings_.SearchExist && splitWouldOverwrite(namesOf(s))) {
         if (settings_.PartsExist == 0) {
+            // No box, as the setting asks; the status line still says why.
+            host_.status(s.name + QStringLiteral(" was skipped: its split files exist already and are never overwritten."));
             skip(QString(), Icon::None);
             return false;
         }
@@ -187,7 +217,8 @@ void SplitRun::splitFile(int f)
     fileFailed_ = false;
     if (!admit(s))
         return;
-    s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
+    if (!removeStaleSet(s))
+        return;
     FileHandle input;
     const RunError opened = input.open(s.path, FileHandle::Mode::Read);
     if (opened.failed()) {
@@ -212,6 +243,31 @@ void SplitRun::splitFile(int f)
     if (closed.failed() && !carryOn(closed))
         return;
     finishFile(s, f);
+}
+
+SplitNames SplitRun::namesOf(const Source& s) const
+{
+    SplitNames names;
+    names.dir = outcome_.outDir;
+    names.base = s.base;
+    names.pieceCount = s.pieceCount;
+    names.wholeSet = !extract_;
+    names.first = extract_ ? start_ : 1;
+    names.last = extract_ ? qMin(end_, s.pieceCount) : s.pieceCount;
+    return names;
+}
+
+// Removes what an earlier split under the same name leaves that this one does
+// not rewrite, before writing: its higher-numbered pieces would otherwise join
+// the new set. False when the user chose to end the program.
+bool SplitRun::removeStaleSet(const Source& s)
+{
+    for (const QString& path : staleSetFiles(namesOf(s), settings_.Split000, settings_.SplitBat)) {
+        const RunError e = KillFile(path, false);
+        if (e.failed() && !carryOn(e))
+            return false;
+    }
+    return true;
 }
 
 void SplitRun::showPieceProgress(const Source& s, qint64 position, qint64 i)

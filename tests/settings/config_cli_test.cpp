@@ -43,13 +43,20 @@ TEST(ConfigCli, ListShowsEveryKeyWithItsSource)
 TEST(ConfigCli, SetWritesTheStoreAndShowsWhatItLoadsAs)
 {
     CliStores c;
-    CliRun r = c.run({"set", "chunksize", "9999"});
-    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "ChunkSize = 1000000  (replaced, stored \"9999\")\n");
-    EXPECT_EQ(c.userValue("ChunkSize"), "9999");
-    r = c.run({"set", "MissingParts", "-1"});  // a value that looks like an option
-    EXPECT_EQ(r.out, "MissingParts = 1  (replaced, stored \"-1\")\n");
-    r = c.run({"set", "HighPart", "2.5"});
+    // A value its range rule would replace, or text that is no number, is refused unwritten.
+    const QList<QStringList> refused = {
+        {"chunksize", "9999", "ChunkSize 9999 is out of its range: it would load as 1000000."},
+        {"MissingParts", "-1", "MissingParts -1 is out of its range: it would load as 1."},
+        {"HighPart", "many", "HighPart many is out of its range: it would load as 1000."},
+    };
+    for (const QStringList& k : refused) {
+        const CliRun r = c.run({"set", k[0], k[1]});
+        EXPECT_EQ(r.exitCode, 2) << k[0].toStdString();
+        EXPECT_EQ(r.err, "tsl-cli: " + k[2] + " Nothing was written.\n");
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(c.t.exists("config"));
+    CliRun r = c.run({"set", "HighPart", "2.5"});
     EXPECT_EQ(r.out, "HighPart = 2  (store)\n");
     r = c.run({"get", "HighPart"});
     EXPECT_EQ(r.exitCode, 0);

@@ -239,16 +239,36 @@ TEST_F(SplitFixture, ExistingPiecesConversation)
     EXPECT_EQ(split({"a"}).split, 1);
 }
 
-TEST_F(SplitFixture, ResplittingIntoFewerPiecesLeavesTheHigherOnes)
+TEST_F(SplitFixture, ResplittingRemovesTheEarlierSetsPiecesItDoesNotRewrite)
 {
-    settings.SplitSize = 100;
-    settings.PartsExist = 2;
-    t.writePattern("a", 500);
-    split({"a"});
-    settings.SplitSize = 250;
-    split({"a"});
-    EXPECT_EQ(t.size("a.002"), 250);
-    EXPECT_TRUE(t.exists("a.005"));
+    // The earlier split of a: its part size and whether it wrote an info file.
+    // Without one the run of numbers after the new last piece tells; an
+    // earlier set in the letter scheme (1600 pieces, a.bat its piece 1505)
+    // goes whole. Files of other names stay.
+    struct Case {
+        double firstSize;
+        bool info;
+    };
+    for (const Case c : {Case{100, true}, Case{100, false}, Case{1, true}}) {
+        TempFolder folder;
+        t.writePattern("a", 1600);
+        settings.PartsExist = 2;
+        settings.SplitBat = false;
+        settings.SplitSize = c.firstSize;
+        settings.Split000 = c.info;
+        splitWith(host, {"a"}, 0, 0, folder.dir());
+        folder.write("a.txt", "mine");
+        folder.write("a.zzz", "not in the run");
+        folder.write("a.0021", "no piece name");
+        settings.SplitSize = 800;
+        settings.Split000 = settings.SplitBat = true;
+        EXPECT_EQ(splitWith(host, {"a"}, 0, 0, folder.dir()).split, 1);
+        EXPECT_EQ(folder.names(), QStringList({"a.000", "a.001", "a.002", "a.0021", "a.bat",
+                                               "a.txt", "a.zzz"}))
+            << c.firstSize << c.info;
+        EXPECT_EQ(folder.read("a.001") + folder.read("a.002"), t.read("a"));
+        EXPECT_EQ(folder.read("a.txt"), "mine");
+    }
 }
 
 TEST_F(SplitFixture, ShortNamesNameEverythingAfterTheAlias)
@@ -261,10 +281,11 @@ TEST_F(SplitFixture, ShortNamesNameEverythingAfterTheAlias)
     EXPECT_TRUE(t.exists("MYLONG~1.DOC.000"));
     EXPECT_TRUE(t.read("MYLONG~1.DOC.bat")
                     .contains("Copy /b MYLONG~1.DOC.001 MYLONG~1.DOC.doc /y > nul"));
-    // The existing-pieces test looks for the long name, so no question now.
+    // The existing-pieces test looks for the names this split writes: the alias's.
     settings.PartsExist = 1;
+    host.answers = {Answer::Yes};
     EXPECT_EQ(split({"My Long Report.doc"}).split, 1);
-    EXPECT_TRUE(host.asked.empty());
+    EXPECT_EQ(host.asked.size(), 1u);
 }
 
 TEST_F(SplitFixture, MissingOutputDirectoryNoEndsTheRunYesGoesOnButNothingIsDeleted)
