@@ -212,6 +212,25 @@ bool setImmutable(const QString& path, bool on)
     return ok;
 }
 
+// A new target in a folder that cannot be written (immutable, which holds
+// for root too) is a run-time error, never the in-use conversation.
+TEST_F(AppendFaults, NewTargetInAFolderThatCannotBeWrittenIsARuntimeError)
+{
+    const QString locked = folder.mkdir("locked");
+    if (!setImmutable(locked, true))
+        GTEST_SKIP() << "this file system or user cannot make a folder immutable";
+    ScriptedHost host;
+    host.answers = {Answer::Yes};
+    const AppendOutcome out = run({"a"}, host, "locked/out.bin");
+    setImmutable(locked, false);
+    ASSERT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(host.asked[0].kind, Ask::RuntimeError);
+    EXPECT_FALSE(host.asked[0].text.contains("in use by another program"));
+    EXPECT_TRUE(out.stopped);
+    EXPECT_FALSE(folder.exists("locked/out.bin"));
+    EXPECT_TRUE(folder.exists("a"));
+}
+
 // A write refused in the middle of the run (the target made immutable after
 // the first source) is the in-use conversation too; after OK the refused
 // chunk goes to its own place, nothing doubled or lost.
