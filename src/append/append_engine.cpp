@@ -166,6 +166,7 @@ AppendFlow AppendJob::appendSource(int index)
                   Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return AppendFlow::Skip;
     }
+    copier_.alignTo(target_.file());
     const qint64 chunk = copier_.chunkSize();
     for (qint64 at = 0; at < length; at += chunk) {
         const AppendFlow flow = copyChunk(source, at, std::min(chunk, length - at));

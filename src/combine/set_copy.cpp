@@ -91,6 +91,7 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
                 QStringList* combinedNames)
 {
     Copy c{run, set, count, out, ChunkCopier(run.settings.ChunkSize)};
+    c.copier.alignTo(out);
     *combinedNames = QStringList(qsizetype(count), QString());
     run.host.progress(Panel::Combine, Line::Part, QString(), 1, double(count));
     for (qint64 i = 1; i <= count; ++i) {

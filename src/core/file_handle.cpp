@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace tsl {
@@ -161,6 +162,22 @@ RunError writeWholeFile(const QString& path, const QByteArray& bytes)
         e = file.writeAt(0, bytes);
     const RunError closed = file.close();
     return e.failed() ? e : closed;
+}
+
+qint64 alignedChunk(qint64 setting, qint64 blockSize)
+{
+    // A block size that is no power of two, or larger than the setting, is no
+    // block to share: the setting stands.
+    if (blockSize <= 0 || (blockSize & (blockSize - 1)) != 0 || blockSize > setting)
+        return setting;
+    return setting / blockSize * blockSize;
+}
+
+void ChunkCopier::alignTo(const FileHandle& file)
+{
+    struct statfs fs {};
+    const qint64 block = ::fstatfs(file.fd(), &fs) == 0 ? qint64(fs.f_bsize) : 0;
+    chunkSize_ = alignedChunk(setting_, block);
 }
 
 RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, qint64 dstOffset,

@@ -318,6 +318,7 @@ CopyResult SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& p
 {
     const qint64 pieceStart = (i - 1) * wholeSize_;
     const qint64 pieceLength = qMax<qint64>(0, qMin(wholeSize_, s.endPosition - pieceStart));
+    copier_.alignTo(piece);
     const qint64 chunk = copier_.chunkSize();
     qint64 written = 0;
     auto copy = [&](qint64 length) -> CopyResult {

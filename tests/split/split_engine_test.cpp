@@ -99,19 +99,20 @@ TEST_F(SplitFixture, PieceCountsAtTheEdges)
 
 TEST_F(SplitFixture, ChunkedPiecesKeepThePartSizeAndReportEveryChunk)
 {
-    settings.SplitSize = 30000;
-    settings.ChunkSize = 10000;
-    t.writePattern("clip", 65000);
+    // A chunk of whole blocks (12288 = 3 x 4096) is used as it stands.
+    settings.SplitSize = 36864;
+    settings.ChunkSize = 12288;
+    t.writePattern("clip", 78000);
     split({"clip"});
-    EXPECT_EQ(t.size("clip.002"), 30000);
-    EXPECT_EQ(t.size("clip.003"), 5000);
-    EXPECT_EQ(joined("clip", 3), patternBytes(65000));
+    EXPECT_EQ(t.size("clip.002"), 36864);
+    EXPECT_EQ(t.size("clip.003"), 4272);
+    EXPECT_EQ(joined("clip", 3), patternBytes(78000));
     const QStringList captions = host.captions(Line::Part);
     EXPECT_EQ(captions.mid(0, 4), QStringList({"15% complete (1 of 3 parts written - clip)",
-                                               "30% complete (1 of 3 parts written - clip)",
-                                               "46% complete (1 of 3 parts written - clip)",
+                                               "31% complete (1 of 3 parts written - clip)",
+                                               "47% complete (1 of 3 parts written - clip)",
                                                // after piece 1
-                                               "46% complete (1 of 3 parts written - clip)"}));
+                                               "47% complete (1 of 3 parts written - clip)"}));
     EXPECT_EQ(captions.last(), "100% complete (3 of 3 parts written - clip)");
     EXPECT_EQ(host.captions(Line::Total), QStringList({"33% complete", "66% complete",
                                                        "100% complete",
