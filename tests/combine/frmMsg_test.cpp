@@ -116,7 +116,7 @@ TEST(frmMsg, EachAnswerButtonAnswersAndHidesTheDialogClosingItIsCancel)
         EXPECT_EQ(dialog.answerMarker(), answerMarker(expected)) << name;
         EXPECT_FALSE(dialog.isVisible()) << name;
         // Shown modally, the report returns the button's answer.
-        whenModal([name](QWidget* modal) { button(*modal, name)->click(); });
+        whenModal([objectName = name](QWidget* modal) { button(*modal, objectName)->click(); });
         EXPECT_EQ(showPartsReport(sampleReport(ReportMode::Missing)), expected) << name;
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
