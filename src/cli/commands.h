@@ -11,5 +11,6 @@ int runInfo(const QStringList& args);
 int runAppend(const QStringList& args);
 int runConfig(const QStringList& args);
 int runCombine(const QStringList& args);
+int runDesktop(const QStringList& args);
 
 }  // namespace tsl::cli

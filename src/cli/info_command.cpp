@@ -46,7 +46,7 @@ int runInfo(const QStringList& args)
         return usageError(parser, problem);
 
     TerminalHost host({});
-    loadSettings(host);  // every command loads them, for the directory check and CheckAssoc
+    loadSettings(host);  // every command loads them, for the directory check
     InfoRecord record;
     const qint16 result = ParseMS000(path, true, record, host);
     if (result == info::Damaged) {

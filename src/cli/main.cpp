@@ -23,6 +23,8 @@ const Command commands[] = {
     {"append", "Append each FILE, in order, to the end of --to TARGET.", tsl::cli::runAppend},
     {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
     {"config", "Show and change the stored settings, and choose their store.", tsl::cli::runConfig},
+    {"desktop", "Show or apply TSL's desktop registration (status or apply).",
+     tsl::cli::runDesktop},
 };
 
 void printUsage(FILE* out)

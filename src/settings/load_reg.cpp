@@ -2,7 +2,6 @@
 
 #include "settings/setting_keys.h"
 #include "settings/settings_store.h"
-#include "shell/check_assoc.h"
 
 namespace tsl {
 
@@ -92,7 +91,8 @@ QStringList applyRangeRules(Settings& s)
     return r;
 }
 
-LoadOutcome LoadReg(Settings& settings, SettingsStore& store, Host& host, const DriveMap& drives)
+LoadOutcome LoadReg(Settings& settings, SettingsStore& store, Host& host, const DriveMap& drives,
+                    const AssocHook& checkAssoc)
 {
     LoadOutcome outcome;
     store.UseIni = store.iniExists();
@@ -100,7 +100,7 @@ LoadOutcome LoadReg(Settings& settings, SettingsStore& store, Host& host, const 
     for (const QString& key : applyRangeRules(settings))
         outcome.keys[key].source = ValueSource::Replaced;
     if (!checkDirectories(settings, store, host, drives, outcome)
-        || !CheckAssoc(settings, host)) {
+        || (checkAssoc && !checkAssoc(settings, host))) {
         outcome.terminated = true;
     }
     return outcome;

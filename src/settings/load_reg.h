@@ -1,6 +1,7 @@
 // LoadReg: every setting read from the current store into its variable, with
 // the presets, the conversions and the range rules, then the check of the
-// three initial directories and the shell integration (CheckAssoc).
+// three initial directories and, when the caller supplies it, the desktop
+// integration (CheckAssoc): the window does, tsl-cli never.
 #pragma once
 
 #include "settings/directory_check.h"
@@ -8,6 +9,7 @@
 
 #include <QMap>
 #include <QString>
+#include <functional>
 
 namespace tsl {
 
@@ -33,12 +35,18 @@ struct LoadOutcome {
     QMap<QString, KeyLoad> keys;  // every loaded key
 };
 
+// The desktop registration a load ends with; false when the user chose to
+// end the program.
+using AssocHook = std::function<bool(const Settings&, Host&)>;
+
 // Loads every setting of the current store into settings (UseIni first, from
 // whether tsl.ini exists). The directory messages and questions and the
 // run-time error question ("modSplit.LoadReg") go to host. Writes nothing
-// but the emptying of a bad initial directory.
+// but the emptying of a bad initial directory; checkAssoc, when given, runs
+// last on the loaded settings.
 LoadOutcome LoadReg(Settings& settings, SettingsStore& store, Host& host,
-                    const DriveMap& drives = DriveMap::system());
+                    const DriveMap& drives = DriveMap::system(),
+                    const AssocHook& checkAssoc = {});
 
 // Replaces out-of-range values; returns the keys it replaced.
 QStringList applyRangeRules(Settings& settings);

@@ -4,6 +4,7 @@
 #include "settings/profile_file.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -149,24 +150,58 @@ bool SettingsStore::clearNative()
     return s.status() == QSettings::NoError;
 }
 
-bool SwitchStore(SettingsStore& store, bool useIni, const QList<StoredValue>& values)
+namespace {
+
+// The values nothing but the commands write, as the store in use holds them,
+// unless values already has them.
+QList<StoredValue> carriedValues(const SettingsStore& store, const QList<StoredValue>& values)
 {
-    const bool iniWasThere = store.iniExists();
-    bool written = true;
-    for (const StoredValue& v : values) {
-        written = (useIni ? store.writeIni(v.section, v.key, v.text)
-                          : store.writeNative(v.key, v.text))
-            && written;
+    QList<RecordKey> keys{{QStringLiteral("ListFontSize"), section::Append}};
+    for (const RecordKey& r : recordKeys())
+        keys << r;
+    QList<StoredValue> carried;
+    const bool fromIni = store.iniExists();
+    for (const RecordKey& k : keys) {
+        const bool given = std::any_of(values.begin(), values.end(), [&](const StoredValue& v) {
+            return v.key.compare(k.key, Qt::CaseInsensitive) == 0;
+        });
+        const auto text = fromIni ? store.readIni(k.section, k.key) : store.readNative(k.key);
+        if (!given && text)
+            carried.append({k.key, k.section, *text});
     }
-    if (!written) {
+    return carried;
+}
+
+}  // namespace
+
+StoreSwitch switchStore(SettingsStore& store, bool useIni, const QList<StoredValue>& values)
+{
+    StoreSwitch out;
+    const bool iniWasThere = store.iniExists();
+    const QString target = useIni ? store.iniFile() : store.locations().userFile;
+    out.written = true;
+    for (const StoredValue& v : values + carriedValues(store, values)) {
+        out.written = (useIni ? store.writeIni(v.section, v.key, v.text)
+                              : store.writeNative(v.key, v.text))
+            && out.written;
+    }
+    if (!out.written) {
         // A half-written ini file would otherwise take over at the next load.
         if (useIni && !iniWasThere)
             store.deleteIni();
-        return false;
+        out.file = target;
+        return out;
     }
-    const bool removed = useIni ? store.clearNative() : store.deleteIni();
+    out.removed = useIni ? store.clearNative() : store.deleteIni();
+    if (!out.removed)
+        out.file = useIni ? store.locations().userFile : store.iniFile();
     store.UseIni = store.iniExists();
-    return removed;
+    return out;
+}
+
+bool SwitchStore(SettingsStore& store, bool useIni, const QList<StoredValue>& values)
+{
+    return switchStore(store, useIni, values).ok();
 }
 
 }  // namespace tsl

@@ -85,10 +85,20 @@ private:
 constexpr qsizetype NativeValueMax = 1999;
 
 // The store switch of the options dialog's OK: writes every value into the
-// chosen store (tsl.ini when useIni), then deletes the other store, and sets
-// store.UseIni from whether tsl.ini is there. Writing first means a store that
-// cannot be written costs nothing: the other store is then kept. False when
-// the values could not be written or the other store could not be removed.
+// chosen store (tsl.ini when useIni), together with the values only the
+// commands write (ListFontSize, the last used directories) as the store in
+// use holds them, then deletes the other store, and sets store.UseIni from
+// whether tsl.ini is there. Writing first means a store that cannot be
+// written costs nothing: the other store is then kept.
+struct StoreSwitch {
+    bool written = false;  // every value is in the chosen store
+    bool removed = false;  // and the other store is gone
+    QString file;          // the file that could not be written or removed
+    bool ok() const { return written && removed; }
+};
+StoreSwitch switchStore(SettingsStore& store, bool useIni, const QList<StoredValue>& values);
+
+// switchStore(...).ok().
 bool SwitchStore(SettingsStore& store, bool useIni, const QList<StoredValue>& values);
 
 }  // namespace tsl

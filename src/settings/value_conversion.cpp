@@ -168,6 +168,25 @@ QString numberText(double value)
     return QString::number(value, 'g', 15);
 }
 
+QString dialogNumberText(double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return QStringLiteral("0");
+    const int before = int(std::floor(std::log10(std::fabs(value)))) + 1;
+    QString t = QString::number(value, 'f', std::max(0, 15 - before));
+    if (t.contains(QLatin1Char('.'))) {
+        while (t.endsWith(QLatin1Char('0')))
+            t.chop(1);
+        if (t.endsWith(QLatin1Char('.')))
+            t.chop(1);
+    }
+    if (t.startsWith(QStringLiteral("0.")))
+        t.remove(0, 1);
+    else if (t.startsWith(QStringLiteral("-0.")))
+        t.remove(1, 1);
+    return t;
+}
+
 QString singleText(float value)
 {
     return QString::number(double(value), 'g', 7);

@@ -48,4 +48,8 @@ QString truthText(bool value);
 QString numberText(double value);
 QString singleText(float value);
 
+// A number as the options dialog shows it: up to 15 significant digits,
+// plain decimal with a point, no leading zero before the point (.48828125).
+QString dialogNumberText(double value);
+
 }  // namespace tsl

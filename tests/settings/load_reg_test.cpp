@@ -170,3 +170,22 @@ TEST(LoadReg, IniModeLastsWhileTheFileExists)
     EXPECT_EQ(s.ChunkSize, 20000);
     EXPECT_TRUE(s.WipeOnDel);
 }
+
+TEST(LoadReg, TheDesktopRegistrationRunsLastAndOnlyWhenTheCallerSuppliesIt)
+{
+    StoreFixture f;
+    f.user("CombineAssoc=0\nInitSplitDir=relative/dir\n");
+    QStringList calls;
+    const AssocHook hook = [&](const Settings& s, Host& host) {
+        calls << QString("CombineAssoc %1, InitSplitDir '%2', %3 message(s) before")
+                     .arg(s.CombineAssoc).arg(s.InitSplitDir).arg(f.host.messages.size());
+        return &host == &f.host;
+    };
+    Settings s;
+    EXPECT_FALSE(LoadReg(s, f.store, f.host, f.drives, hook).terminated);
+    EXPECT_EQ(calls, QStringList{"CombineAssoc 0, InitSplitDir '', 1 message(s) before"});
+    EXPECT_TRUE(LoadReg(s, f.store, f.host, f.drives, [](const Settings&, Host&) { return false; })
+                    .terminated);
+    f.load(s);  // no hook: nothing else runs
+    EXPECT_EQ(calls.size(), 1);
+}

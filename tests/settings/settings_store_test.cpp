@@ -89,7 +89,7 @@ TEST(StoreSwitch, ToIniWritesEveryValueThenClearsTheUserFileAndBack)
     EXPECT_TRUE(ini.contains("HighPart=500\n"));
     EXPECT_TRUE(ini.endsWith("[Directories]\nInitCombineDir=\nInitSplitDir=" + f.t.dir().toUtf8()
                              + "\nInitAppendDir=\n"));
-    EXPECT_FALSE(ini.contains("ListFontSize"));  // written by the lists, not carried over
+    EXPECT_TRUE(ini.contains("ListFontSize=12\n"));  // written by the lists, carried over too
     EXPECT_TRUE(
         QSettings(f.store.locations().userFile, QSettings::NativeFormat).allKeys().isEmpty());
 
@@ -97,7 +97,7 @@ TEST(StoreSwitch, ToIniWritesEveryValueThenClearsTheUserFileAndBack)
     EXPECT_TRUE(f.store.UseIni);
     EXPECT_EQ(again.ChunkSize, 20000);
     EXPECT_EQ(again.SplitSize, 1126.4);
-    EXPECT_EQ(again.ListFontSize, 10);
+    EXPECT_EQ(again.ListFontSize, 12);
 
     // And back: the registry store gets every value and tsl.ini is deleted.
     ASSERT_TRUE(SwitchStore(f.store, false, dialogValues(again)));

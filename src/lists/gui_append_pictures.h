@@ -1,0 +1,23 @@
+// The pictures of the Append lists, drawn here rather than shipped as files:
+// the drag pictures under the image list's keys and the icons of the order
+// and font-size buttons.
+#pragma once
+
+#include <QHash>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace tsl {
+
+// The drag pictures by key: "Sing" (one file), "Mult" (several files),
+// "Drop" (over the other list: dropping moves the files), "NoDrop".
+QHash<QString, QPixmap> drawDragPictures();
+
+// An arrow up or down for the order buttons.
+QIcon drawOrderIcon(bool up);
+
+// A letter with a small arrow up (bigger) or down (smaller) for the font-size buttons.
+QIcon drawFontSizeIcon(bool bigger);
+
+}  // namespace tsl
