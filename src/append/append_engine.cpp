@@ -6,7 +6,10 @@
 #include "pieces/file_utils.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
+#include <unistd.h>
 #include <vector>
 
 namespace tsl {
@@ -34,20 +37,38 @@ QString appendSelfText(const QString& appendFile, const QString& entry)
     return selfLine(appendFile, entry) + QStringLiteral("Nothing was appended.");
 }
 
+QString appendBadEntriesText(const QString& appendFile, const QStringList& badEntries)
+{
+    return QStringLiteral("Nothing was appended to ") + appendFile
+        + QStringLiteral(": these list entries cannot be appended.") + CrLf + badEntries.join(CrLf);
+}
+
 namespace {
 
-// A source counts when an ordinary file of exactly that name is there. The
+// Why the source at path cannot be appended, or nothing when it can. The
 // name is taken literally: "*" and "?" in it are no pattern here.
-bool sourceExists(const QString& path)
+QString sourceProblem(const QString& path)
 {
-    return isOrdinaryFile(path);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("does not exist");
+    if (info.isDir())
+        return QStringLiteral("is a directory");
+    if (!info.isFile())
+        return QStringLiteral("is not an ordinary file");
+    if (info.fileName().startsWith(QLatin1Char('.')))
+        return QStringLiteral("is a hidden file");
+    if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
+        return QStringLiteral("cannot be read");
+    return {};
 }
 
 class AppendJob {
 public:
     AppendJob(const AppendRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
-          target_(withTrailingSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile, host,
+          frame_(host, Panel::Append, AppendProcedure, outcome_),
+          target_(withTrailingSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile, frame_,
                   outcome_),
           copier_(std::max<qint64>(1, settings.ChunkSize)),
           appended_(size_t(request.entries.size()), false)
@@ -60,17 +81,19 @@ private:
     QString sourcePath(const QString& entry) const;
     int count() const { return int(request_.entries.size()); }
     bool refuseSelf();
-    AppendFlow appendAll();
-    AppendFlow appendSource(int index);
-    AppendFlow copyChunk(FileHandle& source, qint64 offset, qint64 length);
-    AppendFlow runtimeError(const RunError& error);
-    AppendFlow closeTarget();
-    AppendFlow deleteSources();
+    bool refuseBadEntries();
+    Flow appendAll();
+    Flow appendSource(int index);
+    Flow copyChunk(FileHandle& source, qint64 offset, qint64 length);
+    Flow failure(const RunError& error);
+    Flow completeTarget();
+    Flow deleteSources();
 
     const AppendRequest request_;  // the list as it was when the command started
     const Settings& settings_;
     Host& host_;
     AppendOutcome outcome_;
+    RunFrame frame_;
     AppendTarget target_;
     ChunkCopier copier_;
     std::vector<bool> appended_;  // per entry: appended whole
@@ -85,26 +108,26 @@ QString AppendJob::sourcePath(const QString& entry) const
 
 AppendOutcome AppendJob::run()
 {
-    host_.setBusy(Panel::Append, true);
     outcome_.AppendPartDir = request_.dirText.trimmed();
     host_.progress(Panel::Append, Line::Total, QString(), 0, count());
-    AppendFlow flow = refuseSelf() ? AppendFlow::Stop : target_.open();
-    if (flow == AppendFlow::Go)
+    if (refuseSelf() || refuseBadEntries())
+        return outcome_;
+    Flow flow = target_.open();
+    if (flow == Flow::Go)
         flow = appendAll();
-    if (flow == AppendFlow::Go)
-        flow = closeTarget();
-    if (flow == AppendFlow::Go && settings_.AppendDelete) {
+    if (flow == Flow::Go)
+        flow = completeTarget();
+    if (flow != Flow::Go) {
+        target_.takeBack();
+    } else if (settings_.AppendDelete) {
         if (outcome_.error)
             outcome_.sourcesKept = true;
         else
             flow = deleteSources();
     }
-    if (flow == AppendFlow::Go)
+    if (flow == Flow::Go)
         host_.status(QStringLiteral("Processed ") + request_.AppendFile);
-    outcome_.stopped = flow == AppendFlow::Stop && !outcome_.refused;
-    outcome_.terminated = flow == AppendFlow::End;
-    target_.close(false);
-    host_.setBusy(Panel::Append, false);
+    outcome_.stopped = flow == Flow::Stop && !outcome_.refused;
     return outcome_;
 }
 
@@ -125,26 +148,40 @@ bool AppendJob::refuseSelf()
     return false;
 }
 
-AppendFlow AppendJob::appendAll()
+// A source missing or unreadable in the middle would leave the target with
+// the rest in the wrong order: every entry is checked before the first byte.
+bool AppendJob::refuseBadEntries()
+{
+    for (const QString& entry : request_.entries) {
+        const QString problem = sourceProblem(sourcePath(entry));
+        if (!problem.isEmpty())
+            outcome_.badEntries << entry + QStringLiteral(": ") + problem;
+    }
+    if (outcome_.badEntries.isEmpty())
+        return false;
+    outcome_.refused = true;
+    outcome_.error = true;
+    host_.ask(Ask::Notice, appendBadEntriesText(request_.AppendFile, outcome_.badEntries), Buttons::Ok,
+              Icon::Exclamation, Answer::Ok);
+    return true;
+}
+
+Flow AppendJob::appendAll()
 {
     const int n = count();
     for (int i = 1; i <= n; ++i) {
-        const QString& entry = request_.entries.at(i - 1);
-        if (!sourceExists(sourcePath(entry))) {
-            ++outcome_.skipped;
-            outcome_.passedOver << entry;
-        } else {
-            const AppendFlow flow = appendSource(i - 1);
-            if (flow == AppendFlow::Stop || flow == AppendFlow::End)
-                return flow;
-        }
+        if (frame_.cancelRequested())
+            return Flow::Stop;
+        const Flow flow = appendSource(i - 1);
+        if (flow != Flow::Go)
+            return flow;
         host_.progress(Panel::Append, Line::Total,
                        appendProgressCaption(i, n, request_.AppendFile), i, n);
     }
-    return AppendFlow::Go;
+    return Flow::Go;
 }
 
-AppendFlow AppendJob::appendSource(int index)
+Flow AppendJob::appendSource(int index)
 {
     const QString path = sourcePath(request_.entries.at(index));
     FileHandle source;
@@ -154,102 +191,95 @@ AppendFlow AppendJob::appendSource(int index)
         e = source.size(&length);
     if (e.failed()) {
         ++outcome_.failed;
-        return runtimeError(e);
+        return failure(e);
     }
     // The list was checked at the start; this catches a file that became the
     // target since (a link changed meanwhile).
     if (sameOpenFile(source, target_.file())) {
         ++outcome_.failed;
         outcome_.error = true;
-        host_.ask(Ask::Notice, selfLine(request_.AppendFile, request_.entries.at(index))
-                      + QStringLiteral("The entry is passed over."),
-                  Buttons::Ok, Icon::Exclamation, Answer::Ok);
-        return AppendFlow::Skip;
+        host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, request_.entries.at(index)), Buttons::Ok,
+                  Icon::Exclamation, Answer::Ok);
+        return Flow::Failed;
     }
     copier_.alignTo(target_.file());
     const qint64 chunk = copier_.chunkSize();
     for (qint64 at = 0; at < length; at += chunk) {
-        const AppendFlow flow = copyChunk(source, at, std::min(chunk, length - at));
-        if (flow != AppendFlow::Go) {
-            if (flow == AppendFlow::Skip)
+        if (at > 0 && frame_.cancelRequested())
+            return Flow::Stop;
+        const Flow flow = copyChunk(source, at, std::min(chunk, length - at));
+        if (flow != Flow::Go) {
+            if (flow != Flow::Stop)
                 ++outcome_.failed;
             return flow;
         }
     }
     ++outcome_.appended;
     appended_[size_t(index)] = true;
-    return AppendFlow::Go;
+    return Flow::Go;
 }
 
 // One chunk onto the target's end. After the read-only or in-use conversation
-// the chunk is copied again to the same place, so nothing is doubled; after
-// any other failure the target keeps what did arrive and the next bytes go
-// after it, never over it.
-AppendFlow AppendJob::copyChunk(FileHandle& source, qint64 offset, qint64 length)
+// the chunk is copied again to the same place, so nothing is doubled; any
+// other failure ends the run, which is then taken back.
+Flow AppendJob::copyChunk(FileHandle& source, qint64 offset, qint64 length)
 {
     for (;;) {
         const qint64 at = target_.end;
-        qint64 copied = 0;
-        const RunError e = copier_.copy(source, offset, target_.file(), at, length, &copied);
+        const RunError e = copier_.copy(source, offset, target_.file(), at, length);
         ++outcome_.chunkCopies;
         outcome_.largestChunk = std::max(outcome_.largestChunk, length);
         if (!e.failed()) {
             target_.end = at + length;
             outcome_.bytesAppended += length;
-            return AppendFlow::Go;
+            return Flow::Go;
         }
-        if (target_.isAccessError(e)) {
-            AppendFlow flow = target_.converse();
-            if (flow == AppendFlow::Go)
-                flow = target_.open();
-            if (flow != AppendFlow::Go)
-                return flow;
-            target_.end = at;
-            continue;
-        }
-        qint64 size = 0;
-        target_.end = at + copied;
-        if (!target_.file().size(&size).failed())
-            target_.end = std::max(target_.end, size);
-        outcome_.bytesAppended += target_.end - at;
-        return runtimeError(e);
+        if (!target_.isAccessError(e))
+            return failure(e);
+        Flow flow = target_.converse();
+        if (flow == Flow::Go)
+            flow = target_.reopen();
+        if (flow != Flow::Go)
+            return flow;
+        target_.end = at;
     }
 }
 
-AppendFlow AppendJob::runtimeError(const RunError& error)
+// A failure in the middle of the run: the question, then the run ends
+// whatever the answer (Yes only keeps the program going).
+Flow AppendJob::failure(const RunError& error)
 {
-    return appendRuntimeError(host_, outcome_, error) ? AppendFlow::Skip : AppendFlow::End;
+    outcome_.error = true;
+    return frame_.error(error, Flow::Failed);
 }
 
-// The target goes to the disk and is closed before any source is deleted, so
-// a late write error still keeps the sources.
-AppendFlow AppendJob::closeTarget()
+// The target goes to the disk and is closed (a new one renamed) before any
+// source is deleted, so a late write error still keeps the sources.
+Flow AppendJob::completeTarget()
 {
     const bool deleting = settings_.AppendDelete && !outcome_.error;
-    const RunError e = target_.close(deleting);
-    if (!e.failed())
-        return AppendFlow::Go;
-    return runtimeError(e) == AppendFlow::End ? AppendFlow::End : AppendFlow::Go;
+    const RunError e = target_.complete(deleting);
+    return e.failed() ? failure(e) : Flow::Go;
 }
 
-// Only what was appended whole goes: an entry passed over whose file turned
-// up meanwhile was never added to the target.
-AppendFlow AppendJob::deleteSources()
+// Only what was appended whole goes.
+Flow AppendJob::deleteSources()
 {
     for (int i = 0; i < count(); ++i) {
         if (!appended_[size_t(i)])
             continue;
         const QString path = sourcePath(request_.entries.at(i));
-        const bool present = sourceExists(path);
+        const bool present = isOrdinaryFile(path);
         const RunError e = KillFile(path, settings_.WipeOnDel);
         if (e.failed()) {
-            if (runtimeError(e) == AppendFlow::End)
-                return AppendFlow::End;
+            outcome_.error = true;
+            if (frame_.error(e, Flow::Go) == Flow::Terminate)
+                return Flow::Terminate;
         } else if (present) {
             ++outcome_.deleted;
         }
     }
-    return AppendFlow::Go;
+    return Flow::Go;
 }
 
 }  // namespace

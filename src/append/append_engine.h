@@ -5,11 +5,19 @@
 // The engine works from its own copy of the list taken when it starts, copies
 // one chunk of at most ChunkSize bytes at a time, and talks to the user only
 // through the Host: the read-only and in-use conversations about the target,
-// the refusal of a list that holds the target itself, and the run-time error
-// question. Sources are deleted only when nothing at all was reported.
+// the refusal of a list that holds the target itself or an entry that cannot
+// be read, and the run-time error question. Sources are deleted only when
+// nothing at all was reported.
+//
+// A run appends every source or none: each entry is checked before the first
+// byte; a new target is written under a temporary name and renamed when
+// complete; after a failure or a cancel an existing target is cut back to
+// its length before the run, a new one removed. A target that is a symbolic
+// link is refused, so nothing is written through it.
 #pragma once
 
 #include "core/host.h"
+#include "core/run_frame.h"
 #include "settings/settings.h"
 
 #include <QString>
@@ -27,28 +35,25 @@ struct AppendRequest {
     QString dirText;       // the append page's directory text, for AppendPartDir
 };
 
-struct AppendOutcome {
-    int appended = 0;         // sources appended whole
-    int skipped = 0;          // entries passed over because no file matched them
+struct AppendOutcome : JobEnd {
+    int appended = 0;         // sources appended whole (0 again when the run was taken back)
     int failed = 0;           // sources not appended whole because of a reported error
     int deleted = 0;          // sources deleted afterwards
-    int runtimeErrors = 0;    // run-time error questions asked
-    QStringList passedOver;   // the entries counted in skipped, in list order
-    qint64 bytesAppended = 0; // bytes added to the target
+    QStringList badEntries;   // entries refused by the check before the run, with the reason
+    qint64 bytesAppended = 0; // bytes the target grew by
     int chunkCopies = 0;      // chunk copies made (each one read and one write at most)
     qint64 largestChunk = 0;  // bytes of the largest chunk copy
     bool error = false;       // something was reported: no source was deleted
-    bool refused = false;     // the target is in its own list: nothing was written
-    bool stopped = false;     // ended early: No, Cancel, or the target could not be opened
-    bool terminated = false;  // a run-time error answered No: the program is to end
+    bool refused = false;     // the list or the target was refused: nothing was written
+    bool stopped = false;     // ended early: No, Cancel, the cancel request, or no target
     bool sourcesKept = false; // AppendDelete was on, but the error flag kept the sources
     QString AppendPartDir;    // the trimmed directory text, for the front end to record
 
     // Every entry appended whole, deleted when asked, no run-time error.
     bool complete(int entryCount) const
     {
-        return appended == entryCount && runtimeErrors == 0 && !refused && !stopped
-            && !terminated && !sourcesKept;
+        return appended == entryCount && !errorFlag && !refused && !stopped && !terminated
+            && !cancelled && !sourcesKept;
     }
 };
 
@@ -64,5 +69,9 @@ QString appendProgressCaption(int i, int n, const QString& appendFile);
 
 // The message that refuses a list naming the target itself.
 QString appendSelfText(const QString& appendFile, const QString& entry);
+
+// The message that refuses a list with entries that cannot be appended;
+// badEntries holds one "entry: reason" line each.
+QString appendBadEntriesText(const QString& appendFile, const QStringList& badEntries);
 
 }  // namespace tsl

@@ -64,74 +64,141 @@ bool sameOpenFile(const FileHandle& a, const FileHandle& b)
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-bool appendRuntimeError(Host& host, AppendOutcome& outcome, const RunError& error)
-{
-    outcome.error = true;
-    ++outcome.runtimeErrors;
-    return askToContinue(host, error, AppendProcedure);
-}
-
-AppendTarget::AppendTarget(QString path, QString name, Host& host, AppendOutcome& outcome)
-    : path_(std::move(path)), name_(std::move(name)), host_(host), outcome_(outcome)
+AppendTarget::AppendTarget(QString path, QString name, RunFrame& frame, AppendOutcome& outcome)
+    : path_(std::move(path)), name_(std::move(name)), frame_(frame), outcome_(outcome)
 {
 }
 
-AppendFlow AppendTarget::open()
+Flow AppendTarget::open()
 {
+    const QFileInfo info(path_);
+    if (info.isSymLink()) {
+        outcome_.error = true;
+        outcome_.refused = true;
+        frame_.host().ask(Ask::Notice, name_ + QStringLiteral(" is a symbolic link. Name the file it leads to;")
+                              + CrLf + QStringLiteral("nothing was appended."),
+                          Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        return Flow::Stop;
+    }
+    existed_ = info.exists();
+    if (!existed_)
+        return createTemporary();
+    const Flow flow = reopen();
+    originalLength_ = end;
+    return flow;
+}
+
+// The new target: name + ".tsl-incomplete" beside it (a number added when a
+// killed run left one), so that only a complete file ever has its name.
+Flow AppendTarget::createTemporary()
+{
+    const QString stem = path_ + QStringLiteral(".tsl-incomplete");
+    for (int n = 1;; ++n) {
+        const QString path = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
+        const RunError e = file_.open(path, FileHandle::Mode::CreateNew);
+        if (!e.failed()) {
+            tempPath_ = path;
+            end = 0;
+            return Flow::Go;
+        }
+        if (e.number != err::FileAlreadyExists || n >= 100) {
+            outcome_.error = true;
+            // Without its target the command has nothing left to do.
+            return frame_.error(e, Flow::Stop);
+        }
+    }
+}
+
+Flow AppendTarget::reopen()
+{
+    if (!tempPath_.isEmpty()) {
+        const RunError e = file_.open(tempPath_, FileHandle::Mode::ReadWrite);
+        if (!e.failed())
+            return Flow::Go;
+        outcome_.error = true;
+        return frame_.error(e, Flow::Failed);
+    }
     for (;;) {
         RunError e = file_.open(path_, FileHandle::Mode::ReadWrite);
         if (!e.failed())
             e = file_.size(&end);
         if (!e.failed())
-            return AppendFlow::Go;
+            return Flow::Go;
         if (isAccessError(e)) {
-            const AppendFlow flow = converse();
-            if (flow != AppendFlow::Go)
+            const Flow flow = converse();
+            if (flow != Flow::Go)
                 return flow;
             continue;
         }
-        file_.close();
-        // Without its target the command has nothing left to do.
-        return appendRuntimeError(host_, outcome_, e) ? AppendFlow::Stop : AppendFlow::End;
+        (void)file_.close();
+        outcome_.error = true;
+        return frame_.error(e, Flow::Stop);
     }
 }
 
 bool AppendTarget::isAccessError(const RunError& error) const
 {
-    // A directory in the target's place, or a new target in a folder that
-    // cannot be written, is no matter of closing a program or clearing an
-    // attribute: that stays a run-time error, naming the path.
+    // A directory in the target's place, or a new target (in a folder that
+    // cannot be written, say), is no matter of closing a program or clearing
+    // an attribute: that stays a run-time error. The temporary file of a new
+    // target is ours: nobody else has it open.
     return (error.number == err::PathFileAccess || error.number == err::PermissionDenied)
-        && QFileInfo(path_).isFile();
+        && tempPath_.isEmpty() && QFileInfo(path_).isFile();
 }
 
-AppendFlow AppendTarget::converse()
+Flow AppendTarget::converse()
 {
     outcome_.error = true;
-    file_.close();
+    (void)file_.close();
+    Host& host = frame_.host();
     if (fileAttributes(path_) & attr::ReadOnly) {
-        if (host_.ask(Ask::ReadOnlyTarget, readOnlyText(name_), Buttons::YesNo, Icon::Exclamation, Answer::No)
+        if (host.ask(Ask::ReadOnlyTarget, readOnlyText(name_), Buttons::YesNo, Icon::Exclamation, Answer::No)
             != Answer::Yes)
-            return AppendFlow::Stop;
+            return Flow::Stop;
         // An attribute that cannot be cleared would bring the same question back
         // for ever (a "yes to all" would never end): report it once instead.
         if (!applyAttributes(path_, 0))
-            return appendRuntimeError(host_, outcome_, RunError::of(err::PermissionDenied))
-                ? AppendFlow::Stop
-                : AppendFlow::End;
-        return AppendFlow::Go;
+            return frame_.error(RunError::of(err::PermissionDenied, path_, FileOp::Open), Flow::Stop);
+        return Flow::Go;
     }
-    if (host_.ask(Ask::TargetInUse, inUseText(name_), Buttons::OkCancel, Icon::Exclamation, Answer::Cancel)
+    if (host.ask(Ask::TargetInUse, inUseText(name_), Buttons::OkCancel, Icon::Exclamation, Answer::Cancel)
         != Answer::Ok)
-        return AppendFlow::Stop;
-    return AppendFlow::Go;
+        return Flow::Stop;
+    return Flow::Go;
 }
 
-RunError AppendTarget::close(bool sync)
+RunError AppendTarget::complete(bool sync)
 {
-    if (!file_.isOpen())
-        return RunError::none();
-    return file_.close(sync);
+    RunError e = file_.isOpen() ? file_.close(sync) : RunError::none();
+    if (!e.failed() && !tempPath_.isEmpty()) {
+        e = replaceFile(tempPath_, path_);
+        if (!e.failed())
+            tempPath_.clear();
+    }
+    return e;
+}
+
+void AppendTarget::takeBack()
+{
+    (void)file_.close();
+    outcome_.bytesAppended = 0;
+    outcome_.appended = 0;
+    if (!tempPath_.isEmpty()) {
+        frame_.removeCreated(tempPath_);
+        return;
+    }
+    if (!existed_ || QFileInfo(path_).size() == originalLength_)
+        return;
+    // The target may be read-only or in use by now: best effort, and said either way.
+    FileHandle file;
+    RunError e = file.open(path_, FileHandle::Mode::ReadWrite);
+    if (!e.failed())
+        e = file.truncate(originalLength_);
+    const QString length = QString::number(originalLength_);
+    frame_.undid(e.failed() ? QStringLiteral("could not cut ") + path_ + QStringLiteral(" back to ") + length
+                                  + QStringLiteral(" bytes: ") + runErrorLine(e)
+                            : QStringLiteral("cut ") + path_ + QStringLiteral(" back to ") + length
+                                  + QStringLiteral(" bytes"));
 }
 
 }  // namespace tsl

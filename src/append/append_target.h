@@ -7,30 +7,28 @@
 #include "append/append_engine.h"
 #include "core/file_handle.h"
 #include "core/host.h"
+#include "core/run_frame.h"
 
 #include <QString>
 
 namespace tsl {
 
-// How a step of the Append run went on.
-enum class AppendFlow {
-    Go,    // carry on
-    Skip,  // the failed operation is skipped; carry on with the next step
-    Stop,  // No or Cancel: nothing more is appended, no source deleted
-    End,   // a run-time error answered No: close everything, the program ends
-};
-
 class AppendTarget {
 public:
     // path is the target's full path, name its name as the user gave it (the
     // messages show it); every report made here is counted in outcome.
-    AppendTarget(QString path, QString name, Host& host, AppendOutcome& outcome);
+    AppendTarget(QString path, QString name, RunFrame& frame, AppendOutcome& outcome);
 
-    // Opens the target, created when missing, and sets end() to its length. A
-    // failure goes through the read-only or in-use conversation and is retried
-    // as the user answers; any other failure is a run-time error, after which
+    // Opens the target for the run: an existing one at its end (remembering
+    // its length), a new one as a temporary file beside it. A symbolic link
+    // is refused with a message (Stop). A failure to open an existing target
+    // goes through the read-only or in-use conversation and is retried as the
+    // user answers; any other failure is a run-time error, after which
     // nothing can be appended (Stop on Yes).
-    AppendFlow open();
+    Flow open();
+
+    // Opens the target again after the read-only or in-use conversation.
+    Flow reopen();
 
     // Whether a failure of the target is the path or file access error that
     // leads to the read-only or in-use conversation.
@@ -38,27 +36,36 @@ public:
 
     // The read-only or in-use conversation after an access error; the target
     // is closed. Go when the failed operation is to be repeated (reopen first).
-    AppendFlow converse();
+    Flow converse();
 
     FileHandle& file() { return file_; }
     const QString& path() const { return path_; }
     // Where the next byte goes: the target's length when opened plus what was added since.
     qint64 end = 0;
 
-    // Flushes the target to the disk (before sources are deleted) and closes it.
-    RunError close(bool sync);
+    // Completes the run: flushes the target to the disk when sync is set
+    // (before sources are deleted), closes it and gives a new target its name.
+    RunError complete(bool sync);
+
+    // Takes the run back: an existing target is cut to its length before the
+    // run, a new one removed. What was done goes into the outcome's undone lines.
+    void takeBack();
+
+    // Closes the target without completing it.
+    void close() { (void)file_.close(); }
 
 private:
+    Flow createTemporary();
+
     QString path_;
     QString name_;
-    Host& host_;
+    RunFrame& frame_;
     AppendOutcome& outcome_;
     FileHandle file_;
+    bool existed_ = false;
+    qint64 originalLength_ = 0;
+    QString tempPath_;  // the new target while it is written
 };
-
-// Asks the run-time error question of the Append command, after setting the
-// error flag; true when the user chose to continue.
-bool appendRuntimeError(Host& host, AppendOutcome& outcome, const RunError& error);
 
 // Whether two paths name one file: by device and inode when both exist, else
 // by where they lead once links and "." or ".." are resolved.

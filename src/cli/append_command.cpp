@@ -15,24 +15,28 @@ const char* const appendDescription =
     "Appends each FILE, in the order given, to the end of TARGET. TARGET is created\n"
     "when it does not exist; when it exists its bytes are kept in front. The FILEs\n"
     "may lie in different directories: each is read from where its path leads.\n"
-    "A FILE that is not there (or is a directory or a hidden file) is passed over\n"
-    "and named on standard error; a FILE that is TARGET itself, under any name,\n"
-    "refuses the whole run before anything is written.\n"
+    "Every FILE is appended or none: a FILE that is not there, not an ordinary\n"
+    "file, hidden or unreadable, or that is TARGET itself under any name, refuses\n"
+    "the whole run before anything is written. A new TARGET is written as\n"
+    "TARGET.tsl-incomplete and renamed when complete; after a failure or Ctrl-C an\n"
+    "existing TARGET is cut back to its old length and a new one removed. A TARGET\n"
+    "that is a symbolic link is refused. A second Ctrl-C ends at once.\n"
     "\n"
     "A read-only TARGET brings the question whether to add the files anyway (Yes\n"
     "clears its read-only attribute); a TARGET that cannot be opened for writing\n"
     "otherwise (a running program, say) brings the in-use message, OK to try\n"
-    "again. Other failures ask whether to continue. Without a terminal every\n"
-    "question takes its default answer (No, Cancel), or the one -y/-n give to\n"
-    "Yes/No questions.\n"
+    "again. A run-time error asks whether to go on (the run is taken back either\n"
+    "way). Without a terminal these take No, Cancel and stop, unless -y (Yes/No\n"
+    "questions) or --on-error continue say otherwise.\n"
     "\n"
     "With --delete the FILEs are deleted afterwards, wiped first unless --no-wipe\n"
     "is given, but only when nothing at all was reported during the run. The\n"
     "stored settings AppendDelete, WipeOnDel and ChunkSize apply unless an option\n"
     "overrides them.\n"
     "\n"
-    "Exit status: 0 when every FILE was appended, 1 when something was passed\n"
-    "over, refused, stopped or a run-time error was answered, 2 for bad usage.";
+    "Exit status: 0 when every FILE was appended, 1 when something was refused,\n"
+    "stopped or a run-time error was answered, 2 for bad usage, 130 stopped by\n"
+    "Ctrl-C.";
 
 void addAppendOptions(QCommandLineParser& parser)
 {
@@ -84,25 +88,9 @@ bool appendSettings(const QCommandLineParser& parser, Settings& settings, QStrin
     return applyChunkOption(parser, settings, error);
 }
 
-// Why the engine passed over a FILE that was named.
-QString passedOverReason(const QString& file)
-{
-    const QFileInfo info(file);
-    if (!info.exists())
-        return QStringLiteral("no such file");
-    if (info.isDir())
-        return QStringLiteral("a directory");
-    if (info.fileName().startsWith(QLatin1Char('.')))
-        return QStringLiteral("a hidden file");
-    return QStringLiteral("not an ordinary file");
-}
-
 void printSummary(TerminalHost& host, const AppendOutcome& outcome, int count,
                   const QString& target, bool quiet)
 {
-    for (const QString& entry : outcome.passedOver)
-        host.printLine(QStringLiteral("tsl-cli: passed over (") + passedOverReason(entry)
-                       + QStringLiteral("): ") + entry);
     if (quiet || outcome.refused)
         return;
     QString line = QStringLiteral("Appended %1 of %2 files (%3 bytes) to %4")
@@ -145,10 +133,11 @@ int runAppend(const QStringList& args)
 
     const AppendRequest request = appendRequest(files, target);
     // AppendPartDir records the GUI's directory field; a script run leaves it alone.
+    cancelOnSignals(host);
     const AppendOutcome outcome = runAppend(request, settings, host);
     printSummary(host, outcome, int(files.size()), request.AppendOutDir + request.AppendFile,
                  options.quiet);
-    return outcome.complete(int(files.size())) ? exitcode::Done : exitcode::Partial;
+    return jobStatus(host, outcome, outcome.complete(int(files.size())));
 }
 
 }  // namespace tsl::cli

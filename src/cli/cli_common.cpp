@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,8 +30,9 @@ QString commandHelp(const QCommandLineParser& parser)
 void addCommonOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
-        {{QStringLiteral("y"), QStringLiteral("yes")}, QStringLiteral("Answer every Yes/No question with Yes, without asking.")},
+        {{QStringLiteral("y"), QStringLiteral("yes")}, QStringLiteral("Answer every Yes/No question (overwrite, read-only, ...) with Yes, without asking; not the run-time error question (see --on-error).")},
         {{QStringLiteral("n"), QStringLiteral("no")}, QStringLiteral("Answer every Yes/No question with No, without asking.")},
+        {QStringLiteral("on-error"), QStringLiteral("After a run-time error (disk full, a file that cannot be created, ...): stop (the default) or continue with the next step. Without this option the question is asked on a terminal, and answered stop otherwise."), QStringLiteral("stop|continue")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("Show only questions, messages and errors.")},
         {QStringLiteral("chunk"), QStringLiteral("Largest single read and write, 10000..10000000 bytes (setting ChunkSize)."), QStringLiteral("BYTES")},
     });
@@ -71,6 +73,17 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
         options.yesNoAnswer = Answer::Yes;
     else if (no)
         options.yesNoAnswer = Answer::No;
+    // Only the job commands know the option; asking a parser about an option
+    // it does not know would warn.
+    if (parser.optionNames().contains(QStringLiteral("on-error"))) {
+        const QString value = parser.value(QStringLiteral("on-error")).trimmed();
+        if (value == QLatin1String("stop"))
+            options.onError = Answer::No;
+        else if (value == QLatin1String("continue"))
+            options.onError = Answer::Yes;
+        else
+            *error = QStringLiteral("--on-error takes stop or continue.");
+    }
     return options;
 }
 
@@ -113,6 +126,18 @@ bool parseByteSize(const QString& text, double* value)
     return true;
 }
 
+bool withinRange(const QString& key, double value, const QString& option, const QString& what,
+                 QString* error)
+{
+    const SettingRange* r = settingRange(key);
+    if (value >= r->low && value <= r->high)
+        return true;
+    *error = option + QStringLiteral(" takes ") + what + QStringLiteral(" from ")
+        + QString::number(qint64(r->low)) + QStringLiteral(" to ") + QString::number(qint64(r->high))
+        + QLatin1Char('.');
+    return false;
+}
+
 QString programDir()
 {
     const QString dir = qEnvironmentVariable("TSL_PROGRAM_DIR");
@@ -137,14 +162,51 @@ bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QStr
 {
     if (!parser.isSet(QStringLiteral("chunk")))
         return true;
-    qint64 chunk = 0;
-    if (!parseCount(parser.value(QStringLiteral("chunk")), &chunk) || chunk < 10000
-        || chunk > 10000000) {
-        *error = QStringLiteral("--chunk takes a number of bytes from 10000 to 10000000.");
+    qint64 chunk = -1;
+    (void)parseCount(parser.value(QStringLiteral("chunk")), &chunk);
+    if (!withinRange(QStringLiteral("ChunkSize"), double(chunk), QStringLiteral("--chunk"),
+                     QStringLiteral("a number of bytes"), error))
         return false;
-    }
     settings.ChunkSize = qint32(chunk);
     return true;
+}
+
+namespace {
+
+std::atomic<bool>* cancelRequest = nullptr;
+
+extern "C" void onCancelSignal(int)
+{
+    if (cancelRequest)
+        cancelRequest->store(true);
+}
+
+}  // namespace
+
+void cancelOnSignals(Host& host)
+{
+    static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler stores to the flag");
+    cancelRequest = &host.cancelFlag();
+    struct sigaction action {};
+    action.sa_handler = onCancelSignal;
+    sigemptyset(&action.sa_mask);
+    // Once handled, the signal takes its default action again: a second
+    // Ctrl-C ends the program at once. No SA_RESTART: a prompt waiting for
+    // input returns, and the question takes the answer that keeps the files.
+    action.sa_flags = SA_RESETHAND;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+int jobStatus(TerminalHost& host, const JobEnd& end, bool done)
+{
+    for (const QString& line : end.undone)
+        host.printLine(QStringLiteral("tsl-cli: ") + line);
+    if (end.cancelled) {
+        host.printLine(QStringLiteral("tsl-cli: cancelled"));
+        return exitcode::Cancelled;
+    }
+    return done ? exitcode::Done : exitcode::Partial;
 }
 
 }  // namespace tsl::cli

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/terminal_host.h"
+#include "core/run_frame.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 
@@ -15,9 +16,10 @@ namespace exitcode {
 constexpr int Done = 0;     // every file done
 constexpr int Partial = 1;  // something skipped, cancelled, or a run-time error answered
 constexpr int Usage = 2;    // bad usage
+constexpr int Cancelled = 130;  // stopped by Ctrl-C (SIGINT) or SIGTERM, as a shell reports it
 }  // namespace exitcode
 
-// Adds --yes, --no, --quiet, --chunk and --help.
+// Adds --yes, --no, --on-error, --quiet, --chunk and --help.
 void addCommonOptions(QCommandLineParser& parser);
 
 // Parses args (args[0] is the command's name); prints help and exits for
@@ -27,8 +29,9 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& args);
 // Prints message and the command's usage on standard error; returns exitcode::Usage.
 int usageError(const QCommandLineParser& parser, const QString& message);
 
-// The terminal options the common options ask for (--yes and --no together
-// are a usage error, reported through *error).
+// The terminal options the common options ask for (--yes and --no together,
+// or an --on-error other than stop or continue, are a usage error, reported
+// through *error).
 TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error);
 
 // A whole number of bytes, decimal; false when text is none.
@@ -43,12 +46,18 @@ QString fileArgumentProblem(const QString& path);
 // else ("1e3" included).
 bool parseByteSize(const QString& text, double* value);
 
+// Whether value lies within the range rule of the setting key; when not,
+// *error says "--option takes <what> from LOW to HIGH." with the rule's bounds.
+bool withinRange(const QString& key, double value, const QString& option, const QString& what,
+                 QString* error);
+
 // The folder that holds tsl.ini: $TSL_PROGRAM_DIR when set, else tsl-cli's own.
 QString programDir();
 
 // The settings store of this run: tsl.ini in programDir(), else the native
-// store ($XDG_CONFIG_HOME/Tessel/TSL.conf, then the machine-wide file). Its
-// SettingWriter side records the last used directories.
+// store ($XDG_CONFIG_HOME/Tessel/TSL.conf, then the machine-wide file). The
+// job commands only read it: a script's run leaves the window's last used
+// directories (SplitDir, CombineDir, AppendPartDir) as they were.
 SettingsStore& settingsStore();
 
 // The settings every command starts from: LoadReg on settingsStore(), with its
@@ -58,5 +67,14 @@ Settings loadSettings(TerminalHost& host);
 
 // Applies --chunk to settings, checking its range; false with *error on a bad value.
 bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QString* error);
+
+// Turns SIGINT and SIGTERM into host's cancel request for the job that
+// follows. The first signal asks the job to stop and take back the file it
+// is on; a second Ctrl-C ends the program at once.
+void cancelOnSignals(Host& host);
+
+// The exit status of a job: Cancelled when the cancel request stopped it,
+// else Done when done is set, else Partial. Prints what was taken back first.
+int jobStatus(TerminalHost& host, const JobEnd& end, bool done);
 
 }  // namespace tsl::cli

@@ -139,9 +139,11 @@ bool readNumbers(const QCommandLineParser& parser, Overrides& o, QString* error)
 {
     qint64 n = 0;
     if (parser.isSet(QStringLiteral("high-part"))) {
-        if (!parseCount(parser.value(QStringLiteral("high-part")), &n) || n < 1
-            || n > MaxPieceNumber)
-            return *error = QStringLiteral("--high-part takes a number from 1 to 19682."), false;
+        n = -1;
+        (void)parseCount(parser.value(QStringLiteral("high-part")), &n);
+        if (!withinRange(QStringLiteral("HighPart"), double(n), QStringLiteral("--high-part"),
+                         QStringLiteral("a number"), error))
+            return false;
         o.HighPart = qint32(n);
     }
     if (parser.isSet(QStringLiteral("piece-size"))) {
@@ -207,8 +209,15 @@ int runCombine(const QStringList& args)
         "pieces, restores the time stamps and the read-only attribute from the info\n"
         "file, and deletes the pieces when asked to. Each option overrides the\n"
         "setting of the same meaning.\n"
+        "Each file is written as NAME.tsl-incomplete in the output directory and\n"
+        "renamed to NAME only when complete: an existing NAME stays as it was until\n"
+        "then. Without a terminal (and at the end of input) overwriting an existing\n"
+        "file is answered No unless --yes says so, and a run-time error stops the run\n"
+        "unless --on-error continue says so. Ctrl-C (or SIGTERM) stops the run and\n"
+        "removes the file being written; a second Ctrl-C ends at once.\n"
         "Exit status: 0 when every set was combined, 1 when a set was skipped or\n"
-        "cancelled or a run-time error was answered, 2 for bad usage."));
+        "cancelled or a run-time error was answered, 2 for bad usage, 130 stopped\n"
+        "by Ctrl-C."));
     addCombineOptions(parser);
     if (!parseArguments(parser, args))
         return exitcode::Usage;
@@ -235,8 +244,9 @@ int runCombine(const QStringList& args)
         return usageError(parser, error);
     applyOverrides(overrides, settings);
     applySwitches(parser, settings);
+    cancelOnSignals(host);
     const CombineOutcome outcome = runCombine({names, dir, outDir}, settings, host);
-    return outcome.allCombined() ? exitcode::Done : exitcode::Partial;
+    return jobStatus(host, outcome, outcome.allCombined());
 }
 
 }  // namespace tsl::cli

@@ -19,13 +19,17 @@ void addSplitOptions(QCommandLineParser& parser)
         "FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file\n"
         "(FILE.bat) that rebuilds FILE. All FILEs are in one directory.\n\n"
         "Messages go to standard error; on a terminal the progress is one updating line.\n"
-        "Questions are asked on the terminal when standard input is one; otherwise each\n"
-        "takes its default answer (or the one --yes/--no gives), and both are printed.\n"
+        "Questions are asked on the terminal when standard input is one. Otherwise (and\n"
+        "at the end of input) overwriting existing pieces is answered No unless --yes or\n"
+        "--existing always says so, and a run-time error stops the run unless\n"
+        "--on-error continue says so; both question and answer are printed.\n"
+        "Ctrl-C (or SIGTERM) stops the run: the pieces of the file being split are\n"
+        "removed, files split before stay; a second Ctrl-C ends at once.\n\n"
         "Piece sizes that are a multiple of the file system's block size (4096 bytes on\n"
         "most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which\n"
         "share the blocks of the pieces and the file instead of copying them.\n\n"
         "Exit status: 0 every file split, 1 a file skipped or a run-time error answered,\n"
-        "2 bad usage."));
+        "2 bad usage, 130 stopped by Ctrl-C."));
     parser.addOptions({
         {{QStringLiteral("s"), QStringLiteral("size")}, QStringLiteral("Part size in bytes, 100..1000000000 (setting SplitSize); k, M, G count 1000s, KiB, MiB, GiB 1024s (2MiB)."), QStringLiteral("BYTES")},
         {{QStringLiteral("o"), QStringLiteral("out")}, QStringLiteral("Output directory; default the directory of the FILEs."), QStringLiteral("DIR")},
@@ -48,11 +52,11 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
         return false;
     if (p.isSet(QStringLiteral("size"))) {
         double size = 0;
-        if (!parseByteSize(p.value(QStringLiteral("size")), &size) || size < 100 || size > 1000000000) {
-            *error = QStringLiteral("--size takes a number of bytes from 100 to 1000000000, "
-                                    "optionally with k, M, G (1000) or KiB, MiB, GiB (1024): 2MiB.");
+        const bool ok = parseByteSize(p.value(QStringLiteral("size")), &size);
+        if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
+                         QStringLiteral("a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)"),
+                         error))
             return false;
-        }
         s.SplitSize = size;
     }
     if (p.isSet(QStringLiteral("existing"))) {
@@ -150,10 +154,11 @@ int runSplit(const QStringList& args)
     const QString out = parser.value(QStringLiteral("out")).trimmed();
     request.outDirText = out.isEmpty() ? request.srcDir : QFileInfo(out).absoluteFilePath();
 
+    cancelOnSignals(host);
     const SplitOutcome outcome = runSplit(request, settings, host);
     const bool allSplit = !outcome.terminated && !outcome.rangeRefused && !outcome.errorFlag
         && outcome.skipped == 0 && outcome.split == request.files.size();
-    return allSplit ? exitcode::Done : exitcode::Partial;
+    return jobStatus(host, outcome, allSplit);
 }
 
 }  // namespace tsl::cli

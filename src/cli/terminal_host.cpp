@@ -1,5 +1,6 @@
 #include "cli/terminal_host.h"
 
+#include "core/run_error.h"
 #include "core/texts.h"
 
 #include <cstdio>
@@ -45,6 +46,21 @@ std::optional<Answer> parseAnswer(Buttons buttons, const QString& typed)
         break;
     }
     return std::nullopt;
+}
+
+// The answer that keeps data, for a question nobody can answer: nothing is
+// overwritten, nothing goes on after a run-time error.
+std::optional<Answer> keepingAnswer(Ask kind)
+{
+    switch (kind) {
+    case Ask::OverwriteParts:
+    case Ask::OverwriteOutput:
+    case Ask::ReadOnlyOutput:
+    case Ask::ReadOnlyTarget:
+    case Ask::RuntimeError: return Answer::No;
+    case Ask::TargetInUse: return Answer::Cancel;
+    default: return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -115,35 +131,60 @@ void TerminalHost::progress(Panel, Line line, const QString& caption, double, do
     progressShown_ = true;
 }
 
-Answer TerminalHost::ask(Ask, const QString& text, Buttons buttons, Icon, Answer defaultAnswer)
+std::optional<Answer> TerminalHost::askTyped(Buttons buttons, Answer defaultAnswer)
 {
-    if (buttons == Buttons::Ok) {
-        printLine(text);
-        return Answer::Ok;
-    }
-    if (buttons == Buttons::YesNo && options_.yesNoAnswer) {
-        printLine(text);
-        printLine(QStringLiteral("=> ") + answerWord(*options_.yesNoAnswer)
-                  + (*options_.yesNoAnswer == Answer::Yes ? QStringLiteral(" (--yes)")
-                                                          : QStringLiteral(" (--no)")));
-        return *options_.yesNoAnswer;
-    }
-    if (!stdinTerminal_) {
-        printLine(text);
-        printLine(QStringLiteral("=> ") + answerWord(defaultAnswer) + QStringLiteral(" (default)"));
-        return defaultAnswer;
-    }
-    printLine(text);
     for (;;) {
         const auto typed = readLine(buttonsHint(buttons) + QStringLiteral(" (default ")
                                     + answerWord(defaultAnswer) + QStringLiteral("): "));
         if (!typed)
-            return defaultAnswer;
+            return std::nullopt;
         if (typed->trimmed().isEmpty())
             return defaultAnswer;
         if (const auto a = parseAnswer(buttons, *typed))
             return *a;
     }
+}
+
+Answer TerminalHost::ask(Ask kind, const QString& text, Buttons buttons, Icon, Answer defaultAnswer)
+{
+    printLine(text);
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (buttons == Buttons::YesNo && options_.yesNoAnswer && kind != Ask::RuntimeError) {
+        printLine(QStringLiteral("=> ") + answerWord(*options_.yesNoAnswer)
+                  + (*options_.yesNoAnswer == Answer::Yes ? QStringLiteral(" (--yes)")
+                                                          : QStringLiteral(" (--no)")));
+        return *options_.yesNoAnswer;
+    }
+    if (stdinTerminal_) {
+        if (const auto typed = askTyped(buttons, defaultAnswer))
+            return *typed;
+    }
+    if (const auto kept = keepingAnswer(kind)) {
+        printLine(QStringLiteral("=> ") + answerWord(*kept) + QStringLiteral(" (nobody to ask: keeps the files as they are)"));
+        return *kept;
+    }
+    printLine(QStringLiteral("=> ") + answerWord(defaultAnswer) + QStringLiteral(" (default)"));
+    return defaultAnswer;
+}
+
+Answer TerminalHost::askRuntimeError(const RunError& error, const QString& procedure)
+{
+    printLine(QStringLiteral("tsl-cli: ") + runErrorLine(error));
+    if (stderrTerminal_)
+        printLine(runtimeErrorText(error, procedure));
+    if (options_.onError) {
+        if (stderrTerminal_)
+            printLine(QStringLiteral("=> ") + answerWord(*options_.onError)
+                      + (*options_.onError == Answer::Yes ? QStringLiteral(" (--on-error continue)")
+                                                          : QStringLiteral(" (--on-error stop)")));
+        return *options_.onError;
+    }
+    if (stdinTerminal_ && stderrTerminal_) {
+        if (const auto typed = askTyped(Buttons::YesNo, Answer::No))
+            return *typed;
+    }
+    return Answer::No;
 }
 
 std::optional<QString> TerminalHost::input(Prompt, const QString& prompt,

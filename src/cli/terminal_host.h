@@ -1,8 +1,12 @@
 // The host of tsl-cli: messages and status texts on standard error, progress
 // as one updating line when standard error is a terminal, questions on the
-// terminal when standard input is one. Without a terminal a question takes
-// its dialog's default answer (or the one --yes/--no gave), and both the
-// question and the answer taken are printed.
+// terminal when standard input is one. A question nobody can answer (no
+// terminal, or end of input at the prompt) that would overwrite, delete or
+// go on after an error takes the answer that keeps data; any other takes its
+// dialog's default. --yes/--no answer the Yes/No questions but the run-time
+// error question, which --on-error answers. The question and the answer
+// taken are both printed. A run-time error is one line naming the operation,
+// the path and the reason; the dialog's text follows only on a terminal.
 #pragma once
 
 #include "core/host.h"
@@ -14,7 +18,8 @@ namespace tsl::cli {
 
 struct TerminalOptions {
     bool quiet = false;                   // only questions, messages and errors
-    std::optional<Answer> yesNoAnswer;    // --yes / --no: every Yes/No question
+    std::optional<Answer> yesNoAnswer;    // --yes / --no: every Yes/No question but run-time errors
+    std::optional<Answer> onError;        // --on-error: Yes continues, No stops
     std::optional<ReportAnswer> reportAnswer;  // every parts report
 };
 
@@ -29,6 +34,7 @@ public:
     void setBusy(Panel, bool) override {}
     Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                Answer defaultAnswer) override;
+    Answer askRuntimeError(const RunError& error, const QString& procedure) override;
     std::optional<QString> input(Prompt kind, const QString& prompt,
                                  const QString& defaultText) override;
     ReportAnswer report(const PartsReport& report) override;
@@ -43,6 +49,8 @@ public:
 
 private:
     void clearProgressLine();
+    // Asks on the terminal until an answer is typed; nullopt at end of input.
+    std::optional<Answer> askTyped(Buttons buttons, Answer defaultAnswer);
 
     TerminalOptions options_;
     bool stdinTerminal_;

@@ -35,7 +35,7 @@ bool tally(CombineRun& run, int k, Flow flow)
     case Flow::Go: ++o.combined; return true;
     case Flow::Skip: ++o.skipped; return true;
     case Flow::Failed: ++o.failed; return true;
-    case Flow::Cancel: o.cancelled = run.setCount - k + 1; return false;
+    case Flow::Stop: o.untouched = run.setCount - k + 1; return false;
     case Flow::Terminate: o.terminated = true; return false;
     }
     return false;
@@ -63,15 +63,13 @@ QStringList distinctSets(const QStringList& entries)
 Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes)
 {
     run.outcome.noDelete = true;
-    if (!askToContinue(run.host, error, Procedure))
-        return Flow::Terminate;
-    run.outcome.errorFlag = true;
-    return onYes;
+    return run.frame.error(error, onYes);
 }
 
 CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host)
 {
-    host.setBusy(Panel::Combine, true);
+    CombineOutcome outcome;
+    RunFrame frame(host, Panel::Combine, Procedure, outcome);
     const QString dirText = request.outDirText.trimmed();
     CombineRequest normalised = request;
     normalised.CombSrcDir = withTrailingSlash(request.CombSrcDir);
@@ -79,16 +77,17 @@ CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host)
     // An empty field would make the root the output directory; the pieces'
     // own directory is what an unset field stands for.
     const QString outDir = withTrailingSlash(dirText.isEmpty() ? normalised.CombSrcDir : dirText);
-    CombineRun run{normalised, settings, host, outDir, int(normalised.CombFiles.size()), {}};
-    run.outcome.sets = run.setCount;
-    run.outcome.CombineDir = dirText;
+    CombineRun run{normalised, settings, host, frame, outDir, int(normalised.CombFiles.size()),
+                   outcome};
+    outcome.sets = run.setCount;
+    outcome.CombineDir = dirText;
     host.progress(Panel::Combine, Line::Total, QString(), 0, 100);
     for (int k = 1; k <= run.setCount; ++k) {
-        if (!tally(run, k, runSet(run, k)))
+        const Flow flow = frame.cancelRequested() ? Flow::Stop : runSet(run, k);
+        if (!tally(run, k, flow))
             break;
     }
-    host.setBusy(Panel::Combine, false);
-    return run.outcome;
+    return outcome;
 }
 
 }  // namespace tsl

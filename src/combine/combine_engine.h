@@ -5,6 +5,7 @@
 // asked to and repairs a lost media extension.
 #pragma once
 
+#include "core/run_frame.h"
 #include "settings/settings.h"
 
 #include <QString>
@@ -20,23 +21,26 @@ struct CombineRequest {
     QString outDirText;     // the output directory field as typed (txtDir(0))
 };
 
-struct CombineOutcome {
+// An output is written under a temporary name in the output directory and
+// renamed over its final name only when complete, with its times and
+// attributes set: a failed, cancelled or killed run leaves no partial file
+// under the final name, and an existing file the user chose to replace stays
+// intact until then.
+struct CombineOutcome : JobEnd {
     int sets = 0;       // distinct sets named (an entry of a set named before is dropped)
     int combined = 0;   // sets joined into their output file
     int skipped = 0;    // sets passed over by a setting, an answer or a damaged info file
     int failed = 0;     // sets whose output could not be written completely
-    int cancelled = 0;  // sets left untouched by a Cancel, the one reported included
+    int untouched = 0;  // sets left alone by a Cancel (report or request), the current one included
     int incomplete = 0; // sets joined but not whole: a piece vanished during the copy, a piece
                         // lies past the search limit, or the size differs from the info file's
-    bool errorFlag = false;   // a run-time error was answered Yes
     bool noDelete = false;    // deleting pieces was switched off by an error
-    bool terminated = false;  // a run-time error was answered No: end the program
     QStringList outputs;      // the files written, full paths, in order
     QString CombineDir;       // the trimmed directory text, for the front end to record
 
     bool allCombined() const
     {
-        return combined == sets && incomplete == 0 && !errorFlag && !terminated;
+        return combined == sets && incomplete == 0 && !errorFlag && !terminated && !cancelled;
     }
 };
 

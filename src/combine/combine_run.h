@@ -8,6 +8,7 @@
 #include "combine/piece_search.h"
 #include "core/file_handle.h"
 #include "core/run_error.h"
+#include "core/run_frame.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,22 +17,25 @@ namespace tsl {
 
 class Host;
 
-// What the command does after a step.
-enum class Flow {
-    Go,         // carry on with the set
-    Skip,       // go on with the next set
-    Failed,     // the set's output could not be written: next set, pieces kept
-    Cancel,     // leave the command, later sets untouched
-    Terminate,  // a run-time error answered No: close everything and return
-};
-
+// After a step: Go carries on with the set, Skip and Failed go on with the
+// next set (a failed set keeps its pieces), Stop leaves the command with the
+// later sets untouched, Terminate closes everything and returns.
 struct CombineRun {
     const CombineRequest& request;
     const Settings& settings;
     Host& host;
+    RunFrame& frame;
     QString outDir;  // ending in "/"
     int setCount = 0;
-    CombineOutcome outcome;
+    CombineOutcome& outcome;
+};
+
+// The output of a set while it is written: a new file under a temporary
+// name in the output directory, renamed over the final name when complete.
+struct OutputFile {
+    QString name;      // the final name: the set's base or the name the user gave
+    QString tempPath;  // the file being written, empty until it is created
+    FileHandle file;
 };
 
 struct PieceSet {
@@ -54,8 +58,8 @@ struct PieceSet {
     bool readThroughInfo() const { return infoFlag && readResult == info::Read; }
 };
 
-// The program-wide run-time error question of the command. Sets the
-// no-delete flag; Yes sets the error flag and gives `onYes`, No gives Terminate.
+// The run-time error question of the command (RunFrame::error), after
+// switching deleting off for the rest of the run.
 Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes);
 
 // Reads, searches and checks a set and asks its reports. Go means the set is
@@ -68,21 +72,20 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count);
 // Whether piece i is left out of the copy: absent, or of the wrong size and excluded.
 bool leftOut(const PieceSet& set, qint64 i);
 
-// Chooses the output file (asking before it replaces one) and creates it.
-// *outputName is the set's base or the new name the user gave. A set with
-// nothing to copy never replaces a file that is there: it is skipped.
-Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, QString* outputName,
-                FileHandle& out);
+// Chooses the output's name (asking before it replaces a file) and creates
+// its temporary file. A set with nothing to copy never replaces a file that
+// is there: it is skipped.
+Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& out);
 
 // Appends pieces 1..count to out, recording in combinedNames[i - 1] the name
-// of each piece copied (empty for the others).
+// of each piece copied (empty for the others). Stop on a cancel request.
 Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& out,
                 QStringList* combinedNames);
 
-// After the copy: attributes and times, deleting the pieces, the extension
-// repair, the status. *outputName follows a rename. Without every piece
-// (one vanished during the copy) the info file and the batch file stay, as
-// the record of the pieces that are left.
+// After the copy: deleting the pieces, the extension repair, the status.
+// *outputName follows a rename. Without every piece (one vanished during the
+// copy) the info file and the batch file stay, as the record of the pieces
+// that are left.
 Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
                bool everyPiece, QString* outputName);
 

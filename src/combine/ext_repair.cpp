@@ -91,7 +91,7 @@ RenameResult renameNoReplace(const QString& from, const QString& to, RunError* e
         return RenameResult::Renamed;
     if (errno == EEXIST)
         return RenameResult::TargetExists;
-    *error = runErrorFromErrno(errno, to);
+    *error = runErrorFromErrno(errno, to, FileOp::Rename);
     return RenameResult::Failed;
 }
 

@@ -88,7 +88,7 @@ RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint
 {
     const FileFacts facts = readFileFacts(sourcePath);
     if (!facts.exists)
-        return RunError::of(err::FileNotFound);
+        return RunError::of(err::FileNotFound, sourcePath, FileOp::Read);
     const QByteArray bytes = infoFileBytes(shortName(sourcePath), facts.creationTime,
                                            facts.lastWriteTime, facts.lastAccessTime,
                                            quint64(facts.size), facts.attributes, pieceCount,

@@ -10,6 +10,7 @@
 #include "core/texts.h"
 #include "pieces/file_utils.h"
 #include "pieces/part_names.h"
+#include "settings/value_conversion.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -21,26 +22,6 @@ namespace {
 
 constexpr qint64 ProposedPieceSize = 512000;
 const QString PromptStart = QStringLiteral("Enter the part size (in bytes) for the");
-
-// The number the leading characters of text spell (blanks skipped, an
-// optional sign, digits, a fraction); 0 when they spell none.
-double leadingNumber(const QString& text)
-{
-    qsizetype at = 0;
-    while (at < text.size() && text[at].isSpace())
-        ++at;
-    qsizetype end = at;
-    if (end < text.size() && (text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
-        ++end;
-    bool dot = false;
-    while (end < text.size() && (text[end].isDigit() || (!dot && text[end] == QLatin1Char('.')))) {
-        dot = dot || text[end] == QLatin1Char('.');
-        ++end;
-    }
-    bool ok = false;
-    const double value = text.mid(at, end - at).toDouble(&ok);
-    return ok ? value : 0;
-}
 
 // Reads the info file of an info entry. Skip on Abort, Terminate when a
 // run-time error was answered No; Ignore leaves the set without its values.
@@ -67,7 +48,7 @@ void askPieceSize(CombineRun& run, PieceSet& set)
         + QStringLiteral(". Click the Cancel button") + CrLf
         + QStringLiteral("to skip the part size check.");
     const auto answer = run.host.input(Prompt::PieceSize, prompt, QString::number(proposed));
-    const double value = answer ? leadingNumber(*answer) : 0;
+    const double value = answer ? leadingNumber(*answer).value : 0;
     constexpr double most = double(std::numeric_limits<qint64>::max() / 2);
     set.info.InfoPieceSize = value >= 0.5 ? quint64(std::llround(qMin(value, most))) : 0;
     set.info.InfoHasPieceSize = set.info.InfoPieceSize > 0;
@@ -93,7 +74,7 @@ Flow askReport(CombineRun& run, PieceSet& set, ReportMode mode, const QString& m
     const PartsReport report{mode, set.k, run.setCount, set.names.base, run.outDir, message};
     const ReportAnswer answer = run.host.report(report);
     if (answer == ReportAnswer::Cancel)
-        return Flow::Cancel;
+        return Flow::Stop;
     if (answer == ReportAnswer::Skip)
         return Flow::Skip;
     set.flags |= decisionFlag(mode, answer);

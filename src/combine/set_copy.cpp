@@ -1,6 +1,6 @@
 // Joining the pieces of a set: each piece is appended to the output in
 // chunks of at most ChunkSize bytes, with a progress update after each chunk
-// and each piece.
+// and each piece, and a look at the cancel request between them.
 #include "combine/combine_decision.h"
 #include "combine/combine_run.h"
 #include "core/host.h"
@@ -72,6 +72,8 @@ Flow copyPiece(Copy& c, qint64 i, QStringList* combinedNames)
             if (flow != Flow::Go)
                 return flow;
             partProgress(c, i);
+            if (offset + chunk < length && c.run.frame.cancelRequested())
+                return Flow::Stop;
         }
     }
     if (offset < length)
@@ -95,6 +97,8 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
     *combinedNames = QStringList(qsizetype(count), QString());
     run.host.progress(Panel::Combine, Line::Part, QString(), 1, double(count));
     for (qint64 i = 1; i <= count; ++i) {
+        if (run.frame.cancelRequested())
+            return Flow::Stop;
         if (!leftOut(set, i)) {
             if (!isOrdinaryFile(set.table[i].Path)) {
                 const QString text = QStringLiteral("Part ") + QString::number(i)

@@ -1,6 +1,6 @@
 // Writing a checked set and what follows a complete copy: the stored
-// attributes and time stamps, deleting the pieces, the extension repair and
-// the status.
+// attributes and time stamps, the rename over the final name, deleting the
+// pieces, the extension repair and the status.
 #include "combine/combine_run.h"
 #include "combine/ext_repair.h"
 #include "combine/set_verdicts.h"
@@ -85,11 +85,19 @@ void setDone(CombineRun& run, const PieceSet& set, const QString& outputName)
     run.host.progress(Panel::Combine, Line::Total, caption, percent, 100);
 }
 
-// Closes the output; before pieces are deleted its bytes are pushed to the
-// disk, so a crash cannot take both the pieces and the copy.
-Flow closeOutput(CombineRun& run, FileHandle& out)
+// Closes the output, gives it its times and attributes and renames it over
+// its final name. Before pieces are deleted its bytes and its name are pushed
+// to the disk, so a crash cannot take both the pieces and the copy.
+Flow completeOutput(CombineRun& run, const PieceSet& set, OutputFile& out)
 {
-    const RunError e = out.close(run.settings.CombineDelete && !run.outcome.noDelete);
+    const bool deleting = run.settings.CombineDelete && !run.outcome.noDelete;
+    RunError e = out.file.close(deleting);
+    if (!e.failed()) {
+        restoreFacts(set, out.tempPath);
+        e = replaceFile(out.tempPath, run.outDir + out.name);
+    }
+    if (!e.failed() && deleting)
+        e = syncDirectory(run.outDir);
     return e.failed() ? runtimeError(run, e, Flow::Failed) : Flow::Go;
 }
 
@@ -128,7 +136,6 @@ bool isWhole(CombineRun& run, PieceSet& set, const QString& outputName)
 Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
                bool everyPiece, QString* outputName)
 {
-    restoreFacts(set, run.outDir + *outputName);
     if (deletePieces(run, set, combinedNames, everyPiece) == Flow::Terminate)
         return Flow::Terminate;
     if (repairExtension(run, outputName) == Flow::Terminate)
@@ -139,16 +146,20 @@ Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combined
 
 Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
 {
-    QString outputName;
-    FileHandle out;
-    Flow flow = openOutput(run, set, count, &outputName, out);
+    OutputFile out;
+    Flow flow = openOutput(run, set, count, out);
     QStringList combinedNames;
     if (flow == Flow::Go)
-        flow = copyPieces(run, set, count, out, &combinedNames);
+        flow = copyPieces(run, set, count, out.file, &combinedNames);
     if (flow == Flow::Go)
-        flow = closeOutput(run, out);
-    if (flow != Flow::Go)
+        flow = completeOutput(run, set, out);
+    if (flow != Flow::Go) {
+        (void)out.file.close();
+        if (!out.tempPath.isEmpty())
+            run.frame.removeCreated(out.tempPath);
         return flow;
+    }
+    QString outputName = out.name;
     run.outcome.outputs << run.outDir + outputName;
     const bool everyPiece = copiedEveryPiece(set, count, combinedNames);
     if (!everyPiece || !isWhole(run, set, outputName))

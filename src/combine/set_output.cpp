@@ -40,25 +40,34 @@ Flow askNewName(CombineRun& run, const QString& base, QString* name)
     }
 }
 
-// Creates the output. A read-only output is the one failure the user may
-// overrule, and only here, before anything has been written to it.
-Flow createOutput(CombineRun& run, const QString& name, FileHandle& out)
+// A read-only output is the one failure the user may overrule, and only
+// here, before anything is written. The rename at the end replaces it.
+Flow confirmReadOnly(CombineRun& run, const QString& name)
 {
-    const QString path = run.outDir + name;
-    RunError e = out.open(path, FileHandle::Mode::WriteTruncate);
-    if (e.failed() && e.number == err::PathFileAccess && isReadOnlyFile(path)) {
-        run.outcome.noDelete = true;
-        const Answer a = run.host.ask(Ask::ReadOnlyOutput, name + QStringLiteral(" is a read-only file.") + CrLf
-                                          + QStringLiteral("Do you want to overwrite it anyway?"),
-                                      Buttons::YesNo, Icon::Exclamation, Answer::No);
-        if (a != Answer::Yes)
-            return Flow::Skip;
-        applyAttributes(path, 0);
-        e = out.open(path, FileHandle::Mode::WriteTruncate);
+    if (!isReadOnlyFile(run.outDir + name))
+        return Flow::Go;
+    run.outcome.noDelete = true;
+    const Answer a = run.host.ask(Ask::ReadOnlyOutput, name + QStringLiteral(" is a read-only file.") + CrLf
+                                      + QStringLiteral("Do you want to overwrite it anyway?"),
+                                  Buttons::YesNo, Icon::Exclamation, Answer::No);
+    return a == Answer::Yes ? Flow::Go : Flow::Skip;
+}
+
+// Creates the output's temporary file: name + ".tsl-incomplete" (a number
+// added when a file of that name is there, left by a run that was killed).
+Flow createTemporary(CombineRun& run, OutputFile& out)
+{
+    const QString stem = run.outDir + out.name + QStringLiteral(".tsl-incomplete");
+    for (int n = 1;; ++n) {
+        const QString path = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
+        const RunError e = out.file.open(path, FileHandle::Mode::CreateNew);
+        if (!e.failed()) {
+            out.tempPath = path;
+            return Flow::Go;
+        }
+        if (e.number != err::FileAlreadyExists || n >= 100)
+            return runtimeError(run, e, Flow::Failed);
     }
-    if (e.failed())
-        return runtimeError(run, e, Flow::Failed);
-    return Flow::Go;
 }
 
 // A set named twice, or whose pieces are gone, would replace the file that
@@ -74,11 +83,10 @@ bool nothingToCopy(const PieceSet& set, qint64 count)
 
 }  // namespace
 
-Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, QString* outputName,
-                FileHandle& out)
+Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& out)
 {
     const QString& base = set.names.base;
-    *outputName = base;
+    out.name = base;
     if (somethingAt(run.outDir + base)) {
         if (nothingToCopy(set, count))
             return Flow::Skip;
@@ -86,12 +94,13 @@ Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, QString* out
                                           + CrLf + base + QLatin1Char('?'),
                                       Buttons::YesNo, Icon::Question, Answer::Yes);
         if (a != Answer::Yes) {
-            const Flow flow = askNewName(run, base, outputName);
+            const Flow flow = askNewName(run, base, &out.name);
             if (flow != Flow::Go)
                 return flow;
         }
     }
-    return createOutput(run, *outputName, out);
+    const Flow flow = confirmReadOnly(run, out.name);
+    return flow == Flow::Go ? createTemporary(run, out) : flow;
 }
 
 }  // namespace tsl

@@ -32,35 +32,63 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
     return *this;
 }
 
+namespace {
+
+// Clears the way for a new file at path: a file or a link there is removed
+// (the link itself, never what it leads to). A read-only file stays: the
+// read-only attribute holds for every user, root included.
+RunError clearWay(const QByteArray& native, const QString& path)
+{
+    struct stat existing {};
+    if (::lstat(native.constData(), &existing) != 0)
+        return RunError::none();
+    if (S_ISDIR(existing.st_mode))
+        return RunError::of(err::PathFileAccess, path, FileOp::Create);
+    if (S_ISREG(existing.st_mode) && !(existing.st_mode & S_IWUSR))
+        return RunError::of(err::PathFileAccess, path, FileOp::Create);
+    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+        return runErrorFromErrno(errno, path, FileOp::Create);
+    return RunError::none();
+}
+
+}  // namespace
+
 RunError FileHandle::open(const QString& path, Mode mode)
 {
-    close();
+    (void)close();
+    const FileOp op = mode == Mode::Replace || mode == Mode::CreateNew ? FileOp::Create : FileOp::Open;
+    if (path.isEmpty())
+        return RunError::of(err::BadFileName, path, op);
+    const QByteArray native = QFile::encodeName(path);
     int flags = O_CLOEXEC;
     switch (mode) {
     case Mode::Read: flags |= O_RDONLY; break;
-    case Mode::WriteTruncate: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
-    case Mode::ReadWrite: flags |= O_RDWR | O_CREAT; break;
+    case Mode::Replace:
+    case Mode::CreateNew: flags |= O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW; break;
+    case Mode::ReadWrite: flags |= O_RDWR | O_CREAT | O_NOFOLLOW; break;
     }
-    if (path.isEmpty())
-        return RunError::of(err::BadFileName);
-    const QByteArray native = QFile::encodeName(path);
-    if (mode != Mode::Read) {
-        // The read-only attribute holds for every user, root included.
+    if (mode == Mode::Replace) {
+        const RunError e = clearWay(native, path);
+        if (e.failed())
+            return e;
+    } else if (mode == Mode::ReadWrite) {
         struct stat existing {};
-        if (::stat(native.constData(), &existing) == 0 && S_ISREG(existing.st_mode)
+        if (::lstat(native.constData(), &existing) == 0 && S_ISREG(existing.st_mode)
             && !(existing.st_mode & S_IWUSR))
-            return RunError::of(err::PathFileAccess);
+            return RunError::of(err::PathFileAccess, path, op);
     }
     int fd;
     do {
         fd = ::open(native.constData(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
+    if (fd < 0 && errno == EEXIST)
+        return RunError::of(err::FileAlreadyExists, path, op);
     if (fd < 0)
-        return runErrorFromErrno(errno, path);
+        return runErrorFromErrno(errno, path, op);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return RunError::of(err::PathFileAccess);
+        return RunError::of(err::PathFileAccess, path, op);
     }
     fd_ = fd;
     path_ = path;
@@ -75,14 +103,14 @@ RunError FileHandle::close()
     fd_ = -1;
     // EINTR on close still releases the descriptor on Linux; nothing to retry.
     if (result != 0 && errno != EINTR)
-        return runErrorFromErrno(errno, path_);
+        return runErrorFromErrno(errno, path_, FileOp::Close);
     return RunError::none();
 }
 
 RunError FileHandle::sync()
 {
     if (::fdatasync(fd_) != 0)
-        return runErrorFromErrno(errno, path_);
+        return runErrorFromErrno(errno, path_, FileOp::Flush);
     return RunError::none();
 }
 
@@ -97,7 +125,7 @@ RunError FileHandle::size(qint64* size) const
 {
     struct stat st {};
     if (::fstat(fd_, &st) != 0)
-        return runErrorFromErrno(errno, path_);
+        return runErrorFromErrno(errno, path_, FileOp::Read);
     *size = st.st_size;
     return RunError::none();
 }
@@ -111,7 +139,7 @@ RunError FileHandle::readAt(qint64 offset, char* buffer, qint64 length, qint64* 
             if (errno == EINTR)
                 continue;
             *got = done;
-            return runErrorFromErrno(errno, path_);
+            return runErrorFromErrno(errno, path_, FileOp::Read);
         }
         if (n == 0)
             break;
@@ -129,10 +157,10 @@ RunError FileHandle::writeAt(qint64 offset, const char* buffer, qint64 length)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return runErrorFromErrno(errno, path_);
+            return runErrorFromErrno(errno, path_, FileOp::Write);
         }
         if (n == 0)
-            return RunError::of(err::DiskFull);
+            return RunError::of(err::DiskFull, path_, FileOp::Write);
         done += n;
     }
     return RunError::none();
@@ -143,21 +171,42 @@ RunError FileHandle::writeAt(qint64 offset, const QByteArray& bytes)
     return writeAt(offset, bytes.constData(), bytes.size());
 }
 
+RunError FileHandle::truncate(qint64 length)
+{
+    if (::ftruncate(fd_, off_t(length)) != 0)
+        return runErrorFromErrno(errno, path_, FileOp::Truncate);
+    return RunError::none();
+}
+
 RunError syncDirectory(const QString& dir)
 {
     const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return runErrorFromErrno(errno, dir);
+        return runErrorFromErrno(errno, dir, FileOp::Open);
     const int result = ::fsync(fd);
     const int error = errno;
     ::close(fd);
-    return result != 0 ? runErrorFromErrno(error, dir) : RunError::none();
+    return result != 0 ? runErrorFromErrno(error, dir, FileOp::Flush) : RunError::none();
+}
+
+RunError removeFile(const QString& path)
+{
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+        return runErrorFromErrno(errno, path, FileOp::Delete);
+    return RunError::none();
+}
+
+RunError replaceFile(const QString& from, const QString& to)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return runErrorFromErrno(errno, to, FileOp::Rename);
+    return RunError::none();
 }
 
 RunError writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     FileHandle file;
-    RunError e = file.open(path, FileHandle::Mode::WriteTruncate);
+    RunError e = file.open(path, FileHandle::Mode::Replace);
     if (!e.failed())
         e = file.writeAt(0, bytes);
     const RunError closed = file.close();
@@ -202,7 +251,7 @@ RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, q
             kernelCopy_ = false;  // the kernel will not do it for these files
             break;
         }
-        result = runErrorFromErrno(errno, dst.path());
+        result = runErrorFromErrno(errno, dst.path(), FileOp::Write);
         break;
     }
     if (!result.failed() && !kernelCopy_ && done < length) {
@@ -213,7 +262,7 @@ RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, q
     if (copied)
         *copied = done;
     if (!result.failed() && done < length)
-        return RunError::of(err::InputPastEnd);
+        return RunError::of(err::InputPastEnd, src.path(), FileOp::Read);
     return result;
 }
 

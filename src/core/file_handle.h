@@ -3,7 +3,10 @@
 // Every engine copies with its own loop, one chunk at a time; the file layer
 // here gives those loops plain POSIX descriptors (so copy_file_range(2) can move
 // a chunk without passing it through the process) and reports every failure as
-// a RunError. Offsets are explicit, so nothing depends on a descriptor's
+// a RunError naming the file and the operation. Nothing is ever written
+// through a symbolic link at the last component of a path: a link in the way
+// of a new file is replaced, and an existing file is opened for writing only
+// when it is no link. Offsets are explicit, so nothing depends on a descriptor's
 // position and files of any size are handled with 64-bit offsets.
 #pragma once
 
@@ -17,9 +20,10 @@ namespace tsl {
 class FileHandle {
 public:
     enum class Mode {
-        Read,           // existing file, read only
-        WriteTruncate,  // created, or truncated to zero length
-        ReadWrite,      // created when missing, contents kept
+        Read,       // existing file, read only (a link is followed)
+        Replace,    // a new empty file; a file or link of that name is removed first
+        CreateNew,  // a new empty file; anything of that name is "File already exists"
+        ReadWrite,  // created when missing, contents kept; a link is refused
     };
 
     FileHandle() = default;
@@ -51,15 +55,26 @@ public:
     RunError writeAt(qint64 offset, const char* buffer, qint64 length);
     // Writes the whole buffer at offset.
     RunError writeAt(qint64 offset, const QByteArray& bytes);
+    // Cuts the file to length bytes.
+    RunError truncate(qint64 length);
 
 private:
     int fd_ = -1;
     QString path_;
 };
 
-// Creates (or truncates) the file at path and writes bytes into it: the small
-// files the system writes whole (info file, batch file, saved lists).
+// Writes bytes as a new file at path (replacing what is there, never
+// through a link): the small files the system writes whole (info file, batch
+// file, saved lists).
 RunError writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// Removes a file this run created (a piece, a temporary file): no wiping,
+// nothing followed.
+RunError removeFile(const QString& path);
+
+// Moves from over to, replacing whatever is at to (a file or a link, which
+// itself is replaced: nothing is written through it).
+RunError replaceFile(const QString& from, const QString& to);
 
 // Pushes the directory's entries to the disk, so files just created in it
 // survive a crash.

@@ -1,5 +1,7 @@
 #include "core/host.h"
 
+#include "core/run_error.h"
+
 namespace tsl {
 
 QString answerWord(Answer answer)
@@ -14,6 +16,12 @@ QString answerWord(Answer answer)
     case Answer::Ignore: return QStringLiteral("Ignore");
     }
     return {};
+}
+
+Answer Host::askRuntimeError(const RunError& error, const QString& procedure)
+{
+    return ask(Ask::RuntimeError, runtimeErrorText(error, procedure), Buttons::YesNo, Icon::Critical,
+               Answer::No);
 }
 
 }  // namespace tsl

@@ -5,6 +5,8 @@
 // bare bool, so a test reads as the conversation the user would have.
 #pragma once
 
+#include "core/run_error.h"
+
 #include <QString>
 #include <atomic>
 #include <optional>
@@ -80,6 +82,13 @@ public:
     // A modal message box. Buttons::Ok boxes are plain messages.
     virtual Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                        Answer defaultAnswer) = 0;
+
+    // The run-time error question about error in procedure (e.g.
+    // "frmMain.cmdSplit"): Yes continues, No ends the program. The default
+    // asks runtimeErrorText() as an Ask::RuntimeError Yes/No box with the
+    // critical icon and No as the default; a front end that can say more
+    // (tsl-cli prints runErrorLine()) overrides it.
+    virtual Answer askRuntimeError(const RunError& error, const QString& procedure);
 
     // An input box; std::nullopt when it was cancelled.
     virtual std::optional<QString> input(Prompt kind, const QString& prompt,

@@ -34,10 +34,44 @@ QString runErrorDescription(int number)
 
 RunError RunError::of(int number)
 {
-    return RunError{number, runErrorDescription(number)};
+    return RunError{number, runErrorDescription(number), QString(), FileOp::None};
 }
 
-RunError runErrorFromErrno(int e, const QString& path)
+RunError RunError::of(int number, const QString& path, FileOp operation)
+{
+    return RunError{number, runErrorDescription(number), path, operation};
+}
+
+QString operationVerb(FileOp operation)
+{
+    switch (operation) {
+    case FileOp::None: return QStringLiteral("use");
+    case FileOp::Open: return QStringLiteral("open");
+    case FileOp::Create: return QStringLiteral("create");
+    case FileOp::Read: return QStringLiteral("read");
+    case FileOp::Write: return QStringLiteral("write");
+    case FileOp::Flush: return QStringLiteral("flush");
+    case FileOp::Close: return QStringLiteral("close");
+    case FileOp::Delete: return QStringLiteral("delete");
+    case FileOp::Rename: return QStringLiteral("rename");
+    case FileOp::Truncate: return QStringLiteral("truncate");
+    }
+    return {};
+}
+
+QString runErrorLine(const RunError& error)
+{
+    const QString reason = error.description + QStringLiteral(" (run-time error ")
+        + QString::number(error.number) + QLatin1Char(')');
+    if (error.path.isEmpty())
+        return reason;
+    return QStringLiteral("cannot ") + operationVerb(error.operation) + QLatin1Char(' ') + error.path
+        + QStringLiteral(": ") + reason;
+}
+
+namespace {
+
+RunError errnoError(int e, const QString& path)
 {
     switch (e) {
     case 0: return RunError::none();
@@ -70,18 +104,30 @@ RunError runErrorFromErrno(int e, const QString& path)
     }
 }
 
+}  // namespace
+
+RunError runErrorFromErrno(int e, const QString& path, FileOp operation)
+{
+    RunError error = errnoError(e, path);
+    if (error.failed()) {
+        error.path = path;
+        error.operation = operation;
+    }
+    return error;
+}
+
 QString runtimeErrorText(const RunError& error, const QString& procedure)
 {
     return QStringLiteral("Runtime Error: ") + QString::number(error.number) + CrLf
         + QStringLiteral("Procedure: ") + procedure + QStringLiteral(".Shit") + CrLf2
-        + error.description + CrLf2 + QStringLiteral("Do you want the program to try to continue?")
+        + error.description + (error.path.isEmpty() ? QString() : CrLf + error.path) + CrLf2
+        + QStringLiteral("Do you want the program to try to continue?")
         + CrLf + QStringLiteral("(Click NO to close the program.)");
 }
 
 bool askToContinue(Host& host, const RunError& error, const QString& procedure)
 {
-    return host.ask(Ask::RuntimeError, runtimeErrorText(error, procedure), Buttons::YesNo, Icon::Critical, Answer::No)
-        == Answer::Yes;
+    return host.askRuntimeError(error, procedure) == Answer::Yes;
 }
 
 }  // namespace tsl

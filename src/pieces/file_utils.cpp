@@ -126,10 +126,10 @@ RunError KillFile(const QString& path, bool wipeFirst)
     struct stat st {};
     const QByteArray native = QFile::encodeName(path);
     if (::lstat(native.constData(), &st) != 0)
-        return runErrorFromErrno(errno, path);
+        return runErrorFromErrno(errno, path, FileOp::Delete);
     // A read-only file is not deleted, for root neither.
     if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
-        return RunError::of(err::PathFileAccess);
+        return RunError::of(err::PathFileAccess, path, FileOp::Delete);
     // Wiping through a link or a second hard link would destroy a file that stays.
     if (wipeFirst && S_ISREG(st.st_mode) && st.st_nlink == 1) {
         const RunError e = wipe(path);
@@ -137,7 +137,7 @@ RunError KillFile(const QString& path, bool wipeFirst)
             return e;
     }
     if (::unlink(native.constData()) != 0)
-        return runErrorFromErrno(errno, path);
+        return runErrorFromErrno(errno, path, FileOp::Delete);
     return RunError::none();
 }
 

@@ -39,10 +39,10 @@ QString driveText(const QString& path)
 RunError dirError(int e, const QString& path)
 {
     if (e == ENOENT || e == ENOTDIR)
-        return RunError::of(err::PathNotFound);
+        return RunError::of(err::PathNotFound, path, FileOp::Open);
     if (e == EEXIST)
-        return RunError::of(err::PathFileAccess);
-    return runErrorFromErrno(e, path);
+        return RunError::of(err::PathFileAccess, path, FileOp::Create);
+    return runErrorFromErrno(e, path, FileOp::Open);
 }
 
 // Whether path can be made the current directory (without making it so:
@@ -54,7 +54,7 @@ RunError enterDirectory(const QString& path)
     if (::stat(native.constData(), &st) != 0)
         return dirError(errno, path);
     if (!S_ISDIR(st.st_mode))
-        return RunError::of(err::PathNotFound);
+        return RunError::of(err::PathNotFound, path, FileOp::Open);
     if (::access(native.constData(), X_OK) != 0)
         return dirError(errno, path);
     return RunError::none();

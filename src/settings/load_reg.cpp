@@ -20,13 +20,14 @@ const InitialDir InitialDirs[] = {
     {&Settings::InitAppendDir, "InitAppendDir", "initial append directory"},
 };
 
-// One range rule: a value outside low..high (bounds included) is replaced.
-template <typename T, typename U>
-bool rangeRule(T& value, U low, U high, U replacement, const char* key, QStringList& replaced)
+// One range rule applied to its variable; true when it replaced the value.
+template <typename T>
+bool rangeRule(T& value, const char* key, QStringList& replaced)
 {
-    if (value >= low && value <= high)
+    const SettingRange& r = *settingRange(QLatin1String(key));
+    if (double(value) >= r.low && double(value) <= r.high)
         return false;
-    value = T(replacement);
+    value = T(r.replacement);
     replaced << QLatin1String(key);
     return true;
 }
@@ -71,22 +72,47 @@ bool checkDirectories(Settings& s, SettingsStore& store, Host& host, const Drive
 
 }  // namespace
 
+const std::vector<SettingRange>& settingRanges()
+{
+    static const std::vector<SettingRange> ranges = {
+        {"ExtraParts", 0, 1, 1},
+        {"MissingParts", 0, 2, 1},
+        {"PartsExist", 0, 2, 1},
+        {"SplitFileNames", 0, 1, 0},
+        {"SplitSize", 100, 1000000000, 512000},
+        {"SplitUnits", 0, 2, 0},
+        {"ChunkSize", 10000, 10000000, 1000000},
+        {"HighPart", 1, 19682, 1000},
+        {"ListFontSize", 7, 16, 10},
+    };
+    return ranges;
+}
+
+const SettingRange* settingRange(const QString& key)
+{
+    for (const SettingRange& r : settingRanges()) {
+        if (key == QLatin1String(r.key))
+            return &r;
+    }
+    return nullptr;
+}
+
 QStringList applyRangeRules(Settings& s)
 {
     QStringList r;
-    rangeRule(s.ExtraParts, 0, 1, 1, "ExtraParts", r);
-    rangeRule(s.MissingParts, 0, 2, 1, "MissingParts", r);
-    rangeRule(s.PartsExist, 0, 2, 1, "PartsExist", r);
-    rangeRule(s.SplitFileNames, 0, 1, 0, "SplitFileNames", r);
-    if (rangeRule(s.SplitSize, 100.0, 1000000000.0, 512000.0, "SplitSize", r)) {
+    rangeRule(s.ExtraParts, "ExtraParts", r);
+    rangeRule(s.MissingParts, "MissingParts", r);
+    rangeRule(s.PartsExist, "PartsExist", r);
+    rangeRule(s.SplitFileNames, "SplitFileNames", r);
+    if (rangeRule(s.SplitSize, "SplitSize", r)) {
         // A part size out of range also resets the unit it is shown in.
         s.SplitUnits = 0;
         r << QStringLiteral("SplitUnits");
     }
-    rangeRule(s.SplitUnits, 0, 2, 0, "SplitUnits", r);
-    rangeRule(s.ChunkSize, 10000, 10000000, 1000000, "ChunkSize", r);
-    rangeRule(s.HighPart, 1, 19682, 1000, "HighPart", r);
-    rangeRule(s.ListFontSize, 7.0f, 16.0f, 10.0f, "ListFontSize", r);
+    rangeRule(s.SplitUnits, "SplitUnits", r);
+    rangeRule(s.ChunkSize, "ChunkSize", r);
+    rangeRule(s.HighPart, "HighPart", r);
+    rangeRule(s.ListFontSize, "ListFontSize", r);
     r.removeDuplicates();
     return r;
 }

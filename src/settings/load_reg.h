@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace tsl {
 
@@ -47,6 +48,22 @@ using AssocHook = std::function<bool(const Settings&, Host&)>;
 LoadOutcome LoadReg(Settings& settings, SettingsStore& store, Host& host,
                     const DriveMap& drives = DriveMap::system(),
                     const AssocHook& checkAssoc = {});
+
+// The range rule of a numeric setting: a value outside low..high (bounds
+// included) is replaced by `replacement` when loaded. Front ends refuse what
+// lies outside the same bounds.
+struct SettingRange {
+    const char* key;
+    double low;
+    double high;
+    double replacement;
+};
+
+// The range rules, in the order LoadReg applies them.
+const std::vector<SettingRange>& settingRanges();
+
+// The range rule of key (exact name); null when it has none.
+const SettingRange* settingRange(const QString& key);
 
 // Replaces out-of-range values; returns the keys it replaced.
 QStringList applyRangeRules(Settings& settings);

@@ -17,8 +17,6 @@ namespace tsl {
 
 namespace {
 
-const QString Procedure = QStringLiteral("frmMain.cmdSplit");
-
 // One source file as the command works on it.
 struct Source {
     QString name;
@@ -32,7 +30,6 @@ struct Source {
     qint64 endPosition = 0;
 };
 
-// Abandoned: a failed copy answered Yes; the piece keeps what it got.
 // In the letter scheme one piece number is written "bat": from that many
 // pieces on, the batch file's name belongs to a piece.
 bool batchNameIsAPiece(const Source& s)
@@ -40,12 +37,11 @@ bool batchNameIsAPiece(const Source& s)
     return s.letters && s.pieceCount >= LetterPieceNumber(QStringLiteral("bat"));
 }
 
-enum class CopyResult { Done, Abandoned, SourceEnded, Terminated };
-
 class SplitRun {
 public:
     SplitRun(const SplitRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
+          frame_(host, Panel::Split, QStringLiteral("frmMain.cmdSplit"), outcome_),
           wholeSize_(wholePartSize(settings.SplitSize)), copier_(settings.ChunkSize)
     {
     }
@@ -57,22 +53,25 @@ private:
     QString splitOutputDir(const QString& dirText) const;
     bool removeStaleSet(const Source& source);
     SplitNames namesOf(const Source& source) const;
-    void splitFile(int f);
+    Flow splitFile(int f);
     bool admit(Source& source);
-    bool writePieces(const Source& source, FileHandle& input);
-    CopyResult copyPiece(const Source& source, FileHandle& input, FileHandle& piece, qint64 i);
-    void finishFile(const Source& source, int f);
+    Flow writePieces(const Source& source, FileHandle& input);
+    Flow writePiece(const Source& source, FileHandle& input, qint64 i);
+    Flow copyPiece(const Source& source, FileHandle& input, FileHandle& piece, qint64 i);
+    Flow finishFile(const Source& source, int f);
     void showPieceProgress(const Source& source, qint64 position, qint64 i);
     bool carryOn(const RunError& error);
+    Flow takeBack();
     bool deletesSource() const { return settings_.SplitDelete && !extract_; }
     void skip(const QString& message, Icon icon);
 
     const SplitRequest& request_;
     const Settings& settings_;
     Host& host_;
+    SplitOutcome outcome_;
+    RunFrame frame_;
     const qint64 wholeSize_;
     ChunkCopier copier_;
-    SplitOutcome outcome_;
     bool extract_ = false;
     qint64 start_ = 0;
     qint64 end_ = 0;
@@ -80,16 +79,15 @@ private:
     int file_ = 0;  // f, the file being split
     QString word_;
     bool fileFailed_ = false;
+    bool sourceEnded_ = false;  // the file being split ended early
+    QStringList written_;       // the pieces created for the file being split
 };
 
 SplitOutcome SplitRun::run()
 {
-    host_.setBusy(Panel::Split, true);
     count_ = int(request_.files.size());
-    if (!workOutRange()) {
-        host_.setBusy(Panel::Split, false);
+    if (!workOutRange())
         return outcome_;
-    }
     const QString dirText = request_.outDirText.trimmed();
     outcome_.SplitDir = dirText;
     outcome_.outDir = splitOutputDir(dirText);
@@ -97,14 +95,14 @@ SplitOutcome SplitRun::run()
         host_.ask(Ask::Notice, QStringLiteral("Choose the folder the pieces go to: the output folder is empty."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
         outcome_.skipped = count_;
-        host_.setBusy(Panel::Split, false);
         return outcome_;
     }
     host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
     word_ = count_ > 1 ? QStringLiteral("files") : QStringLiteral("file");
-    for (file_ = 1; file_ <= count_ && !outcome_.terminated; ++file_)
-        splitFile(file_);
-    host_.setBusy(Panel::Split, false);
+    for (file_ = 1; file_ <= count_ && !frame_.cancelRequested(); ++file_) {
+        if (splitFile(file_) == Flow::Terminate)
+            break;
+    }
     return outcome_;
 }
 
@@ -134,15 +132,21 @@ QString SplitRun::splitOutputDir(const QString& dirText) const
     return withTrailingSlash(dirText);
 }
 
+// The run-time error question; false when the user chose to end the program.
 bool SplitRun::carryOn(const RunError& error)
 {
     fileFailed_ = true;
-    if (askToContinue(host_, error, Procedure)) {
-        outcome_.errorFlag = true;
-        return true;
-    }
-    outcome_.terminated = true;
-    return false;
+    return frame_.error(error, Flow::Go) != Flow::Terminate;
+}
+
+// A cancel in the middle of a file: its pieces written so far are an
+// incomplete set without an info file, so they go.
+Flow SplitRun::takeBack()
+{
+    for (const QString& path : std::as_const(written_))
+        frame_.removeCreated(path);
+    written_.clear();
+    return Flow::Stop;
 }
 
 void SplitRun::skip(const QString& message, Icon icon)
@@ -209,23 +213,26 @@ bool SplitRun::admit(Source& s)
     return true;
 }
 
-void SplitRun::splitFile(int f)
+Flow SplitRun::splitFile(int f)
 {
     Source s;
     s.name = request_.files.at(f - 1);
     s.path = request_.srcDir + s.name;
     fileFailed_ = false;
+    sourceEnded_ = false;
+    written_.clear();
     if (!admit(s))
-        return;
+        return Flow::Skip;
     if (!removeStaleSet(s))
-        return;
+        return Flow::Terminate;
     FileHandle input;
     const RunError opened = input.open(s.path, FileHandle::Mode::Read);
     if (opened.failed()) {
         // Without the source there is nothing to write for this file.
-        if (carryOn(opened))
-            ++outcome_.skipped;
-        return;
+        if (!carryOn(opened))
+            return Flow::Terminate;
+        ++outcome_.skipped;
+        return Flow::Skip;
     }
     if (extract_) {
         s.first = start_;
@@ -237,12 +244,15 @@ void SplitRun::splitFile(int f)
         s.endPosition = s.length;
     }
     host_.progress(Panel::Split, Line::Part, QString(), 1, 100);
-    if (!writePieces(s, input))
-        return;
+    const Flow flow = writePieces(s, input);
+    if (flow != Flow::Go)
+        return flow;
     const RunError closed = input.close();
     if (closed.failed() && !carryOn(closed))
-        return;
-    finishFile(s, f);
+        return Flow::Terminate;
+    if (frame_.cancelRequested())
+        return takeBack();
+    return finishFile(s, f);
 }
 
 SplitNames SplitRun::namesOf(const Source& s) const
@@ -279,76 +289,88 @@ void SplitRun::showPieceProgress(const Source& s, qint64 position, qint64 i)
                    splitprogress::piecePercent(position + 1, s.length), 100);
 }
 
-// Writes pieces first..last; false when the user chose to end the program.
-bool SplitRun::writePieces(const Source& s, FileHandle& input)
+// Writes pieces first..last: Go, Stop on a cancel (the pieces taken back),
+// Terminate when the user chose to end the program.
+Flow SplitRun::writePieces(const Source& s, FileHandle& input)
 {
-    for (qint64 i = s.first; i <= s.last; ++i) {
-        const QString piecePath = outcome_.outDir + s.base + QLatin1Char('.') + PartExt(i, s.letters);
-        FileHandle piece;
-        CopyResult result = CopyResult::Done;
-        const RunError created = piece.open(piecePath, FileHandle::Mode::WriteTruncate);
-        if (created.failed()) {
-            if (!carryOn(created))
-                return false;
-        } else {
-            result = copyPiece(s, input, piece, i);
-            if (result == CopyResult::Terminated)
-                return false;
-            // The source may be deleted after this: its pieces must be on the disk.
-            const RunError closed = piece.close(deletesSource());
-            if (closed.failed() && !carryOn(closed))
-                return false;
-        }
+    for (qint64 i = s.first; i <= s.last && !sourceEnded_; ++i) {
+        if (frame_.cancelRequested())
+            return takeBack();
+        const Flow flow = writePiece(s, input, i);
+        if (flow == Flow::Stop || flow == Flow::Terminate)
+            return flow;
         const qint64 k = i - s.first + 1;
         const qint64 n = s.last - s.first + 1;
         showPieceProgress(s, qMin(i * wholeSize_, s.endPosition), i);
         host_.progress(Panel::Split, Line::Total,
                        splitprogress::totalCaptionAfterPiece(k, n, file_, count_),
                        splitprogress::totalPercentAfterPiece(k, n, file_, count_), 100);
-        if (result == CopyResult::SourceEnded)
-            break;  // nothing more to read; the pieces after it would be empty
     }
-    return true;
+    return Flow::Go;
+}
+
+// One piece as a new file (a file or link of its name is replaced, never
+// written through). A piece that cannot be created is skipped after Yes.
+Flow SplitRun::writePiece(const Source& s, FileHandle& input, qint64 i)
+{
+    const QString path = outcome_.outDir + s.base + QLatin1Char('.') + PartExt(i, s.letters);
+    FileHandle piece;
+    const RunError created = piece.open(path, FileHandle::Mode::Replace);
+    if (created.failed())
+        return carryOn(created) ? Flow::Skip : Flow::Terminate;
+    written_ << path;
+    const Flow flow = copyPiece(s, input, piece, i);
+    if (flow == Flow::Stop || flow == Flow::Terminate) {
+        (void)piece.close();
+        return flow == Flow::Stop ? takeBack() : flow;
+    }
+    // The source may be deleted after this: its pieces must be on the disk.
+    const RunError closed = piece.close(deletesSource());
+    if (closed.failed() && !carryOn(closed))
+        return Flow::Terminate;
+    return flow;
 }
 
 // Copies piece i: in one go when it fits a chunk, else chunk by chunk with
-// progress after each. A failed copy answered Yes abandons this piece; the
-// next piece still starts at its own offset.
-CopyResult SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i)
+// progress after each. A failed copy answered Yes abandons this piece (Skip);
+// the next piece still starts at its own offset.
+Flow SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i)
 {
     const qint64 pieceStart = (i - 1) * wholeSize_;
     const qint64 pieceLength = qMax<qint64>(0, qMin(wholeSize_, s.endPosition - pieceStart));
     copier_.alignTo(piece);
     const qint64 chunk = copier_.chunkSize();
     qint64 written = 0;
-    auto copy = [&](qint64 length) -> CopyResult {
+    auto copy = [&](qint64 length) -> Flow {
         const RunError e = copier_.copy(input, pieceStart + written, piece, written, length);
         if (e.failed()) {
-            if (!carryOn(e))
-                return CopyResult::Terminated;
-            return e.number == err::InputPastEnd ? CopyResult::SourceEnded : CopyResult::Abandoned;
+            // Nothing more to read: the pieces after this one would be empty.
+            sourceEnded_ = e.number == err::InputPastEnd;
+            return carryOn(e) ? Flow::Skip : Flow::Terminate;
         }
         written += length;
-        return CopyResult::Done;
+        return Flow::Go;
     };
     if (pieceLength <= chunk)
         return copy(pieceLength);
     while (pieceLength - written >= chunk) {
-        const CopyResult r = copy(chunk);
-        if (r != CopyResult::Done)
-            return r;
+        const Flow flow = copy(chunk);
+        if (flow != Flow::Go)
+            return flow;
         showPieceProgress(s, pieceStart + written, i);
+        if (written < pieceLength && frame_.cancelRequested())
+            return Flow::Stop;
     }
-    return pieceLength > written ? copy(pieceLength - written) : CopyResult::Done;
+    return pieceLength > written ? copy(pieceLength - written) : Flow::Go;
 }
 
-void SplitRun::finishFile(const Source& s, int f)
+Flow SplitRun::finishFile(const Source& s, int f)
 {
     if (!extract_ && settings_.Split000) {
         const RunError e = writeInfoFile(s.path, outcome_.outDir + s.base + QStringLiteral(".000"),
                                          quint64(s.pieceCount), quint64(wholeSize_));
         if (e.failed() && !carryOn(e))
-            return;
+            return Flow::Terminate;
     }
     if (!extract_ && settings_.SplitBat && batchNameIsAPiece(s)) {
         // Writing it would overwrite that piece.
@@ -361,18 +383,18 @@ void SplitRun::finishFile(const Source& s, int f)
         const BatchFileInput batch{s.name, s.base, s.pieceCount, settings_.SplitFileNames == 1};
         const RunError e = writeBatchFile(outcome_.outDir + s.base + QStringLiteral(".bat"), batch);
         if (e.failed() && !carryOn(e))
-            return;
+            return Flow::Terminate;
     }
     if (deletesSource() && !outcome_.errorFlag) {
         const RunError synced = syncDirectory(outcome_.outDir);
         if (synced.failed() && !carryOn(synced))
-            return;
+            return Flow::Terminate;
     }
     if (deletesSource() && !outcome_.errorFlag) {
         host_.status(QStringLiteral("Deleting original file..."));
         const RunError e = KillFile(s.path, settings_.WipeOnDel);
         if (e.failed() && !carryOn(e))
-            return;
+            return Flow::Terminate;
     }
     host_.status(QStringLiteral("Processed ") + s.name);
     host_.progress(Panel::Split, Line::Total, splitprogress::totalCaptionAfterFile(f, count_, word_),
@@ -381,6 +403,7 @@ void SplitRun::finishFile(const Source& s, int f)
         ++outcome_.skipped;
     else
         ++outcome_.split;
+    return Flow::Go;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // asked to, talking to the user only through the Host.
 #pragma once
 
+#include "core/run_frame.h"
 #include "settings/settings.h"
 
 #include <QString>
@@ -20,12 +21,12 @@ struct SplitRequest {
     qint64 rangeEnd = 0;   // last piece of an extract range, 0 for none
 };
 
-struct SplitOutcome {
+// A cancelled run removes the pieces it wrote for the file it was on (an
+// incomplete set without an info file); files split before stay split.
+struct SplitOutcome : JobEnd {
     int split = 0;             // files whose pieces (or range) were all written
     int skipped = 0;           // files passed over: missing, too small, too large, declined
     bool rangeRefused = false; // the range ended before it started: nothing done
-    bool errorFlag = false;    // a run-time error was answered Yes
-    bool terminated = false;   // a run-time error was answered No: end the program
     QString outDir;            // SplitOutDir, ending in "/"
     QString SplitDir;          // the trimmed directory text, for the front end to record
 };

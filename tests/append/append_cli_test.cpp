@@ -22,16 +22,22 @@ TEST(AppendCli, AppendsFilesFromSeveralDirectoriesInTheOrderGiven)
     EXPECT_TRUE(folder.exists("two/x"));
 }
 
-TEST(AppendCli, DeleteRemovesTheFilesAndAMissingOneGivesStatusOne)
+TEST(AppendCli, DeleteRemovesTheFilesAndAMissingOneRefusesTheRun)
 {
     TempFolder folder;
     folder.write("a", "A");
-    const CliRun run = runCli(
-        {"append", "--delete", "--no-wipe", "--to", "new", "a", "missing"}, {}, folder.dir());
+    CliRun run = runCli({"append", "--delete", "--no-wipe", "--to", "new", "a", "missing"}, {},
+                        folder.dir());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("passed over (no such file): missing"));
+    EXPECT_TRUE(run.err.contains("Nothing was appended to new: these list entries cannot be "
+                                 "appended.\nmissing: does not exist\n"))
+        << run.err.toStdString();
+    EXPECT_EQ(folder.names(), QStringList{"a"});
+
+    run = runCli({"append", "--delete", "--no-wipe", "--to", "new", "a"}, {}, folder.dir());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(folder.names(), QStringList{"new"});
     EXPECT_EQ(folder.read("new"), QByteArray("A"));
-    EXPECT_FALSE(folder.exists("a"));
 }
 
 TEST(AppendCli, TargetInTheListThroughALinkIsRefused)
@@ -45,23 +51,6 @@ TEST(AppendCli, TargetInTheListThroughALinkIsRefused)
     EXPECT_TRUE(run.err.contains(
         "t cannot be appended to itself: the list entry l is that file.\nNothing was appended."));
     EXPECT_EQ(folder.read("t"), QByteArray("T"));
-}
-
-TEST(AppendCli, ReadOnlyTargetTakesTheDefaultNoOrTheYesOfTheOption)
-{
-    TempFolder folder;
-    const QString t = folder.write("t", "T");
-    ASSERT_TRUE(QFile::setPermissions(t, QFileDevice::ReadOwner));
-    const QStringList args = {"append", "--to", t, folder.write("a", "A")};
-    CliRun run = runCli(args);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("t is a read-only file.\n"));
-    EXPECT_TRUE(run.err.contains("=> No (default)"));
-    EXPECT_EQ(folder.read("t"), QByteArray("T"));
-
-    run = runCli(args + QStringList{"-y"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(folder.read("t"), QByteArray("TA"));
 }
 
 TEST(AppendCli, BadUsageGivesStatusTwo)

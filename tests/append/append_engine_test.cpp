@@ -52,21 +52,33 @@ TEST_F(AppendEngine, ExistingTargetKeepsItsBytesInFrontAndTheSameListTwiceDouble
     EXPECT_EQ(host.statuses, QStringList(2, "Processed out.bin"));
 }
 
-TEST_F(AppendEngine, VanishedEntryIsPassedOverSilentlyButCountedInTheProgress)
+// An entry that cannot be appended would leave the target with the rest in
+// the wrong order: the run is refused before the first byte, naming each.
+TEST_F(AppendEngine, EntriesThatCannotBeAppendedRefuseTheRunBeforeTheFirstByte)
 {
     folder.writePattern("a", 5, 1);
-    folder.writePattern("b", 6, 2);
+    folder.write(".hidden", "h");
     folder.mkdir("dir");
-    ScriptedHost host;
-    const AppendOutcome out = run({"a", "gone", "dir", "b"}, host);
-    EXPECT_EQ(folder.read("out.bin"), patternBytes(5, 1) + patternBytes(6, 2));
-    EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(host.captions(Line::Total).size(), 4);
-    EXPECT_EQ(host.captions(Line::Total).at(1), "50% complete (2 of 4 parts read - out.bin)");
-    EXPECT_EQ(out.skipped, 2);
-    EXPECT_EQ(out.passedOver, QStringList({"gone", "dir"}));
-    EXPECT_FALSE(out.complete(4));
-    EXPECT_EQ(host.statuses, QStringList{"Processed out.bin"});
+    ASSERT_TRUE(QFile::setPermissions(folder.write("locked", "l"), {}));
+    const bool rootReads = QFile(folder.path("locked")).open(QIODevice::ReadOnly);
+    for (const QString& target : QStringList{"old.bin", "new.bin"}) {
+        if (target == "old.bin")
+            folder.write(target, "old");
+        ScriptedHost host;
+        const AppendOutcome out = run({"a", "gone", "dir", ".hidden", "locked"}, host, target);
+        QStringList bad{"gone: does not exist", "dir: is a directory", ".hidden: is a hidden file"};
+        if (!rootReads)
+            bad << "locked: cannot be read";
+        EXPECT_EQ(out.badEntries, bad);
+        EXPECT_EQ(host.conversation,
+                  QStringList{"message: Nothing was appended to " + target
+                              + ": these list entries cannot be appended.\r\n" + bad.join("\r\n")});
+        EXPECT_TRUE(out.refused);
+        EXPECT_FALSE(out.complete(5));
+        EXPECT_EQ(folder.exists("new.bin"), false);
+        EXPECT_EQ(folder.names().filter("tsl-incomplete"), QStringList());
+    }
+    EXPECT_EQ(folder.read("old.bin"), "old");
 }
 
 TEST_F(AppendEngine, ChunkSizeSourceIsOneCopyAndOneMoreByteIsAChunkPlusOneByte)
@@ -130,22 +142,6 @@ TEST_F(AppendEngine, DeletesTheSourcesWipingThemFirstUnlessWipingIsOff)
         EXPECT_TRUE(out.complete(2));
         EXPECT_EQ(heldA.readAll(), wipe ? QByteArray(100000, '\0') : patternBytes(1000, 1));
     }
-}
-
-TEST_F(AppendEngine, AnEntryPassedOverIsNotDeletedWhenItsFileTurnsUpMeanwhile)
-{
-    folder.write("a", "A");
-    settings.AppendDelete = true;
-    ActingHost host;
-    host.onTotal = [&](int step) {
-        if (step == 3)  // after "late" was passed over
-            folder.write("late", "never appended");
-    };
-    const AppendOutcome out = run({"a", "late"}, host);
-    EXPECT_EQ(folder.read("out.bin"), QByteArray("A"));
-    EXPECT_FALSE(folder.exists("a"));
-    EXPECT_EQ(folder.read("late"), QByteArray("never appended"));
-    EXPECT_EQ(out.deleted, 1);
 }
 
 }  // namespace

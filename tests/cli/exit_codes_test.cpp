@@ -42,6 +42,9 @@ TEST(ExitCodes, EveryInvocationGetsItsStatus)
         {{"split", "-q", small}, 1, "will not be split because it is smaller"},
         {{"combine", "-q", t.path("set.000")}, 1, "set is missing the following part"},
         {{"split", "-q", "-s", "1KiB", a}, 0, ""},
+        {{"split", "-s", "1KiB", "--existing", "never", a},
+         1,
+         "a.bin was skipped: its split files exist already and are never overwritten."},
     };
     for (const auto& [args, status, said] : cases) {
         const CliRun run = runCli(args);

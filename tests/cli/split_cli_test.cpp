@@ -38,41 +38,6 @@ TEST(SplitCli, OptionsOverrideTheSettings)
     EXPECT_FALSE(t.exists("out/a.bin.bat"));
 }
 
-TEST(SplitCli, QuestionsTakeTheirDefaultOrTheForcedAnswer)
-{
-    TempFolder t;
-    t.writePattern("a.bin", 2500);
-    t.write("a.bin.001", "old");
-    CliRun run = runCli({"split", "-s", "1000", t.path("a.bin")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "Do you want to overwrite the existing split files for a.bin?\n"
-                       "=> Yes (default)\nProcessed a.bin\n");
-    EXPECT_EQ(run.out, "");
-    run = runCli({"split", "-s", "1000", "--no", t.path("a.bin")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err,
-              "Do you want to overwrite the existing split files for a.bin?\n=> No (--no)\n");
-    run = runCli({"split", "-s", "1000", "--existing", "never", t.path("a.bin")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err,
-              "a.bin was skipped: its split files exist already and are never overwritten.\n");
-}
-
-TEST(SplitCli, RunTimeErrorEndsTheProgramByDefault)
-{
-    TempFolder t;
-    t.writePattern("a.bin", 2500);
-    const CliRun run =
-        runCli({"split", "-s", "1000", "--delete", "-o", t.path("missing"), t.path("a.bin")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(
-        "Runtime Error: 76\nProcedure: frmMain.cmdSplit.Shit\n\nPath not found\n\n"
-        "Do you want the program to try to continue?\n(Click NO to close the program.)\n"
-        "=> No (default)\n"))
-        << run.err.toStdString();
-    EXPECT_TRUE(t.exists("a.bin"));
-}
-
 TEST(SplitCli, ExtractRange)
 {
     TempFolder t;

@@ -101,23 +101,6 @@ TEST(CombineCli, PieceSizeAnswersThePromptAndDeleteRemovesThePieces)
     EXPECT_FALSE(run.err.contains("Processed"));
 }
 
-TEST(CombineCli, ExistingOutputWithNoIsSkippedAndExitsWithOne)
-{
-    TempFolder folder;
-    const QByteArray data = pieceSet(folder, 2000);
-    const QString out = folder.mkdir("out");
-    folder.write("out/clip.mpg", "old");
-    const QString entry = folder.path("clip.mpg.000");
-    CliRun run = runCli(combine({"-n", "-o", out, entry}));
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("Enter a new filename for\nclip.mpg."));
-    EXPECT_EQ(folder.read("out/clip.mpg"), QByteArray("old"));
-
-    run = runCli(combine({"--yes", "--out", out, entry}));
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(folder.read("out/clip.mpg"), data);
-}
-
 TEST(CombineCli, PiecesOfCoreutilsSplitCombineToTheOriginal)
 {
     const QString split = QStandardPaths::findExecutable("split");

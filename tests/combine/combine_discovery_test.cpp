@@ -185,7 +185,7 @@ TEST(CombineDiscovery, UnderscoreNamesFoundOnlyWithUnderPeriod)
             job.pieces({.size = 4000, .pieceSize = 1000, .pieceStem = "clip_mpg"});
         if (!underPeriod)
             job.host.reportAnswers = {ReportAnswer::Cancel};
-        EXPECT_EQ(job.run({"clip.mpg.000"}).cancelled, underPeriod ? 0 : 1);
+        EXPECT_EQ(job.run({"clip.mpg.000"}).untouched, underPeriod ? 0 : 1);
         EXPECT_EQ(job.reported(), underPeriod ? QStringList() : QStringList{missing("1 - 4")});
         EXPECT_EQ(job.folder.read(Clip), underPeriod ? data : QByteArray());
     }
@@ -235,7 +235,7 @@ TEST(CombineDiscovery, ACorrectLastPieceIsQuestionedWhenAnExtraPieceFollows)
     job.pieces({.size = 1000000, .pieceSize = 400000});
     job.folder.write("clip.mpg.004", QByteArray(1000, 'x'));
     job.host.reportAnswers = {ReportAnswer::Cancel};
-    EXPECT_EQ(job.run({"clip.mpg.000"}).cancelled, 1);
+    EXPECT_EQ(job.run({"clip.mpg.000"}).untouched, 1);
     EXPECT_EQ(job.reported(),
               QStringList{corrupt("Part 3 -- This might not be the correct 'last part' for this "
                                   "movie.\r\nPart 4 -- 399000 missing bytes")});
@@ -289,7 +289,7 @@ TEST(CombineDiscovery, SkipGoesOnWithTheNextSetCancelLeavesItUntouched)
                       "100% complete (2 of 2 file sets combined)");
         } else {
             EXPECT_EQ(job.host.reports.size(), 1u);
-            EXPECT_EQ(o.cancelled, 2);
+            EXPECT_EQ(o.untouched, 2);
             EXPECT_FALSE(job.folder.exists("b.bin"));
         }
     }

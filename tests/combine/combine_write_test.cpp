@@ -14,9 +14,9 @@ namespace {
 
 const QString Clip = QStringLiteral("clip.mpg");
 
-QString runtimeText(int number, const QString& description)
+QString runtimeText(int number, const QString& description, const QString& path)
 {
-    return runtimeQuestion(number, description, QStringLiteral("frmMain.cmdCombine"));
+    return runtimeQuestion(number, description, QStringLiteral("frmMain.cmdCombine"), path);
 }
 
 bool ownerWritable(const QString& path)
@@ -141,7 +141,7 @@ TEST(CombineWrite, OutputThatCannotBeCreatedIsARunTimeErrorOfTheSet)
         job.pieces({.size = 3000, .pieceSize = 1000});
         job.host.answers = {answer};
         const CombineOutcome o = job.run({"clip.mpg.000"}, job.folder.path("nowhere"));
-        EXPECT_EQ(job.host.messages, QStringList{runtimeText(76, "Path not found")});
+        EXPECT_EQ(job.host.messages, QStringList{runtimeText(76, "Path not found", job.folder.path("nowhere/clip.mpg.tsl-incomplete"))});
         EXPECT_EQ(o.terminated, answer == Answer::No);
         EXPECT_EQ(o.failed, answer == Answer::Yes ? 1 : 0);
         EXPECT_EQ(o.errorFlag, answer == Answer::Yes);
@@ -149,7 +149,9 @@ TEST(CombineWrite, OutputThatCannotBeCreatedIsARunTimeErrorOfTheSet)
     }
 }
 
-TEST(CombineWrite, CopyFailureKeepsWhatWasWrittenAndEveryPieceOfTheRun)
+// A failed copy leaves nothing under the output's name (nor its temporary
+// file) and keeps every piece of the run.
+TEST(CombineWrite, CopyFailureLeavesNoOutputAndKeepsEveryPieceOfTheRun)
 {
     for (const Answer answer : {Answer::Yes, Answer::No}) {
         CombineJob job;
@@ -163,8 +165,9 @@ TEST(CombineWrite, CopyFailureKeepsWhatWasWrittenAndEveryPieceOfTheRun)
         host.trigger = "50% complete (1 of 2 parts read - a.bin)";
         host.action = [&] { QFile::resize(job.folder.path("a.bin.001"), 15000); };
         const CombineOutcome o = job.runWith(host, {"a.bin.000", "b.bin.000"});
-        EXPECT_EQ(host.messages, QStringList{runtimeText(62, "Input past end of file")});
-        EXPECT_EQ(job.folder.read("a.bin"), data.left(15000));
+        EXPECT_EQ(host.messages, QStringList{runtimeText(62, "Input past end of file", job.folder.path("a.bin.001"))});
+        EXPECT_FALSE(job.folder.exists("a.bin"));
+        EXPECT_EQ(job.folder.names().filter("tsl-incomplete"), QStringList());
         for (const char* kept : {"a.bin.000", "a.bin.001", "a.bin.002", "a.bin.bat", "b.bin.001",
                                  "b.bin.002", "b.bin.000"})
             EXPECT_TRUE(job.folder.exists(kept)) << kept;

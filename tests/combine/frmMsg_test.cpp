@@ -3,6 +3,7 @@
 #include "combine/frmMsg.h"
 #include "combine/parts_report.h"
 #include "core/texts.h"
+#include "support/modal_dialogs.h"
 #include "support/parts_reports.h"
 #include "support/temp_files.h"
 
@@ -30,27 +31,6 @@ QPushButton* button(QWidget& dialog, const char* name)
     auto* b = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
     EXPECT_NE(b, nullptr) << name;
     return b;
-}
-
-// Runs `act` on the modal widget of type W as soon as one is up; the dialog's
-// own event loop (or the message box's) runs the check every few milliseconds.
-template <typename W = QWidget>
-void whenModal(std::type_identity_t<std::function<void(W*)>> act)
-{
-    auto* poll = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
-        auto* modal = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (modal || ++*tries == 500) {
-            poll->deleteLater();
-            poll->stop();
-            if (modal)
-                act(modal);
-            else
-                ADD_FAILURE() << "no modal dialog came up";
-        }
-    });
-    poll->start(10);
 }
 
 }  // namespace

@@ -132,7 +132,7 @@ TEST(DirectoryCheck, OtherFailuresAskTheRunTimeErrorQuestion)
     ASSERT_EQ(f.host.asked.size(), 3u);
     EXPECT_EQ(f.host.asked[0].text,
               "Runtime Error: 57" + CrLf + "Procedure: modSplit.LoadReg.Shit" + CrLf2
-                  + "Device I/O error" + CrLf2 + "Do you want the program to try to continue?"
+                  + "Device I/O error" + CrLf + loop + CrLf2 + "Do you want the program to try to continue?"
                   + CrLf + "(Click NO to close the program.)");
     EXPECT_EQ(f.host.asked[0].defaultAnswer, Answer::No);
     EXPECT_EQ(f.host.asked[0].icon, Icon::Critical);

@@ -39,9 +39,9 @@ struct SplitFixture : ::testing::Test {
     }
 };
 
-QString runtimeError(int number, const QString& description)
+QString runtimeError(int number, const QString& description, const QString& path)
 {
-    return runtimeQuestion(number, description, QStringLiteral("frmMain.cmdSplit"));
+    return runtimeQuestion(number, description, QStringLiteral("frmMain.cmdSplit"), path);
 }
 
 bool makeReadOnly(const QString& path)
@@ -302,7 +302,8 @@ TEST_F(SplitFixture, MissingOutputDirectoryNoEndsTheRunYesGoesOnButNothingIsDele
         EXPECT_EQ(o.terminated, answer == Answer::No);
         EXPECT_EQ(o.errorFlag, answer == Answer::Yes);
         EXPECT_EQ(h.asked.size(), answer == Answer::Yes ? 8u : 1u);
-        EXPECT_EQ(h.asked[0].text, runtimeError(76, "Path not found"));
+        // The question names the file: the output directory is in its path.
+        EXPECT_EQ(h.asked[0].text, runtimeError(76, "Path not found", t.path("nowhere/movie.avi.001")));
         EXPECT_EQ(h.asked[0].icon, Icon::Critical);
         EXPECT_EQ(h.asked[0].defaultAnswer, Answer::No);
         EXPECT_EQ(t.names(), QStringList({"clip.mpg", "movie.avi"}));
@@ -323,7 +324,7 @@ TEST_F(SplitFixture, AfterAnErrorTheRestIsSplitButNothingDeleted)
     ASSERT_TRUE(makeReadOnly(t.write("a.001", "old")));
     host.answers = {Answer::Yes};
     EXPECT_TRUE(split({"a", "b"}).errorFlag);
-    EXPECT_EQ(host.messages, QStringList{runtimeError(75, "Path/File access error")});
+    EXPECT_EQ(host.messages, QStringList{runtimeError(75, "Path/File access error", t.path("a.001"))});
     EXPECT_EQ(t.read("a.001"), "old");
     EXPECT_EQ(t.read("a.002"), patternBytes(100, 1, 100));
     EXPECT_EQ(joined("b", 2), patternBytes(200));
@@ -339,7 +340,7 @@ TEST_F(SplitFixture, ReadOnlySourceIsNotDeleted)
     EXPECT_TRUE(split({"ro.bin"}).errorFlag);
     EXPECT_EQ(host.conversation.mid(0, 2),
               QStringList({"status: Deleting original file...",
-                           "ask: " + runtimeError(75, "Path/File access error") + " => Yes"}));
+                           "ask: " + runtimeError(75, "Path/File access error", t.path("ro.bin")) + " => Yes"}));
     EXPECT_EQ(t.read("ro.bin"), patternBytes(600000));
     EXPECT_EQ(joined("ro.bin", 2), patternBytes(600000));
 }
@@ -377,7 +378,7 @@ TEST_F(SplitFixture, AShrinkingSourceIsReportedAndNeverDeleted)
     shrinking.path = t.writePattern("shrinks", 5000);
     shrinking.answers = {Answer::Yes};
     EXPECT_TRUE(splitWith(shrinking, {"shrinks"}).errorFlag);
-    EXPECT_EQ(shrinking.messages, QStringList{runtimeError(62, "Input past end of file")});
+    EXPECT_EQ(shrinking.messages, QStringList{runtimeError(62, "Input past end of file", t.path("shrinks"))});
     EXPECT_TRUE(t.exists("shrinks"));
     EXPECT_EQ(t.read("shrinks.002"), patternBytes(500, 1, 1000));
     EXPECT_FALSE(t.exists("shrinks.003"));

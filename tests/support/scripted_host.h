@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -18,11 +19,13 @@ inline void PrintTo(const QString& text, std::ostream* os)
 namespace tsl::test {
 
 // The run-time error question as the user reads it, spelled out here so the
-// tests do not take it from the code under test.
-inline QString runtimeQuestion(int number, const QString& description, const QString& procedure)
+// tests do not take it from the code under test: the path it is about on a
+// line after the description.
+inline QString runtimeQuestion(int number, const QString& description, const QString& procedure,
+                               const QString& path)
 {
     return "Runtime Error: " + QString::number(number) + "\r\nProcedure: " + procedure
-        + ".Shit\r\n\r\n" + description
+        + ".Shit\r\n\r\n" + description + (path.isEmpty() ? QString() : "\r\n" + path)
         + "\r\n\r\nDo you want the program to try to continue?\r\n(Click NO to close the program.)";
 }
 
@@ -84,6 +87,36 @@ public:
 
     // The captions of one progress line, in order, empty captions left out.
     QStringList captions(Line line) const;
+};
+
+// A scripted host that requests the cancel when a progress caption or a
+// status text equals `trigger`, as a Cancel button or Ctrl-C would between
+// two steps of the job; runs `onTrigger` then too (to look at the disk).
+struct CancellingHost : ScriptedHost {
+    QString trigger;
+    std::function<void()> onTrigger;
+
+    void status(const QString& text) override
+    {
+        ScriptedHost::status(text);
+        check(text);
+    }
+    void progress(Panel panel, Line line, const QString& caption, double value,
+                  double maximum) override
+    {
+        ScriptedHost::progress(panel, line, caption, value, maximum);
+        check(caption);
+    }
+
+private:
+    void check(const QString& text)
+    {
+        if (text != trigger || cancelRequested())
+            return;
+        cancelFlag().store(true);
+        if (onTrigger)
+            onTrigger();
+    }
 };
 
 }  // namespace tsl::test

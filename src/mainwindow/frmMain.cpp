@@ -1,0 +1,313 @@
+#include "mainwindow/frmMain.h"
+
+#include "about/frmAbout.h"
+#include "core/job_runner.h"
+#include "core/texts.h"
+#include "mainwindow/command_line.h"
+#include "mainwindow/gui_qt_host.h"
+#include "mainwindow/status_text.h"
+#include "pieces/file_utils.h"
+#include "settings/load_reg.h"
+#include "settings/gui_tooltips.h"
+#include "settings/settings_store.h"
+#include "ui_frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTime>
+#include <QTimer>
+
+namespace tsl {
+
+frmMain::frmMain(Settings& settings, SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), store_(store), ui(new ::Ui::frmMain)
+{
+    ui->setupUi(this);
+    gatherControls();
+    createStatusPanels();
+    host_ = std::make_unique<QtHost>(*this);
+    runner_ = std::make_unique<JobRunner>(*host_);
+    connect(runner_.get(), &JobRunner::finished, this, &frmMain::jobEnded);
+    connectHandlers();
+    // Keys reach the window before its controls, so Ctrl+Tab is the window's.
+    qApp->installEventFilter(this);
+    tmrStb = new QTimer(this);
+    tmrStb->setInterval(250);
+    connect(tmrStb, &QTimer::timeout, this, &frmMain::tmrStb_Timer);
+    tmrStb->start();
+    tmrStb_Timer();
+    resize(sizeHint().expandedTo(QSize(560, 0)));
+}
+
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+    // A job still running would report to a window that is gone.
+    if (runner_ && runner_->isRunning())
+        runner_->cancel();
+    runner_.reset();
+}
+
+void frmMain::gatherControls()
+{
+    picSplit = {ui->picSplit_0, ui->picSplit_1, ui->picSplit_2};
+    txtFile = {ui->txtFile_0, ui->txtFile_1, ui->txtFile_2};
+    txtDir = {ui->txtDir_0, ui->txtDir_1, ui->txtDir_2};
+    cmdBrowse = {ui->cmdBrowse_0, ui->cmdBrowse_1, ui->cmdBrowse_2,
+                 ui->cmdBrowse_3, ui->cmdBrowse_4, ui->cmdBrowse_5};
+    cmdClose = {ui->cmdClose_0, ui->cmdClose_1, ui->cmdClose_2};
+    cmdAbout = {ui->cmdAbout_0, ui->cmdAbout_1, ui->cmdAbout_2};
+    cmdOpt = {ui->cmdOpt_0, ui->cmdOpt_1, ui->cmdOpt_2};
+    lblLabel = {ui->lblLabel_0, ui->lblLabel_1, ui->lblLabel_2, ui->lblLabel_3,
+                ui->lblLabel_4, ui->lblLabel_5, ui->lblLabel_6};
+    lblPart = {ui->lblPart_0, ui->lblPart_1};
+    pbrPart = {ui->pbrPart_0, ui->pbrPart_1};
+    lblTotal = {ui->lblTotal_0, ui->lblTotal_1, ui->lblTotal_2};
+    pbrTotal = {ui->pbrTotal_0, ui->pbrTotal_1, ui->pbrTotal_2};
+
+    // Pictures from the style: an open file, a folder, a closing window.
+    for (int p = 0; p < 3; ++p) {
+        cmdBrowse[2 * p]->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+        cmdBrowse[2 * p + 1]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+        cmdClose[p]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    }
+    // The range's scroll bars are as tall as their fields, like spin buttons.
+    ui->vsbStart->setFixedHeight(ui->txtStart->sizeHint().height());
+    ui->vsbEnd->setFixedHeight(ui->txtEnd->sizeHint().height());
+    setWindowIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+    ui->lblFileDir->installEventFilter(this);
+    // Dropped files select files as the file dialog does.
+    for (int p = 0; p < 2; ++p) {
+        picSplit[p]->setAcceptDrops(true);
+        picSplit[p]->installEventFilter(this);
+    }
+}
+
+void frmMain::connectHandlers()
+{
+    for (int i = 0; i < 6; ++i)
+        connect(cmdBrowse[i], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(i); });
+    for (int p = 0; p < 3; ++p) {
+        connect(cmdClose[p], &QPushButton::clicked, this, [this, p] { cmdClose_Click(p); });
+        connect(cmdAbout[p], &QPushButton::clicked, this, [this, p] { cmdAbout_Click(p); });
+    }
+    connect(ui->cmdCombine, &QPushButton::clicked, this, &frmMain::cmdCombine_Click);
+    connect(ui->cmdSplit, &QPushButton::clicked, this, &frmMain::cmdSplit_Click);
+    // cmdAppend_Click is wired with the Append lists; until then it stays disabled.
+    connect(ui->tbsSplit, &QTabWidget::currentChanged, this, &frmMain::tbsSplit_Click);
+    connect(ui->txtStart, &QLineEdit::textChanged, this, &frmMain::txtStart_Change);
+    connect(ui->txtEnd, &QLineEdit::textChanged, this, &frmMain::txtEnd_Change);
+    connect(ui->vsbStart, &QScrollBar::valueChanged, this, &frmMain::vsbStart_Change);
+    connect(ui->vsbEnd, &QScrollBar::valueChanged, this, &frmMain::vsbEnd_Change);
+    connect(txtFile[2], &QLineEdit::textEdited, this, [this](const QString& text) {
+        AppendFile = text;
+        clearProgress(2);
+    });
+}
+
+void frmMain::createStatusPanels()
+{
+    auto panel = [this](const char* key, int stretch) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(key));
+        label->setTextFormat(Qt::PlainText);
+        label->setContentsMargins(4, 0, 4, 0);
+        if (stretch)
+            ui->sbrMain->addWidget(label, stretch);
+        else
+            ui->sbrMain->addPermanentWidget(label);
+        return label;
+    };
+    sbrText = panel("Text", 1);
+    sbrDate = panel("Date", 0);
+    sbrTime = panel("Time", 0);
+}
+
+bool frmMain::Form_Load(const QStringList& arguments)
+{
+    if (LoadReg(settings_, store_, *host_).terminated)
+        return false;
+    SetTTs(this, settings_);
+    fillDirectories();
+    readCommandLine(arguments);
+    tmrStb_Timer();
+    return exitCode_ == 0;
+}
+
+void frmMain::fillDirectories()
+{
+    const Settings& s = settings_;
+    txtDir[0]->setText(s.CombineRemember && !s.SameDir ? s.InitCombineDir : QString());
+    cmdBrowse[1]->setEnabled(!s.SameDir);
+    txtDir[1]->setText(s.SplitRemember && !s.SplitSameDir ? s.InitSplitDir : QString());
+    cmdBrowse[3]->setEnabled(!s.SplitSameDir);
+    // The home folder stands for the drive root the append folder fell back to.
+    if (settings_.InitAppendDir.isEmpty())
+        settings_.InitAppendDir = QDir::homePath();
+    settings_.InitAppendDir = withTrailingSlash(settings_.InitAppendDir);
+    AppendSrcDir = AppendOutDir = settings_.InitAppendDir;
+    txtDir[2]->setText(AppendSrcDir);
+    showSaveIn(AppendOutDir);
+    loadExtractRange(false, 0);
+}
+
+void frmMain::readCommandLine(const QStringList& arguments)
+{
+    const CommandLineStart start = tsl::readCommandLine(arguments, FileExists);
+    const int panel = start.mode == StartMode::Split ? 1 : 0;
+    ui->tbsSplit->setCurrentIndex(panel);
+    tbsSplit_Click();
+    if (!start.folders.isEmpty()) {
+        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok,
+                   Icon::Exclamation, Answer::Ok);
+        return;
+    }
+    if (start.mode == StartMode::Combine) {
+        selectCombine(start.files, start.srcDir, false);
+        AutoCombine = settings_.CombineAuto && settings_.CombineAssoc;
+    } else if (start.mode == StartMode::Split) {
+        selectSplit(start.files, start.srcDir);
+    }
+}
+
+bool frmMain::event(QEvent* event)
+{
+    // The first activation runs the automatic combine. A window that is shown
+    // but never activated (an X session without a window manager) runs it
+    // once it is on screen.
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    else if (event->type() == QEvent::Show && AutoCombine && !AutoCombineDone)
+        QTimer::singleShot(0, this, &frmMain::Form_Activate);
+    return QMainWindow::event(event);
+}
+
+void frmMain::Form_Activate()
+{
+    if (!AutoCombine || AutoCombineDone)
+        return;
+    AutoCombineDone = true;
+    autoRun_ = true;
+    cmdCombine_Click();
+}
+
+void frmMain::selectPanel(int n)
+{
+    ui->tbsSplit->setCurrentIndex(n);
+}
+
+void frmMain::tbsSplit_Click()
+{
+    const int n = ui->tbsSplit->currentIndex();
+    CurFrame = n;
+    QPushButton* action[] = {ui->cmdCombine, ui->cmdSplit, ui->cmdAppend};
+    for (int p = 0; p < 3; ++p)
+        action[p]->setDefault(p == n);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & Qt::ControlModifier) && widget && widget->window() == this) {
+            // Only Ctrl+Tab switches, and never while a job runs; the tab
+            // widget's own Ctrl+Tab and Ctrl+Shift+Tab never reach it.
+            if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier)
+                Form_KeyDown();
+            return true;
+        }
+    }
+    if (watched == ui->lblFileDir && event->type() == QEvent::MouseButtonDblClick) {
+        lblFileDir_DblClick();
+        return true;
+    }
+    if ((watched == picSplit[0] || watched == picSplit[1])
+        && (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop))
+        return dropFiles(watched == picSplit[0] ? 0 : 1, event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Form_KeyDown()
+{
+    if (!ui->tbsSplit->tabBar()->isEnabled() || jobRunning())
+        return;
+    ui->tbsSplit->setCurrentIndex((ui->tbsSplit->currentIndex() + 1) % ui->tbsSplit->count());
+}
+
+void frmMain::SetForm(int Pic, bool OnOff)
+{
+    if (Pic < 0 || Pic > 2)
+        return;
+    cmdClose[Pic]->setEnabled(OnOff);
+    cmdAbout[Pic]->setEnabled(OnOff);
+    // The Options buttons stay disabled until the options dialog exists.
+    cmdBrowse[2 * Pic]->setEnabled(OnOff);
+    const bool folderOwn = Pic == 0 ? !settings_.SameDir : Pic == 1 ? !settings_.SplitSameDir : true;
+    cmdBrowse[2 * Pic + 1]->setEnabled(OnOff && folderOwn);
+    ui->tbsSplit->tabBar()->setEnabled(OnOff);
+    if (Pic == 0)
+        ui->cmdCombine->setEnabled(OnOff);
+    else if (Pic == 1) {
+        ui->cmdSplit->setEnabled(OnOff);
+        // The extract range is only for a single file.
+        const bool range = OnOff && SplitFiles.size() == 1;
+        for (QWidget* w : std::initializer_list<QWidget*>{ui->fmeExt, ui->txtStart, ui->txtEnd,
+                                                          lblLabel[6], ui->vsbStart, ui->vsbEnd})
+            w->setEnabled(range);
+    } else {
+        // Enabled by the Append lists' own rules once they are wired.
+        ui->cmdAppend->setEnabled(false);
+    }
+}
+
+void frmMain::tmrStb_Timer()
+{
+    const QLocale locale;
+    sbrDate->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    sbrDate->setToolTip(locale.dayName(QDate::currentDate().dayOfWeek(), QLocale::LongFormat));
+    sbrTime->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+    // A field of blanks is empty: it names nothing to work on.
+    auto filled = [](const QLineEdit* field) { return !field->text().trimmed().isEmpty(); };
+    if (!CombineBusy)
+        ui->cmdCombine->setEnabled(filled(txtFile[0]) && filled(txtDir[0]));
+    if (!SplitBusy)
+        ui->cmdSplit->setEnabled(filled(txtFile[1]) && filled(txtDir[1]));
+}
+
+void frmMain::cmdClose_Click(int)
+{
+    close();
+}
+
+void frmMain::cmdAbout_Click(int)
+{
+    showAbout(this);
+}
+
+void frmMain::endProgram(int code)
+{
+    exitCode_ = code;
+    closeAfterJob_ = true;
+    close();
+}
+
+void frmMain::setStatusText(const QString& text)
+{
+    sbrText->setText(text);
+}
+
+void frmMain::showSaveIn(const QString& dir)
+{
+    ui->lblFileDir->setText(saveInText(dir));
+}
+
+}  // namespace tsl

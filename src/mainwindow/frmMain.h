@@ -1,0 +1,180 @@
+// The main window: three modes (Combine, Split, Append) on one tab strip, a
+// status bar with the "Text", "Date" and "Time" panels, and the handlers that
+// fill the selection from the command line, the file dialogs and file drops,
+// and run the Combine and Split commands on a worker thread.
+//
+// Controls keep the names of their arrays (txtFile_0 is txtFile(0)); the
+// constructor gathers them into arrays indexed by panel.
+#pragma once
+
+#include "combine/combine_engine.h"
+#include "core/host.h"
+#include "settings/settings.h"
+#include "split/split_engine.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace tsl {
+
+class JobRunner;
+class QtHost;
+class SettingsStore;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmMain(Settings& settings, SettingsStore& store, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up after the single-instance test: loads the settings, fills the
+    // directory fields and reads the command line (arguments without the
+    // program). False when the user chose to end the program.
+    bool Form_Load(const QStringList& arguments);
+
+    // Enables or disables panel Pic's buttons and the tab strip around a job.
+    void SetForm(int Pic, bool OnOff);
+
+    // What the window's host writes: the status text, a progress line, the
+    // busy frame of a job.
+    void setStatusText(const QString& text);
+    void setProgress(Panel panel, Line line, const QString& caption, double value,
+                     double maximum);
+    void setBusyFrame(Panel panel, bool busy);
+
+    // The window's host (the one every message and question goes through).
+    QtHost& host() { return *host_; }
+    bool jobRunning() const;
+    // The exit status the program ends with once the window has closed.
+    int exitCode() const { return exitCode_; }
+
+    // Switches to panel n as a click on its tab does.
+    void selectPanel(int n);
+
+signals:
+    // A job ended and its outcome was recorded.
+    void jobFinished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Start-up (frmMain.cpp).
+    void gatherControls();
+    void connectHandlers();
+    void createStatusPanels();
+    void fillDirectories();
+    void readCommandLine(const QStringList& arguments);
+    void Form_Activate();
+    void tbsSplit_Click();
+    void Form_KeyDown();
+    void tmrStb_Timer();
+    void cmdClose_Click(int Index);
+    void cmdAbout_Click(int Index);
+    void endProgram(int code);
+
+    // Selection (frmMain_browse.cpp).
+    void cmdBrowse_Click(int Index);
+    void browseFiles(int Index);
+    void browseDirectory(int Index);
+    void lblFileDir_DblClick();
+    void selectCombine(const QStringList& names, const QString& dir, bool listing);
+    void selectSplit(const QStringList& names, const QString& dir);
+    void combineSummaryOf(const QString& infoFile, bool listing);
+    bool dropFiles(int panel, QEvent* event);
+    void clearProgress(int panel);
+
+    // Extract range (frmMain_range.cpp).
+    void loadExtractRange(bool enabled, qint64 pieces);
+    void txtStart_Change();
+    void txtEnd_Change();
+    void vsbStart_Change();
+    void vsbEnd_Change();
+    void rangeFieldEdited(QLineEdit* field, QScrollBar* bar, bool& inChange);
+    void rangeBarMoved(QLineEdit* field, QScrollBar* bar, bool& inChange);
+
+    // Jobs (frmMain_jobs.cpp).
+    void cmdCombine_Click();
+    void cmdSplit_Click();
+    void jobEnded();
+    void combineEnded();
+    void splitEnded();
+    void showSaveIn(const QString& dir);
+
+    Settings& settings_;
+    SettingsStore& store_;
+    std::unique_ptr<::Ui::frmMain> ui;
+    std::unique_ptr<QtHost> host_;
+    std::unique_ptr<JobRunner> runner_;
+    QTimer* tmrStb = nullptr;
+    QLabel* sbrText = nullptr;
+    QLabel* sbrDate = nullptr;
+    QLabel* sbrTime = nullptr;
+
+public:
+    // Control arrays, indexed as their names.
+    std::array<QWidget*, 3> picSplit{};
+    std::array<QLineEdit*, 3> txtFile{};
+    std::array<QLineEdit*, 3> txtDir{};
+    std::array<QPushButton*, 6> cmdBrowse{};
+    std::array<QPushButton*, 3> cmdClose{};
+    std::array<QPushButton*, 3> cmdAbout{};
+    std::array<QPushButton*, 3> cmdOpt{};
+    std::array<QLabel*, 7> lblLabel{};
+    std::array<QLabel*, 2> lblPart{};
+    std::array<QProgressBar*, 2> pbrPart{};
+    std::array<QLabel*, 3> lblTotal{};
+    std::array<QProgressBar*, 3> pbrTotal{};
+
+    // The selection.
+    QStringList CombFiles;
+    QString CombSrcDir;
+    QString CombFile;
+    QString CombOutDir;
+    QStringList SplitFiles;
+    QString SplitSrcDir;
+    QString SplitFile;
+    QString SplitOutDir;
+    QString AppendSrcDir;
+    QString AppendOutDir;
+    QString AppendFile;
+
+    bool CombineBusy = false;
+    bool SplitBusy = false;
+    bool AppendBusy = false;
+    int CurFrame = 0;
+    bool AutoCombine = false;
+    bool AutoCombineDone = false;
+
+private:
+    bool InStartChange = false;
+    bool InEndChange = false;
+    int CombFilterIndex = 0;
+    int SplitFilterIndex = 0;
+    int AppendFilterIndex = 0;
+    enum class Job { None, Combine, Split };
+    Job job_ = Job::None;
+    CombineOutcome combineOutcome_;
+    SplitOutcome splitOutcome_;
+    bool autoRun_ = false;      // the running Combine is the automatic one
+    bool closeAfterJob_ = false; // the user chose to stop the job and close
+    int exitCode_ = 0;
+};
+
+}  // namespace tsl

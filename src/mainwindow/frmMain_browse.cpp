@@ -1,0 +1,248 @@
+// Browsing: the file and folder dialogs of the three panels, files dropped
+// from a file manager, and the selection and status summary they produce.
+#include "mainwindow/frmMain.h"
+
+#include "combine/info_file.h"
+#include "core/run_error.h"
+#include "core/texts.h"
+#include "mainwindow/command_line.h"
+#include "mainwindow/gui_folder_dialog.h"
+#include "mainwindow/gui_qt_host.h"
+#include "mainwindow/status_text.h"
+#include "pieces/file_utils.h"
+#include "pieces/part_names.h"
+#include "ui_frmMain.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+namespace tsl {
+
+namespace {
+
+// The dialogs' filters. Qt reads the patterns from the parentheses, so "all
+// files" is "*" (on Linux "*.*" would leave out names without a dot).
+const QStringList InfoFilter = {
+    QStringLiteral("000 files (*.000)"),
+    QStringLiteral("000 & 001 files (*.000 *.001)"),
+    QStringLiteral("001 files (*.001)"),
+    QStringLiteral("All files (*)"),
+};
+const QStringList MovieFilter = {
+    QStringLiteral("Movie files (*.mpg *.avi *.mov *.rm)"),
+    QStringLiteral("All files (*)"),
+};
+
+// The local files among dropped URLs; empty when anything else is dropped.
+QStringList droppedFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isFile())
+            return {};
+        files << QFileInfo(url.toLocalFile()).absoluteFilePath();
+    }
+    return files;
+}
+
+}  // namespace
+
+void frmMain::clearProgress(int panel)
+{
+    if (panel < 2)
+        setProgress(Panel(panel), Line::Part, QStringLiteral(""), 0, 100);
+    setProgress(Panel(panel), Line::Total, QStringLiteral(""), 0, 100);
+}
+
+void frmMain::cmdBrowse_Click(int Index)
+{
+    clearProgress(Index / 2);
+    if (Index % 2 == 0)
+        browseFiles(Index);
+    else
+        browseDirectory(Index);
+}
+
+void frmMain::browseFiles(int Index)
+{
+    const int panel = Index / 2;
+    int* filterIndex[] = {&CombFilterIndex, &SplitFilterIndex, &AppendFilterIndex};
+    const QString* startDir[] = {&settings_.InitCombineDir, &settings_.InitSplitDir,
+                                 &settings_.InitAppendDir};
+    const QStringList& filters = panel == 0 ? InfoFilter : MovieFilter;
+    if (*filterIndex[panel] == 0)
+        *filterIndex[panel] = 1;
+
+    QFileDialog dialog(this);
+    dialog.setFileMode(panel < 2 ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(*filterIndex[panel] - 1));
+    dialog.setDirectory(startDir[panel]->isEmpty() ? QDir::homePath() : *startDir[panel]);
+    if (!txtFile[panel]->text().contains(QLatin1Char('"')))
+        dialog.selectFile(txtFile[panel]->text());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    *filterIndex[panel] = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+
+    const QStringList chosen = dialog.selectedFiles();
+    const QString dir = withTrailingSlash(QFileInfo(chosen.first()).absolutePath());
+    QStringList names;
+    for (const QString& path : chosen)
+        names << QFileInfo(path).fileName();
+    if (panel == 0) {
+        selectCombine(names, dir, true);
+    } else if (panel == 1) {
+        selectSplit(names, dir);
+    } else {
+        AppendFile = names.first();
+        AppendOutDir = dir;
+        if (settings_.InitAppendDir.isEmpty())
+            settings_.InitAppendDir = AppendOutDir;
+        txtFile[2]->setText(AppendFile);
+        setStatusText(appendFileSummary(AppendFile, QFileInfo(chosen.first()).size()));
+        showSaveIn(AppendOutDir);
+    }
+}
+
+void frmMain::browseDirectory(int Index)
+{
+    const int panel = Index / 2;
+    const QString chosen = BrowseForFolder(this, QString());
+    if (panel == 0) {
+        CombOutDir = chosen.isEmpty() ? txtDir[0]->text() : chosen;
+        txtDir[0]->setText(CombOutDir);
+    } else if (panel == 1) {
+        SplitOutDir = chosen.isEmpty() ? txtDir[1]->text() : chosen;
+        txtDir[1]->setText(SplitOutDir);
+    } else {
+        // The source list itself belongs to the Append lists.
+        AppendSrcDir = chosen.isEmpty() ? txtDir[2]->text() : withTrailingSlash(chosen);
+        txtDir[2]->setText(AppendSrcDir);
+        if (AppendOutDir.isEmpty()) {
+            AppendOutDir = AppendSrcDir;
+            showSaveIn(AppendOutDir);
+        }
+    }
+}
+
+void frmMain::lblFileDir_DblClick()
+{
+    clearProgress(2);
+    const QString target = txtFile[2]->text();
+    if (!target.isEmpty() && FileExists(AppendOutDir + target)) {
+        host_->ask(Ask::Notice,
+                   QStringLiteral("You can only change this directory if you enter") + CrLf
+                       + QStringLiteral("the name of a file that does not already exist."),
+                   Buttons::Ok, Icon::Information, Answer::Ok);
+        return;
+    }
+    const QString chosen = BrowseForFolder(this, QString());
+    if (!chosen.isEmpty())
+        AppendOutDir = withTrailingSlash(chosen);
+    if (AppendOutDir.isEmpty())
+        AppendOutDir = AppendSrcDir;
+    showSaveIn(AppendOutDir);
+}
+
+void frmMain::selectCombine(const QStringList& names, const QString& dir, bool listing)
+{
+    CombFiles = names;
+    CombSrcDir = withTrailingSlash(dir);
+    if (names.size() == 1) {
+        CombFile = names.first();
+        txtFile[0]->setText(CombFile);
+        if (CombFile.endsWith(QLatin1String(".000")))
+            combineSummaryOf(CombSrcDir + CombFile, listing);
+    } else {
+        txtFile[0]->setText(quotedList(names));
+        setStatusText(filesSelected(names.size()));
+    }
+    if (settings_.InitCombineDir.isEmpty())
+        settings_.InitCombineDir = CombSrcDir;
+    if (settings_.SameDir) {
+        CombOutDir = CombSrcDir;
+        txtDir[0]->setText(CombOutDir);
+    }
+}
+
+void frmMain::combineSummaryOf(const QString& infoFile, bool listing)
+{
+    InfoRecord record;
+    const qint16 result = ParseMS000(infoFile, listing, record, *host_);
+    if (result == info::Quit) {
+        endProgram(1);
+        return;
+    }
+    if (result != info::Read) {
+        setStatusText(QStringLiteral("(Bad .000 file)"));
+        return;
+    }
+    const QString first = infoFile.left(infoFile.size() - 3) + QStringLiteral("001");
+    const qint64 each = isOrdinaryFile(first) ? QFileInfo(first).size() : -1;
+    setStatusText(combineSummary(record.InfoPieceCount, each, record.InfoTotalSize));
+}
+
+void frmMain::selectSplit(const QStringList& names, const QString& dir)
+{
+    SplitFiles = names;
+    SplitSrcDir = withTrailingSlash(dir);
+    qint64 pieces = 0;
+    if (names.size() == 1) {
+        SplitFile = names.first();
+        txtFile[1]->setText(SplitFile);
+        const QFileInfo file(SplitSrcDir + SplitFile);
+        if (file.isFile()) {
+            pieces = PieceCount(file.size(), wholePartSize(settings_.SplitSize));
+            setStatusText(splitSummary(pieces, settings_.SplitSize));
+        } else if (!askToContinue(*host_, RunError::of(err::FileNotFound), QStringLiteral("frmMain.Form_Load"))) {
+            endProgram(1);
+            return;
+        }
+    } else {
+        txtFile[1]->setText(quotedList(names));
+        setStatusText(filesSelected(names.size()));
+    }
+    if (settings_.InitSplitDir.isEmpty())
+        settings_.InitSplitDir = SplitSrcDir;
+    if (settings_.SplitSameDir) {
+        SplitOutDir = SplitSrcDir;
+        txtDir[1]->setText(SplitOutDir);
+    }
+    loadExtractRange(names.size() == 1, pieces);
+}
+
+bool frmMain::dropFiles(int panel, QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList files = droppedFiles(drop->mimeData());
+    if (files.isEmpty() || jobRunning() || CurFrame != panel)
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() != QEvent::Drop)
+        return true;
+    QStringList dirs;
+    QStringList names;
+    for (const QString& file : files) {
+        const QString dir = withTrailingSlash(QFileInfo(file).absolutePath());
+        if (!dirs.contains(dir))
+            dirs << dir;
+        names << QFileInfo(file).fileName();
+    }
+    clearProgress(panel);
+    if (dirs.size() > 1)
+        host_->ask(Ask::Notice, differentFoldersText(dirs), Buttons::Ok, Icon::Exclamation,
+                   Answer::Ok);
+    else if (panel == 0)
+        selectCombine(names, dirs.first(), true);
+    else
+        selectSplit(names, dirs.first());
+    return true;
+}
+
+}  // namespace tsl

@@ -1,0 +1,178 @@
+// The Combine and Split commands: gather the request from the panel, run the
+// engine on the worker thread, record the outcome; the busy frame and the
+// progress lines the engines write; closing while a job runs.
+#include "mainwindow/frmMain.h"
+
+#include "core/job_runner.h"
+#include "core/texts.h"
+#include "mainwindow/extract_range.h"
+#include "mainwindow/gui_qt_host.h"
+#include "mainwindow/progress_scale.h"
+#include "pieces/file_utils.h"
+#include "settings/settings_store.h"
+#include "ui_frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QProgressBar>
+
+namespace tsl {
+
+namespace {
+
+// A label's caption: 10-point type, or 8-point when that would not fit.
+void setCaption(QLabel* label, const QString& caption)
+{
+    QFont font = label->font();
+    font.setPointSize(10);
+    if (QFontMetrics(font).horizontalAdvance(caption) > label->contentsRect().width())
+        font.setPointSize(8);
+    label->setFont(font);
+    label->setText(caption);
+}
+
+}  // namespace
+
+bool frmMain::jobRunning() const
+{
+    return runner_ && runner_->isRunning();
+}
+
+void frmMain::setProgress(Panel panel, Line line, const QString& caption, double value,
+                          double maximum)
+{
+    const int p = int(panel);
+    const bool part = line == Line::Part && p < 2;
+    QLabel* label = part ? lblPart[p] : lblTotal[p];
+    QProgressBar* bar = part ? pbrPart[p] : pbrTotal[p];
+    if (!caption.isNull())
+        setCaption(label, caption);
+    const BarValues v = barValues(value, maximum);
+    bar->setRange(0, v.maximum);
+    bar->setValue(v.value);
+}
+
+void frmMain::setBusyFrame(Panel panel, bool busy)
+{
+    bool* flag[] = {&CombineBusy, &SplitBusy, &AppendBusy};
+    bool& current = *flag[int(panel)];
+    if (current == busy)
+        return;
+    current = busy;
+    SetForm(int(panel), !busy);
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void frmMain::cmdCombine_Click()
+{
+    if (jobRunning())
+        return;
+    setBusyFrame(Panel::Combine, true);
+    if (AppendOutDir.isEmpty()) {
+        AppendOutDir = CombSrcDir;
+        showSaveIn(AppendOutDir);
+    }
+    const CombineRequest request{CombFiles, CombSrcDir, txtDir[0]->text()};
+    job_ = Job::Combine;
+    runner_->start([this, request, settings = settings_](Host& host) {
+        combineOutcome_ = runCombine(request, settings, host);
+    });
+}
+
+void frmMain::cmdSplit_Click()
+{
+    if (jobRunning())
+        return;
+    // The range is checked before anything is written.
+    ExtractRange range;
+    range.ok = true;
+    if (SplitFiles.size() == 1) {
+        range = checkExtractRange(ui->txtStart->text(), ui->txtEnd->text(), ui->vsbStart->maximum(),
+                                  SplitFile);
+        if (!range.ok) {
+            host_->ask(Ask::Notice, range.message, Buttons::Ok, Icon::Information, Answer::Ok);
+            ui->txtStart->setFocus();
+            return;
+        }
+    }
+    setBusyFrame(Panel::Split, true);
+    const QString dirText = txtDir[1]->text();
+    if (AppendOutDir.isEmpty()) {
+        AppendOutDir = withTrailingSlash(dirText.trimmed());
+        showSaveIn(AppendOutDir);
+    }
+    const SplitRequest request{SplitFiles, SplitSrcDir, dirText, range.start, range.end};
+    job_ = Job::Split;
+    runner_->start([this, request, settings = settings_](Host& host) {
+        splitOutcome_ = runSplit(request, settings, host);
+    });
+}
+
+void frmMain::jobEnded()
+{
+    const Job ended = job_;
+    job_ = Job::None;
+    if (ended == Job::Combine)
+        combineEnded();
+    else if (ended == Job::Split)
+        splitEnded();
+    emit jobFinished();
+    if (closeAfterJob_ && isVisible())
+        close();
+}
+
+void frmMain::combineEnded()
+{
+    const CombineOutcome& outcome = combineOutcome_;
+    store_.WriteReg(QStringLiteral("CombineDir"), outcome.CombineDir, QStringLiteral("Combine"));
+    setBusyFrame(Panel::Combine, false);
+    const bool autoRun = autoRun_;
+    autoRun_ = false;
+    if (outcome.terminated)
+        endProgram(1);
+    // Only a whole success closes: after a failure, a skip or a cancel the
+    // window stays open with its status.
+    else if (autoRun && settings_.AutoClose && outcome.allCombined() && outcome.cancelled == 0
+             && !closeAfterJob_)
+        endProgram(0);
+}
+
+void frmMain::splitEnded()
+{
+    const SplitOutcome& outcome = splitOutcome_;
+    if (!outcome.SplitDir.isNull())
+        store_.WriteReg(QStringLiteral("SplitDir"), outcome.SplitDir, QStringLiteral("Split"));
+    setBusyFrame(Panel::Split, false);
+    if (outcome.rangeRefused)
+        ui->txtStart->setFocus();
+    if (outcome.terminated)
+        endProgram(1);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!jobRunning()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (closeAfterJob_)
+        return;
+    const Answer answer = host_->ask(
+        Ask::Notice,
+        QStringLiteral("A job is still running.") + CrLf
+            + QStringLiteral("Do you want to stop it and close TSL?"),
+        Buttons::YesNo, Icon::Question, Answer::No);
+    if (answer == Answer::Yes && jobRunning()) {
+        closeAfterJob_ = true;
+        runner_->cancel();
+    } else if (answer == Answer::Yes) {
+        close();
+    }
+}
+
+}  // namespace tsl

@@ -1,0 +1,47 @@
+// tsl: the main window. Loads the settings, reads the files named on the
+// command line and opens the window on the Combine or Split panel.
+#include "mainwindow/frmMain.h"
+#include "mainwindow/gui_screenshots.h"
+#include "mainwindow/gui_single_instance.h"
+#include "mainwindow/single_instance.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+
+#include <QApplication>
+
+namespace {
+
+// The folder of tsl.ini: $TSL_PROGRAM_DIR when set, else the program's own.
+QString programDir()
+{
+    const QString dir = qEnvironmentVariable("TSL_PROGRAM_DIR");
+    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tessel"));
+    QApplication::setApplicationName(QStringLiteral("TSL"));
+    QApplication::setApplicationVersion(QStringLiteral(TSL_VERSION));
+
+    // A second TSL says so and ends; the first is not told.
+    tsl::SingleInstance instance;
+    if (!tsl::claimSingleInstance(instance))
+        return 0;
+
+    tsl::Settings settings;
+    tsl::SettingsStore store(tsl::StoreLocations::standard(programDir()));
+    tsl::frmMain window(settings, store);
+    if (!window.Form_Load(QApplication::arguments().mid(1)))
+        return window.exitCode() ? window.exitCode() : 1;
+    window.show();
+    // A hidden switch of the screenshot test: save each panel and leave.
+    const QString shots = qEnvironmentVariable("TSL_SCREENSHOTS");
+    if (!shots.isEmpty())
+        tsl::saveScreenshots(window, shots);
+    const int code = app.exec();
+    return code ? code : window.exitCode();
+}

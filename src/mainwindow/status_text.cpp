@@ -1,0 +1,53 @@
+#include "mainwindow/status_text.h"
+
+namespace tsl {
+
+QString thousands(quint64 n, const QLocale& locale)
+{
+    if (n == 0)
+        return {};
+    QLocale grouped = locale;
+    grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return grouped.toString(qulonglong(n));
+}
+
+QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 totalSize,
+                       const QLocale& locale)
+{
+    const QString each = firstPieceLength >= 0
+        ? thousands(quint64(firstPieceLength), locale) + QStringLiteral(" bytes each -- ")
+        : QString();
+    return QString::number(pieceCount) + QStringLiteral(" pieces -- ") + each
+        + thousands(totalSize, locale) + QStringLiteral(" bytes total");
+}
+
+QString splitSummary(qint64 pieces, double splitSize)
+{
+    return QString::number(pieces) + QStringLiteral(" pieces -- ")
+        + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each");
+}
+
+QString filesSelected(qsizetype count)
+{
+    return QString::number(count) + QStringLiteral(" files selected.");
+}
+
+QString quotedList(const QStringList& names)
+{
+    QString text;
+    for (const QString& name : names)
+        text += QLatin1Char('"') + name + QStringLiteral("\" ");
+    return text.trimmed();
+}
+
+QString appendFileSummary(const QString& name, qint64 length)
+{
+    return name + QStringLiteral(" -- ") + QString::number(length) + QStringLiteral(" bytes");
+}
+
+QString saveInText(const QString& dir)
+{
+    return QStringLiteral("Save in directory: ") + dir;
+}
+
+}  // namespace tsl

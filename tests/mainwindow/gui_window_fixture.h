@@ -1,0 +1,91 @@
+// The real main window for widget tests: settings stores, desktop folders and
+// files in a temporary folder, the window loaded from a command line and
+// shown; helpers to reach its controls and answer its message boxes.
+#pragma once
+
+#include "mainwindow/frmMain.h"
+#include "settings/settings_store.h"
+#include "support/modal_dialogs.h"
+#include "support/scripted_host.h"
+#include "support/temp_files.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <memory>
+
+namespace tsl::test {
+
+struct WindowFixture {
+    TempFolder t;
+    SettingsStore store{StoreLocations{t.mkdir("prog"), t.path("config/Tessel/TSL.conf"),
+                                       t.path("etc/Tessel/TSL.conf")}};
+    Settings settings;
+    std::unique_ptr<frmMain> form;
+
+    WindowFixture()
+    {
+        // Nothing the window registers or records may reach the real desktop.
+        qputenv("XDG_DATA_HOME", t.path("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", t.path("config").toUtf8());
+    }
+    ~WindowFixture()
+    {
+        form.reset();
+    }
+
+    // Stored settings, as "Key=value" lines of the per-user store.
+    void stored(const QByteArray& lines) { t.write("config/Tessel/TSL.conf", "[General]\n" + lines); }
+
+    // Loads the window from a command line; false when it asked to end.
+    bool start(const QStringList& arguments)
+    {
+        form = std::make_unique<frmMain>(settings, store);
+        const bool loaded = form->Form_Load(arguments);
+        if (loaded)
+            form->show();
+        return loaded;
+    }
+
+    template <typename W = QWidget>
+    W* find(const char* name) const
+    {
+        auto* w = form->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* name) const
+    {
+        if (auto* edit = form->findChild<QLineEdit*>(QString::fromLatin1(name)))
+            return edit->text();
+        return find<QLabel>(name)->text();
+    }
+    QString status() const { return text("Text"); }
+    int panel() const { return find<QTabWidget>("tbsSplit")->currentIndex(); }
+    QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+
+    // Waits for the running job's end.
+    bool waitForJob() const
+    {
+        if (!form->jobRunning())
+            return true;
+        QSignalSpy ended(form.get(), &frmMain::jobFinished);
+        return ended.wait(60000);
+    }
+};
+
+// The text of a message box as the user reads it, and a click on one of its buttons.
+inline void answerBox(QString* text, QMessageBox::StandardButton button)
+{
+    whenModal<QMessageBox>([text, button](QMessageBox* box) {
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+    });
+}
+
+}  // namespace tsl::test
