@@ -13,9 +13,9 @@
 namespace tsl::cli {
 
 namespace exitcode {
-constexpr int Done = 0;     // every file done
-constexpr int Partial = 1;  // something skipped, cancelled, or a run-time error answered
-constexpr int Usage = 2;    // bad usage
+constexpr int Done = 0;         // every file done
+constexpr int Partial = 1;      // something skipped, cancelled, or a run-time error answered
+constexpr int Usage = 2;        // bad usage
 constexpr int Cancelled = 130;  // stopped by Ctrl-C (SIGINT) or SIGTERM, as a shell reports it
 }  // namespace exitcode
 

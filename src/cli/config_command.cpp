@@ -131,16 +131,19 @@ QString refusedValue(const Settings& loaded, const KeyDef& d, const QString& val
     Settings trial = loaded;
     if (!applyText(trial, d, value))
         return d.key + QStringLiteral(" cannot hold \"") + value + QStringLiteral("\": it is no ")
-            + (d.type == KeyType::Text ? QStringLiteral("text") : QStringLiteral("number")) + QStringLiteral(" it takes. Nothing was written.");
+            + (d.type == KeyType::Text ? QStringLiteral("text") : QStringLiteral("number"))
+            + QStringLiteral(" it takes. Nothing was written.");
     const QString given = valueText(trial, d);
     applyRangeRules(trial);
     if (valueText(trial, d) == given)
         return {};
-    return d.key + QStringLiteral(" ") + value + QStringLiteral(" is out of its range: it would load as ")
-        + valueText(trial, d) + QStringLiteral(". Nothing was written.");
+    return d.key + QStringLiteral(" ") + value
+        + QStringLiteral(" is out of its range: it would load as ") + valueText(trial, d)
+        + QStringLiteral(". Nothing was written.");
 }
 
-int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& name, const QString& value)
+int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& name,
+           const QString& value)
 {
     const KeyDef* d = findLoadedKey(name);
     const RecordKey* r = d ? nullptr : findRecordKey(name);
@@ -225,10 +228,10 @@ int runConfig(const QStringList& args)
     if (expected < 0)
         return usageError(parser, QStringLiteral("Name an action: list, get, set or store."));
     if (words.size() != expected)
-        return usageError(parser, QStringLiteral("Wrong number of words for '") + action
-                                      + QStringLiteral("'."));
-    if (action == QLatin1String("store") && words.size() == 2
-        && words[1] != QLatin1String("ini") && words[1] != QLatin1String("registry"))
+        return usageError(
+            parser, QStringLiteral("Wrong number of words for '") + action + QStringLiteral("'."));
+    if (action == QLatin1String("store") && words.size() == 2 && words[1] != QLatin1String("ini")
+        && words[1] != QLatin1String("registry"))
         return usageError(parser, QStringLiteral("The store is 'ini' or 'registry'."));
 
     if ((action == QLatin1String("get") || action == QLatin1String("set"))

@@ -19,11 +19,18 @@ QString utc(const QDateTime& t)
 QString attributeNames(int bits)
 {
     QStringList names;
-    if (bits & attr::ReadOnly) names << QStringLiteral("read-only");
-    if (bits & attr::Hidden) names << QStringLiteral("hidden");
-    if (bits & attr::System) names << QStringLiteral("system");
-    if (bits & attr::Archive) names << QStringLiteral("archive");
-    return QString::number(bits) + (names.isEmpty() ? QString() : QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
+    if (bits & attr::ReadOnly)
+        names << QStringLiteral("read-only");
+    if (bits & attr::Hidden)
+        names << QStringLiteral("hidden");
+    if (bits & attr::System)
+        names << QStringLiteral("system");
+    if (bits & attr::Archive)
+        names << QStringLiteral("archive");
+    return QString::number(bits)
+        + (names.isEmpty()
+               ? QString()
+               : QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
 }
 
 }  // namespace

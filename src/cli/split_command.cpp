@@ -31,18 +31,34 @@ void addSplitOptions(QCommandLineParser& parser)
         "Exit status: 0 every file split, 1 a file skipped or a run-time error answered,\n"
         "2 bad usage, 130 stopped by Ctrl-C."));
     parser.addOptions({
-        {{QStringLiteral("s"), QStringLiteral("size")}, QStringLiteral("Part size in bytes, 100..1000000000 (setting SplitSize); k, M, G count 1000s, KiB, MiB, GiB 1024s (2MiB)."), QStringLiteral("BYTES")},
-        {{QStringLiteral("o"), QStringLiteral("out")}, QStringLiteral("Output directory; default the directory of the FILEs."), QStringLiteral("DIR")},
-        {QStringLiteral("range"), QStringLiteral("Write only pieces FIRST to LAST of the one FILE (no info file, batch file or deletion)."), QStringLiteral("FIRST-LAST")},
-        {QStringLiteral("short-names"), QStringLiteral("Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
+        {{QStringLiteral("s"), QStringLiteral("size")},
+         QStringLiteral(
+             "Part size in bytes, 100..1000000000 (setting SplitSize); k, M, G count 1000s, KiB, MiB, GiB 1024s (2MiB)."),
+         QStringLiteral("BYTES")},
+        {{QStringLiteral("o"), QStringLiteral("out")},
+         QStringLiteral("Output directory; default the directory of the FILEs."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("range"),
+         QStringLiteral(
+             "Write only pieces FIRST to LAST of the one FILE (no info file, batch file or deletion)."),
+         QStringLiteral("FIRST-LAST")},
+        {QStringLiteral("short-names"),
+         QStringLiteral(
+             "Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
         {QStringLiteral("no-info"), QStringLiteral("Write no info file (setting Split000 off).")},
         {QStringLiteral("no-bat"), QStringLiteral("Write no batch file (setting SplitBat off).")},
-        {QStringLiteral("delete"), QStringLiteral("Delete each FILE after splitting it (setting SplitDelete on).")},
-        {QStringLiteral("no-wipe"), QStringLiteral("Delete without overwriting first (setting WipeOnDel off).")},
-        {QStringLiteral("existing"), QStringLiteral("When pieces of a FILE exist already: never overwrite, ask, always overwrite (setting PartsExist)."), QStringLiteral("never|ask|always")},
+        {QStringLiteral("delete"),
+         QStringLiteral("Delete each FILE after splitting it (setting SplitDelete on).")},
+        {QStringLiteral("no-wipe"),
+         QStringLiteral("Delete without overwriting first (setting WipeOnDel off).")},
+        {QStringLiteral("existing"),
+         QStringLiteral(
+             "When pieces of a FILE exist already: never overwrite, ask, always overwrite (setting PartsExist)."),
+         QStringLiteral("never|ask|always")},
     });
     addCommonOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The files to split."), QStringLiteral("FILE..."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The files to split."),
+                                 QStringLiteral("FILE..."));
 }
 
 // Applies the options that override settings; false with *error on a bad value.
@@ -53,26 +69,33 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (p.isSet(QStringLiteral("size"))) {
         double size = 0;
         const bool ok = parseByteSize(p.value(QStringLiteral("size")), &size);
-        if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
-                         QStringLiteral("a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)"),
-                         error))
+        if (!withinRange(
+                QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
+                QStringLiteral("a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)"),
+                error))
             return false;
         s.SplitSize = size;
     }
     if (p.isSet(QStringLiteral("existing"))) {
-        const int index = QStringList{QStringLiteral("never"), QStringLiteral("ask"), QStringLiteral("always")}
-                              .indexOf(p.value(QStringLiteral("existing")));
+        const int index =
+            QStringList{QStringLiteral("never"), QStringLiteral("ask"), QStringLiteral("always")}
+                .indexOf(p.value(QStringLiteral("existing")));
         if (index < 0) {
             *error = QStringLiteral("--existing takes never, ask or always.");
             return false;
         }
         s.PartsExist = qint16(index);
     }
-    if (p.isSet(QStringLiteral("short-names"))) s.SplitFileNames = 1;
-    if (p.isSet(QStringLiteral("no-info"))) s.Split000 = false;
-    if (p.isSet(QStringLiteral("no-bat"))) s.SplitBat = false;
-    if (p.isSet(QStringLiteral("delete"))) s.SplitDelete = true;
-    if (p.isSet(QStringLiteral("no-wipe"))) s.WipeOnDel = false;
+    if (p.isSet(QStringLiteral("short-names")))
+        s.SplitFileNames = 1;
+    if (p.isSet(QStringLiteral("no-info")))
+        s.Split000 = false;
+    if (p.isSet(QStringLiteral("no-bat")))
+        s.SplitBat = false;
+    if (p.isSet(QStringLiteral("delete")))
+        s.SplitDelete = true;
+    if (p.isSet(QStringLiteral("no-wipe")))
+        s.WipeOnDel = false;
     return true;
 }
 
@@ -88,7 +111,8 @@ bool selectFiles(const QStringList& files, SplitRequest& request, QString* error
         if (request.srcDir.isEmpty())
             request.srcDir = dir;
         else if (dir != request.srcDir) {
-            *error = QStringLiteral("All FILEs must be in one directory (run tsl-cli once per directory).");
+            *error = QStringLiteral(
+                "All FILEs must be in one directory (run tsl-cli once per directory).");
             return false;
         }
         request.files << info.fileName();
@@ -115,7 +139,8 @@ bool applyRange(const QString& range, const Settings& s, SplitRequest& request, 
     }
     const QFileInfo info(request.srcDir + request.files.first());
     const qint64 pieces = PieceCount(info.size(), wholePartSize(s.SplitSize));
-    if (info.isFile() && (m.captured(1).toLongLong() > pieces || m.captured(2).toLongLong() > pieces)) {
+    if (info.isFile()
+        && (m.captured(1).toLongLong() > pieces || m.captured(2).toLongLong() > pieces)) {
         *error = QStringLiteral("%1 has %2 pieces of this size: --range must stay within 1-%2.")
                      .arg(request.files.first())
                      .arg(pieces);

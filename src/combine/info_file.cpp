@@ -59,9 +59,8 @@ QString damagedText(const QString& path)
 }  // namespace
 
 QByteArray infoFileBytes(const QString& storedName, const QDateTime& creation,
-                         const QDateTime& lastWrite, const QDateTime& lastAccess,
-                         quint64 totalSize, int attributes, quint64 pieceCount,
-                         quint64 pieceSize)
+                         const QDateTime& lastWrite, const QDateTime& lastAccess, quint64 totalSize,
+                         int attributes, quint64 pieceCount, quint64 pieceSize)
 {
     const QByteArray name = storedName.toLatin1().left(255);
     QByteArray out;
@@ -89,10 +88,9 @@ RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint
     const FileFacts facts = readFileFacts(sourcePath);
     if (!facts.exists)
         return RunError::of(err::FileNotFound, sourcePath, FileOp::Read);
-    const QByteArray bytes = infoFileBytes(shortName(sourcePath), facts.creationTime,
-                                           facts.lastWriteTime, facts.lastAccessTime,
-                                           quint64(facts.size), facts.attributes, pieceCount,
-                                           pieceSize);
+    const QByteArray bytes = infoFileBytes(
+        shortName(sourcePath), facts.creationTime, facts.lastWriteTime, facts.lastAccessTime,
+        quint64(facts.size), facts.attributes, pieceCount, pieceSize);
     return writeWholeFile(infoPath, bytes);
 }
 
@@ -144,7 +142,9 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
 {
     const QString procedure = QStringLiteral("modSplit.ParseMS000");
     if (listing && !isOrdinaryFile(path)) {
-        host.ask(Ask::Notice, path + CrLf2 + QStringLiteral("This file is missing, so the file set will be skipped."),
+        host.ask(Ask::Notice,
+                 path + CrLf2
+                     + QStringLiteral("This file is missing, so the file set will be skipped."),
                  Buttons::Ok, Icon::Information, Answer::Ok);
         return info::Skip;
     }
@@ -167,8 +167,8 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
         if (!read) {
             if (listing)
                 return info::Damaged;
-            const Answer a = host.ask(Ask::DamagedInfo, damagedText(path), Buttons::AbortRetryIgnore, Icon::Critical,
-                                      Answer::Ignore);
+            const Answer a = host.ask(Ask::DamagedInfo, damagedText(path),
+                                      Buttons::AbortRetryIgnore, Icon::Critical, Answer::Ignore);
             if (a == Answer::Retry)
                 continue;
             return a == Answer::Abort ? info::Skip : info::Ignore;

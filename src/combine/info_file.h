@@ -41,9 +41,8 @@ constexpr qint16 Quit = -1;    // a run-time error answered No: end the program
 
 // The bytes of the info file for a source with the given facts.
 QByteArray infoFileBytes(const QString& storedName, const QDateTime& creation,
-                         const QDateTime& lastWrite, const QDateTime& lastAccess,
-                         quint64 totalSize, int attributes, quint64 pieceCount,
-                         quint64 pieceSize);
+                         const QDateTime& lastWrite, const QDateTime& lastAccess, quint64 totalSize,
+                         int attributes, quint64 pieceCount, quint64 pieceSize);
 
 // Writes the info file of sourcePath to infoPath (truncating an existing one).
 RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint64 pieceCount,

@@ -45,8 +45,8 @@ QString searchCaption(qint64 i, qint64 from, qint64 to, bool extra)
     // Extra pieces count from the first number past the expected ones.
     const qint64 done = extra ? i - from + 1 : i;
     const qint64 all = extra ? to - from + 1 : to;
-    const QString what = extra ? QStringLiteral("Searching for extra part ")
-                               : QStringLiteral("Searching for part ");
+    const QString what =
+        extra ? QStringLiteral("Searching for extra part ") : QStringLiteral("Searching for part ");
     return what + QString::number(i) + QStringLiteral(" - ") + QString::number(done * 100 / all)
         + QStringLiteral("% complete");
 }
@@ -59,8 +59,8 @@ bool isTheBatchFile(const PartTable& table, const SetNames& names, const QString
 {
     if (path != names.dir + names.base + QStringLiteral(".bat"))
         return false;
-    const bool letterRunBefore = table.present(i - 1)
-        && table[i - 1].Path.endsWith(QLatin1Char('.') + PartExt(i - 1, true));
+    const bool letterRunBefore =
+        table.present(i - 1) && table[i - 1].Path.endsWith(QLatin1Char('.') + PartExt(i - 1, true));
     return !letterRunBefore;
 }
 

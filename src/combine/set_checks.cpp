@@ -59,12 +59,12 @@ void findPieces(CombineRun& run, PieceSet& set)
     const Settings& s = run.settings;
     const SearchRule rule{set.letterScheme, s.UnderPeriod};
     set.table.reset(set.expected + 1);
-    set.missing = set.expected
-        - searchPieces(run.host, set.table, set.names, rule, 1, set.expected, false);
+    set.missing =
+        set.expected - searchPieces(run.host, set.table, set.names, rule, 1, set.expected, false);
     if (s.HighPart > set.expected && s.SearchExtra) {
         set.table.resize(qint64(s.HighPart) + 1);
-        set.extra = searchPieces(run.host, set.table, set.names, rule, set.expected + 1,
-                                 s.HighPart, true);
+        set.extra =
+            searchPieces(run.host, set.table, set.names, rule, set.expected + 1, s.HighPart, true);
     }
 }
 
@@ -103,12 +103,14 @@ Flow reportBeyondLimit(CombineRun& run, PieceSet& set)
     if (number == 0)
         return Flow::Go;
     set.beyondLimit = number;
-    const QString message = beyondLimitMessage(set.names.base, number, run.settings.HighPart, set.letterScheme);
+    const QString message =
+        beyondLimitMessage(set.names.base, number, run.settings.HighPart, set.letterScheme);
     // Asked, skipped or joined as the missing-pieces setting says.
     const int rule = run.settings.MissingParts;
     if (rule == 0) {
         run.host.status(QStringLiteral("Skipped ") + set.names.base + QStringLiteral(": part ")
-                        + QString::number(number) + QStringLiteral(" lies past the highest part searched."));
+                        + QString::number(number)
+                        + QStringLiteral(" lies past the highest part searched."));
         return Flow::Skip;
     }
     if (rule != 1)

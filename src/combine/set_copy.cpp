@@ -103,7 +103,8 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
             if (!isOrdinaryFile(set.table[i].Path)) {
                 const QString text = QStringLiteral("Part ") + QString::number(i)
                     + QStringLiteral(" is missing. Continue with the next piece?");
-                const Answer a = run.host.ask(Ask::MissingPiece, text, Buttons::YesNo, Icon::Question, Answer::Yes);
+                const Answer a = run.host.ask(Ask::MissingPiece, text, Buttons::YesNo,
+                                              Icon::Question, Answer::Yes);
                 if (a != Answer::Yes)
                     break;
             } else {

@@ -8,7 +8,6 @@
 #include "core/host.h"
 #include "pieces/file_utils.h"
 
-
 namespace tsl {
 
 namespace {

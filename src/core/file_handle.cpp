@@ -56,7 +56,8 @@ RunError clearWay(const QByteArray& native, const QString& path)
 RunError FileHandle::open(const QString& path, Mode mode)
 {
     (void)close();
-    const FileOp op = mode == Mode::Replace || mode == Mode::CreateNew ? FileOp::Create : FileOp::Open;
+    const FileOp op =
+        mode == Mode::Replace || mode == Mode::CreateNew ? FileOp::Create : FileOp::Open;
     if (path.isEmpty())
         return RunError::of(err::BadFileName, path, op);
     const QByteArray native = QFile::encodeName(path);
@@ -237,7 +238,8 @@ RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, q
     while (kernelCopy_ && done < length) {
         loff_t in = srcOffset + done;
         loff_t out = dstOffset + done;
-        const ssize_t n = ::copy_file_range(src.fd(), &in, dst.fd(), &out, size_t(length - done), 0);
+        const ssize_t n =
+            ::copy_file_range(src.fd(), &in, dst.fd(), &out, size_t(length - done), 0);
         if (n > 0) {
             done += n;
             continue;
@@ -256,7 +258,8 @@ RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, q
     }
     if (!result.failed() && !kernelCopy_ && done < length) {
         qint64 more = 0;
-        result = copyThroughBuffer(src, srcOffset + done, dst, dstOffset + done, length - done, &more);
+        result =
+            copyThroughBuffer(src, srcOffset + done, dst, dstOffset + done, length - done, &more);
         done += more;
     }
     if (copied)

@@ -108,11 +108,11 @@ public:
                   qint64 length, qint64* copied = nullptr);
 
 private:
-    RunError copyThroughBuffer(FileHandle& src, qint64 srcOffset, FileHandle& dst,
-                               qint64 dstOffset, qint64 length, qint64* copied);
+    RunError copyThroughBuffer(FileHandle& src, qint64 srcOffset, FileHandle& dst, qint64 dstOffset,
+                               qint64 length, qint64* copied);
 
-    qint64 setting_;    // the chunk setting
-    qint64 chunkSize_;  // the setting, rounded to whole blocks by alignTo()
+    qint64 setting_;          // the chunk setting
+    qint64 chunkSize_;        // the setting, rounded to whole blocks by alignTo()
     bool kernelCopy_ = true;  // false once the kernel refused copy_file_range
     std::vector<char> buffer_;
 };

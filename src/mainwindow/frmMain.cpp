@@ -7,8 +7,8 @@
 #include "mainwindow/gui_qt_host.h"
 #include "mainwindow/status_text.h"
 #include "pieces/file_utils.h"
-#include "settings/load_reg.h"
 #include "settings/gui_tooltips.h"
+#include "settings/load_reg.h"
 #include "settings/settings_store.h"
 #include "ui_frmMain.h"
 
@@ -165,8 +165,8 @@ void frmMain::readCommandLine(const QStringList& arguments)
     ui->tbsSplit->setCurrentIndex(panel);
     tbsSplit_Click();
     if (!start.folders.isEmpty()) {
-        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok,
-                   Icon::Exclamation, Answer::Ok);
+        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok, Icon::Exclamation,
+                   Answer::Ok);
         return;
     }
     if (start.mode == StartMode::Combine) {
@@ -251,7 +251,9 @@ void frmMain::SetForm(int Pic, bool OnOff)
     cmdAbout[Pic]->setEnabled(OnOff);
     // The Options buttons stay disabled until the options dialog exists.
     cmdBrowse[2 * Pic]->setEnabled(OnOff);
-    const bool folderOwn = Pic == 0 ? !settings_.SameDir : Pic == 1 ? !settings_.SplitSameDir : true;
+    const bool folderOwn = Pic == 0 ? !settings_.SameDir
+        : Pic == 1                  ? !settings_.SplitSameDir
+                                    : true;
     cmdBrowse[2 * Pic + 1]->setEnabled(OnOff && folderOwn);
     ui->tbsSplit->tabBar()->setEnabled(OnOff);
     if (Pic == 0)

@@ -52,8 +52,7 @@ public:
     // What the window's host writes: the status text, a progress line, the
     // busy frame of a job.
     void setStatusText(const QString& text);
-    void setProgress(Panel panel, Line line, const QString& caption, double value,
-                     double maximum);
+    void setProgress(Panel panel, Line line, const QString& caption, double value, double maximum);
     void setBusyFrame(Panel panel, bool busy);
 
     // The window's host (the one every message and question goes through).
@@ -172,8 +171,8 @@ private:
     Job job_ = Job::None;
     CombineOutcome combineOutcome_;
     SplitOutcome splitOutcome_;
-    bool autoRun_ = false;      // the running Combine is the automatic one
-    bool closeAfterJob_ = false; // the user chose to stop the job and close
+    bool autoRun_ = false;        // the running Combine is the automatic one
+    bool closeAfterJob_ = false;  // the user chose to stop the job and close
     int exitCode_ = 0;
 };
 

@@ -162,11 +162,10 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->ignore();
     if (closeAfterJob_)
         return;
-    const Answer answer = host_->ask(
-        Ask::Notice,
-        QStringLiteral("A job is still running.") + CrLf
-            + QStringLiteral("Do you want to stop it and close TSL?"),
-        Buttons::YesNo, Icon::Question, Answer::No);
+    const Answer answer = host_->ask(Ask::Notice,
+                                     QStringLiteral("A job is still running.") + CrLf
+                                         + QStringLiteral("Do you want to stop it and close TSL?"),
+                                     Buttons::YesNo, Icon::Question, Answer::No);
     if (answer == Answer::Yes && jobRunning()) {
         closeAfterJob_ = true;
         runner_->cancel();

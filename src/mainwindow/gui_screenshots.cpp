@@ -8,8 +8,8 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWindow>
-#include <functional>
 #include <cstdio>
+#include <functional>
 
 namespace tsl {
 

@@ -49,7 +49,8 @@ bool matchesWildcard(const QString& name, const QString& pattern)
         if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
+        } else if (p < pattern.size()
+                   && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
             ++n;
             ++p;
         } else if (starP >= 0) {

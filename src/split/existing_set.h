@@ -13,12 +13,12 @@ namespace tsl {
 
 // The files a split of one source writes.
 struct SplitNames {
-    QString dir;           // the output folder, ending in "/"
-    QString base;          // the pieces' base name
-    qint64 first = 1;      // the first piece written
-    qint64 last = 0;       // the last piece written
-    qint64 pieceCount = 0; // the source's whole piece count (it decides the scheme)
-    bool wholeSet = true;  // not an extract range: the info and batch files are written too
+    QString dir;            // the output folder, ending in "/"
+    QString base;           // the pieces' base name
+    qint64 first = 1;       // the first piece written
+    qint64 last = 0;        // the last piece written
+    qint64 pieceCount = 0;  // the source's whole piece count (it decides the scheme)
+    bool wholeSet = true;   // not an extract range: the info and batch files are written too
 };
 
 // Whether a file the split would write is there already: the info file and

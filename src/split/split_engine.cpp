@@ -92,7 +92,8 @@ SplitOutcome SplitRun::run()
     outcome_.SplitDir = dirText;
     outcome_.outDir = splitOutputDir(dirText);
     if (outcome_.outDir.isEmpty()) {
-        host_.ask(Ask::Notice, QStringLiteral("Choose the folder the pieces go to: the output folder is empty."),
+        host_.ask(Ask::Notice,
+                  QStringLiteral("Choose the folder the pieces go to: the output folder is empty."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
         outcome_.skipped = count_;
         return outcome_;
@@ -112,7 +113,8 @@ bool SplitRun::workOutRange()
     const qint64 end = request_.rangeEnd;
     extract_ = count_ == 1 && start > 0 && end > 0;
     if (extract_ && end < start) {
-        host_.ask(Ask::Notice, QStringLiteral("The starting piece cannot be higher than the ending piece..."),
+        host_.ask(Ask::Notice,
+                  QStringLiteral("The starting piece cannot be higher than the ending piece..."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
         outcome_.rangeRefused = true;
         return false;
@@ -161,7 +163,8 @@ bool SplitRun::admit(Source& s)
 {
     if (QFileInfo::exists(s.path) && !isOrdinaryFile(s.path)) {
         // A folder, a pipe or a device: reading it would be wrong or never end.
-        skip(QStringLiteral("The file ") + s.name + QStringLiteral(" will be skipped because it is not an ordinary file."),
+        skip(QStringLiteral("The file ") + s.name
+                 + QStringLiteral(" will be skipped because it is not an ordinary file."),
              Icon::Information);
         return false;
     }
@@ -176,8 +179,9 @@ bool SplitRun::admit(Source& s)
     s.pieceCount = PieceCount(s.length, wholeSize_);
     s.letters = usesLetterScheme(s.pieceCount);
     if (s.pieceCount == 1) {
-        skip(s.name + QStringLiteral(" will not be split because it is smaller than the part size "
-                                     "specified. You should set the part size lower (to at least ")
+        skip(s.name
+                 + QStringLiteral(" will not be split because it is smaller than the part size "
+                                  "specified. You should set the part size lower (to at least ")
                  + QString::number(s.length - 1) + QStringLiteral(" bytes)."),
              Icon::None);
         return false;
@@ -196,13 +200,16 @@ bool SplitRun::admit(Source& s)
     if (settings_.SearchExist && splitWouldOverwrite(namesOf(s))) {
         if (settings_.PartsExist == 0) {
             // No box, as the setting asks; the status line still says why.
-            host_.status(s.name + QStringLiteral(" was skipped: its split files exist already and are never overwritten."));
+            host_.status(
+                s.name
+                + QStringLiteral(
+                    " was skipped: its split files exist already and are never overwritten."));
             skip(QString(), Icon::None);
             return false;
         }
         if (settings_.PartsExist == 1
             && host_.ask(Ask::OverwriteParts,
-                             QStringLiteral("Do you want to overwrite the existing split files for ")
+                         QStringLiteral("Do you want to overwrite the existing split files for ")
                              + s.name + QLatin1Char('?'),
                          Buttons::YesNo, Icon::Question, Answer::Yes)
                 == Answer::No) {
@@ -374,10 +381,12 @@ Flow SplitRun::finishFile(const Source& s, int f)
     }
     if (!extract_ && settings_.SplitBat && batchNameIsAPiece(s)) {
         // Writing it would overwrite that piece.
-        host_.ask(Ask::Notice, QStringLiteral("No batch file was written for ") + s.name + QStringLiteral(": with ")
-                      + QString::number(s.pieceCount) + QStringLiteral(" parts, part ")
-                      + QString::number(LetterPieceNumber(QStringLiteral("bat"))) + QStringLiteral(" is named ")
-                      + s.base + QStringLiteral(".bat."),
+        host_.ask(Ask::Notice,
+                  QStringLiteral("No batch file was written for ") + s.name
+                      + QStringLiteral(": with ") + QString::number(s.pieceCount)
+                      + QStringLiteral(" parts, part ")
+                      + QString::number(LetterPieceNumber(QStringLiteral("bat")))
+                      + QStringLiteral(" is named ") + s.base + QStringLiteral(".bat."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
     } else if (!extract_ && settings_.SplitBat) {
         const BatchFileInput batch{s.name, s.base, s.pieceCount, settings_.SplitFileNames == 1};
@@ -397,7 +406,8 @@ Flow SplitRun::finishFile(const Source& s, int f)
             return Flow::Terminate;
     }
     host_.status(QStringLiteral("Processed ") + s.name);
-    host_.progress(Panel::Split, Line::Total, splitprogress::totalCaptionAfterFile(f, count_, word_),
+    host_.progress(Panel::Split, Line::Total,
+                   splitprogress::totalCaptionAfterFile(f, count_, word_),
                    splitprogress::totalPercentAfterFile(f, count_), 100);
     if (fileFailed_)
         ++outcome_.skipped;

@@ -35,7 +35,9 @@ TEST(ExitCodes, EveryInvocationGetsItsStatus)
         {{"combine", dir}, 2, ": not an ordinary file."},
         {{"info", t.path("gone.000")}, 2, ": no such file."},
         {{"info", dir}, 2, ": not an ordinary file."},
-        {{"config", "set", "HighPart", "0"}, 2, "HighPart 0 is out of its range: it would load as 1000."},
+        {{"config", "set", "HighPart", "0"},
+         2,
+         "HighPart 0 is out of its range: it would load as 1000."},
         {{"frobnicate"}, 2, "unknown command"},
         {{"--help-all"}, 0, ""},
         {{"split", "--help-all"}, 0, ""},
@@ -48,8 +50,10 @@ TEST(ExitCodes, EveryInvocationGetsItsStatus)
     };
     for (const auto& [args, status, said] : cases) {
         const CliRun run = runCli(args);
-        EXPECT_EQ(run.exitCode, status) << args.join(' ').toStdString() << "\n" << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(said)) << args.join(' ').toStdString() << "\n" << run.err.toStdString();
+        EXPECT_EQ(run.exitCode, status) << args.join(' ').toStdString() << "\n"
+                                        << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(said)) << args.join(' ').toStdString() << "\n"
+                                            << run.err.toStdString();
     }
     EXPECT_EQ(t.size("a.bin.004"), 1024);  // the last run: 1KiB pieces
     EXPECT_FALSE(t.exists("a.bin.005"));

@@ -86,9 +86,11 @@ TEST(CombineWhole, ASetLongerThanTheSearchLimitIsNotDone)
             : c.missingParts == 2                ? job.host.messages.value(0)
                                                  : job.host.statuses.value(0);
         EXPECT_EQ(said, c.said);
-        EXPECT_EQ(job.folder.read(Clip), c.missingParts ? data.left(c.highPart * 10) : QByteArray());
+        EXPECT_EQ(job.folder.read(Clip),
+                  c.missingParts ? data.left(c.highPart * 10) : QByteArray());
         // Nothing of the set is deleted.
-        EXPECT_EQ(job.folder.names(), (c.missingParts ? QStringList{Clip} : QStringList()) + before);
+        EXPECT_EQ(job.folder.names(),
+                  (c.missingParts ? QStringList{Clip} : QStringList()) + before);
         EXPECT_FALSE(o.allCombined());
     }
 }

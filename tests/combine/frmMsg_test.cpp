@@ -17,9 +17,9 @@
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <type_traits>
-#include <gtest/gtest.h>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -145,8 +145,9 @@ TEST(frmMsg, SaveListWritesTheListFileOrShowsWhyNotAndStaysOpen)
     });
     button(failed, "cmdSave")->click();
     EXPECT_EQ(title, "TSL");
-    EXPECT_EQ(text, "The list could not be saved to\r\n" + tmp.path("missing-dir")
-                        + "/clip - extra.txt\r\n\r\nPath not found (error 76)");
+    EXPECT_EQ(text,
+              "The list could not be saved to\r\n" + tmp.path("missing-dir")
+                  + "/clip - extra.txt\r\n\r\nPath not found (error 76)");
     EXPECT_TRUE(failed.isVisible());
     EXPECT_EQ(failed.answerMarker(), CancelMarker);
 }

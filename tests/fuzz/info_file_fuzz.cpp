@@ -13,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto read = tsl::decodeInfoFile(bytes);
     if (!read)
         return 0;
-    const QByteArray again = tsl::infoFileBytes(
-        QStringLiteral("NAME"), read->InfoCreationTime, read->InfoLastWriteTime,
-        read->InfoLastAccessTime, read->InfoTotalSize, read->InfoAttributes,
-        read->InfoPieceCount, read->InfoPieceSize);
+    const QByteArray again =
+        tsl::infoFileBytes(QStringLiteral("NAME"), read->InfoCreationTime, read->InfoLastWriteTime,
+                           read->InfoLastAccessTime, read->InfoTotalSize, read->InfoAttributes,
+                           read->InfoPieceCount, read->InfoPieceSize);
     const auto back = tsl::decodeInfoFile(again);
     if (!back || back->InfoTotalSize != read->InfoTotalSize
         || back->InfoPieceCount != read->InfoPieceCount

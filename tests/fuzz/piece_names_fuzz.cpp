@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     qint64 length = 0;
     std::memcpy(&number, data, 8);
     std::memcpy(&length, data + 8, 8);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 16), qsizetype(size - 16));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 16), qsizetype(size - 16));
 
     const qint64 i = 1 + (number & 0x7fffffffffffffffLL) % MaxPieceNumber;
     if (LetterPieceNumber(PartExt(i, true)) != i || PartExt(i, true).size() != 3)

@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const size_t valueLength = data[2] % 16;
     if (size < 3 + valueLength)
         return 0;
-    const QString value = QString::fromLatin1(reinterpret_cast<const char*>(data + 3), qsizetype(valueLength));
+    const QString value =
+        QString::fromLatin1(reinterpret_cast<const char*>(data + 3), qsizetype(valueLength));
     const QByteArray content(reinterpret_cast<const char*>(data + 3 + valueLength),
                              qsizetype(size - 3 - valueLength));
     const QString file = scratchFile();
@@ -51,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A value that could read differently (quotes or blanks at its ends, a
     // line break or a NUL inside) is not checked for the way back.
     const bool plain = !value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r'))
-        && !value.contains(QChar(0)) && value.trimmed() == value && !value.startsWith(QLatin1Char('"'))
-        && !value.startsWith(QLatin1Char('\''));
+        && !value.contains(QChar(0)) && value.trimmed() == value
+        && !value.startsWith(QLatin1Char('"')) && !value.startsWith(QLatin1Char('\''));
     if (written && plain && tsl::readProfileValue(file, section, key) != value)
         std::abort();
     QFile::remove(file);

@@ -82,8 +82,8 @@ TEST(ConfigCli, UnknownKeysAreRefusedWithTheKnownOnes)
     EXPECT_TRUE(r.err.contains("unknown key 'ChunkSise'"));
     EXPECT_TRUE(r.err.contains("ChunkSize"));
     EXPECT_TRUE(r.err.contains("InitAppendDir"));
-    for (const QStringList& args : QList<QStringList>{{"set", "Nope", "1"}, {"frobnicate"},
-                                                      {"store", "floppy"}})
+    for (const QStringList& args :
+         QList<QStringList>{{"set", "Nope", "1"}, {"frobnicate"}, {"store", "floppy"}})
         EXPECT_EQ(c.run(args).exitCode, 2) << args.join(' ').toStdString();
     EXPECT_FALSE(c.t.exists("config"));
 }
@@ -93,8 +93,9 @@ TEST(ConfigCli, StoreSwitchesBetweenIniAndRegistryOrKeepsTheOldOne)
     CliStores c;
     ASSERT_EQ(c.run({"set", "WipeOnDel", "0"}).exitCode, 0);
     CliRun r = c.run({"store"});
-    EXPECT_EQ(r.out, "registry: " + c.userFile() + " (machine-wide fallback: "
-                         + c.t.path("etc/Tessel/TSL.conf") + ")\n");
+    EXPECT_EQ(r.out,
+              "registry: " + c.userFile()
+                  + " (machine-wide fallback: " + c.t.path("etc/Tessel/TSL.conf") + ")\n");
     r = c.run({"store", "ini"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "ini: " + c.t.path("program/tsl.ini") + "\n");
@@ -117,8 +118,9 @@ TEST(ConfigCli, DirectoryQuestionsAreAnsweredByOptions)
     const QString path = c.t.path("films");
     CliRun r = c.run({"-n", "set", "InitSplitDir", path});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.err.contains("The directory you specified (" + path + ") for the\n"
-                               "initial split directory does not exist."));
+    EXPECT_TRUE(r.err.contains("The directory you specified (" + path
+                               + ") for the\n"
+                                 "initial split directory does not exist."));
     EXPECT_TRUE(r.err.contains("=> No (--no)"));
     EXPECT_EQ(r.out, "InitSplitDir = " + path + "  (store)\n");
     EXPECT_FALSE(c.t.exists("films"));

@@ -38,8 +38,9 @@ TEST(SplitInputs, AnEmptyOutputFolderIsTheFilesOwnOrNone)
         EXPECT_EQ(t.exists(name + ".003"), c.besideTheFile);
         EXPECT_FALSE(QFileInfo::exists(QDir::rootPath() + name + ".001"));
         if (!c.besideTheFile) {
-            EXPECT_EQ(host.messages,
-                      QStringList{"Choose the folder the pieces go to: the output folder is empty."});
+            EXPECT_EQ(
+                host.messages,
+                QStringList{"Choose the folder the pieces go to: the output folder is empty."});
         }
     }
 }
@@ -53,8 +54,9 @@ TEST(SplitInputs, AFolderOrPipeIsNotAnOrdinaryFile)
         ScriptedHost host;
         Settings s;
         EXPECT_EQ(split(t, host, s, name, t.dir()).skipped, 1);
-        EXPECT_EQ(host.messages, QStringList{"The file " + name
-                                             + " will be skipped because it is not an ordinary file."});
+        EXPECT_EQ(host.messages,
+                  QStringList{"The file " + name
+                              + " will be skipped because it is not an ordinary file."});
     }
     EXPECT_EQ(QDir(t.dir()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               QStringList({"folder", "pipe"}));
@@ -67,9 +69,8 @@ TEST(SplitInputs, OnlyTheSetsOwnNamesCountAsExistingPieces)
         QString present;
         bool asks;
     };
-    const QList<Case> cases = {{"f.txt", false}, {"f.", false},    {"f.004", false},
-                               {"f.001", true},  {"f.000", true},  {"f.bat", true},
-                               {"f.003", true}};
+    const QList<Case> cases = {{"f.txt", false}, {"f.", false},   {"f.004", false}, {"f.001", true},
+                               {"f.000", true},  {"f.bat", true}, {"f.003", true}};
     for (const Case& c : cases) {
         TempFolder t;
         const QByteArray data = patternBytes(250);
