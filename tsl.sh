@@ -2,6 +2,11 @@
 # Installs what TSL needs on Debian 12, builds it, and runs it or its tests.
 #   ./tsl.sh run [ARGS...]   build and run TSL (tsl-cli ARGS...)
 #   ./tsl.sh test            build and run every test
+#   ./tsl.sh test --sanitize the same built with AddressSanitizer and
+#                            UndefinedBehaviorSanitizer (in build-sanitize)
+#   ./tsl.sh fuzz [SECONDS]  build the libFuzzer targets with clang and run
+#                            each for SECONDS (default 600)
+#   ./tsl.sh bench           the benchmarks of bench/ (XFS needs root)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,7 +14,7 @@ packages=(cmake g++ make qt6-base-dev libgtest-dev desktop-file-utils shared-mim
 
 install_packages() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -39,12 +44,38 @@ run)
     ;;
 test)
     install_packages
-    build build-test -DTSL_BUILD_TESTS=ON
-    cd build-test
+    if [ "${2:-}" = "--sanitize" ]; then
+        build build-sanitize -DTSL_BUILD_TESTS=ON -DTSL_SANITIZE=ON
+        cd build-sanitize
+        # Qt keeps some allocations for the life of the process: leaks are not checked.
+        export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    else
+        build build-test -DTSL_BUILD_TESTS=ON
+        cd build-test
+    fi
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
     ;;
+fuzz)
+    install_packages clang
+    seconds=${2:-600}
+    CXX=clang++ build build-fuzz -DTSL_BUILD_TESTS=OFF -DTSL_FUZZ=ON
+    for target in info_file piece_names profile_file; do
+        seeds=tests/fuzz/corpus/$(case $target in info_file) echo info ;; piece_names) echo names ;; *) echo profile ;; esac)
+        mkdir -p "build-fuzz/corpus/$target"
+        echo "fuzzing $target for $seconds s" >&2
+        "build-fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" \
+            "build-fuzz/corpus/$target" "$seeds"
+    done
+    ;;
+bench)
+    install_packages xfsprogs bc time
+    build build -DTSL_BUILD_TESTS=OFF
+    bench/split_bench.sh build
+    bench/combine_bench.sh build/tsl-cli
+    bench/shared_storage_bench.sh build
+    ;;
 *)
-    echo "usage: $0 run [ARGS...] | test" >&2
+    echo "usage: $0 run [ARGS...] | test [--sanitize] | fuzz [SECONDS] | bench" >&2
     exit 2
     ;;
 esac

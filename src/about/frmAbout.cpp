@@ -28,7 +28,9 @@ QString frmAbout::versionLine()
 {
     // Parsed, so a version written "25.08.0002" still shows as 25.8.2.
     const QVersionNumber v = QVersionNumber::fromString(QStringLiteral(TSL_VERSION));
-    return QStringLiteral("%1.%2.%3").arg(v.majorVersion()).arg(v.minorVersion())
+    return QStringLiteral("%1.%2.%3")
+               .arg(v.majorVersion())
+               .arg(v.minorVersion())
                .arg(v.microVersion())
         + QStringLiteral(" (Tessel, 2025)");
 }

@@ -68,8 +68,8 @@ public:
     AppendJob(const AppendRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
           frame_(host, Panel::Append, AppendProcedure, outcome_),
-          target_(withTrailingSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile, frame_,
-                  outcome_),
+          target_(withTrailingSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile,
+                  frame_, outcome_),
           copier_(std::max<qint64>(1, settings.ChunkSize)),
           appended_(size_t(request.entries.size()), false)
     {
@@ -140,8 +140,8 @@ bool AppendJob::refuseSelf()
         if (sameFile(sourcePath(entry), target_.path())) {
             outcome_.refused = true;
             outcome_.error = true;
-            host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, entry), Buttons::Ok, Icon::Exclamation,
-                      Answer::Ok);
+            host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, entry), Buttons::Ok,
+                      Icon::Exclamation, Answer::Ok);
             return true;
         }
     }
@@ -161,8 +161,8 @@ bool AppendJob::refuseBadEntries()
         return false;
     outcome_.refused = true;
     outcome_.error = true;
-    host_.ask(Ask::Notice, appendBadEntriesText(request_.AppendFile, outcome_.badEntries), Buttons::Ok,
-              Icon::Exclamation, Answer::Ok);
+    host_.ask(Ask::Notice, appendBadEntriesText(request_.AppendFile, outcome_.badEntries),
+              Buttons::Ok, Icon::Exclamation, Answer::Ok);
     return true;
 }
 
@@ -175,8 +175,8 @@ Flow AppendJob::appendAll()
         const Flow flow = appendSource(i - 1);
         if (flow != Flow::Go)
             return flow;
-        host_.progress(Panel::Append, Line::Total,
-                       appendProgressCaption(i, n, request_.AppendFile), i, n);
+        host_.progress(Panel::Append, Line::Total, appendProgressCaption(i, n, request_.AppendFile),
+                       i, n);
     }
     return Flow::Go;
 }
@@ -198,10 +198,11 @@ Flow AppendJob::appendSource(int index)
     if (sameOpenFile(source, target_.file())) {
         ++outcome_.failed;
         outcome_.error = true;
-        host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, request_.entries.at(index)), Buttons::Ok,
-                  Icon::Exclamation, Answer::Ok);
+        host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, request_.entries.at(index)),
+                  Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Failed;
     }
+    copier_.alignTo(target_.file());
     const qint64 chunk = copier_.chunkSize();
     for (qint64 at = 0; at < length; at += chunk) {
         if (at > 0 && frame_.cancelRequested())

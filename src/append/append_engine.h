@@ -36,18 +36,18 @@ struct AppendRequest {
 };
 
 struct AppendOutcome : JobEnd {
-    int appended = 0;         // sources appended whole (0 again when the run was taken back)
-    int failed = 0;           // sources not appended whole because of a reported error
-    int deleted = 0;          // sources deleted afterwards
-    QStringList badEntries;   // entries refused by the check before the run, with the reason
-    qint64 bytesAppended = 0; // bytes the target grew by
-    int chunkCopies = 0;      // chunk copies made (each one read and one write at most)
-    qint64 largestChunk = 0;  // bytes of the largest chunk copy
-    bool error = false;       // something was reported: no source was deleted
-    bool refused = false;     // the list or the target was refused: nothing was written
-    bool stopped = false;     // ended early: No, Cancel, the cancel request, or no target
-    bool sourcesKept = false; // AppendDelete was on, but the error flag kept the sources
-    QString AppendPartDir;    // the trimmed directory text, for the front end to record
+    int appended = 0;          // sources appended whole (0 again when the run was taken back)
+    int failed = 0;            // sources not appended whole because of a reported error
+    int deleted = 0;           // sources deleted afterwards
+    QStringList badEntries;    // entries refused by the check before the run, with the reason
+    qint64 bytesAppended = 0;  // bytes the target grew by
+    int chunkCopies = 0;       // chunk copies made (each one read and one write at most)
+    qint64 largestChunk = 0;   // bytes of the largest chunk copy
+    bool error = false;        // something was reported: no source was deleted
+    bool refused = false;      // the list or the target was refused: nothing was written
+    bool stopped = false;      // ended early: No, Cancel, the cancel request, or no target
+    bool sourcesKept = false;  // AppendDelete was on, but the error flag kept the sources
+    QString AppendPartDir;     // the trimmed directory text, for the front end to record
 
     // Every entry appended whole, deleted when asked, no run-time error.
     bool complete(int entryCount) const

@@ -46,7 +46,8 @@ QString resolvedLocation(const QString& path, int depth = 0)
 
 bool sameFile(const QString& a, const QString& b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa {};
+    struct stat sb {};
     const bool hasA = ::stat(QFile::encodeName(a).constData(), &sa) == 0;
     const bool hasB = ::stat(QFile::encodeName(b).constData(), &sb) == 0;
     if (hasA && hasB)
@@ -58,7 +59,8 @@ bool sameFile(const QString& a, const QString& b)
 
 bool sameOpenFile(const FileHandle& a, const FileHandle& b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa {};
+    struct stat sb {};
     if (::fstat(a.fd(), &sa) != 0 || ::fstat(b.fd(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
@@ -75,7 +77,8 @@ Flow AppendTarget::open()
     if (info.isSymLink()) {
         outcome_.error = true;
         outcome_.refused = true;
-        frame_.host().ask(Ask::Notice, name_ + QStringLiteral(" is a symbolic link. Name the file it leads to;")
+        frame_.host().ask(Ask::Notice,
+                          name_ + QStringLiteral(" is a symbolic link. Name the file it leads to;")
                               + CrLf + QStringLiteral("nothing was appended."),
                           Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Stop;
@@ -138,11 +141,12 @@ Flow AppendTarget::reopen()
 
 bool AppendTarget::isAccessError(const RunError& error) const
 {
-    // A directory in the target's place is no matter of closing a program or
-    // clearing an attribute: that stays a run-time error. The temporary file
-    // of a new target is ours: nobody else has it open.
+    // A directory in the target's place, or a new target (in a folder that
+    // cannot be written, say), is no matter of closing a program or clearing
+    // an attribute: that stays a run-time error. The temporary file of a new
+    // target is ours: nobody else has it open.
     return (error.number == err::PathFileAccess || error.number == err::PermissionDenied)
-        && tempPath_.isEmpty() && !QFileInfo(path_).isDir();
+        && tempPath_.isEmpty() && QFileInfo(path_).isFile();
 }
 
 Flow AppendTarget::converse()
@@ -151,16 +155,19 @@ Flow AppendTarget::converse()
     (void)file_.close();
     Host& host = frame_.host();
     if (fileAttributes(path_) & attr::ReadOnly) {
-        if (host.ask(Ask::ReadOnlyTarget, readOnlyText(name_), Buttons::YesNo, Icon::Exclamation, Answer::No)
+        if (host.ask(Ask::ReadOnlyTarget, readOnlyText(name_), Buttons::YesNo, Icon::Exclamation,
+                     Answer::No)
             != Answer::Yes)
             return Flow::Stop;
         // An attribute that cannot be cleared would bring the same question back
         // for ever (a "yes to all" would never end): report it once instead.
         if (!applyAttributes(path_, 0))
-            return frame_.error(RunError::of(err::PermissionDenied, path_, FileOp::Open), Flow::Stop);
+            return frame_.error(RunError::of(err::PermissionDenied, path_, FileOp::Open),
+                                Flow::Stop);
         return Flow::Go;
     }
-    if (host.ask(Ask::TargetInUse, inUseText(name_), Buttons::OkCancel, Icon::Exclamation, Answer::Cancel)
+    if (host.ask(Ask::TargetInUse, inUseText(name_), Buttons::OkCancel, Icon::Exclamation,
+                 Answer::Cancel)
         != Answer::Ok)
         return Flow::Stop;
     return Flow::Go;
@@ -194,10 +201,10 @@ void AppendTarget::takeBack()
     if (!e.failed())
         e = file.truncate(originalLength_);
     const QString length = QString::number(originalLength_);
-    frame_.undid(e.failed() ? QStringLiteral("could not cut ") + path_ + QStringLiteral(" back to ") + length
-                                  + QStringLiteral(" bytes: ") + runErrorLine(e)
+    frame_.undid(e.failed() ? QStringLiteral("could not cut ") + path_ + QStringLiteral(" back to ")
+                         + length + QStringLiteral(" bytes: ") + runErrorLine(e)
                             : QStringLiteral("cut ") + path_ + QStringLiteral(" back to ") + length
-                                  + QStringLiteral(" bytes"));
+                         + QStringLiteral(" bytes"));
 }
 
 }  // namespace tsl

@@ -8,8 +8,8 @@ namespace {
 
 QString refusal(const QString& name, const QString& why)
 {
-    return QStringLiteral("\"") + name + QStringLiteral("\" cannot be used as the file to append to: ")
-        + why + CrLf2
+    return QStringLiteral("\"") + name
+        + QStringLiteral("\" cannot be used as the file to append to: ") + why + CrLf2
         + QStringLiteral("Enter the name of a file in the \"Save in\" directory.");
 }
 

@@ -3,6 +3,9 @@
 #include "settings/load_reg.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -27,11 +30,21 @@ QString commandHelp(const QCommandLineParser& parser)
 void addCommonOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
-        {{QStringLiteral("y"), QStringLiteral("yes")}, QStringLiteral("Answer every Yes/No question (overwrite, read-only, ...) with Yes, without asking; not the run-time error question (see --on-error).")},
-        {{QStringLiteral("n"), QStringLiteral("no")}, QStringLiteral("Answer every Yes/No question with No, without asking.")},
-        {QStringLiteral("on-error"), QStringLiteral("After a run-time error (disk full, a file that cannot be created, ...): stop (the default) or continue with the next step. Without this option the question is asked on a terminal, and answered stop otherwise."), QStringLiteral("stop|continue")},
-        {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("Show only questions, messages and errors.")},
-        {QStringLiteral("chunk"), QStringLiteral("Largest single read and write, 10000..10000000 bytes (setting ChunkSize)."), QStringLiteral("BYTES")},
+        {{QStringLiteral("y"), QStringLiteral("yes")},
+         QStringLiteral(
+             "Answer every Yes/No question (overwrite, read-only, ...) with Yes, without asking; not the run-time error question (see --on-error).")},
+        {{QStringLiteral("n"), QStringLiteral("no")},
+         QStringLiteral("Answer every Yes/No question with No, without asking.")},
+        {QStringLiteral("on-error"),
+         QStringLiteral(
+             "After a run-time error (disk full, a file that cannot be created, ...): stop (the default) or continue with the next step. Without this option the question is asked on a terminal, and answered stop otherwise."),
+         QStringLiteral("stop|continue")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")},
+         QStringLiteral("Show only questions, messages and errors.")},
+        {QStringLiteral("chunk"),
+         QStringLiteral(
+             "Largest single read and write, 10000..10000000 bytes (setting ChunkSize)."),
+         QStringLiteral("BYTES")},
     });
     parser.addHelpOption();
 }
@@ -42,7 +55,9 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& args)
         usageError(parser, parser.errorText());
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    // --help-all is offered by the parser; without Qt options of our own it
+    // shows the same help.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(commandHelp(parser).toLocal8Bit().constData(), stdout);
         std::exit(exitcode::Done);
     }
@@ -92,6 +107,43 @@ bool parseCount(const QString& text, qint64* value)
     return true;
 }
 
+QString fileArgumentProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return path + QStringLiteral(": no such file.");
+    if (!info.isFile() || info.isDir())
+        return path + QStringLiteral(": not an ordinary file.");
+    if (info.fileName().startsWith(QLatin1Char('.')))
+        return path
+            + QStringLiteral(
+                   ": a hidden file (its name starts with \".\"), which TSL leaves alone.");
+    return {};
+}
+
+bool parseByteSize(const QString& text, double* value)
+{
+    // Digits with an optional fraction, then an optional unit: k, M, G count
+    // thousands, KiB, MiB, GiB count 1024s. No exponents, signs or blanks inside.
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d+(?:\\.\\d+)?)(k|K|M|G|KiB|MiB|GiB)?$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed());
+    if (!m.hasMatch())
+        return false;
+    static const QHash<QString, double> units = {
+        {QString(), 1},
+        {QStringLiteral("k"), 1e3},
+        {QStringLiteral("K"), 1e3},
+        {QStringLiteral("M"), 1e6},
+        {QStringLiteral("G"), 1e9},
+        {QStringLiteral("KiB"), 1024.0},
+        {QStringLiteral("MiB"), 1048576.0},
+        {QStringLiteral("GiB"), 1073741824.0},
+    };
+    *value = m.captured(1).toDouble() * units.value(m.captured(2));
+    return true;
+}
+
 bool withinRange(const QString& key, double value, const QString& option, const QString& what,
                  QString* error)
 {
@@ -99,8 +151,8 @@ bool withinRange(const QString& key, double value, const QString& option, const 
     if (value >= r->low && value <= r->high)
         return true;
     *error = option + QStringLiteral(" takes ") + what + QStringLiteral(" from ")
-        + QString::number(qint64(r->low)) + QStringLiteral(" to ") + QString::number(qint64(r->high))
-        + QLatin1Char('.');
+        + QString::number(qint64(r->low)) + QStringLiteral(" to ")
+        + QString::number(qint64(r->high)) + QLatin1Char('.');
     return false;
 }
 

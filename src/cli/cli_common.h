@@ -13,9 +13,9 @@
 namespace tsl::cli {
 
 namespace exitcode {
-constexpr int Done = 0;     // every file done
-constexpr int Partial = 1;  // something skipped, cancelled, or a run-time error answered
-constexpr int Usage = 2;    // bad usage
+constexpr int Done = 0;         // every file done
+constexpr int Partial = 1;      // something skipped, cancelled, or a run-time error answered
+constexpr int Usage = 2;        // bad usage
 constexpr int Cancelled = 130;  // stopped by Ctrl-C (SIGINT) or SIGTERM, as a shell reports it
 }  // namespace exitcode
 
@@ -36,6 +36,15 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
 
 // A whole number of bytes, decimal; false when text is none.
 bool parseCount(const QString& text, qint64* value);
+
+// Why the FILE argument path cannot be worked on (no such file, a folder, a
+// pipe or a device, a hidden file), as a usage error; empty when it can.
+QString fileArgumentProblem(const QString& path);
+
+// A size in bytes: a decimal number with an optional fraction and an optional
+// unit, k, M, G (1000-based) or KiB, MiB, GiB (1024-based); false for anything
+// else ("1e3" included).
+bool parseByteSize(const QString& text, double* value);
 
 // Whether value lies within the range rule of the setting key; when not,
 // *error says "--option takes <what> from LOW to HIGH." with the rule's bounds.

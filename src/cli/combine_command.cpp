@@ -62,8 +62,7 @@ const OptionText CombineOptions[] = {
     {"no-size-prompt", "", "Never ask for the piece size (PSizePrompt off)."},
     {"no-underscore-names", "",
      "Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off)."},
-    {"no-fix-ext", "",
-     "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off)."},
+    {"no-fix-ext", "", "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off)."},
     {"delete", "",
      "Delete the pieces, the info file and the batch file of each combined set "
      "(CombineDelete on)."},
@@ -169,13 +168,20 @@ void applySwitches(const QCommandLineParser& parser, Settings& s)
     const auto set = [&parser](const char* name) {
         return parser.isSet(QString::fromLatin1(name));
     };
-    if (set("no-search-extra")) s.SearchExtra = false;
-    if (set("no-size-check")) s.PSizeCheck = false;
-    if (set("no-size-prompt")) s.PSizePrompt = false;
-    if (set("no-underscore-names")) s.UnderPeriod = false;
-    if (set("no-fix-ext")) s.FixExt = false;
-    if (set("delete")) s.CombineDelete = true;
-    if (set("no-wipe")) s.WipeOnDel = false;
+    if (set("no-search-extra"))
+        s.SearchExtra = false;
+    if (set("no-size-check"))
+        s.PSizeCheck = false;
+    if (set("no-size-prompt"))
+        s.PSizePrompt = false;
+    if (set("no-underscore-names"))
+        s.UnderPeriod = false;
+    if (set("no-fix-ext"))
+        s.FixExt = false;
+    if (set("delete"))
+        s.CombineDelete = true;
+    if (set("no-wipe"))
+        s.WipeOnDel = false;
 }
 
 // The entries and their one directory; false with *error when they are not.
@@ -185,8 +191,9 @@ bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QStri
         return *error = QStringLiteral("Name at least one SET (name.000 or name.001)."), false;
     for (const QString& set : sets) {
         const QFileInfo info(set);
-        if (!info.isFile())
-            return *error = set + QStringLiteral(": no such file."), false;
+        *error = fileArgumentProblem(set);
+        if (!error->isEmpty())
+            return false;
         const QString setDir = info.absolutePath() + QLatin1Char('/');
         if (!dir->isEmpty() && setDir != *dir)
             return *error = QStringLiteral("All SETs must be in one directory."), false;

@@ -124,12 +124,38 @@ int getKey(const Settings& settings, const QString& name)
     return unknownKey(name);
 }
 
-int setKey(TerminalHost& host, const QString& name, const QString& value)
+// Why value cannot be stored in the key d: text that does not convert, or a
+// value its range rule would replace; empty when it loads as given.
+QString refusedValue(const Settings& loaded, const KeyDef& d, const QString& value)
+{
+    Settings trial = loaded;
+    if (!applyText(trial, d, value))
+        return d.key + QStringLiteral(" cannot hold \"") + value + QStringLiteral("\": it is no ")
+            + (d.type == KeyType::Text ? QStringLiteral("text") : QStringLiteral("number"))
+            + QStringLiteral(" it takes. Nothing was written.");
+    const QString given = valueText(trial, d);
+    applyRangeRules(trial);
+    if (valueText(trial, d) == given)
+        return {};
+    return d.key + QStringLiteral(" ") + value
+        + QStringLiteral(" is out of its range: it would load as ") + valueText(trial, d)
+        + QStringLiteral(". Nothing was written.");
+}
+
+int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& name,
+           const QString& value)
 {
     const KeyDef* d = findLoadedKey(name);
     const RecordKey* r = d ? nullptr : findRecordKey(name);
     if (!d && !r)
         return unknownKey(name);
+    if (d) {
+        const QString refused = refusedValue(loadedSettings, *d, value);
+        if (!refused.isEmpty()) {
+            host.printLine(QStringLiteral("tsl-cli: ") + refused);
+            return exitcode::Usage;
+        }
+    }
     const QString key = d ? d->key : r->key;
     SettingsStore& store = settingsStore();
     if (store.WriteReg(key, value, false, d ? d->section : r->section) != 0) {
@@ -202,10 +228,10 @@ int runConfig(const QStringList& args)
     if (expected < 0)
         return usageError(parser, QStringLiteral("Name an action: list, get, set or store."));
     if (words.size() != expected)
-        return usageError(parser, QStringLiteral("Wrong number of words for '") + action
-                                      + QStringLiteral("'."));
-    if (action == QLatin1String("store") && words.size() == 2
-        && words[1] != QLatin1String("ini") && words[1] != QLatin1String("registry"))
+        return usageError(
+            parser, QStringLiteral("Wrong number of words for '") + action + QStringLiteral("'."));
+    if (action == QLatin1String("store") && words.size() == 2 && words[1] != QLatin1String("ini")
+        && words[1] != QLatin1String("registry"))
         return usageError(parser, QStringLiteral("The store is 'ini' or 'registry'."));
 
     if ((action == QLatin1String("get") || action == QLatin1String("set"))
@@ -222,7 +248,7 @@ int runConfig(const QStringList& args)
     if (action == QLatin1String("get"))
         return getKey(settings, words[1]);
     if (action == QLatin1String("set"))
-        return setKey(host, words[1], words[2]);
+        return setKey(host, settings, words[1], words[2]);
     if (words.size() == 1) {
         printOut(storeDescription(settingsStore()));
         return exitcode::Done;

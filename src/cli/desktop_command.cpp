@@ -98,8 +98,8 @@ int runDesktop(const QStringList& args)
 
     TerminalHost host(options);
     const Settings settings = loadSettings(host);
-    DesktopRegistration reg(DesktopLocations::fromEnvironment(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/tsl")));
+    DesktopRegistration reg(DesktopLocations::fromEnvironment(QCoreApplication::applicationDirPath()
+                                                              + QStringLiteral("/tsl")));
     int status = exitcode::Done;
     if (action == QLatin1String("apply")) {
         const DesktopOutcome out =

@@ -19,11 +19,18 @@ QString utc(const QDateTime& t)
 QString attributeNames(int bits)
 {
     QStringList names;
-    if (bits & attr::ReadOnly) names << QStringLiteral("read-only");
-    if (bits & attr::Hidden) names << QStringLiteral("hidden");
-    if (bits & attr::System) names << QStringLiteral("system");
-    if (bits & attr::Archive) names << QStringLiteral("archive");
-    return QString::number(bits) + (names.isEmpty() ? QString() : QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
+    if (bits & attr::ReadOnly)
+        names << QStringLiteral("read-only");
+    if (bits & attr::Hidden)
+        names << QStringLiteral("hidden");
+    if (bits & attr::System)
+        names << QStringLiteral("system");
+    if (bits & attr::Archive)
+        names << QStringLiteral("archive");
+    return QString::number(bits)
+        + (names.isEmpty()
+               ? QString()
+               : QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
 }
 
 }  // namespace
@@ -41,6 +48,9 @@ int runInfo(const QStringList& args)
     if (parser.positionalArguments().size() != 1)
         return usageError(parser, QStringLiteral("Name exactly one info file."));
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    const QString problem = fileArgumentProblem(parser.positionalArguments().first());
+    if (!problem.isEmpty())
+        return usageError(parser, problem);
 
     TerminalHost host({});
     loadSettings(host);  // every command loads them, for the directory check

@@ -29,13 +29,15 @@ const Command commands[] = {
 
 void printUsage(FILE* out)
 {
-    std::fprintf(out, "Usage: tsl-cli COMMAND [options] [FILE...]\n\n"
-                      "TSL moves large files in pieces.\n\nCommands:\n");
+    std::fprintf(out,
+                 "Usage: tsl-cli COMMAND [options] [FILE...]\n\n"
+                 "TSL moves large files in pieces.\n\nCommands:\n");
     for (const Command& c : commands)
         std::fprintf(out, "  %-9s %s\n", c.name, c.summary);
-    std::fprintf(out, "\nRun 'tsl-cli COMMAND --help' for the options of a command.\n"
-                      "Exit status: 0 when everything was done, 1 when something was skipped,\n"
-                      "cancelled or failed, 2 for bad usage.\n");
+    std::fprintf(out,
+                 "\nRun 'tsl-cli COMMAND --help' for the options of a command.\n"
+                 "Exit status: 0 when everything was done, 1 when something was skipped,\n"
+                 "cancelled or failed, 2 for bad usage.\n");
 }
 
 }  // namespace
@@ -51,7 +53,8 @@ int main(int argc, char** argv)
         return tsl::cli::exitcode::Usage;
     }
     const QString name = args.at(1);
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")
+        || name == QLatin1String("help") || name == QLatin1String("--help-all")) {
         printUsage(stdout);
         return tsl::cli::exitcode::Done;
     }

@@ -32,17 +32,24 @@ std::optional<Answer> parseAnswer(Buttons buttons, const QString& typed)
     switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
     case Buttons::OkCancel:
-        if (c == QLatin1Char('o')) return Answer::Ok;
-        if (c == QLatin1Char('c')) return Answer::Cancel;
+        if (c == QLatin1Char('o'))
+            return Answer::Ok;
+        if (c == QLatin1Char('c'))
+            return Answer::Cancel;
         break;
     case Buttons::YesNo:
-        if (c == QLatin1Char('y')) return Answer::Yes;
-        if (c == QLatin1Char('n')) return Answer::No;
+        if (c == QLatin1Char('y'))
+            return Answer::Yes;
+        if (c == QLatin1Char('n'))
+            return Answer::No;
         break;
     case Buttons::AbortRetryIgnore:
-        if (c == QLatin1Char('a')) return Answer::Abort;
-        if (c == QLatin1Char('r')) return Answer::Retry;
-        if (c == QLatin1Char('i')) return Answer::Ignore;
+        if (c == QLatin1Char('a'))
+            return Answer::Abort;
+        if (c == QLatin1Char('r'))
+            return Answer::Retry;
+        if (c == QLatin1Char('i'))
+            return Answer::Ignore;
         break;
     }
     return std::nullopt;
@@ -71,7 +78,6 @@ QString terminalText(const QString& text)
     out.replace(CrLf, QStringLiteral("\n"));
     return out;
 }
-
 
 TerminalHost::TerminalHost(TerminalOptions options)
     : options_(options), stdinTerminal_(::isatty(STDIN_FILENO) == 1),
@@ -161,7 +167,8 @@ Answer TerminalHost::ask(Ask kind, const QString& text, Buttons buttons, Icon, A
             return *typed;
     }
     if (const auto kept = keepingAnswer(kind)) {
-        printLine(QStringLiteral("=> ") + answerWord(*kept) + QStringLiteral(" (nobody to ask: keeps the files as they are)"));
+        printLine(QStringLiteral("=> ") + answerWord(*kept)
+                  + QStringLiteral(" (nobody to ask: keeps the files as they are)"));
         return *kept;
     }
     printLine(QStringLiteral("=> ") + answerWord(defaultAnswer) + QStringLiteral(" (default)"));
@@ -188,7 +195,7 @@ Answer TerminalHost::askRuntimeError(const RunError& error, const QString& proce
 }
 
 std::optional<QString> TerminalHost::input(Prompt, const QString& prompt,
-                                          const QString& defaultText)
+                                           const QString& defaultText)
 {
     if (!stdinTerminal_) {
         printLine(prompt);

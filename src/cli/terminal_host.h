@@ -17,9 +17,9 @@
 namespace tsl::cli {
 
 struct TerminalOptions {
-    bool quiet = false;                   // only questions, messages and errors
-    std::optional<Answer> yesNoAnswer;    // --yes / --no: every Yes/No question but run-time errors
-    std::optional<Answer> onError;        // --on-error: Yes continues, No stops
+    bool quiet = false;                 // only questions, messages and errors
+    std::optional<Answer> yesNoAnswer;  // --yes / --no: every Yes/No question but run-time errors
+    std::optional<Answer> onError;      // --on-error: Yes continues, No stops
     std::optional<ReportAnswer> reportAnswer;  // every parts report
 };
 
@@ -62,6 +62,5 @@ private:
 
 // Message-box text as terminal lines: CR LF becomes a line break.
 QString terminalText(const QString& text);
-
 
 }  // namespace tsl::cli

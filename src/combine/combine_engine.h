@@ -32,10 +32,11 @@ struct CombineOutcome : JobEnd {
     int skipped = 0;    // sets passed over by a setting, an answer or a damaged info file
     int failed = 0;     // sets whose output could not be written completely
     int untouched = 0;  // sets left alone by a Cancel (report or request), the current one included
-    int incomplete = 0; // sets joined without a piece that vanished during the copy
-    bool noDelete = false;    // deleting pieces was switched off by an error
-    QStringList outputs;      // the files written, full paths, in order
-    QString CombineDir;       // the trimmed directory text, for the front end to record
+    int incomplete = 0;     // sets joined but not whole: a piece vanished during the copy, a piece
+                            // lies past the search limit, or the size differs from the info file's
+    bool noDelete = false;  // deleting pieces was switched off by an error
+    QStringList outputs;    // the files written, full paths, in order
+    QString CombineDir;     // the trimmed directory text, for the front end to record
 
     bool allCombined() const
     {

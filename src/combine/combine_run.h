@@ -41,16 +41,18 @@ struct OutputFile {
 struct PieceSet {
     int k = 1;  // position in the run, 1-based
     QString entry;
-    bool infoFlag = false;      // the entry is an info file
+    bool infoFlag = false;  // the entry is an info file
     qint16 readResult = info::Read;
     InfoRecord info;
     SetNames names;
-    qint64 expected = 0;        // expected piece count
+    qint64 expected = 0;  // expected piece count
     bool letterScheme = false;
     PartTable table;
     qint64 missing = 0;
     qint64 extra = 0;
-    int flags = 0;              // the decision word
+    int flags = 0;            // the decision word
+    qint64 beyondLimit = 0;   // a piece found past the highest number searched, else 0
+    bool keepPieces = false;  // the set is not whole: delete none of its files
 
     // Whether the set's values came from its info file.
     bool readThroughInfo() const { return infoFlag && readResult == info::Read; }

@@ -1,10 +1,10 @@
 #include "combine/ext_repair.h"
 
 #include <QFile>
-#include <optional>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace tsl {
@@ -18,8 +18,8 @@ struct Rule {
 
 // For names whose extension lost its separator: clipmpg, platform.
 constexpr Rule JoinedRules[] = {
-    {"MPEG", ".mpg"}, {"RM", ".rm"}, {"MPG", ".mpg"}, {"MPE", ".mpg"},
-    {"AVI", ".avi"},  {"MOV", ".mov"},
+    {"MPEG", ".mpg"}, {"RM", ".rm"},   {"MPG", ".mpg"},
+    {"MPE", ".mpg"},  {"AVI", ".avi"}, {"MOV", ".mov"},
 };
 
 // For names whose separator became "_": clip_mpg.
@@ -75,8 +75,8 @@ RenameResult renameNoReplace(const QString& from, const QString& to, RunError* e
 {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
-    int result = ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                             RENAME_NOREPLACE);
+    int result =
+        ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
     if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
         // A file system without the flag: a hard link refuses an existing name too.
         result = ::link(source.constData(), target.constData());
@@ -96,4 +96,3 @@ RenameResult renameNoReplace(const QString& from, const QString& to, RunError* e
 }
 
 }  // namespace tsl
-

@@ -18,10 +18,13 @@ namespace tsl {
 namespace {
 
 // The distances of the layout are in twips; 15 twips make a pixel.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 
-constexpr int Margin = px(240);          // around the icon, label and buttons
-constexpr int RowGap = px(120);          // between the two button rows and the columns
+constexpr int Margin = px(240);  // around the icon, label and buttons
+constexpr int RowGap = px(120);  // between the two button rows and the columns
 constexpr int IconSize = 32;
 constexpr int MinInnerWidth = px(7200);
 constexpr int MinButtonWidth = px(1800);
@@ -144,8 +147,8 @@ void frmMsg::arrange()
     for (int r = 0; r < 2; ++r) {
         const int top = buttonsTop + r * (button.height() + RowGap);
         for (int col = 0; col < 3; ++col) {
-            rows[r][col]->setGeometry(Margin + col * (button.width() + RowGap), top,
-                                      button.width(), button.height());
+            rows[r][col]->setGeometry(Margin + col * (button.width() + RowGap), top, button.width(),
+                                      button.height());
         }
     }
     setFixedSize(innerWidth, cmdCopy->geometry().bottom() + 1 + BottomMargin);

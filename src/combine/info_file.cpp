@@ -10,6 +10,7 @@
 
 #include <QtEndian>
 #include <limits>
+#include <optional>
 
 namespace tsl {
 
@@ -58,9 +59,8 @@ QString damagedText(const QString& path)
 }  // namespace
 
 QByteArray infoFileBytes(const QString& storedName, const QDateTime& creation,
-                         const QDateTime& lastWrite, const QDateTime& lastAccess,
-                         quint64 totalSize, int attributes, quint64 pieceCount,
-                         quint64 pieceSize)
+                         const QDateTime& lastWrite, const QDateTime& lastAccess, quint64 totalSize,
+                         int attributes, quint64 pieceCount, quint64 pieceSize)
 {
     const QByteArray name = storedName.toLatin1().left(255);
     QByteArray out;
@@ -88,18 +88,63 @@ RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint
     const FileFacts facts = readFileFacts(sourcePath);
     if (!facts.exists)
         return RunError::of(err::FileNotFound, sourcePath, FileOp::Read);
-    const QByteArray bytes = infoFileBytes(shortName(sourcePath), facts.creationTime,
-                                           facts.lastWriteTime, facts.lastAccessTime,
-                                           quint64(facts.size), facts.attributes, pieceCount,
-                                           pieceSize);
+    const QByteArray bytes = infoFileBytes(
+        shortName(sourcePath), facts.creationTime, facts.lastWriteTime, facts.lastAccessTime,
+        quint64(facts.size), facts.attributes, pieceCount, pieceSize);
     return writeWholeFile(infoPath, bytes);
+}
+
+std::optional<InfoRecord> decodeInfoFile(const QByteArray& bytes)
+{
+    const qint64 got = bytes.size();
+    const qint64 n = bytes.isEmpty() ? 0 : quint8(bytes[0]);
+    // Too short for its name or for the fixed fields, or counting more
+    // pieces than piece names exist for: damaged.
+    if (bytes.isEmpty() || n > got || got < 1 + n + FixedFields - 4
+        || get32(bytes, 1 + n + 21) > quint64(MaxPieceNumber))
+        return std::nullopt;
+    const qint64 at = 1 + n;
+    InfoRecord read;
+    read.InfoCreationTime = fromSeconds(get32(bytes, at));
+    read.InfoLastWriteTime = fromSeconds(get32(bytes, at + 4));
+    read.InfoLastAccessTime = fromSeconds(get32(bytes, at + 8));
+    read.InfoTotalSize = get32(bytes, at + 12);
+    read.InfoAttributes = qint16(quint8(bytes[at + 16]));
+    read.InfoPieceCount = get32(bytes, at + 21);
+    read.InfoHasPieceSize = got >= at + 27;
+    if (read.InfoHasPieceSize) {
+        // Two bytes after the count already count as a piece size; missing
+        // bytes of a short field read as zero.
+        QByteArray field = bytes.mid(at + 25, 4);
+        while (field.size() < 4)
+            field.append('\0');
+        read.InfoPieceSize = get32(field, 0);
+    }
+    if (got >= at + 37)
+        read.InfoTotalSize = qFromLittleEndian<quint64>(bytes.constData() + at + 29);
+    return read;
+}
+
+std::optional<InfoRecord> readInfoQuietly(const QString& path)
+{
+    FileHandle file;
+    if (file.open(path, FileHandle::Mode::Read).failed())
+        return std::nullopt;
+    QByteArray bytes(1 + 255 + FixedFields + 4 + 8, '\0');
+    qint64 got = 0;
+    if (file.readAt(0, bytes.data(), bytes.size(), &got).failed())
+        return std::nullopt;
+    bytes.truncate(got);
+    return decodeInfoFile(bytes);
 }
 
 qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& host)
 {
     const QString procedure = QStringLiteral("modSplit.ParseMS000");
-    if (listing && !FileExists(path)) {
-        host.ask(Ask::Notice, path + CrLf2 + QStringLiteral("This file is missing, so the file set will be skipped."),
+    if (listing && !isOrdinaryFile(path)) {
+        host.ask(Ask::Notice,
+                 path + CrLf2
+                     + QStringLiteral("This file is missing, so the file set will be skipped."),
                  Buttons::Ok, Icon::Information, Answer::Ok);
         return info::Skip;
     }
@@ -118,39 +163,17 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
             return askToContinue(host, e, procedure) ? info::Ignore : info::Quit;
         }
         bytes.truncate(got);
-        const qint64 n = bytes.isEmpty() ? 0 : quint8(bytes[0]);
-        // Too short for its name or for the fixed fields, or counting more
-        // pieces than piece names exist for: damaged.
-        if (bytes.isEmpty() || n > got || got < 1 + n + FixedFields - 4
-            || get32(bytes, 1 + n + 21) > quint64(MaxPieceNumber)) {
+        const std::optional<InfoRecord> read = decodeInfoFile(bytes);
+        if (!read) {
             if (listing)
                 return info::Damaged;
-            const Answer a = host.ask(Ask::DamagedInfo, damagedText(path), Buttons::AbortRetryIgnore, Icon::Critical,
-                                      Answer::Ignore);
+            const Answer a = host.ask(Ask::DamagedInfo, damagedText(path),
+                                      Buttons::AbortRetryIgnore, Icon::Critical, Answer::Ignore);
             if (a == Answer::Retry)
                 continue;
             return a == Answer::Abort ? info::Skip : info::Ignore;
         }
-        const qint64 at = 1 + n;
-        InfoRecord read;
-        read.InfoCreationTime = fromSeconds(get32(bytes, at));
-        read.InfoLastWriteTime = fromSeconds(get32(bytes, at + 4));
-        read.InfoLastAccessTime = fromSeconds(get32(bytes, at + 8));
-        read.InfoTotalSize = get32(bytes, at + 12);
-        read.InfoAttributes = qint16(quint8(bytes[at + 16]));
-        read.InfoPieceCount = get32(bytes, at + 21);
-        read.InfoHasPieceSize = got >= at + 27;
-        if (read.InfoHasPieceSize) {
-            // Two bytes after the count already count as a piece size; missing
-            // bytes of a short field read as zero.
-            QByteArray field = bytes.mid(at + 25, 4);
-            while (field.size() < 4)
-                field.append('\0');
-            read.InfoPieceSize = get32(field, 0);
-        }
-        if (got >= at + 37)
-            read.InfoTotalSize = qFromLittleEndian<quint64>(bytes.constData() + at + 29);
-        record = read;
+        record = *read;
         return info::Read;
     }
 }

@@ -13,6 +13,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace tsl {
 
@@ -40,13 +41,21 @@ constexpr qint16 Quit = -1;    // a run-time error answered No: end the program
 
 // The bytes of the info file for a source with the given facts.
 QByteArray infoFileBytes(const QString& storedName, const QDateTime& creation,
-                         const QDateTime& lastWrite, const QDateTime& lastAccess,
-                         quint64 totalSize, int attributes, quint64 pieceCount,
-                         quint64 pieceSize);
+                         const QDateTime& lastWrite, const QDateTime& lastAccess, quint64 totalSize,
+                         int attributes, quint64 pieceCount, quint64 pieceSize);
 
 // Writes the info file of sourcePath to infoPath (truncating an existing one).
 RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint64 pieceCount,
                        quint64 pieceSize);
+
+// The record the bytes of an info file hold, or nullopt when they are
+// damaged: too short for the name or the fixed fields, or counting more
+// pieces than can be named (MaxPieceNumber).
+std::optional<InfoRecord> decodeInfoFile(const QByteArray& bytes);
+
+// The record of the info file at path; nullopt when it cannot be read or is
+// damaged. Asks nothing (a split looking at an earlier set).
+std::optional<InfoRecord> readInfoQuietly(const QString& path);
 
 // Reads the info file at path into record (left as it was unless the result is
 // info::Read). listing: called from a directory listing, which tests for the

@@ -46,8 +46,8 @@ QString answerMarker(ReportAnswer answer)
 
 std::optional<ReportAnswer> answerFromMarker(const QString& marker)
 {
-    for (ReportAnswer a : {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip,
-                           ReportAnswer::Cancel}) {
+    for (ReportAnswer a :
+         {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip, ReportAnswer::Cancel}) {
         if (marker == answerMarker(a))
             return a;
     }
@@ -67,8 +67,8 @@ QString reportAnswerWord(ReportAnswer answer)
 
 std::optional<ReportAnswer> reportAnswerFromWord(const QString& word)
 {
-    for (ReportAnswer a : {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip,
-                           ReportAnswer::Cancel}) {
+    for (ReportAnswer a :
+         {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip, ReportAnswer::Cancel}) {
         if (word.compare(reportAnswerWord(a), Qt::CaseInsensitive) == 0)
             return a;
     }
@@ -78,7 +78,7 @@ std::optional<ReportAnswer> reportAnswerFromWord(const QString& word)
 QString handOverText(ReportMode mode, int set, const QString& message)
 {
     return modeWord(mode).leftJustified(ModeWidth, QLatin1Char(' '))
-           + QString::number(set).leftJustified(SetWidth, QLatin1Char(' ')) + message;
+        + QString::number(set).leftJustified(SetWidth, QLatin1Char(' ')) + message;
 }
 
 QString handOverText(const PartsReport& report)
@@ -170,13 +170,13 @@ QString reportList(const QString& message)
 QString listText(ReportMode mode, const QString& base, const QString& message)
 {
     return modeWord(mode) + QStringLiteral(" parts of ") + base + QLatin1Char(':') + CrLf2
-           + reportList(message);
+        + reportList(message);
 }
 
 QString listFilePath(const PartsReport& report)
 {
-    return withTrailingSlash(report.outDir) + StripExt(report.base) + QStringLiteral(" - ") + modeWord(report.mode).toLower()
-           + QStringLiteral(".txt");
+    return withTrailingSlash(report.outDir) + StripExt(report.base) + QStringLiteral(" - ")
+        + modeWord(report.mode).toLower() + QStringLiteral(".txt");
 }
 
 RunError saveList(const PartsReport& report)
@@ -187,8 +187,8 @@ RunError saveList(const PartsReport& report)
 QString saveFailedText(const QString& path, const RunError& error)
 {
     return QStringLiteral("The list could not be saved to") + CrLf + path + CrLf2
-           + error.description + QStringLiteral(" (error ") + QString::number(error.number)
-           + QLatin1Char(')');
+        + error.description + QStringLiteral(" (error ") + QString::number(error.number)
+        + QLatin1Char(')');
 }
 
 }  // namespace tsl

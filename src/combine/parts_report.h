@@ -52,7 +52,10 @@ std::optional<HandOver> parseHandOver(const QString& text);
 
 // Whether Skip is offered: not on the run's last set, which has no next set.
 bool skipOffered(int set, int setCount);
-inline bool skipOffered(const PartsReport& r) { return skipOffered(r.set, r.setCount); }
+inline bool skipOffered(const PartsReport& r)
+{
+    return skipOffered(r.set, r.setCount);
+}
 
 // The captions and tooltips of the report for one mode and message.
 struct ReportCaptions {
@@ -80,7 +83,10 @@ QString reportList(const QString& message);
 
 // The text copied and saved: mode + " parts of " + base + ":" + a blank line + list.
 QString listText(ReportMode mode, const QString& base, const QString& message);
-inline QString listText(const PartsReport& r) { return listText(r.mode, r.base, r.message); }
+inline QString listText(const PartsReport& r)
+{
+    return listText(r.mode, r.base, r.message);
+}
 
 // Where Save List writes: the output directory, the base without its last
 // extension, " - ", the lower-case mode and ".txt" (clip.mpg: "clip - extra.txt").

@@ -45,8 +45,8 @@ QString searchCaption(qint64 i, qint64 from, qint64 to, bool extra)
     // Extra pieces count from the first number past the expected ones.
     const qint64 done = extra ? i - from + 1 : i;
     const qint64 all = extra ? to - from + 1 : to;
-    const QString what = extra ? QStringLiteral("Searching for extra part ")
-                               : QStringLiteral("Searching for part ");
+    const QString what =
+        extra ? QStringLiteral("Searching for extra part ") : QStringLiteral("Searching for part ");
     return what + QString::number(i) + QStringLiteral(" - ") + QString::number(done * 100 / all)
         + QStringLiteral("% complete");
 }
@@ -59,8 +59,8 @@ bool isTheBatchFile(const PartTable& table, const SetNames& names, const QString
 {
     if (path != names.dir + names.base + QStringLiteral(".bat"))
         return false;
-    const bool letterRunBefore = table.present(i - 1)
-        && table[i - 1].Path.endsWith(QLatin1Char('.') + PartExt(i - 1, true));
+    const bool letterRunBefore =
+        table.present(i - 1) && table[i - 1].Path.endsWith(QLatin1Char('.') + PartExt(i - 1, true));
     return !letterRunBefore;
 }
 
@@ -79,22 +79,31 @@ bool schemeMismatch(const PartTable& table, const QString& path, qint64 i)
 
 }  // namespace
 
+QString findPiece(const PartTable& table, const SetNames& names, const SearchRule& rule, qint64 i)
+{
+    for (const QString& path : pieceCandidates(names, i, rule)) {
+        if (schemeMismatch(table, path, i) || isTheBatchFile(table, names, path, i))
+            continue;
+        // Each name is tested as it stands: a "?" or "*" in a set's name is
+        // part of the name, never a wildcard that takes in other files.
+        if (isOrdinaryFile(path))
+            return path;
+    }
+    return {};
+}
+
 qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const SearchRule& rule,
                     qint64 from, qint64 to, bool extra)
 {
     qint64 found = 0;
     for (qint64 i = from; i <= to; ++i) {
-        for (const QString& path : pieceCandidates(names, i, rule)) {
-            if (schemeMismatch(table, path, i) || isTheBatchFile(table, names, path, i))
-                continue;
-            if (FileExists(path)) {
-                PartRecord& record = table[i];
-                record.Present = true;
-                record.Path = path;
-                record.Size = QFileInfo(path).size();
-                ++found;
-                break;
-            }
+        const QString path = findPiece(table, names, rule, i);
+        if (!path.isEmpty()) {
+            PartRecord& record = table[i];
+            record.Present = true;
+            record.Path = path;
+            record.Size = QFileInfo(path).size();
+            ++found;
         }
         host.progress(Panel::Combine, Line::Part, searchCaption(i, from, to, extra), double(i),
                       double(to));

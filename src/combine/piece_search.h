@@ -34,6 +34,11 @@ struct SearchRule {
 // first, then the other one; a name equal to one already listed is left out.
 QStringList pieceCandidates(const SetNames& names, qint64 i, const SearchRule& rule);
 
+// The path under which piece i is found (the first candidate that is an
+// ordinary file, each name tested exactly), or empty text. Pieces already in
+// table decide the scheme and whether base.bat counts as a piece.
+QString findPiece(const PartTable& table, const SetNames& names, const SearchRule& rule, qint64 i);
+
 // Looks for pieces from..to and records what it finds in table (which must
 // reach to). Reports "Searching for part ..." (or, with extra, "Searching for
 // extra part ...") after every number. Returns how many were found.

@@ -82,8 +82,8 @@ const ReportChoice* typedChoice(const std::vector<ReportChoice>& choices, const 
     if (t.isEmpty())
         return nullptr;
     for (const ReportChoice& choice : choices) {
-        const QString word = choice.answer ? reportAnswerWord(*choice.answer)
-                                           : QStringLiteral("save");
+        const QString word =
+            choice.answer ? reportAnswerWord(*choice.answer) : QStringLiteral("save");
         if ((t.size() == 1 && t[0].toLower() == accessKey(choice.caption))
             || t.compare(plainCaption(choice.caption), Qt::CaseInsensitive) == 0
             || t.compare(word, Qt::CaseInsensitive) == 0)

@@ -4,6 +4,7 @@
 #include "combine/combine_decision.h"
 #include "combine/combine_run.h"
 #include "combine/part_lists.h"
+#include "combine/set_verdicts.h"
 #include "combine/size_check.h"
 #include "core/host.h"
 #include "core/texts.h"
@@ -42,7 +43,7 @@ void askPieceSize(CombineRun& run, PieceSet& set)
     if (!s.PSizeCheck || !s.PSizePrompt || set.info.InfoHasPieceSize)
         return;
     const QString first = set.names.dir + set.names.base + QStringLiteral(".001");
-    const qint64 proposed = FileExists(first) ? QFileInfo(first).size() : ProposedPieceSize;
+    const qint64 proposed = isOrdinaryFile(first) ? QFileInfo(first).size() : ProposedPieceSize;
     const QString prompt = PromptStart + CrLf + QStringLiteral("segments of ") + set.names.base
         + QStringLiteral(". Click the Cancel button") + CrLf
         + QStringLiteral("to skip the part size check.");
@@ -58,12 +59,12 @@ void findPieces(CombineRun& run, PieceSet& set)
     const Settings& s = run.settings;
     const SearchRule rule{set.letterScheme, s.UnderPeriod};
     set.table.reset(set.expected + 1);
-    set.missing = set.expected
-        - searchPieces(run.host, set.table, set.names, rule, 1, set.expected, false);
+    set.missing =
+        set.expected - searchPieces(run.host, set.table, set.names, rule, 1, set.expected, false);
     if (s.HighPart > set.expected && s.SearchExtra) {
         set.table.resize(qint64(s.HighPart) + 1);
-        set.extra = searchPieces(run.host, set.table, set.names, rule, set.expected + 1,
-                                 s.HighPart, true);
+        set.extra =
+            searchPieces(run.host, set.table, set.names, rule, set.expected + 1, s.HighPart, true);
     }
 }
 
@@ -82,11 +83,39 @@ Flow askReport(CombineRun& run, PieceSet& set, ReportMode mode, const QString& m
 
 Flow reportMissing(CombineRun& run, PieceSet& set)
 {
-    if (set.missing == 0 || set.flags != 1)
+    if (set.missing == 0 || (set.flags != 1 && set.flags != 0))
         return Flow::Go;
     const QString list = missingPartsList(set.table, set.expected, set.letterScheme);
+    if (set.flags == 0) {
+        // The setting skips such a set; say which one and why.
+        run.host.status(missingSkipText(set.names.base, set.missing, list));
+        return Flow::Skip;
+    }
     return askReport(run, set, ReportMode::Missing,
                      missingPartsMessage(set.names.base, set.missing, list));
+}
+
+// A set whose pieces go on past the highest number searched is not whole:
+// reported like missing pieces, and never counted done or deleted.
+Flow reportBeyondLimit(CombineRun& run, PieceSet& set)
+{
+    const qint64 number = pieceBeyondSearch(run, set);
+    if (number == 0)
+        return Flow::Go;
+    set.beyondLimit = number;
+    const QString message =
+        beyondLimitMessage(set.names.base, number, run.settings.HighPart, set.letterScheme);
+    // Asked, skipped or joined as the missing-pieces setting says.
+    const int rule = run.settings.MissingParts;
+    if (rule == 0) {
+        run.host.status(QStringLiteral("Skipped ") + set.names.base + QStringLiteral(": part ")
+                        + QString::number(number)
+                        + QStringLiteral(" lies past the highest part searched."));
+        return Flow::Skip;
+    }
+    if (rule != 1)
+        return Flow::Go;
+    return askReport(run, set, ReportMode::Missing, message);
 }
 
 Flow reportExtra(CombineRun& run, PieceSet& set)
@@ -130,7 +159,7 @@ Flow checkSet(CombineRun& run, PieceSet& set, qint64* count)
     askPieceSize(run, set);
     set.letterScheme = usesLetterScheme(set.expected);
     findPieces(run, set);
-    for (auto step : {reportMissing, reportExtra, reportWrongSizes}) {
+    for (auto step : {reportMissing, reportBeyondLimit, reportExtra, reportWrongSizes}) {
         flow = step(run, set);
         if (flow != Flow::Go)
             return flow;

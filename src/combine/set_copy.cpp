@@ -93,16 +93,18 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
                 QStringList* combinedNames)
 {
     Copy c{run, set, count, out, ChunkCopier(run.settings.ChunkSize)};
+    c.copier.alignTo(out);
     *combinedNames = QStringList(qsizetype(count), QString());
     run.host.progress(Panel::Combine, Line::Part, QString(), 1, double(count));
     for (qint64 i = 1; i <= count; ++i) {
         if (run.frame.cancelRequested())
             return Flow::Stop;
         if (!leftOut(set, i)) {
-            if (!FileExists(set.table[i].Path)) {
+            if (!isOrdinaryFile(set.table[i].Path)) {
                 const QString text = QStringLiteral("Part ") + QString::number(i)
                     + QStringLiteral(" is missing. Continue with the next piece?");
-                const Answer a = run.host.ask(Ask::MissingPiece, text, Buttons::YesNo, Icon::Question, Answer::Yes);
+                const Answer a = run.host.ask(Ask::MissingPiece, text, Buttons::YesNo,
+                                              Icon::Question, Answer::Yes);
                 if (a != Answer::Yes)
                     break;
             } else {

@@ -3,10 +3,10 @@
 // pieces, the extension repair and the status.
 #include "combine/combine_run.h"
 #include "combine/ext_repair.h"
+#include "combine/set_verdicts.h"
 #include "core/file_facts.h"
 #include "core/host.h"
 #include "pieces/file_utils.h"
-
 
 namespace tsl {
 
@@ -31,7 +31,7 @@ Flow kill(CombineRun& run, const QString& path)
 Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
                   bool everyPiece)
 {
-    if (!run.settings.CombineDelete || run.outcome.noDelete)
+    if (!run.settings.CombineDelete || run.outcome.noDelete || set.keepPieces)
         return Flow::Go;
     run.host.status(QStringLiteral("Deleting combined parts..."));
     QStringList paths;
@@ -42,7 +42,7 @@ Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combi
     if (everyPiece && set.readThroughInfo())
         paths << set.names.dir + set.names.base + QStringLiteral(".000");
     const QString batch = set.names.dir + set.names.base + QStringLiteral(".bat");
-    if (everyPiece && FileExists(batch))
+    if (everyPiece && isOrdinaryFile(batch))
         paths << batch;
     for (const QString& path : paths) {
         if (kill(run, path) == Flow::Terminate)
@@ -111,6 +111,25 @@ bool copiedEveryPiece(const PieceSet& set, qint64 count, const QStringList& comb
     return true;
 }
 
+// Whether the file written is the whole original as far as can be told: no
+// piece lies past the search limit, and its size is the one its info file
+// records. When it is not, the user is told and the set keeps its files.
+bool isWhole(CombineRun& run, PieceSet& set, const QString& outputName)
+{
+    qint64 written = 0;
+    QString message;
+    if (sizeDiffersFromInfo(set, run.outDir + outputName, &written))
+        message = sizeMismatchMessage(outputName, set.info.InfoTotalSize, written);
+    else if (set.beyondLimit > 0 && run.settings.MissingParts != 1)
+        message = beyondLimitNotice(set.names.base, set.beyondLimit, run.settings.HighPart);
+    if (message.isEmpty() && set.beyondLimit == 0)
+        return true;
+    set.keepPieces = true;
+    if (!message.isEmpty())
+        run.host.ask(Ask::Notice, message, Buttons::Ok, Icon::Exclamation, Answer::Ok);
+    return false;
+}
+
 }  // namespace
 
 Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
@@ -142,7 +161,7 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
     QString outputName = out.name;
     run.outcome.outputs << run.outDir + outputName;
     const bool everyPiece = copiedEveryPiece(set, count, combinedNames);
-    if (!everyPiece)
+    if (!everyPiece || !isWhole(run, set, outputName))
         ++run.outcome.incomplete;
     flow = finishSet(run, set, combinedNames, everyPiece, &outputName);
     if (flow == Flow::Go)

@@ -47,7 +47,8 @@ Flow confirmReadOnly(CombineRun& run, const QString& name)
     if (!isReadOnlyFile(run.outDir + name))
         return Flow::Go;
     run.outcome.noDelete = true;
-    const Answer a = run.host.ask(Ask::ReadOnlyOutput, name + QStringLiteral(" is a read-only file.") + CrLf
+    const Answer a = run.host.ask(Ask::ReadOnlyOutput,
+                                  name + QStringLiteral(" is a read-only file.") + CrLf
                                       + QStringLiteral("Do you want to overwrite it anyway?"),
                                   Buttons::YesNo, Icon::Exclamation, Answer::No);
     return a == Answer::Yes ? Flow::Go : Flow::Skip;
@@ -90,7 +91,8 @@ Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& 
     if (somethingAt(run.outDir + base)) {
         if (nothingToCopy(set, count))
             return Flow::Skip;
-        const Answer a = run.host.ask(Ask::OverwriteOutput, QStringLiteral("Do you want to overwrite the existing file")
+        const Answer a = run.host.ask(Ask::OverwriteOutput,
+                                      QStringLiteral("Do you want to overwrite the existing file")
                                           + CrLf + base + QLatin1Char('?'),
                                       Buttons::YesNo, Icon::Question, Answer::Yes);
         if (a != Answer::Yes) {

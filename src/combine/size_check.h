@@ -12,10 +12,10 @@ namespace tsl {
 class Host;
 
 struct SizeCheck {
-    qint64 pieceSize = 0;   // expected size of every piece but the last
-    qint64 totalSize = 0;   // size of the whole file, 0 when unknown
-    qint64 expected = 0;    // expected piece count
-    qint64 upper = 0;       // the last number to check
+    qint64 pieceSize = 0;  // expected size of every piece but the last
+    qint64 totalSize = 0;  // size of the whole file, 0 when unknown
+    qint64 expected = 0;   // expected piece count
+    qint64 upper = 0;      // the last number to check
     bool extraFound = false;
 };
 

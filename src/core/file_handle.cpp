@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace tsl {
@@ -55,7 +56,8 @@ RunError clearWay(const QByteArray& native, const QString& path)
 RunError FileHandle::open(const QString& path, Mode mode)
 {
     (void)close();
-    const FileOp op = mode == Mode::Replace || mode == Mode::CreateNew ? FileOp::Create : FileOp::Open;
+    const FileOp op =
+        mode == Mode::Replace || mode == Mode::CreateNew ? FileOp::Create : FileOp::Open;
     if (path.isEmpty())
         return RunError::of(err::BadFileName, path, op);
     const QByteArray native = QFile::encodeName(path);
@@ -212,6 +214,22 @@ RunError writeWholeFile(const QString& path, const QByteArray& bytes)
     return e.failed() ? e : closed;
 }
 
+qint64 alignedChunk(qint64 setting, qint64 blockSize)
+{
+    // A block size that is no power of two, or larger than the setting, is no
+    // block to share: the setting stands.
+    if (blockSize <= 0 || (blockSize & (blockSize - 1)) != 0 || blockSize > setting)
+        return setting;
+    return setting / blockSize * blockSize;
+}
+
+void ChunkCopier::alignTo(const FileHandle& file)
+{
+    struct statfs fs {};
+    const qint64 block = ::fstatfs(file.fd(), &fs) == 0 ? qint64(fs.f_bsize) : 0;
+    chunkSize_ = alignedChunk(setting_, block);
+}
+
 RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, qint64 dstOffset,
                            qint64 length, qint64* copied)
 {
@@ -220,7 +238,8 @@ RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, q
     while (kernelCopy_ && done < length) {
         loff_t in = srcOffset + done;
         loff_t out = dstOffset + done;
-        const ssize_t n = ::copy_file_range(src.fd(), &in, dst.fd(), &out, size_t(length - done), 0);
+        const ssize_t n =
+            ::copy_file_range(src.fd(), &in, dst.fd(), &out, size_t(length - done), 0);
         if (n > 0) {
             done += n;
             continue;
@@ -239,7 +258,8 @@ RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, q
     }
     if (!result.failed() && !kernelCopy_ && done < length) {
         qint64 more = 0;
-        result = copyThroughBuffer(src, srcOffset + done, dst, dstOffset + done, length - done, &more);
+        result =
+            copyThroughBuffer(src, srcOffset + done, dst, dstOffset + done, length - done, &more);
         done += more;
     }
     if (copied)

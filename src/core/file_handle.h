@@ -80,12 +80,26 @@ RunError replaceFile(const QString& from, const QString& to);
 // survive a crash.
 RunError syncDirectory(const QString& dir);
 
+// The chunk setting rounded down to a whole number of blocks of blockSize
+// (at least one); the setting itself when blockSize is no power of two or
+// exceeds it.
+qint64 alignedChunk(qint64 setting, qint64 blockSize);
+
 // Copies chunks between two open files, never more than one chunk per call.
 class ChunkCopier {
 public:
-    explicit ChunkCopier(qint64 chunkSize) : chunkSize_(chunkSize) {}
+    explicit ChunkCopier(qint64 chunkSize) : setting_(chunkSize), chunkSize_(chunkSize) {}
 
+    // The length of one chunk: the chunk setting, or less after alignTo().
     qint64 chunkSize() const { return chunkSize_; }
+
+    // Cuts chunks at multiples of the block size of the file system file lies
+    // on: the chunk setting rounded down to a multiple of it (one block at
+    // least, never more than the setting). On XFS and btrfs a copy whose
+    // offsets and length are whole blocks shares the blocks instead of
+    // copying them, so a piece size of whole blocks then costs no time and
+    // no space.
+    void alignTo(const FileHandle& file);
 
     // Copies exactly length bytes (at most one chunk) from src at srcOffset to dst
     // at dstOffset. A source that ends early gives "Input past end of file", with
@@ -94,10 +108,11 @@ public:
                   qint64 length, qint64* copied = nullptr);
 
 private:
-    RunError copyThroughBuffer(FileHandle& src, qint64 srcOffset, FileHandle& dst,
-                               qint64 dstOffset, qint64 length, qint64* copied);
+    RunError copyThroughBuffer(FileHandle& src, qint64 srcOffset, FileHandle& dst, qint64 dstOffset,
+                               qint64 length, qint64* copied);
 
-    qint64 chunkSize_;
+    qint64 setting_;          // the chunk setting
+    qint64 chunkSize_;        // the setting, rounded to whole blocks by alignTo()
     bool kernelCopy_ = true;  // false once the kernel refused copy_file_range
     std::vector<char> buffer_;
 };

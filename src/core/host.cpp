@@ -20,8 +20,8 @@ QString answerWord(Answer answer)
 
 Answer Host::askRuntimeError(const RunError& error, const QString& procedure)
 {
-    return ask(Ask::RuntimeError, runtimeErrorText(error, procedure), Buttons::YesNo, Icon::Critical,
-               Answer::No);
+    return ask(Ask::RuntimeError, runtimeErrorText(error, procedure), Buttons::YesNo,
+               Icon::Critical, Answer::No);
 }
 
 }  // namespace tsl

@@ -50,11 +50,11 @@ enum class ReportAnswer { Combine, Exclude, Skip, Cancel };
 // to decide whether Skip is offered, and to save its list.
 struct PartsReport {
     ReportMode mode = ReportMode::Missing;
-    int set = 1;        // position of the set in the run, 1-based
-    int setCount = 1;   // number of sets in the run
-    QString base;       // the set's name, e.g. clip.mpg
-    QString outDir;     // output directory, ending in "/"
-    QString message;    // the text shown, list between the first two blank lines
+    int set = 1;       // position of the set in the run, 1-based
+    int setCount = 1;  // number of sets in the run
+    QString base;      // the set's name, e.g. clip.mpg
+    QString outDir;    // output directory, ending in "/"
+    QString message;   // the text shown, list between the first two blank lines
 };
 
 // The word for an answer as its button shows it ("Yes", "Cancel", ...).

@@ -63,8 +63,8 @@ void JobRunner::scheduleDelivery()
 {
     if (!channel_ || deliveryTimer_.isActive())
         return;
-    const qint64 wait = sinceDelivery_.isValid()
-        ? kDeliveryIntervalMs - sinceDelivery_.elapsed() : 0;
+    const qint64 wait =
+        sinceDelivery_.isValid() ? kDeliveryIntervalMs - sinceDelivery_.elapsed() : 0;
     if (wait <= 0)
         deliverNow();
     else

@@ -65,8 +65,8 @@ QString runErrorLine(const RunError& error)
         + QString::number(error.number) + QLatin1Char(')');
     if (error.path.isEmpty())
         return reason;
-    return QStringLiteral("cannot ") + operationVerb(error.operation) + QLatin1Char(' ') + error.path
-        + QStringLiteral(": ") + reason;
+    return QStringLiteral("cannot ") + operationVerb(error.operation) + QLatin1Char(' ')
+        + error.path + QStringLiteral(": ") + reason;
 }
 
 namespace {
@@ -121,8 +121,8 @@ QString runtimeErrorText(const RunError& error, const QString& procedure)
     return QStringLiteral("Runtime Error: ") + QString::number(error.number) + CrLf
         + QStringLiteral("Procedure: ") + procedure + QStringLiteral(".Shit") + CrLf2
         + error.description + (error.path.isEmpty() ? QString() : CrLf + error.path) + CrLf2
-        + QStringLiteral("Do you want the program to try to continue?")
-        + CrLf + QStringLiteral("(Click NO to close the program.)");
+        + QStringLiteral("Do you want the program to try to continue?") + CrLf
+        + QStringLiteral("(Click NO to close the program.)");
 }
 
 bool askToContinue(Host& host, const RunError& error, const QString& procedure)

@@ -34,7 +34,8 @@ public:
 
 QString countText(int count)
 {
-    return QString::number(count) + (count == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+    return QString::number(count)
+        + (count == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
 }
 
 QString entryOf(const QListWidgetItem* item)
@@ -62,8 +63,7 @@ void removeSelected(QListWidget* list)
 
 }  // namespace
 
-AppendLists::AppendLists(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::AppendLists>())
+AppendLists::AppendLists(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AppendLists>())
 {
     ui->setupUi(this);
     lstFrom = ui->lstFrom;

@@ -130,10 +130,10 @@ private:
     AppendListBox* lstTo = nullptr;
     QLabel* lblFrom = nullptr;
     QLabel* lblTo = nullptr;
-    std::array<QPushButton*, 2> cmdAdd {};
-    std::array<QPushButton*, 2> cmdRem {};
-    std::array<QPushButton*, 2> cmdUp {};
-    std::array<QPushButton*, 2> cmdDown {};
+    std::array<QPushButton*, 2> cmdAdd{};
+    std::array<QPushButton*, 2> cmdRem{};
+    std::array<QPushButton*, 2> cmdUp{};
+    std::array<QPushButton*, 2> cmdDown{};
     QTimer* tmrAppend = nullptr;
 
     QHash<QString, QPixmap> imlApp;

@@ -61,7 +61,8 @@ void AppendLists::startDragging(AppendListBox* own)
     if (dragging || selected == 0)
         return;
     dragging = true;
-    const QPixmap picture = imlApp.value(selected == 1 ? QStringLiteral("Sing") : QStringLiteral("Mult"));
+    const QPixmap picture =
+        imlApp.value(selected == 1 ? QStringLiteral("Sing") : QStringLiteral("Mult"));
     imlApp.insert(QStringLiteral("Drag"), picture);
     // The one-or-several picture rides with the pointer; the pointer itself
     // tells whether a drop here moves the files.

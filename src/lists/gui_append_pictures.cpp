@@ -91,8 +91,8 @@ QPolygonF arrowHead(qreal cx, qreal top, qreal width, qreal height, bool up)
     if (up)
         return QPolygonF({QPointF(cx, top), QPointF(cx + width / 2, top + height),
                           QPointF(cx - width / 2, top + height)});
-    return QPolygonF({QPointF(cx, top + height), QPointF(cx + width / 2, top),
-                      QPointF(cx - width / 2, top)});
+    return QPolygonF(
+        {QPointF(cx, top + height), QPointF(cx + width / 2, top), QPointF(cx - width / 2, top)});
 }
 
 }  // namespace

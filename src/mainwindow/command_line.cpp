@@ -79,9 +79,8 @@ CommandLineStart readCommandLine(const QStringList& arguments,
 
 QString differentFoldersText(const QStringList& folders)
 {
-    return QStringLiteral("The chosen files lie in different folders:") + CrLf2
-        + folders.join(CrLf) + CrLf2
-        + QStringLiteral("Choose files of one folder at a time. Nothing was selected.");
+    return QStringLiteral("The chosen files lie in different folders:") + CrLf2 + folders.join(CrLf)
+        + CrLf2 + QStringLiteral("Choose files of one folder at a time. Nothing was selected.");
 }
 
 }  // namespace tsl

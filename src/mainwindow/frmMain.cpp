@@ -3,13 +3,13 @@
 #include "about/frmAbout.h"
 #include "core/job_runner.h"
 #include "core/texts.h"
+#include "lists/gui_append_lists.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/gui_qt_host.h"
-#include "lists/gui_append_lists.h"
 #include "mainwindow/status_text.h"
 #include "pieces/file_utils.h"
-#include "settings/load_reg.h"
 #include "settings/gui_tooltips.h"
+#include "settings/load_reg.h"
 #include "settings/settings_store.h"
 #include "shell/check_assoc.h"
 #include "ui_frmMain.h"
@@ -182,8 +182,8 @@ void frmMain::readCommandLine(const QStringList& arguments)
     ui->tbsSplit->setCurrentIndex(panel);
     tbsSplit_Click();
     if (!start.folders.isEmpty()) {
-        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok,
-                   Icon::Exclamation, Answer::Ok);
+        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok, Icon::Exclamation,
+                   Answer::Ok);
         return;
     }
     if (start.mode == StartMode::Combine) {
@@ -277,7 +277,9 @@ void frmMain::SetForm(int Pic, bool OnOff)
     cmdAbout[Pic]->setEnabled(OnOff);
     cmdOpt[Pic]->setEnabled(OnOff);
     cmdBrowse[2 * Pic]->setEnabled(OnOff);
-    const bool folderOwn = Pic == 0 ? !settings_.SameDir : Pic == 1 ? !settings_.SplitSameDir : true;
+    const bool folderOwn = Pic == 0 ? !settings_.SameDir
+        : Pic == 1                  ? !settings_.SplitSameDir
+                                    : true;
     cmdBrowse[2 * Pic + 1]->setEnabled(OnOff && folderOwn);
     ui->tbsSplit->tabBar()->setEnabled(OnOff);
     if (Pic == 0)

@@ -60,8 +60,7 @@ public:
     // What the window's host writes: the status text, a progress line, the
     // busy frame of a job.
     void setStatusText(const QString& text);
-    void setProgress(Panel panel, Line line, const QString& caption, double value,
-                     double maximum);
+    void setProgress(Panel panel, Line line, const QString& caption, double value, double maximum);
     void setBusyFrame(Panel panel, bool busy);
 
     // The window's host (the one every message and question goes through).
@@ -195,8 +194,8 @@ private:
     CombineOutcome combineOutcome_;
     SplitOutcome splitOutcome_;
     AppendOutcome appendOutcome_;
-    bool autoRun_ = false;      // the running Combine is the automatic one
-    bool closeAfterJob_ = false; // the user chose to stop the job and close
+    bool autoRun_ = false;        // the running Combine is the automatic one
+    bool closeAfterJob_ = false;  // the user chose to stop the job and close
     int exitCode_ = 0;
 };
 

@@ -203,7 +203,8 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
         if (file.isFile()) {
             pieces = PieceCount(file.size(), wholePartSize(settings_.SplitSize));
             setStatusText(splitSummary(pieces, settings_.SplitSize));
-        } else if (!askToContinue(*host_, RunError::of(err::FileNotFound), QStringLiteral("frmMain.Form_Load"))) {
+        } else if (!askToContinue(*host_, RunError::of(err::FileNotFound),
+                                  QStringLiteral("frmMain.Form_Load"))) {
             endProgram(1);
             return;
         }

@@ -5,8 +5,8 @@
 
 #include "append/append_target_name.h"
 #include "core/job_runner.h"
-#include "lists/gui_append_lists.h"
 #include "core/texts.h"
+#include "lists/gui_append_lists.h"
 #include "mainwindow/extract_range.h"
 #include "mainwindow/gui_qt_host.h"
 #include "mainwindow/progress_scale.h"
@@ -205,11 +205,10 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->ignore();
     if (closeAfterJob_)
         return;
-    const Answer answer = host_->ask(
-        Ask::Notice,
-        QStringLiteral("A job is still running.") + CrLf
-            + QStringLiteral("Do you want to stop it and close TSL?"),
-        Buttons::YesNo, Icon::Question, Answer::No);
+    const Answer answer = host_->ask(Ask::Notice,
+                                     QStringLiteral("A job is still running.") + CrLf
+                                         + QStringLiteral("Do you want to stop it and close TSL?"),
+                                     Buttons::YesNo, Icon::Question, Answer::No);
     if (answer == Answer::Yes && jobRunning()) {
         closeAfterJob_ = true;
         runner_->cancel();

@@ -30,10 +30,22 @@ void frmMain::loadExtractRange(bool enabled, qint64 pieces)
     vsbEnd_Change();
 }
 
-void frmMain::txtStart_Change() { rangeFieldEdited(ui->txtStart, ui->vsbStart, InStartChange); }
-void frmMain::txtEnd_Change() { rangeFieldEdited(ui->txtEnd, ui->vsbEnd, InEndChange); }
-void frmMain::vsbStart_Change() { rangeBarMoved(ui->txtStart, ui->vsbStart, InStartChange); }
-void frmMain::vsbEnd_Change() { rangeBarMoved(ui->txtEnd, ui->vsbEnd, InEndChange); }
+void frmMain::txtStart_Change()
+{
+    rangeFieldEdited(ui->txtStart, ui->vsbStart, InStartChange);
+}
+void frmMain::txtEnd_Change()
+{
+    rangeFieldEdited(ui->txtEnd, ui->vsbEnd, InEndChange);
+}
+void frmMain::vsbStart_Change()
+{
+    rangeBarMoved(ui->txtStart, ui->vsbStart, InStartChange);
+}
+void frmMain::vsbEnd_Change()
+{
+    rangeBarMoved(ui->txtEnd, ui->vsbEnd, InEndChange);
+}
 
 void frmMain::rangeFieldEdited(QLineEdit* field, QScrollBar* bar, bool& inChange)
 {

@@ -43,7 +43,8 @@ QList<ButtonFor> buttonsOf(Buttons buttons)
 {
     switch (buttons) {
     case Buttons::Ok: return {{Answer::Ok, QMessageBox::Ok}};
-    case Buttons::OkCancel: return {{Answer::Ok, QMessageBox::Ok}, {Answer::Cancel, QMessageBox::Cancel}};
+    case Buttons::OkCancel:
+        return {{Answer::Ok, QMessageBox::Ok}, {Answer::Cancel, QMessageBox::Cancel}};
     case Buttons::YesNo: return {{Answer::Yes, QMessageBox::Yes}, {Answer::No, QMessageBox::No}};
     case Buttons::AbortRetryIgnore:
         return {{Answer::Abort, QMessageBox::Abort},

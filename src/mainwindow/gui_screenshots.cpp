@@ -9,14 +9,14 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QPixmap>
 #include <QTimer>
 #include <QWindow>
+#include <cstdio>
 #include <functional>
 #include <memory>
-#include <cstdio>
 
 namespace tsl {
 
@@ -63,7 +63,8 @@ void fillAppendPanel(frmMain& window, const QString& folder)
         dir->setText(window.AppendSrcDir);
     AppendLists* lists = window.lists();
     lists->loadSource(window.AppendSrcDir);
-    if (auto* from = lists->findChild<QListWidget*>(QStringLiteral("lstFrom")); from && from->count()) {
+    if (auto* from = lists->findChild<QListWidget*>(QStringLiteral("lstFrom"));
+        from && from->count()) {
         from->item(1)->setSelected(true);
         lists->cmdAdd_Click(1);
     }
@@ -100,10 +101,12 @@ void shootAll(frmMain& window, const QString& dir)
         fillAppendPanel(window, folder->path());
     // The window's timer enables the Append button for the filled panel.
     auto* append = window.findChild<QPushButton*>(QStringLiteral("cmdAppend"));
-    whenReady(window, [append] { return append && append->isEnabled(); }, [&window, dir, folder] {
-        shoot(window, dir, QStringLiteral("tsl-append.png"));
-        shootAbout(window, dir);
-    });
+    whenReady(
+        window, [append] { return append && append->isEnabled(); },
+        [&window, dir, folder] {
+            shoot(window, dir, QStringLiteral("tsl-append.png"));
+            shootAbout(window, dir);
+        });
 }
 
 void shootAbout(frmMain& window, const QString& dir)

@@ -43,13 +43,16 @@ bool matchesWildcard(const QString& name, const QString& pattern)
 {
     // Iterative match with back-tracking to the last "*".
     qsizetype n = 0, p = 0, starP = -1, starN = 0;
+    // A "*" in the pattern is always a wildcard, also where the name holds a
+    // "*" of its own: testing it as a literal first would never back-track.
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+        if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
             starP = p++;
             starN = n;
+        } else if (p < pattern.size()
+                   && (pattern[p] == QLatin1Char('?') || pattern[p] == name[n])) {
+            ++n;
+            ++p;
         } else if (starP >= 0) {
             p = starP + 1;
             n = ++starN;
@@ -118,7 +121,8 @@ RunError wipe(const QString& path)
 
 RunError KillFile(const QString& path, bool wipeFirst)
 {
-    if (!FileExists(path))
+    // The path is one file's name: a "?" or "*" in it is part of the name.
+    if (!isOrdinaryFile(path))
         return RunError::none();
     struct stat st {};
     const QByteArray native = QFile::encodeName(path);

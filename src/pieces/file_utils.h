@@ -30,7 +30,8 @@ bool matchesWildcard(const QString& name, const QString& pattern);
 constexpr qint64 WipeBlockSize = 100000;
 constexpr unsigned char WipePasses[7] = {0x58, 0x20, 0x11, 0x00, 0x4A, 0x11, 0x00};
 
-// Deletes the file at path; does nothing when FileExists(path) is false. With
+// Deletes the file at path; does nothing when no ordinary file has exactly
+// that name ("?" and "*" are part of the name, never wildcards). With
 // wipe on it first overwrites the file in whole blocks of WipeBlockSize bytes,
 // seven passes per block. A link is deleted without wiping, so the file it
 // points to keeps its bytes.

@@ -28,7 +28,10 @@ qint64 wholePartSize(double partSize);
 qint64 PieceCount(qint64 length, qint64 wholeSize);
 
 // Whether a set of n pieces is named in the letter scheme.
-inline bool usesLetterScheme(qint64 pieceCount) { return pieceCount > MaxDigitPieces; }
+inline bool usesLetterScheme(qint64 pieceCount)
+{
+    return pieceCount > MaxDigitPieces;
+}
 
 // The name without its last "." and what follows; unchanged without a ".".
 QString StripExt(const QString& name);

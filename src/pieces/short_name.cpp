@@ -76,9 +76,8 @@ QString shortName(const QString& path)
         return name.toUpper();
     const Parts mine = aliasParts(name);
     int n = 1;
-    const QStringList siblings = info.dir().entryList(QDir::AllEntries | QDir::Hidden
-                                                          | QDir::System | QDir::NoDotAndDotDot,
-                                                      QDir::Name);
+    const QStringList siblings = info.dir().entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& other : siblings) {
         if (other == name)
             break;

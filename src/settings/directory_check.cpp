@@ -126,11 +126,11 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
     const QString path = value;
     int step = 0;
     if (!QDir::isAbsolutePath(path)) {
-        inform(host, QStringLiteral("The drive you specified (") + driveText(path)
-                         + QStringLiteral(") for the ") + description
-                         + QStringLiteral(" does not exist.") + CrLf2
-                         + QStringLiteral("TSL will default to '") + drives.homeFolder
-                         + QStringLiteral("'."));
+        inform(host,
+               QStringLiteral("The drive you specified (") + driveText(path)
+                   + QStringLiteral(") for the ") + description + QStringLiteral(" does not exist.")
+                   + CrLf2 + QStringLiteral("TSL will default to '") + drives.homeFolder
+                   + QStringLiteral("'."));
         step = 3;
     } else if (const QString volume = unmountedVolume(path, drives); !volume.isEmpty()) {
         inform(host, QStringLiteral("There is no disk in drive ") + volume + QLatin1Char('.'));
@@ -140,11 +140,12 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
         step = 1;
         const RunError e = enterDirectory(path);
         if (e.number == err::PathNotFound) {
-            const Answer a = host.ask(
-                Ask::CreateDirectory, QStringLiteral("The directory you specified (") + path + QStringLiteral(") for the")
-                    + CrLf + description + QStringLiteral(" does not exist.") + CrLf2
-                    + QStringLiteral("Do you want the program to create it?"),
-                Buttons::YesNo, Icon::Question, Answer::Yes);
+            const Answer a = host.ask(Ask::CreateDirectory,
+                                      QStringLiteral("The directory you specified (") + path
+                                          + QStringLiteral(") for the") + CrLf + description
+                                          + QStringLiteral(" does not exist.") + CrLf2
+                                          + QStringLiteral("Do you want the program to create it?"),
+                                      Buttons::YesNo, Icon::Question, Answer::Yes);
             if (a == Answer::Yes)
                 step = 2;
         } else if (e.failed() && e.number != err::DeviceUnavailable
@@ -155,8 +156,8 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
     if (step == 2) {
         const RunError e = makeDirectory(path);
         if (e.number == err::PathNotFound) {
-            inform(host, QStringLiteral("There was an error (76) creating ") + path
-                             + QLatin1Char('.'));
+            inform(host,
+                   QStringLiteral("There was an error (76) creating ") + path + QLatin1Char('.'));
             step = 3;
         } else if (e.failed() && e.number != err::DeviceUnavailable
                    && !askToContinue(host, e, Procedure)) {

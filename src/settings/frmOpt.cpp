@@ -51,8 +51,8 @@ frmOpt::frmOpt(Settings& settings, SettingsStore& store, Host& host, int page, Q
     optSize = {ui->optSize_0, ui->optSize_1, ui->optSize_2};
     txtDir = {ui->txtDir_0, ui->txtDir_1, ui->txtDir_2};
 
-    for (QCheckBox* box : {ui->chkAssoc, ui->chkCombDirSame,
-                                 ui->chkSearch, ui->chkExist, ui->chkPSizeC, ui->chkSplitDirSame})
+    for (QCheckBox* box : {ui->chkAssoc, ui->chkCombDirSame, ui->chkSearch, ui->chkExist,
+                           ui->chkPSizeC, ui->chkSplitDirSame})
         connect(box, &QAbstractButton::toggled, this, &frmOpt::setDependencies);
     for (int i = 0; i < optSize.size(); ++i)
         connect(optSize[i], &QAbstractButton::clicked, this, [this, i] { optSize_Click(i); });
@@ -82,17 +82,29 @@ void frmOpt::showSettings()
 {
     const Settings& s = settings_;
     const std::pair<QAbstractButton*, bool> boxes[] = {
-        {ui->chkAssoc, s.CombineAssoc}, {ui->chkAuto, s.CombineAuto},
-        {ui->chkFixExt, s.FixExt}, {ui->chkCTool, s.ShowTipsC},
-        {ui->chkCombDirSame, s.SameDir}, {ui->chkUnder, s.UnderPeriod},
-        {ui->chkCombRem, s.CombineRemember}, {ui->chkCombDel, s.CombineDelete},
-        {ui->chkSearch, s.SearchExtra}, {ui->chkAssocSplit, s.AssocSplit},
-        {ui->chkSTool, s.ShowTipsS}, {ui->chkBat, s.SplitBat}, {ui->chk000, s.Split000},
-        {ui->chkExist, s.SearchExist}, {ui->chkSplitDel, s.SplitDelete},
-        {ui->chkSplitRem, s.SplitRemember}, {ui->chkSplitDirSame, s.SplitSameDir},
-        {ui->chkAutoClose, s.AutoClose}, {ui->chkPSizeP, s.PSizePrompt},
-        {ui->chkPSizeC, s.PSizeCheck}, {ui->chkSendTo, s.AssocSendTo},
-        {ui->chkWipe, s.WipeOnDel}, {ui->chkATool, s.ShowTipsA},
+        {ui->chkAssoc, s.CombineAssoc},
+        {ui->chkAuto, s.CombineAuto},
+        {ui->chkFixExt, s.FixExt},
+        {ui->chkCTool, s.ShowTipsC},
+        {ui->chkCombDirSame, s.SameDir},
+        {ui->chkUnder, s.UnderPeriod},
+        {ui->chkCombRem, s.CombineRemember},
+        {ui->chkCombDel, s.CombineDelete},
+        {ui->chkSearch, s.SearchExtra},
+        {ui->chkAssocSplit, s.AssocSplit},
+        {ui->chkSTool, s.ShowTipsS},
+        {ui->chkBat, s.SplitBat},
+        {ui->chk000, s.Split000},
+        {ui->chkExist, s.SearchExist},
+        {ui->chkSplitDel, s.SplitDelete},
+        {ui->chkSplitRem, s.SplitRemember},
+        {ui->chkSplitDirSame, s.SplitSameDir},
+        {ui->chkAutoClose, s.AutoClose},
+        {ui->chkPSizeP, s.PSizePrompt},
+        {ui->chkPSizeC, s.PSizeCheck},
+        {ui->chkSendTo, s.AssocSendTo},
+        {ui->chkWipe, s.WipeOnDel},
+        {ui->chkATool, s.ShowTipsA},
         {ui->chkAppendDel, s.AppendDelete},
     };
     for (const auto& [box, on] : boxes)
@@ -160,25 +172,38 @@ QList<StoredValue> frmOpt::dialogTexts() const
 {
     const double v = leadingNumber(ui->txtSize->text()).value;
     const QHash<QString, QString> texts = {
-        {"CombineAssoc", checkText(ui->chkAssoc)}, {"CombineAuto", checkText(ui->chkAuto)},
-        {"CombineDelete", checkText(ui->chkCombDel)}, {"CombineRemember", checkText(ui->chkCombRem)},
+        {"CombineAssoc", checkText(ui->chkAssoc)},
+        {"CombineAuto", checkText(ui->chkAuto)},
+        {"CombineDelete", checkText(ui->chkCombDel)},
+        {"CombineRemember", checkText(ui->chkCombRem)},
         {"MissingParts", QString::number(checkedIndex(optMiss))},
         {"ExtraParts", QString::number(checkedIndex(optExtra))},
-        {"SearchExtra", checkText(ui->chkSearch)}, {"UnderPeriod", checkText(ui->chkUnder)},
-        {"SameDir", checkText(ui->chkCombDirSame)}, {"ShowTipsC", checkText(ui->chkCTool)},
-        {"FixExt", checkText(ui->chkFixExt)}, {"AssocSplit", checkText(ui->chkAssocSplit)},
+        {"SearchExtra", checkText(ui->chkSearch)},
+        {"UnderPeriod", checkText(ui->chkUnder)},
+        {"SameDir", checkText(ui->chkCombDirSame)},
+        {"ShowTipsC", checkText(ui->chkCTool)},
+        {"FixExt", checkText(ui->chkFixExt)},
+        {"AssocSplit", checkText(ui->chkAssocSplit)},
         {"SplitSize", numberText(v * std::pow(1024.0, currentUnit_))},
         {"SplitUnits", QString::number(currentUnit_)},
         {"PartsExist", QString::number(checkedIndex(optExist))},
-        {"SearchExist", checkText(ui->chkExist)}, {"SplitDelete", checkText(ui->chkSplitDel)},
-        {"SplitRemember", checkText(ui->chkSplitRem)}, {"SplitSameDir", checkText(ui->chkSplitDirSame)},
-        {"Split000", checkText(ui->chk000)}, {"SplitBat", checkText(ui->chkBat)},
+        {"SearchExist", checkText(ui->chkExist)},
+        {"SplitDelete", checkText(ui->chkSplitDel)},
+        {"SplitRemember", checkText(ui->chkSplitRem)},
+        {"SplitSameDir", checkText(ui->chkSplitDirSame)},
+        {"Split000", checkText(ui->chk000)},
+        {"SplitBat", checkText(ui->chkBat)},
         {"SplitFileNames", QString::number(checkedIndex(optNames))},
-        {"ShowTipsS", checkText(ui->chkSTool)}, {"AssocSendTo", checkText(ui->chkSendTo)},
-        {"AppendDelete", checkText(ui->chkAppendDel)}, {"PSizeCheck", checkText(ui->chkPSizeC)},
-        {"PSizePrompt", checkText(ui->chkPSizeP)}, {"ShowTipsA", checkText(ui->chkATool)},
-        {"WipeOnDel", checkText(ui->chkWipe)}, {"ChunkSize", ui->txtChunk->text().trimmed()},
-        {"HighPart", ui->txtPart->text().trimmed()}, {"AutoClose", checkText(ui->chkAutoClose)},
+        {"ShowTipsS", checkText(ui->chkSTool)},
+        {"AssocSendTo", checkText(ui->chkSendTo)},
+        {"AppendDelete", checkText(ui->chkAppendDel)},
+        {"PSizeCheck", checkText(ui->chkPSizeC)},
+        {"PSizePrompt", checkText(ui->chkPSizeP)},
+        {"ShowTipsA", checkText(ui->chkATool)},
+        {"WipeOnDel", checkText(ui->chkWipe)},
+        {"ChunkSize", ui->txtChunk->text().trimmed()},
+        {"HighPart", ui->txtPart->text().trimmed()},
+        {"AutoClose", checkText(ui->chkAutoClose)},
         {"InitCombineDir", txtDir[0]->text().trimmed()},
         {"InitSplitDir", txtDir[1]->text().trimmed()},
         {"InitAppendDir", txtDir[2]->text().trimmed()},
@@ -199,13 +224,13 @@ void frmOpt::cmdOk_Click()
     const StoreSwitch moved = switchStore(store_, useIni, dialogTexts());
     if (!moved.ok()) {
         const QString file = QDir::toNativeSeparators(moved.file);
-        QMessageBox::warning(this, AppTitle,
-                             moved.written
-                                 ? "The settings were written, but " + file
-                                       + " could not be removed, so it would still be used."
-                                       + CrLf2 + "Remove it, or choose that store again."
-                                 : "The settings could not be written to " + file + "." + CrLf2
-                                       + "Nothing was changed: TSL keeps its settings where they were.");
+        QMessageBox::warning(
+            this, AppTitle,
+            moved.written ? "The settings were written, but " + file
+                    + " could not be removed, so it would still be used." + CrLf2
+                    + "Remove it, or choose that store again."
+                          : "The settings could not be written to " + file + "." + CrLf2
+                    + "Nothing was changed: TSL keeps its settings where they were.");
         return;
     }
     reload();

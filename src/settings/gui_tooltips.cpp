@@ -22,17 +22,17 @@ constexpr Control kCombineControls[] = {
     {"lblPart", 0},  {"lblLabel", 0},  {"lblLabel", 1},
 };
 constexpr Control kSplitControls[] = {
-    {"fmeExt", -1},  {"vsbStart", -1}, {"vsbEnd", -1},   {"txtStart", -1},  {"txtEnd", -1},
-    {"lblLabel", 2}, {"lblLabel", 3},  {"lblLabel", 6},  {"txtFile", 1},    {"txtDir", 1},
+    {"fmeExt", -1},   {"vsbStart", -1}, {"vsbEnd", -1},   {"txtStart", -1}, {"txtEnd", -1},
+    {"lblLabel", 2},  {"lblLabel", 3},  {"lblLabel", 6},  {"txtFile", 1},   {"txtDir", 1},
     {"cmdBrowse", 2}, {"cmdBrowse", 3}, {"cmdSplit", -1}, {"cmdClose", 1},  {"cmdOpt", 1},
-    {"cmdAbout", 1}, {"pbrTotal", 1},  {"pbrPart", 1},   {"lblPart", 1},    {"lblTotal", 1},
+    {"cmdAbout", 1},  {"pbrTotal", 1},  {"pbrPart", 1},   {"lblPart", 1},   {"lblTotal", 1},
 };
 constexpr Control kAppendControls[] = {
-    {"cmdUp", 0},     {"cmdUp", 1},      {"cmdDown", 0},     {"cmdDown", 1},  {"cmdRem", 0},
-    {"cmdRem", 1},    {"cmdAdd", 0},     {"cmdAdd", 1},      {"lstFrom", -1}, {"lstTo", -1},
-    {"txtDir", 2},    {"txtFile", 2},    {"cmdBrowse", 4},   {"cmdBrowse", 5}, {"cmdAppend", -1},
-    {"cmdClose", 2},  {"cmdOpt", 2},     {"cmdAbout", 2},    {"pbrTotal", 2}, {"lblFrom", -1},
-    {"lblTo", -1},    {"lblFileDir", -1}, {"lblLabel", 4},   {"lblLabel", 5}, {"lblTotal", 2},
+    {"cmdUp", 0},    {"cmdUp", 1},       {"cmdDown", 0},   {"cmdDown", 1},   {"cmdRem", 0},
+    {"cmdRem", 1},   {"cmdAdd", 0},      {"cmdAdd", 1},    {"lstFrom", -1},  {"lstTo", -1},
+    {"txtDir", 2},   {"txtFile", 2},     {"cmdBrowse", 4}, {"cmdBrowse", 5}, {"cmdAppend", -1},
+    {"cmdClose", 2}, {"cmdOpt", 2},      {"cmdAbout", 2},  {"pbrTotal", 2},  {"lblFrom", -1},
+    {"lblTo", -1},   {"lblFileDir", -1}, {"lblLabel", 4},  {"lblLabel", 5},  {"lblTotal", 2},
 };
 
 std::vector<TipRecord> buildTable()
@@ -42,8 +42,8 @@ std::vector<TipRecord> buildTable()
     const QString close = QStringLiteral("Close program.");
     const QString files = QStringLiteral("Browse for file(s)...");
     const QString folder = QStringLiteral("Browse for directory...");
-    const QString normal = QStringLiteral(
-        "Leave these values at 0 if you want to split a file the \"normal\" way.");
+    const QString normal =
+        QStringLiteral("Leave these values at 0 if you want to split a file the \"normal\" way.");
     return {
         {"cmdAbout", 0, about},
         {"cmdOpt", 0, options},
@@ -65,8 +65,7 @@ std::vector<TipRecord> buildTable()
         {"cmdAdd", 1, "Click to move selected file(s) to list."},
         {"cmdAdd", 0, "Click to move all files to list."},
         {"cmdUp", 0, "Click to move the selected file up in the append order."},
-        {"lstFrom", -1,
-         "Click the buttons to the right (or drag) to move files to the other box."},
+        {"lstFrom", -1, "Click the buttons to the right (or drag) to move files to the other box."},
         {"txtDir", 2, "Click the Browse button to choose a directory."},
         {"cmdBrowse", 5, folder},
         {"cmdAppend", -1, "Append files."},
@@ -135,8 +134,7 @@ const std::vector<TipRecord>& LoadTTs()
 QString GetTT(const QString& name, int index)
 {
     for (const TipRecord& r : LoadTTs()) {
-        if (!r.Name.isEmpty() && r.Index == index
-            && r.Name.compare(name, Qt::CaseInsensitive) == 0)
+        if (!r.Name.isEmpty() && r.Index == index && r.Name.compare(name, Qt::CaseInsensitive) == 0)
             return r.Tip;
     }
     return {};

@@ -21,8 +21,8 @@ class QWidget;
 namespace tsl {
 
 struct TipRecord {
-    QString Name;      // a control name or a tab caption
-    qint16 Index = -1; // the control-array index, -1 for a single control or a tab
+    QString Name;       // a control name or a tab caption
+    qint16 Index = -1;  // the control-array index, -1 for a single control or a tab
     QString Tip;
 };
 

@@ -32,7 +32,7 @@ struct KeyLoad {
 };
 
 struct LoadOutcome {
-    bool terminated = false;    // the user chose to end the program at a run-time error question
+    bool terminated = false;      // the user chose to end the program at a run-time error question
     QMap<QString, KeyLoad> keys;  // every loaded key
 };
 
@@ -46,8 +46,7 @@ using AssocHook = std::function<bool(const Settings&, Host&)>;
 // but the emptying of a bad initial directory; checkAssoc, when given, runs
 // last on the loaded settings.
 LoadOutcome LoadReg(Settings& settings, SettingsStore& store, Host& host,
-                    const DriveMap& drives = DriveMap::system(),
-                    const AssocHook& checkAssoc = {});
+                    const DriveMap& drives = DriveMap::system(), const AssocHook& checkAssoc = {});
 
 // The range rule of a numeric setting: a value outside low..high (bounds
 // included) is replaced by `replacement` when loaded. Front ends refuse what

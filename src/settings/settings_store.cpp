@@ -4,9 +4,9 @@
 #include "settings/profile_file.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace tsl {
 
@@ -71,7 +71,7 @@ QString SettingsStore::iniFile() const
 
 bool SettingsStore::iniExists() const
 {
-    return FileExists(iniFile());
+    return isOrdinaryFile(iniFile());
 }
 
 QString SettingsStore::ReadReg(const QString& key, const QString& def, bool forceRegistry,
@@ -87,8 +87,8 @@ QString SettingsStore::ReadReg(const QString& key, const QString& def, bool forc
 qint32 SettingsStore::WriteReg(const QString& key, const QString& value, bool forceRegistry,
                                const QString& section)
 {
-    const bool written = !forceRegistry && UseIni ? writeIni(section, key, value)
-                                                  : writeNative(key, value);
+    const bool written =
+        !forceRegistry && UseIni ? writeIni(section, key, value) : writeNative(key, value);
     return written ? 0 : 1;
 }
 
@@ -181,8 +181,8 @@ StoreSwitch switchStore(SettingsStore& store, bool useIni, const QList<StoredVal
     const QString target = useIni ? store.iniFile() : store.locations().userFile;
     out.written = true;
     for (const StoredValue& v : values + carriedValues(store, values)) {
-        out.written = (useIni ? store.writeIni(v.section, v.key, v.text)
-                              : store.writeNative(v.key, v.text))
+        out.written =
+            (useIni ? store.writeIni(v.section, v.key, v.text) : store.writeNative(v.key, v.text))
             && out.written;
     }
     if (!out.written) {

@@ -61,8 +61,8 @@ LeadingNumber parseNumber(const std::string& s)
 {
     LeadingNumber n;
     // from_chars takes no leading "+" and is independent of the locale.
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n.value,
-                                           std::chars_format::general);
+    const auto [end, ec] =
+        std::from_chars(s.data(), s.data() + s.size(), n.value, std::chars_format::general);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Too large overflows; too small is simply zero.

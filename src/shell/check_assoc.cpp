@@ -33,7 +33,8 @@ QString runTool(const QString& tool, const QStringList& args, const QString& fol
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(p.readAll()).trimmed();
         return QDir::toNativeSeparators(folder) + QStringLiteral(": ") + tool
-            + QStringLiteral(" failed") + (said.isEmpty() ? QString() : QStringLiteral(" (") + said + QLatin1Char(')'));
+            + QStringLiteral(" failed")
+            + (said.isEmpty() ? QString() : QStringLiteral(" (") + said + QLatin1Char(')'));
     }
     return {};
 }
@@ -68,14 +69,28 @@ QList<DesktopItem> DesktopRegistration::items() const
     };
     using F = DesktopFeature;
     return {
-        {F::InfoType, QStringLiteral("Info file type (*.000)"), data + QStringLiteral("mime/packages/tsl.xml"), false, false, mimePackage()},
-        {F::InfoType, QStringLiteral("Open .000 files with TSL"), data + QStringLiteral("applications/") + DesktopId, false, false, text(openEntry)},
-        {F::InfoType, QStringLiteral("Default for .000 files"), where_.configHome + QStringLiteral("/mimeapps.list"), true, false, {}},
-        {F::SplitVerb, QStringLiteral("Split (Open With)"), data + QStringLiteral("applications/tsl-split.desktop"), false, false, text(splitEntry)},
-        {F::SplitVerb, QStringLiteral("Split (KDE menu)"), data + QStringLiteral("kio/servicemenus/tsl-split.desktop"), false, true, text(kdeSplitMenu)},
-        {F::SendTo, QStringLiteral("Send to (Thunar)"), data + QStringLiteral("Thunar/sendto/tsl.desktop"), false, false, text(thunarSendTo)},
-        {F::SendTo, QStringLiteral("Send to (Nautilus scripts)"), data + QStringLiteral("nautilus/scripts/TSL"), false, true, nautilusScript(script)},
-        {F::SendTo, QStringLiteral("Send to (KDE menu)"), data + QStringLiteral("kio/servicemenus/tsl-sendto.desktop"), false, true, text(kdeSendToMenu)},
+        {F::InfoType, QStringLiteral("Info file type (*.000)"),
+         data + QStringLiteral("mime/packages/tsl.xml"), false, false, mimePackage()},
+        {F::InfoType, QStringLiteral("Open .000 files with TSL"),
+         data + QStringLiteral("applications/") + DesktopId, false, false, text(openEntry)},
+        {F::InfoType,
+         QStringLiteral("Default for .000 files"),
+         where_.configHome + QStringLiteral("/mimeapps.list"),
+         true,
+         false,
+         {}},
+        {F::SplitVerb, QStringLiteral("Split (Open With)"),
+         data + QStringLiteral("applications/tsl-split.desktop"), false, false, text(splitEntry)},
+        {F::SplitVerb, QStringLiteral("Split (KDE menu)"),
+         data + QStringLiteral("kio/servicemenus/tsl-split.desktop"), false, true,
+         text(kdeSplitMenu)},
+        {F::SendTo, QStringLiteral("Send to (Thunar)"),
+         data + QStringLiteral("Thunar/sendto/tsl.desktop"), false, false, text(thunarSendTo)},
+        {F::SendTo, QStringLiteral("Send to (Nautilus scripts)"),
+         data + QStringLiteral("nautilus/scripts/TSL"), false, true, nautilusScript(script)},
+        {F::SendTo, QStringLiteral("Send to (KDE menu)"),
+         data + QStringLiteral("kio/servicemenus/tsl-sendto.desktop"), false, true,
+         text(kdeSendToMenu)},
     };
 }
 
@@ -118,11 +133,15 @@ DesktopOutcome DesktopRegistration::apply(bool combineAssoc, bool assocSplit, bo
     for (const QString& path : earlierReleaseEntries())
         record(removeEarlierEntry(path), path);
     if (where_.runTools && mimeChanged) {
-        if (QString f = runTool(QStringLiteral("update-mime-database"), {}, where_.dataHome + QStringLiteral("/mime")); !f.isEmpty())
+        if (QString f = runTool(QStringLiteral("update-mime-database"), {},
+                                where_.dataHome + QStringLiteral("/mime"));
+            !f.isEmpty())
             out.failures << f;
     }
     if (where_.runTools && entriesChanged) {
-        if (QString f = runTool(QStringLiteral("update-desktop-database"), {QStringLiteral("-q")}, where_.dataHome + QStringLiteral("/applications")); !f.isEmpty())
+        if (QString f = runTool(QStringLiteral("update-desktop-database"), {QStringLiteral("-q")},
+                                where_.dataHome + QStringLiteral("/applications"));
+            !f.isEmpty())
             out.failures << f;
     }
     return out;
@@ -147,7 +166,8 @@ bool DesktopRegistration::CheckAssoc(const Settings& s, Host& host)
         reported_.insert(f);
     }
     if (!fresh.isEmpty())
-        host.ask(Ask::Notice, desktopFailureMessage(fresh), Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        host.ask(Ask::Notice, desktopFailureMessage(fresh), Buttons::Ok, Icon::Exclamation,
+                 Answer::Ok);
     return true;
 }
 
@@ -155,7 +175,8 @@ QString desktopFailureMessage(const QStringList& failures)
 {
     return QStringLiteral("TSL could not bring its desktop registration up to date:") + CrLf2
         + failures.join(CrLf) + CrLf2
-        + QStringLiteral("TSL works as before; only the file manager's entries for TSL may be missing or out of date.");
+        + QStringLiteral(
+               "TSL works as before; only the file manager's entries for TSL may be missing or out of date.");
 }
 
 }  // namespace tsl

@@ -37,7 +37,7 @@ struct DesktopItem {
     QString path;
     bool isDefault = false;  // the mimeapps.list line rather than a file
     bool executable = false;
-    QString contents;        // empty for the mimeapps.list line
+    QString contents;  // empty for the mimeapps.list line
 };
 
 struct DesktopOutcome {

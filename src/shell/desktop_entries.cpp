@@ -47,8 +47,10 @@ QString mimePackage()
 {
     return entry({
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"),
-        QStringLiteral("<!-- ") + OwnerMark + QStringLiteral(": TSL rewrites or removes this file. -->"),
-        QStringLiteral("<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">"),
+        QStringLiteral("<!-- ") + OwnerMark
+            + QStringLiteral(": TSL rewrites or removes this file. -->"),
+        QStringLiteral(
+            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">"),
         QStringLiteral("  <mime-type type=\"") + InfoMimeType + QStringLiteral("\">"),
         QStringLiteral("    <comment>") + InfoTypeComment + QStringLiteral("</comment>"),
         QStringLiteral("    <glob pattern=\"*.000\" weight=\"60\"/>"),
@@ -143,7 +145,8 @@ QString nautilusScript(const QString& script)
 {
     return entry({
         QStringLiteral("#!/bin/sh"),
-        QStringLiteral("# ") + OwnerMark + QStringLiteral(": TSL's send-to entry; TSL rewrites or removes this file."),
+        QStringLiteral("# ") + OwnerMark
+            + QStringLiteral(": TSL's send-to entry; TSL rewrites or removes this file."),
         QStringLiteral("exec ") + script + QStringLiteral(" \"$@\""),
     });
 }

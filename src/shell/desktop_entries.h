@@ -29,11 +29,11 @@ QString shellQuoted(const QString& text);
 // The contents, for a program path already passed through execProgram (exec)
 // or shellQuoted (script).
 QString mimePackage();
-QString openEntry(const QString& exec);       // applications/tsl.desktop
-QString splitEntry(const QString& exec);      // applications/tsl-split.desktop
-QString kdeSplitMenu(const QString& exec);    // kio/servicemenus/tsl-split.desktop
-QString thunarSendTo(const QString& exec);    // Thunar/sendto/tsl.desktop
-QString kdeSendToMenu(const QString& exec);   // kio/servicemenus/tsl-sendto.desktop
+QString openEntry(const QString& exec);         // applications/tsl.desktop
+QString splitEntry(const QString& exec);        // applications/tsl-split.desktop
+QString kdeSplitMenu(const QString& exec);      // kio/servicemenus/tsl-split.desktop
+QString thunarSendTo(const QString& exec);      // Thunar/sendto/tsl.desktop
+QString kdeSendToMenu(const QString& exec);     // kio/servicemenus/tsl-sendto.desktop
 QString nautilusScript(const QString& script);  // nautilus/scripts/TSL
 
 // Whether text is a file TSL wrote (it holds OwnerMark).

@@ -60,7 +60,10 @@ FileStep writeOwnFile(const QString& path, const QString& contents, bool executa
 {
     const FileState state = fileState(path);
     if (state == FileState::Foreign)
-        return {false, failure(path, QStringLiteral("a file that TSL did not write is there; it was left alone"))};
+        return {
+            false,
+            failure(path,
+                    QStringLiteral("a file that TSL did not write is there; it was left alone"))};
     const QFileDevice::Permissions exe =
         QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     const bool permsRight = !executable || (QFile::permissions(path) & exe) == exe;
@@ -120,7 +123,8 @@ DefaultLine findDefault(const QStringList& lines, const QString& mimeType)
             const qsizetype eq = lines[i].indexOf(QLatin1Char('='));
             if (eq > 0 && lines[i].left(eq).trimmed() == mimeType) {
                 d.line = i;
-                for (const QString& id : lines[i].mid(eq + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                for (const QString& id :
+                     lines[i].mid(eq + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
                     d.ids << id.trimmed();
             }
         }
@@ -143,7 +147,8 @@ QString editDefaultApplication(const QString& text, const QString& mimeType,
     d.ids.removeAll(desktopId);
     if (makeDefault)
         d.ids.prepend(desktopId);
-    const QString line = mimeType + QLatin1Char('=') + d.ids.join(QLatin1Char(';')) + QLatin1Char(';');
+    const QString line =
+        mimeType + QLatin1Char('=') + d.ids.join(QLatin1Char(';')) + QLatin1Char(';');
     if (d.line >= 0 && !d.ids.isEmpty()) {
         lines[d.line] = line;
     } else if (d.line >= 0) {
@@ -164,7 +169,8 @@ QString editDefaultApplication(const QString& text, const QString& mimeType,
         blank = blank && l.trimmed().isEmpty();
     if (blank)
         return {};
-    return lines.join(QLatin1Char('\n')) + (endsInBreak || makeDefault ? QStringLiteral("\n") : QString());
+    return lines.join(QLatin1Char('\n'))
+        + (endsInBreak || makeDefault ? QStringLiteral("\n") : QString());
 }
 
 QStringList defaultApplications(const QString& file, const QString& mimeType)

@@ -40,10 +40,10 @@ QStringList batchFileLines(const BatchFileInput& in)
     QStringList lines;
     lines << QStringLiteral("@Echo Off") << QStringLiteral("Echo.")
           << QStringLiteral("Echo Creating ") + bare(in.longName) + QStringLiteral(" from the ") + n
-                 + QStringLiteral(" original pieces.")
+            + QStringLiteral(" original pieces.")
           << QStringLiteral("Echo.") << QStringLiteral("Echo This may take a while...")
           << QStringLiteral("Copy /b ") + q + base + QLatin1Char('.') + PartExt(1, letters) + q
-                 + QLatin1Char(' ') + target + QStringLiteral(" /y > nul");
+            + QLatin1Char(' ') + target + QStringLiteral(" /y > nul");
     for (qint64 i = 2; i <= in.pieceCount; ++i) {
         lines << QStringLiteral("Copy /b ") + target + QStringLiteral(" + ") + q + base
                 + QLatin1Char('.') + PartExt(i, letters) + q + QStringLiteral(" /y > nul");

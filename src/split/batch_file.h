@@ -15,8 +15,8 @@
 namespace tsl {
 
 struct BatchFileInput {
-    QString longName;     // the source's own name (echoed)
-    QString base;         // the pieces' base name (long name, or 8.3 name)
+    QString longName;  // the source's own name (echoed)
+    QString base;      // the pieces' base name (long name, or 8.3 name)
     qint64 pieceCount = 0;
     bool shortNames = false;  // 8.3 mode: no quotes, target = base + last four of longName
 };

@@ -8,6 +8,7 @@
 #include "pieces/short_name.h"
 #include "settings/value_conversion.h"
 #include "split/batch_file.h"
+#include "split/existing_set.h"
 #include "split/split_progress.h"
 
 #include <QFileInfo>
@@ -49,6 +50,9 @@ public:
 
 private:
     bool workOutRange();
+    QString splitOutputDir(const QString& dirText) const;
+    bool removeStaleSet(const Source& source);
+    SplitNames namesOf(const Source& source) const;
     Flow splitFile(int f);
     bool admit(Source& source);
     Flow writePieces(const Source& source, FileHandle& input);
@@ -86,7 +90,14 @@ SplitOutcome SplitRun::run()
         return outcome_;
     const QString dirText = request_.outDirText.trimmed();
     outcome_.SplitDir = dirText;
-    outcome_.outDir = dirText.endsWith(QLatin1Char('/')) ? dirText : dirText + QLatin1Char('/');
+    outcome_.outDir = splitOutputDir(dirText);
+    if (outcome_.outDir.isEmpty()) {
+        host_.ask(Ask::Notice,
+                  QStringLiteral("Choose the folder the pieces go to: the output folder is empty."),
+                  Buttons::Ok, Icon::Information, Answer::Ok);
+        outcome_.skipped = count_;
+        return outcome_;
+    }
     host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
     word_ = count_ > 1 ? QStringLiteral("files") : QStringLiteral("file");
     for (file_ = 1; file_ <= count_ && !frame_.cancelRequested(); ++file_) {
@@ -102,7 +113,8 @@ bool SplitRun::workOutRange()
     const qint64 end = request_.rangeEnd;
     extract_ = count_ == 1 && start > 0 && end > 0;
     if (extract_ && end < start) {
-        host_.ask(Ask::Notice, QStringLiteral("The starting piece cannot be higher than the ending piece..."),
+        host_.ask(Ask::Notice,
+                  QStringLiteral("The starting piece cannot be higher than the ending piece..."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
         outcome_.rangeRefused = true;
         return false;
@@ -110,6 +122,16 @@ bool SplitRun::workOutRange()
     start_ = start;
     end_ = end;
     return true;
+}
+
+// The output folder, ending in "/". An empty field stands for the files' own
+// folder when SplitSameDir is on and for nothing otherwise (empty text): never
+// for the root, which "/" appended to nothing would make it.
+QString SplitRun::splitOutputDir(const QString& dirText) const
+{
+    if (dirText.isEmpty())
+        return settings_.SplitSameDir ? withTrailingSlash(request_.srcDir) : QString();
+    return withTrailingSlash(dirText);
 }
 
 // The run-time error question; false when the user chose to end the program.
@@ -139,7 +161,14 @@ void SplitRun::skip(const QString& message, Icon icon)
 // The checks before anything is written; false when the file is passed over.
 bool SplitRun::admit(Source& s)
 {
-    if (!FileExists(s.path)) {
+    if (QFileInfo::exists(s.path) && !isOrdinaryFile(s.path)) {
+        // A folder, a pipe or a device: reading it would be wrong or never end.
+        skip(QStringLiteral("The file ") + s.name
+                 + QStringLiteral(" will be skipped because it is not an ordinary file."),
+             Icon::Information);
+        return false;
+    }
+    if (!isOrdinaryFile(s.path)) {
         skip(QStringLiteral("The file ") + s.name
                  + QStringLiteral(" will be skipped because it does not exist in the ")
                  + request_.srcDir + QStringLiteral(" directory."),
@@ -150,8 +179,9 @@ bool SplitRun::admit(Source& s)
     s.pieceCount = PieceCount(s.length, wholeSize_);
     s.letters = usesLetterScheme(s.pieceCount);
     if (s.pieceCount == 1) {
-        skip(s.name + QStringLiteral(" will not be split because it is smaller than the part size "
-                                     "specified. You should set the part size lower (to at least ")
+        skip(s.name
+                 + QStringLiteral(" will not be split because it is smaller than the part size "
+                                  "specified. You should set the part size lower (to at least ")
                  + QString::number(s.length - 1) + QStringLiteral(" bytes)."),
              Icon::None);
         return false;
@@ -166,14 +196,20 @@ bool SplitRun::admit(Source& s)
              Icon::Information);
         return false;
     }
-    if (settings_.SearchExist && FileExists(outcome_.outDir + s.name + QStringLiteral(".*"))) {
+    s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
+    if (settings_.SearchExist && splitWouldOverwrite(namesOf(s))) {
         if (settings_.PartsExist == 0) {
+            // No box, as the setting asks; the status line still says why.
+            host_.status(
+                s.name
+                + QStringLiteral(
+                    " was skipped: its split files exist already and are never overwritten."));
             skip(QString(), Icon::None);
             return false;
         }
         if (settings_.PartsExist == 1
             && host_.ask(Ask::OverwriteParts,
-                             QStringLiteral("Do you want to overwrite the existing split files for ")
+                         QStringLiteral("Do you want to overwrite the existing split files for ")
                              + s.name + QLatin1Char('?'),
                          Buttons::YesNo, Icon::Question, Answer::Yes)
                 == Answer::No) {
@@ -194,7 +230,8 @@ Flow SplitRun::splitFile(int f)
     written_.clear();
     if (!admit(s))
         return Flow::Skip;
-    s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
+    if (!removeStaleSet(s))
+        return Flow::Terminate;
     FileHandle input;
     const RunError opened = input.open(s.path, FileHandle::Mode::Read);
     if (opened.failed()) {
@@ -223,6 +260,31 @@ Flow SplitRun::splitFile(int f)
     if (frame_.cancelRequested())
         return takeBack();
     return finishFile(s, f);
+}
+
+SplitNames SplitRun::namesOf(const Source& s) const
+{
+    SplitNames names;
+    names.dir = outcome_.outDir;
+    names.base = s.base;
+    names.pieceCount = s.pieceCount;
+    names.wholeSet = !extract_;
+    names.first = extract_ ? start_ : 1;
+    names.last = extract_ ? qMin(end_, s.pieceCount) : s.pieceCount;
+    return names;
+}
+
+// Removes what an earlier split under the same name leaves that this one does
+// not rewrite, before writing: its higher-numbered pieces would otherwise join
+// the new set. False when the user chose to end the program.
+bool SplitRun::removeStaleSet(const Source& s)
+{
+    for (const QString& path : staleSetFiles(namesOf(s), settings_.Split000, settings_.SplitBat)) {
+        const RunError e = KillFile(path, false);
+        if (e.failed() && !carryOn(e))
+            return false;
+    }
+    return true;
 }
 
 void SplitRun::showPieceProgress(const Source& s, qint64 position, qint64 i)
@@ -283,6 +345,7 @@ Flow SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, 
 {
     const qint64 pieceStart = (i - 1) * wholeSize_;
     const qint64 pieceLength = qMax<qint64>(0, qMin(wholeSize_, s.endPosition - pieceStart));
+    copier_.alignTo(piece);
     const qint64 chunk = copier_.chunkSize();
     qint64 written = 0;
     auto copy = [&](qint64 length) -> Flow {
@@ -318,10 +381,12 @@ Flow SplitRun::finishFile(const Source& s, int f)
     }
     if (!extract_ && settings_.SplitBat && batchNameIsAPiece(s)) {
         // Writing it would overwrite that piece.
-        host_.ask(Ask::Notice, QStringLiteral("No batch file was written for ") + s.name + QStringLiteral(": with ")
-                      + QString::number(s.pieceCount) + QStringLiteral(" parts, part ")
-                      + QString::number(LetterPieceNumber(QStringLiteral("bat"))) + QStringLiteral(" is named ")
-                      + s.base + QStringLiteral(".bat."),
+        host_.ask(Ask::Notice,
+                  QStringLiteral("No batch file was written for ") + s.name
+                      + QStringLiteral(": with ") + QString::number(s.pieceCount)
+                      + QStringLiteral(" parts, part ")
+                      + QString::number(LetterPieceNumber(QStringLiteral("bat")))
+                      + QStringLiteral(" is named ") + s.base + QStringLiteral(".bat."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
     } else if (!extract_ && settings_.SplitBat) {
         const BatchFileInput batch{s.name, s.base, s.pieceCount, settings_.SplitFileNames == 1};
@@ -341,7 +406,8 @@ Flow SplitRun::finishFile(const Source& s, int f)
             return Flow::Terminate;
     }
     host_.status(QStringLiteral("Processed ") + s.name);
-    host_.progress(Panel::Split, Line::Total, splitprogress::totalCaptionAfterFile(f, count_, word_),
+    host_.progress(Panel::Split, Line::Total,
+                   splitprogress::totalCaptionAfterFile(f, count_, word_),
                    splitprogress::totalPercentAfterFile(f, count_), 100);
     if (fileFailed_)
         ++outcome_.skipped;

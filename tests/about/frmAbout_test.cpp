@@ -39,8 +39,8 @@ TEST(frmAbout, ShowsTheProgramItsVersionAndCredits)
 
     // Three plain decimal numbers, the build's own, then the credits suffix.
     const QString version = text(box, "lblVer");
-    const auto match = QRegularExpression(R"(^(0|[1-9]\d*)\.(0|[1-9]\d*)\.(0|[1-9]\d*) \S)")
-                           .match(version);
+    const auto match =
+        QRegularExpression(R"(^(0|[1-9]\d*)\.(0|[1-9]\d*)\.(0|[1-9]\d*) \S)").match(version);
     ASSERT_TRUE(match.hasMatch()) << version.toStdString();
     const QStringList built = QString(TSL_VERSION).split('.');
     ASSERT_EQ(built.size(), 3);
@@ -51,8 +51,10 @@ TEST(frmAbout, ShowsTheProgramItsVersionAndCredits)
 TEST(frmAbout, OkEnterEscapeAndTheFrameCloseIt)
 {
     const std::pair<const char*, std::function<void(frmAbout&)>> ways[] = {
-        {"click OK", [](frmAbout& b) { QTest::mouseClick(b.findChild<QPushButton*>("cmdOk"),
-                                                         Qt::LeftButton); }},
+        {"click OK",
+         [](frmAbout& b) {
+             QTest::mouseClick(b.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+         }},
         {"Enter", [](frmAbout& b) { QTest::keyClick(&b, Qt::Key_Return); }},
         {"Escape", [](frmAbout& b) { QTest::keyClick(&b, Qt::Key_Escape); }},
         {"window frame", [](frmAbout& b) { b.close(); }},

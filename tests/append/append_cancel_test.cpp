@@ -29,14 +29,16 @@ TEST_F(AppendCancel, BetweenFilesTheTargetIsTakenBack)
         EXPECT_TRUE(host.statuses.isEmpty());
         if (existing) {
             EXPECT_EQ(folder.read("out.bin"), "old");
-            EXPECT_EQ(out.undone, QStringList{"cut " + folder.path("out.bin") + " back to 3 bytes"});
+            EXPECT_EQ(out.undone,
+                      QStringList{"cut " + folder.path("out.bin") + " back to 3 bytes"});
         } else {
             // Meanwhile only the temporary file had the bytes; now neither is there.
             EXPECT_TRUE(namesDuring.contains("out.bin.tsl-incomplete"));
             EXPECT_FALSE(namesDuring.contains("out.bin"));
             EXPECT_EQ(out.undone, QStringList{"removed " + folder.path("out.bin.tsl-incomplete")});
         }
-        EXPECT_EQ(folder.names(), existing ? QStringList({"a", "b", "out.bin"}) : QStringList({"a", "b"}));
+        EXPECT_EQ(folder.names(),
+                  existing ? QStringList({"a", "b", "out.bin"}) : QStringList({"a", "b"}));
         EXPECT_EQ(folder.read("a"), patternBytes(25000, 1));
         QFile::remove(folder.path("out.bin"));
     }
@@ -50,8 +52,9 @@ TEST_F(AppendCancel, ATargetThatIsALinkIsRefused)
     ScriptedHost host;
     const AppendOutcome out = run({"a"}, host);
     EXPECT_TRUE(out.refused);
-    EXPECT_EQ(host.conversation, QStringList{"message: out.bin is a symbolic link. Name the file it leads "
-                                             "to;\r\nnothing was appended."});
+    EXPECT_EQ(host.conversation,
+              QStringList{"message: out.bin is a symbolic link. Name the file it leads "
+                          "to;\r\nnothing was appended."});
     EXPECT_EQ(folder.read("victim"), "keep me");
     EXPECT_TRUE(QFileInfo(folder.path("out.bin")).isSymLink());
 }

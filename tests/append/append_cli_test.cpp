@@ -13,9 +13,9 @@ TEST(AppendCli, AppendsFilesFromSeveralDirectoriesInTheOrderGiven)
     folder.writePattern("one/x", 15000, 1);
     folder.writePattern("two/x", 30, 2);
     folder.write("out/t", "T");
-    const CliRun run = runCli(
-        {"append", "--chunk", "10000", "--to", "out/t", "two/x", folder.path("one/x")}, {},
-        folder.dir());
+    const CliRun run =
+        runCli({"append", "--chunk", "10000", "--to", "out/t", "two/x", folder.path("one/x")}, {},
+               folder.dir());
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(folder.read("out/t"), "T" + patternBytes(30, 2) + patternBytes(15000, 1));
     EXPECT_TRUE(run.err.contains("Processed t\n"));

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/vfs.h>
 
 namespace tsl::test {
 namespace {
@@ -82,16 +83,35 @@ TEST_F(AppendEngine, EntriesThatCannotBeAppendedRefuseTheRunBeforeTheFirstByte)
 
 TEST_F(AppendEngine, ChunkSizeSourceIsOneCopyAndOneMoreByteIsAChunkPlusOneByte)
 {
-    for (const qint64 size : {10000, 10001}) {
+    settings.ChunkSize = 12288;  // whole blocks of 4096: used as it stands
+    for (const qint64 size : {12288, 12289}) {
         const QString name = QString::number(size);
         folder.writePattern(name, size, 2);
         ScriptedHost host;
         const AppendOutcome out = run({name}, host, name + ".out");
-        EXPECT_EQ(out.chunkCopies, size == 10000 ? 1 : 2);
-        EXPECT_EQ(out.largestChunk, 10000);
+        EXPECT_EQ(out.chunkCopies, size == 12288 ? 1 : 2);
+        EXPECT_EQ(out.largestChunk, 12288);
         EXPECT_EQ(out.bytesAppended, size);
         EXPECT_EQ(folder.read(name + ".out"), patternBytes(size, 2));
     }
+}
+
+// Copies are cut at whole blocks of the file system, so that one which
+// shares blocks (XFS, btrfs) can share them: 10000 is cut to 8192.
+TEST_F(AppendEngine, ChunksAreCutAtWholeBlocks)
+{
+    struct statfs fs {};
+    ASSERT_EQ(::statfs(QFile::encodeName(folder.dir()).constData(), &fs), 0);
+    const qint64 block = qint64(fs.f_bsize);
+    if (block > 10000 || (block & (block - 1)) != 0)
+        GTEST_SKIP() << "a block of " << block << " bytes is no block to cut at";
+    settings.ChunkSize = 10000;
+    folder.writePattern("a", 30000, 3);
+    ScriptedHost host;
+    const AppendOutcome out = run({"a"}, host, "a.out");
+    EXPECT_EQ(out.largestChunk, 10000 / block * block);
+    EXPECT_EQ(out.chunkCopies, (30000 + out.largestChunk - 1) / out.largestChunk);
+    EXPECT_EQ(folder.read("a.out"), patternBytes(30000, 3));
 }
 
 TEST_F(AppendEngine, HandsBackTheTrimmedDirectoryText)

@@ -21,13 +21,15 @@ const QString ReadOnlyQuestion =
 
 QString inUseMessage(const QString& target)
 {
-    return target + " is in use by another program.\r\nTo add the specified parts to the file, "
-                    "first close\r\nit in whatever program is using it, and then click OK.";
+    return target
+        + " is in use by another program.\r\nTo add the specified parts to the file, "
+          "first close\r\nit in whatever program is using it, and then click OK.";
 }
 
 QString runtimeQuestion(int number, const QString& description, const QString& path)
 {
-    return tsl::test::runtimeQuestion(number, description, QStringLiteral("frmMain.cmdAppend"), path);
+    return tsl::test::runtimeQuestion(number, description, QStringLiteral("frmMain.cmdAppend"),
+                                      path);
 }
 
 struct AppendFaults : AppendFixture {
@@ -89,8 +91,10 @@ TEST_F(AppendFaults, TargetInItsOwnListIsRefusedWithNothingWritten)
         ScriptedHost host;
         const AppendOutcome out = run({"a", entry, "b"}, host, target);
         EXPECT_EQ(host.conversation,
-                  QStringList{"message: " + target + " cannot be appended to itself: the list "
-                              "entry " + entry + " is that file.\r\nNothing was appended."})
+                  QStringList{"message: " + target
+                              + " cannot be appended to itself: the list "
+                                "entry "
+                              + entry + " is that file.\r\nNothing was appended."})
             << entry.toStdString();
         EXPECT_TRUE(out.refused);
         EXPECT_EQ(host.asked.at(0).icon, Icon::Exclamation);
@@ -125,7 +129,8 @@ TEST_F(AppendFaults, SourceThatCannotBeReadCompletelyIsARuntimeErrorAndTheRunIsT
         ScriptedHost host;
         host.answers = {answer};
         const AppendOutcome out = run({"a", "short", "b"}, host);
-        EXPECT_EQ(host.messages, QStringList{runtimeQuestion(62, "Input past end of file", folder.path("short"))});
+        EXPECT_EQ(host.messages,
+                  QStringList{runtimeQuestion(62, "Input past end of file", folder.path("short"))});
         EXPECT_EQ(host.asked.at(0).defaultAnswer, Answer::No);
         EXPECT_EQ(folder.read("out.bin"), head);
         EXPECT_EQ(out.undone, QStringList{"cut " + folder.path("out.bin") + " back to 9 bytes"});
@@ -143,7 +148,9 @@ TEST_F(AppendFaults, TargetInAMissingDirectoryIsARuntimeError)
     ScriptedHost host;
     host.answers = {Answer::Yes};
     const AppendOutcome out = run({"a"}, host, "nodir/out.bin");
-    EXPECT_EQ(host.messages, QStringList{runtimeQuestion(76, "Path not found", folder.path("nodir/out.bin.tsl-incomplete"))});
+    EXPECT_EQ(host.messages,
+              QStringList{runtimeQuestion(76, "Path not found",
+                                          folder.path("nodir/out.bin.tsl-incomplete"))});
     EXPECT_TRUE(out.stopped);
     EXPECT_FALSE(out.terminated);
     EXPECT_TRUE(host.statuses.isEmpty());
@@ -205,6 +212,25 @@ bool setImmutable(const QString& path, bool on)
     ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
     ::close(fd);
     return ok;
+}
+
+// A new target in a folder that cannot be written (immutable, which holds
+// for root too) is a run-time error, never the in-use conversation.
+TEST_F(AppendFaults, NewTargetInAFolderThatCannotBeWrittenIsARuntimeError)
+{
+    const QString locked = folder.mkdir("locked");
+    if (!setImmutable(locked, true))
+        GTEST_SKIP() << "this file system or user cannot make a folder immutable";
+    ScriptedHost host;
+    host.answers = {Answer::Yes};
+    const AppendOutcome out = run({"a"}, host, "locked/out.bin");
+    setImmutable(locked, false);
+    ASSERT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(host.asked[0].kind, Ask::RuntimeError);
+    EXPECT_FALSE(host.asked[0].text.contains("in use by another program"));
+    EXPECT_TRUE(out.stopped);
+    EXPECT_FALSE(folder.exists("locked/out.bin"));
+    EXPECT_TRUE(folder.exists("a"));
 }
 
 // A write refused in the middle of the run (the target made immutable after

@@ -9,7 +9,8 @@ using namespace tsl;
 
 TEST(AppendTargetName, RefusesWhatIsNoFileNameInTheSaveInDirectory)
 {
-    const QString enter = QStringLiteral("\r\n\r\nEnter the name of a file in the \"Save in\" directory.");
+    const QString enter =
+        QStringLiteral("\r\n\r\nEnter the name of a file in the \"Save in\" directory.");
     const struct {
         QString name;
         QString message;  // empty: accepted
@@ -24,22 +25,28 @@ TEST(AppendTargetName, RefusesWhatIsNoFileNameInTheSaveInDirectory)
         {QStringLiteral("   "), QStringLiteral("No file to append to is named.") + enter},
         {QStringLiteral("."),
          QStringLiteral("\".\" cannot be used as the file to append to: it names a directory, "
-                        "not a file.") + enter},
+                        "not a file.")
+             + enter},
         {QStringLiteral(" .. "),
          QStringLiteral("\" .. \" cannot be used as the file to append to: it names a directory, "
-                        "not a file.") + enter},
+                        "not a file.")
+             + enter},
         {QStringLiteral("../out.mpg"),
          QStringLiteral("\"../out.mpg\" cannot be used as the file to append to: a file name "
-                        "cannot contain \"/\".") + enter},
+                        "cannot contain \"/\".")
+             + enter},
         {QStringLiteral("/tmp/out.mpg"),
          QStringLiteral("\"/tmp/out.mpg\" cannot be used as the file to append to: a file name "
-                        "cannot contain \"/\".") + enter},
+                        "cannot contain \"/\".")
+             + enter},
         {QStringLiteral("dir/"),
          QStringLiteral("\"dir/\" cannot be used as the file to append to: a file name "
-                        "cannot contain \"/\".") + enter},
+                        "cannot contain \"/\".")
+             + enter},
         {QStringLiteral("out") + QChar(0) + QStringLiteral(".mpg"),
          QStringLiteral("\"out\" cannot be used as the file to append to: the name holds a NUL "
-                        "character.") + enter},
+                        "character.")
+             + enter},
     };
     for (const auto& c : cases)
         EXPECT_EQ(appendTargetNameProblem(c.name), c.message) << c.name.toStdString();

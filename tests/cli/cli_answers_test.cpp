@@ -33,10 +33,11 @@ TEST(CliAnswers, OverwriteQuestionsKeepTheFilesUnlessAnOptionSaysOtherwise)
         TempFolder t;
         t.writePattern("a.bin", 2500);
         t.write("a.bin.001", "old");
-        CliRun run = runCli(QStringList{"split", "-s", "1000"} + c.options + QStringList{t.path("a.bin")});
+        CliRun run =
+            runCli(QStringList{"split", "-s", "1000"} + c.options + QStringList{t.path("a.bin")});
         EXPECT_EQ(run.exitCode, c.exitCode) << what;
-        EXPECT_TRUE(run.err.startsWith("Do you want to overwrite the existing split files for a.bin?\n"
-                                       + c.answerLine))
+        EXPECT_TRUE(run.err.startsWith(
+            "Do you want to overwrite the existing split files for a.bin?\n" + c.answerLine))
             << what << run.err.toStdString();
         EXPECT_EQ(t.read("a.bin.001") == "old", !c.overwritten) << what;
 
@@ -46,17 +47,21 @@ TEST(CliAnswers, OverwriteQuestionsKeepTheFilesUnlessAnOptionSaysOtherwise)
         f.write("clip.mpg", "old");
         run = runCli(QStringList{"combine"} + c.options + QStringList{f.path("clip.mpg.000")});
         EXPECT_EQ(run.exitCode, c.exitCode) << what;
-        EXPECT_TRUE(run.err.contains("Do you want to overwrite the existing file\nclip.mpg?\n" + c.answerLine))
+        EXPECT_TRUE(run.err.contains("Do you want to overwrite the existing file\nclip.mpg?\n"
+                                     + c.answerLine))
             << what << run.err.toStdString();
         EXPECT_EQ(f.read("clip.mpg"), c.overwritten ? data : QByteArray("old")) << what;
 
         // Append: a read-only target.
         const QString target = f.write("t", "T");
         ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner));
-        run = runCli(QStringList{"append", "--to", target} + c.options + QStringList{f.write("a", "A")});
+        run = runCli(QStringList{"append", "--to", target} + c.options
+                     + QStringList{f.write("a", "A")});
         EXPECT_EQ(run.exitCode, c.exitCode) << what;
-        EXPECT_TRUE(run.err.contains("t is a read-only file.\nDo you want to add the selected files to it "
-                                     "anyway?\n" + c.answerLine))
+        EXPECT_TRUE(
+            run.err.contains("t is a read-only file.\nDo you want to add the selected files to it "
+                             "anyway?\n"
+                             + c.answerLine))
             << what << run.err.toStdString();
         EXPECT_EQ(f.read("t"), c.overwritten ? "TA" : "T") << what;
     }
@@ -77,22 +82,24 @@ TEST(CliAnswers, RunTimeErrorIsOneLineAndOnlyOnErrorContinueGoesOn)
     TempFolder t;
     t.writePattern("a.bin", 2500);
     const QString missing = t.path("missing");
-    const QString first = "tsl-cli: cannot create " + missing
-        + "/a.bin.001: Path not found (run-time error 76)\n";
+    const QString first =
+        "tsl-cli: cannot create " + missing + "/a.bin.001: Path not found (run-time error 76)\n";
     for (const QStringList& options : QList<QStringList>{{}, {"--on-error", "stop"}, {"-y"}}) {
         const CliRun run = runCli(QStringList{"split", "-s", "1000", "--delete", "-o", missing}
                                   + options + QStringList{t.path("a.bin")});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, first) << options.join(' ').toStdString();
     }
-    const CliRun run = runCli({"split", "-s", "1000", "--delete", "--on-error", "continue", "-o", missing,
-                               t.path("a.bin")});
+    const CliRun run = runCli({"split", "-s", "1000", "--delete", "--on-error", "continue", "-o",
+                               missing, t.path("a.bin")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, first
-                  + "tsl-cli: cannot create " + missing + "/a.bin.002: Path not found (run-time error 76)\n"
-                  + "tsl-cli: cannot create " + missing + "/a.bin.003: Path not found (run-time error 76)\n"
-                  + "tsl-cli: cannot create " + missing + "/a.bin.000: Path not found (run-time error 76)\n"
-                  + "tsl-cli: cannot create " + missing + "/a.bin.bat: Path not found (run-time error 76)\n"
+    EXPECT_EQ(run.err,
+              first + "tsl-cli: cannot create " + missing
+                  + "/a.bin.002: Path not found (run-time error 76)\n" + "tsl-cli: cannot create "
+                  + missing + "/a.bin.003: Path not found (run-time error 76)\n"
+                  + "tsl-cli: cannot create " + missing
+                  + "/a.bin.000: Path not found (run-time error 76)\n" + "tsl-cli: cannot create "
+                  + missing + "/a.bin.bat: Path not found (run-time error 76)\n"
                   + "Processed a.bin\n");
     EXPECT_EQ(t.names(), QStringList{"a.bin"});  // never deleted after an error
     EXPECT_EQ(runCli({"split", "--on-error", "maybe", t.path("a.bin")}).exitCode, 2);

@@ -37,8 +37,10 @@ TEST(CombineCancel, ExistingOutputStaysUntilTheRenameAndACancelTakesThePartialBa
         EXPECT_TRUE(namesDuring.contains(Temp));
         EXPECT_EQ(o.cancelled, cancel);
         EXPECT_EQ(job.folder.read("a.bin"), cancel ? QByteArray("old") : data);
-        EXPECT_EQ(job.folder.names(), QStringList({"a.bin", "a.bin.000", "a.bin.001", "a.bin.002"}));
-        EXPECT_EQ(o.undone, cancel ? QStringList{"removed " + job.folder.path(Temp)} : QStringList());
+        EXPECT_EQ(job.folder.names(),
+                  QStringList({"a.bin", "a.bin.000", "a.bin.001", "a.bin.002"}));
+        EXPECT_EQ(o.undone,
+                  cancel ? QStringList{"removed " + job.folder.path(Temp)} : QStringList());
         EXPECT_EQ(o.untouched, cancel ? 1 : 0);
     }
 }

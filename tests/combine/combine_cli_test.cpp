@@ -72,8 +72,11 @@ TEST(CombineCli, ReportWithoutTerminalTakesCancelOrTheGivenAnswer)
     EXPECT_TRUE(run.err.contains("=> Cancel"));
     EXPECT_FALSE(folder.exists("clip.mpg"));
 
+    // Joined to the gap: not the file the info file records, so not done.
     run = runCli(combine({"--report-answer", "exclude", entry}));
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(
+        "clip.mpg was written with 2000 bytes, but its info file records 4000 bytes."));
     EXPECT_TRUE(run.err.contains("3\n\nDo you want to combine the existing parts?"));
     EXPECT_TRUE(run.err.contains("Processed clip.mpg"));
     EXPECT_EQ(folder.read("clip.mpg"), data.left(2000));

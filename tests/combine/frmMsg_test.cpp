@@ -17,9 +17,9 @@
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <type_traits>
-#include <gtest/gtest.h>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -96,7 +96,7 @@ TEST(frmMsg, EachAnswerButtonAnswersAndHidesTheDialogClosingItIsCancel)
         EXPECT_EQ(dialog.answerMarker(), answerMarker(expected)) << name;
         EXPECT_FALSE(dialog.isVisible()) << name;
         // Shown modally, the report returns the button's answer.
-        whenModal([name](QWidget* modal) { button(*modal, name)->click(); });
+        whenModal([objectName = name](QWidget* modal) { button(*modal, objectName)->click(); });
         EXPECT_EQ(showPartsReport(sampleReport(ReportMode::Missing)), expected) << name;
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -145,8 +145,9 @@ TEST(frmMsg, SaveListWritesTheListFileOrShowsWhyNotAndStaysOpen)
     });
     button(failed, "cmdSave")->click();
     EXPECT_EQ(title, "TSL");
-    EXPECT_EQ(text, "The list could not be saved to\r\n" + tmp.path("missing-dir")
-                        + "/clip - extra.txt\r\n\r\nPath not found (error 76)");
+    EXPECT_EQ(text,
+              "The list could not be saved to\r\n" + tmp.path("missing-dir")
+                  + "/clip - extra.txt\r\n\r\nPath not found (error 76)");
     EXPECT_TRUE(failed.isVisible());
     EXPECT_EQ(failed.answerMarker(), CancelMarker);
 }

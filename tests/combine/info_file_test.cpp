@@ -156,8 +156,10 @@ TEST(ParseMS000, AMissingFileSkipsTheSetWhenListingAndIsARunTimeErrorOtherwise)
     EXPECT_EQ(ParseMS000(gone, false, r, host), info::Quit);
     EXPECT_EQ(ParseMS000(gone, false, r, host), info::Ignore);
     const QString notFound = "Runtime Error: 53\r\nProcedure: modSplit.ParseMS000.Shit\r\n\r\n"
-                             "File not found\r\n" + gone + "\r\n\r\nDo you want the program to try to continue?"
-                             "\r\n(Click NO to close the program.)";
+                             "File not found\r\n"
+        + gone
+        + "\r\n\r\nDo you want the program to try to continue?"
+          "\r\n(Click NO to close the program.)";
     EXPECT_EQ(host.messages,
               QStringList({gone + "\r\n\r\nThis file is missing, so the file set will be skipped.",
                            notFound, notFound}));

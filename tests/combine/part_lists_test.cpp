@@ -59,16 +59,30 @@ TEST(PartLists, TheExtraMessageForOnePiece)
 TEST(ExtensionRepair, TheTable)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"clip_mpg", "clip.mpg"}, {"clip_MPEG", "clip.mpg"}, {"clipmpg", "clip.mpg"},
-        {"clip.mpg", "clip.mpg"}, {"platform", "platfo.rm"}, {"clipmpeg", "clip.mpg"},
-        {"clipMPE", "clip.mpg"},  {"movieavi", "movie.avi"}, {"movie_AVI", "movie.avi"},
-        {"moviemov", "movie.mov"}, {"movie_mov", "movie.mov"}, {"clip_mpe", "clip.mpg"},
-        {"song_rm", "song.rm"},   {"movie.avi", "movie.avi"}, {"report.doc", "report.doc"},
+        {"clip_mpg", "clip.mpg"},
+        {"clip_MPEG", "clip.mpg"},
+        {"clipmpg", "clip.mpg"},
+        {"clip.mpg", "clip.mpg"},
+        {"platform", "platfo.rm"},
+        {"clipmpeg", "clip.mpg"},
+        {"clipMPE", "clip.mpg"},
+        {"movieavi", "movie.avi"},
+        {"movie_AVI", "movie.avi"},
+        {"moviemov", "movie.mov"},
+        {"movie_mov", "movie.mov"},
+        {"clip_mpe", "clip.mpg"},
+        {"song_rm", "song.rm"},
+        {"movie.avi", "movie.avi"},
+        {"report.doc", "report.doc"},
         // A sound two-letter extension stays as it is.
-        {"film.rm", "film.rm"},   {"clip.rm", "clip.rm"},
+        {"film.rm", "film.rm"},
+        {"clip.rm", "clip.rm"},
         // Names under six characters only get the "_" rules.
-        {"a_mpg", "a.mpg"},       {"xmpg", "xmpg"},         {"abmpg", "abmpg"},
-        {"ab_rm", "ab.rm"},       {"x.avi", "x.avi"},
+        {"a_mpg", "a.mpg"},
+        {"xmpg", "xmpg"},
+        {"abmpg", "abmpg"},
+        {"ab_rm", "ab.rm"},
+        {"x.avi", "x.avi"},
     };
     for (const auto& [from, to] : cases)
         EXPECT_EQ(repairedExtension(from), to) << from;

@@ -25,8 +25,8 @@ TEST(PartsReportHandOver, FixedColumnsThatReadBack)
         EXPECT_EQ(h->set, 42);
         EXPECT_EQ(h->message, "  7 x" + CrLf2 + "y");
     }
-    for (const char* text : {"Missing", "Lost     1      msg", "missing  1      msg",
-                             "Missing  x      msg"})
+    for (const char* text :
+         {"Missing", "Lost     1      msg", "missing  1      msg", "Missing  x      msg"})
         EXPECT_FALSE(parseHandOver(text).has_value()) << text;
 }
 
@@ -36,8 +36,8 @@ TEST(PartsReportAnswers, MarkersReadBack)
     EXPECT_EQ(answerMarker(ReportAnswer::Exclude), "~~~~~Exclude~~~~~");
     EXPECT_EQ(answerMarker(ReportAnswer::Skip), "~~~~~Skip~~~~~");
     EXPECT_EQ(answerMarker(ReportAnswer::Cancel), "~~~~~Cancel~~~~~");
-    for (ReportAnswer a : {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip,
-                           ReportAnswer::Cancel})
+    for (ReportAnswer a :
+         {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip, ReportAnswer::Cancel})
         EXPECT_EQ(answerFromMarker(answerMarker(a)), a);
     EXPECT_FALSE(answerFromMarker("~~~~Combine~~~~").has_value());
     EXPECT_FALSE(answerFromMarker("Combine").has_value());
@@ -88,8 +88,9 @@ TEST(PartsReportFile, SaveFailuresAreReportedAndTouchNothing)
     const RunError readOnly = saveList(sampleReport(ReportMode::Missing, 1, 1, tmp.dir()));
     EXPECT_EQ(readOnly.number, err::PathFileAccess);
     EXPECT_EQ(tmp.read("clip - missing.txt"), QByteArray("keep"));
-    EXPECT_EQ(saveFailedText(path, readOnly), "The list could not be saved to\r\n" + path
-                                                  + "\r\n\r\nPath/File access error (error 75)");
+    EXPECT_EQ(saveFailedText(path, readOnly),
+              "The list could not be saved to\r\n" + path
+                  + "\r\n\r\nPath/File access error (error 75)");
 }
 
 TEST(PartsReportCaptions, GapButtonCaptionFollowsTheFirstComma)

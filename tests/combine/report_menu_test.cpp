@@ -41,8 +41,9 @@ TEST(ReportMenu, OffersTheDialogsButtonsWithTheirAccessKeys)
     TypedConsole t{{"g"}};
     const PartsReport r = sampleReport(ReportMode::Missing, 1, 2);
     EXPECT_EQ(t.run(r), ReportAnswer::Exclude);
-    EXPECT_EQ(t.prompts, QStringList{"[C]ombine Existing Parts / Combine to [G]ap / [S]kip to Next "
-                                     "File Set / C[a]ncel / Sa[v]e List: "});
+    EXPECT_EQ(t.prompts,
+              QStringList{"[C]ombine Existing Parts / Combine to [G]ap / [S]kip to Next "
+                          "File Set / C[a]ncel / Sa[v]e List: "});
     EXPECT_EQ(t.printed,
               QStringList({"Missing Parts...", r.message, "=> Exclude (Combine to Gap)"}));
 }
@@ -60,9 +61,12 @@ TEST(ReportMenu, LastSetHasNoSkip)
 TEST(ReportMenu, AcceptsKeysCaptionsAndAnswerWords)
 {
     const std::pair<QString, ReportAnswer> typed[] = {
-        {"C", ReportAnswer::Combine},      {" x ", ReportAnswer::Exclude},
-        {"include extra parts", ReportAnswer::Combine}, {"Exclude", ReportAnswer::Exclude},
-        {"skip", ReportAnswer::Skip},      {"CANCEL", ReportAnswer::Cancel},
+        {"C", ReportAnswer::Combine},
+        {" x ", ReportAnswer::Exclude},
+        {"include extra parts", ReportAnswer::Combine},
+        {"Exclude", ReportAnswer::Exclude},
+        {"skip", ReportAnswer::Skip},
+        {"CANCEL", ReportAnswer::Cancel},
     };
     for (const auto& [line, answer] : typed) {
         TypedConsole t{{"", "nonsense", line}};

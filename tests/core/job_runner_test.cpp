@@ -12,8 +12,8 @@
 #include <QTest>
 #include <atomic>
 #include <functional>
-#include <semaphore>
 #include <gtest/gtest.h>
+#include <semaphore>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -85,7 +85,8 @@ QStringList finalLines(const ScriptedHost& host)
         const QString key = QString("%1/%2").arg(int(p.panel)).arg(int(p.line));
         if (!p.caption.isNull())
             caption[key] = p.caption;
-        state[key] = QString::number(p.value, 'g', 15) + " of " + QString::number(p.maximum, 'g', 15);
+        state[key] =
+            QString::number(p.value, 'g', 15) + " of " + QString::number(p.maximum, 'g', 15);
     }
     QStringList out;
     for (auto it = state.begin(); it != state.end(); ++it)
@@ -207,7 +208,8 @@ TEST(JobRunner, AMillionProgressCallsArriveAsAFewUpdatesEndingWithTheLast)
               QStringList({"0/0: piece 1000 | 0 of 1000", "0/1: Combining | 1000000 of 1000000"}));
     EXPECT_EQ(host.events.first(), "busy 1");
     EXPECT_EQ(host.events.last(), "busy 0");
-    EXPECT_EQ(host.captions(Line::Total), QStringList(host.captions(Line::Total).size(), "Combining"));
+    EXPECT_EQ(host.captions(Line::Total),
+              QStringList(host.captions(Line::Total).size(), "Combining"));
 }
 
 TEST(JobRunner, CancelSetsTheFlagTheJobSeesAndOnlyThatOne)

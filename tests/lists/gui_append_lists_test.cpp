@@ -14,10 +14,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
 #include <sys/stat.h>
-#include <gtest/gtest.h>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -80,7 +80,7 @@ protected:
     TempFolder folder;
     AppendLists lists;
     Qt::DropAction lastDropAction = Qt::IgnoreAction;
-    const QStringList sorted {"alpha.mpg", "Bravo.mpg", "Charlie", "delta"};
+    const QStringList sorted{"alpha.mpg", "Bravo.mpg", "Charlie", "delta"};
 };
 
 }  // namespace
@@ -183,12 +183,24 @@ TEST_F(AppendListsTest, ReorderMovesTheSelectedBlockOnePlace)
         QStringList selected;
     } cases[] = {
         {"cmdDown_0", {2, 3}, {"alpha.mpg", "Bravo.mpg", "delta", "Charlie"}, {"delta", "Charlie"}},
-        {"cmdUp_0", {0, 1}, {"Bravo.mpg", "alpha.mpg", "Charlie", "delta"}, {"Bravo.mpg", "alpha.mpg"}},
+        {"cmdUp_0",
+         {0, 1},
+         {"Bravo.mpg", "alpha.mpg", "Charlie", "delta"},
+         {"Bravo.mpg", "alpha.mpg"}},
         {"cmdDown_0", {3}, sorted, {"delta"}},
         {"cmdUp_0", {0}, sorted, {"alpha.mpg"}},
-        {"cmdUp_0", {1, 2}, {"Bravo.mpg", "Charlie", "alpha.mpg", "delta"}, {"Bravo.mpg", "Charlie"}},
-        {"cmdDown_0", {1, 2}, {"alpha.mpg", "delta", "Bravo.mpg", "Charlie"}, {"Bravo.mpg", "Charlie"}},
-        {"cmdDown_0", {0, 2}, {"Bravo.mpg", "alpha.mpg", "delta", "Charlie"}, {"alpha.mpg", "Charlie"}},
+        {"cmdUp_0",
+         {1, 2},
+         {"Bravo.mpg", "Charlie", "alpha.mpg", "delta"},
+         {"Bravo.mpg", "Charlie"}},
+        {"cmdDown_0",
+         {1, 2},
+         {"alpha.mpg", "delta", "Bravo.mpg", "Charlie"},
+         {"Bravo.mpg", "Charlie"}},
+        {"cmdDown_0",
+         {0, 2},
+         {"Bravo.mpg", "alpha.mpg", "delta", "Charlie"},
+         {"alpha.mpg", "Charlie"}},
     };
     for (const auto& c : cases) {
         lists.loadSource(folder.dir());
@@ -311,7 +323,8 @@ TEST_F(AppendListsTest, FilesDroppedFromElsewhereJoinTheAppendListInOrder)
     QSignalSpy changed(&lists, &AppendLists::listsChanged);
     QSignalSpy refused(&lists, &AppendLists::dropRefused);
     // A file manager offers a move; the list only ever copies.
-    EXPECT_TRUE(drop("lstTo", urls({"y.bin", "x.bin", "dir", ".hidden", "gone", "https://example.org/z"}),
+    EXPECT_TRUE(drop("lstTo",
+                     urls({"y.bin", "x.bin", "dir", ".hidden", "gone", "https://example.org/z"}),
                      Qt::MoveAction | Qt::CopyAction));
     EXPECT_EQ(lastDropAction, Qt::CopyAction);
     EXPECT_EQ(lists.entries(), QStringList({"alpha.mpg", y, x}));

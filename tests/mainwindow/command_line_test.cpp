@@ -40,17 +40,38 @@ TEST(CommandLine, ModeFilesAndFolderFromEachKindOfArgumentList)
         {"nothing", {}, StartMode::None, {}, {}},
         {"four characters or fewer", {"a.av"}, StartMode::None, {}, {}},
         {"blank entries", {"  ", ""}, StartMode::None, {}, {}},
-        {"a path with a blank, whole", {d + "My Files/x.avi"}, StartMode::Split, {"x.avi"}, d + "My Files/"},
-        {"a path split by the shell", {d + "My", "Files/x.avi"}, StartMode::Split, {"x.avi"}, d + "My Files/"},
-        {"an info file", {d + "My Files/clip.mpg.000"}, StartMode::Combine, {"clip.mpg.000"}, d + "My Files/"},
+        {"a path with a blank, whole",
+         {d + "My Files/x.avi"},
+         StartMode::Split,
+         {"x.avi"},
+         d + "My Files/"},
+        {"a path split by the shell",
+         {d + "My", "Files/x.avi"},
+         StartMode::Split,
+         {"x.avi"},
+         d + "My Files/"},
+        {"an info file",
+         {d + "My Files/clip.mpg.000"},
+         StartMode::Combine,
+         {"clip.mpg.000"},
+         d + "My Files/"},
         {"two pieces", {d + "a.001", d + "b.001"}, StartMode::Combine, {"a.001", "b.001"}, d},
-        {"\".000 \" inside a name is no set", {d + "notes.000 draft.txt"}, StartMode::Split,
-         {"notes.000 draft.txt"}, d},
+        {"\".000 \" inside a name is no set",
+         {d + "notes.000 draft.txt"},
+         StartMode::Split,
+         {"notes.000 draft.txt"},
+         d},
         {"a four-digit piece is no set", {d + "set.0001"}, StartMode::Split, {"set.0001"}, d},
-        {"a missing file is kept on its own", {d + "gone.000", d + "a.001"}, StartMode::Combine,
-         {"gone.000", "a.001"}, d},
-        {"missing files that never join into one", {d + "gone", d + "away.avi"}, StartMode::Split,
-         {"gone", "away.avi"}, d},
+        {"a missing file is kept on its own",
+         {d + "gone.000", d + "a.001"},
+         StartMode::Combine,
+         {"gone.000", "a.001"},
+         d},
+        {"missing files that never join into one",
+         {d + "gone", d + "away.avi"},
+         StartMode::Split,
+         {"gone", "away.avi"},
+         d},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -85,5 +106,6 @@ TEST(CommandLine, FilesOfSeveralFoldersAreRefusedNamingTheFolders)
     EXPECT_EQ(start.folders, (QStringList{t.path("one/"), t.path("two/")}));
     EXPECT_EQ(differentFoldersText(start.folders),
               "The chosen files lie in different folders:\r\n\r\n" + t.path("one/") + "\r\n"
-                  + t.path("two/") + "\r\n\r\nChoose files of one folder at a time. Nothing was selected.");
+                  + t.path("two/")
+                  + "\r\n\r\nChoose files of one folder at a time. Nothing was selected.");
 }

@@ -26,8 +26,14 @@ QStringList texts(const QListWidget* list)
     return names;
 }
 
-QStringList lstFrom(const WindowFixture& w) { return texts(w.find<QListWidget>("lstFrom")); }
-QStringList lstTo(const WindowFixture& w) { return texts(w.find<QListWidget>("lstTo")); }
+QStringList lstFrom(const WindowFixture& w)
+{
+    return texts(w.find<QListWidget>("lstFrom"));
+}
+QStringList lstTo(const WindowFixture& w)
+{
+    return texts(w.find<QListWidget>("lstTo"));
+}
 
 // Selects name alone in lstFrom and moves it as ">" does.
 void moveToTarget(const WindowFixture& w, const QString& name)
@@ -77,8 +83,9 @@ TEST(WindowAppend, AppendsThreeFilesInTheChosenOrderOntoTheTarget)
         w.t.writePattern("parts/c.bin", 3, 3);
         const QByteArray c = w.t.read("parts/c.bin");
         w.t.write("parts/joined.bin", "old-");
-        w.stored(("InitAppendDir=" + parts + "\nChunkSize=10000\nAppendDelete="
-                  + (deleteAfter ? "-1" : "0") + "\n").toUtf8());
+        w.stored(("InitAppendDir=" + parts
+                  + "\nChunkSize=10000\nAppendDelete=" + (deleteAfter ? "-1" : "0") + "\n")
+                     .toUtf8());
         ASSERT_TRUE(w.start({}));
         w.form->selectPanel(2);
         EXPECT_EQ(lstFrom(w), QStringList({"a.bin", "b.bin", "c.bin", "joined.bin"}));
@@ -132,7 +139,8 @@ TEST(WindowAppend, ATargetNameLeadingOutOfTheSaveInFolderIsRefused)
         EXPECT_FALSE(w.form->jobRunning());
         EXPECT_EQ(QDir(parts).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                   QStringList({"a.bin", "sub"}));
-        EXPECT_TRUE(QDir(parts + "sub").isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        EXPECT_TRUE(
+            QDir(parts + "sub").isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
         EXPECT_FALSE(w.t.exists("escaped.bin"));
         EXPECT_EQ(w.t.read("parts/a.bin"), "abc");
         EXPECT_EQ(w.store.ReadReg("AppendPartDir", "", false, "Append"), "");

@@ -55,8 +55,9 @@ TEST(WindowBrowse, CombineDialogSelectsSeveralSetsAndKeepsItsFilter)
     Offered first;
     choose(&first, w.t.path("sets"), {"a.001", "b.001"}, "000 & 001 files (*.000 *.001)");
     w.button("cmdBrowse_0")->click();
-    EXPECT_EQ(first.filters, (QStringList{"000 files (*.000)", "000 & 001 files (*.000 *.001)",
-                                          "001 files (*.001)", "All files (*)"}));
+    EXPECT_EQ(first.filters,
+              (QStringList{"000 files (*.000)", "000 & 001 files (*.000 *.001)",
+                           "001 files (*.001)", "All files (*)"}));
     EXPECT_EQ(first.filter, "000 files (*.000)");
     EXPECT_EQ(first.dir, QDir::homePath() + "/");
     EXPECT_EQ(first.mode, QFileDialog::ExistingFiles);
@@ -84,7 +85,8 @@ TEST(WindowBrowse, SplitDialogSelectsOneFileWithItsRange)
     Offered offered;
     choose(&offered, w.t.dir(), {"movie.avi"});
     w.button("cmdBrowse_2")->click();
-    EXPECT_EQ(offered.filters, (QStringList{"Movie files (*.mpg *.avi *.mov *.rm)", "All files (*)"}));
+    EXPECT_EQ(offered.filters,
+              (QStringList{"Movie files (*.mpg *.avi *.mov *.rm)", "All files (*)"}));
     EXPECT_EQ(offered.mode, QFileDialog::ExistingFiles);
     EXPECT_EQ(w.form->SplitFiles, QStringList{"movie.avi"});
     EXPECT_EQ(w.status(), "3 pieces -- 512000 bytes each");
@@ -109,7 +111,9 @@ TEST(WindowBrowse, AnAppendTargetMovesTheSaveInFolderUntilItsNameIsNew)
     QString message;
     answerBox(&message, QMessageBox::Ok);
     QTest::mouseDClick(w.find<QLabel>("lblFileDir"), Qt::LeftButton);
-    EXPECT_EQ(message, "You can only change this directory if you enter\nthe name of a file that does not already exist.");
+    EXPECT_EQ(
+        message,
+        "You can only change this directory if you enter\nthe name of a file that does not already exist.");
     QTest::keyClicks(w.find<QLineEdit>("txtFile_2"), "x");
     EXPECT_EQ(w.form->AppendFile, "target.mpgx");
 }

@@ -42,8 +42,9 @@ TEST(WindowOptions, OpensOnThePageOfThePanel)
         w.form->selectPanel(p);
         ASSERT_TRUE(w.button(OptButtons[p])->isEnabled());
         int page = -1;
-        inOptions([&](frmOpt* dlg) { page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex(); },
-                  "cmdCancel");
+        inOptions(
+            [&](frmOpt* dlg) { page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex(); },
+            "cmdCancel");
         w.button(OptButtons[p])->click();
         EXPECT_EQ(page, p);
     }
@@ -55,10 +56,12 @@ TEST(WindowOptions, CancelChangesNothing)
     w.stored("SameDir=-1\nSplitSameDir=-1\n");
     ASSERT_TRUE(w.start({}));
     const QByteArray before = storeBytes(w);
-    inOptions([](frmOpt* dlg) {
-        dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
-        dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
-    }, "cmdCancel");
+    inOptions(
+        [](frmOpt* dlg) {
+            dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
+            dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
+        },
+        "cmdCancel");
     w.button("cmdOpt_0")->click();
     EXPECT_EQ(storeBytes(w), before);
     EXPECT_FALSE(w.button("cmdBrowse_1")->isEnabled());
@@ -74,11 +77,13 @@ TEST(WindowOptions, OkReappliesTheFolderButtonsAndTheTooltips)
     ASSERT_FALSE(w.button("cmdBrowse_1")->isEnabled());
     ASSERT_TRUE(w.button("cmdBrowse_3")->isEnabled());
     ASSERT_FALSE(w.button("cmdCombine")->toolTip().isEmpty());
-    inOptions([](frmOpt* dlg) {
-        dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
-        dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
-        dlg->findChild<QCheckBox*>("chkCTool")->click();
-    }, "cmdOk");
+    inOptions(
+        [](frmOpt* dlg) {
+            dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
+            dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
+            dlg->findChild<QCheckBox*>("chkCTool")->click();
+        },
+        "cmdOk");
     w.button("cmdOpt_0")->click();
     EXPECT_TRUE(w.button("cmdBrowse_1")->isEnabled());
     EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
@@ -95,11 +100,13 @@ TEST(WindowOptions, OkShowsTheSplitSummaryOfTheNewSizeOnlyWhileTheFileExists)
         w.t.writePattern("movie.avi", 1100000);
         ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
         ASSERT_EQ(w.status(), "3 pieces -- 512000 bytes each");
-        inOptions([&](frmOpt* dlg) {
-            dlg->findChild<QLineEdit*>("txtSize")->setText("600000");
-            if (deleted)
-                QFile::remove(w.t.path("movie.avi"));
-        }, "cmdOk");
+        inOptions(
+            [&](frmOpt* dlg) {
+                dlg->findChild<QLineEdit*>("txtSize")->setText("600000");
+                if (deleted)
+                    QFile::remove(w.t.path("movie.avi"));
+            },
+            "cmdOk");
         w.button("cmdOpt_1")->click();
         EXPECT_EQ(w.settings.SplitSize, 600000);
         // No question came up: the window is not waiting for an answer.

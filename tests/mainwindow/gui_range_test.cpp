@@ -59,7 +59,8 @@ TEST(WindowRange, FieldsAndScrollBarsFollowEachOther)
 
 TEST(WindowRange, ABadRangeIsRefusedAndNothingIsWritten)
 {
-    for (const auto& [start, end] : {std::pair{"0.4", "3"}, {"abc", "2"}, {"0", "4"}, {"2", "2x"}}) {
+    for (const auto& [start, end] :
+         {std::pair{"0.4", "3"}, {"abc", "2"}, {"0", "4"}, {"2", "2x"}}) {
         SCOPED_TRACE(start);
         WindowFixture w;
         w.stored("SplitDelete=-1\n");
@@ -71,8 +72,9 @@ TEST(WindowRange, ABadRangeIsRefusedAndNothingIsWritten)
         QString message;
         answerBox(&message, QMessageBox::Ok);
         w.button("cmdSplit")->click();
-        EXPECT_EQ(message, "The pieces to extract must be whole numbers from 1 to 10, the pieces of "
-                           "movie.avi. Leave both at 0 to split the whole file.");
+        EXPECT_EQ(message,
+                  "The pieces to extract must be whole numbers from 1 to 10, the pieces of "
+                  "movie.avi. Leave both at 0 to split the whole file.");
         EXPECT_FALSE(w.form->jobRunning());
         EXPECT_EQ(w.t.read("movie.avi"), movie);
         EXPECT_EQ(w.t.read("movie.avi.000"), "kept");

@@ -123,8 +123,10 @@ TEST(WindowStartup, FilesOfTwoFoldersAreRefusedWithAMessage)
     QString message;
     answerBox(&message, QMessageBox::Ok);
     ASSERT_TRUE(w.start({w.t.path("one/a.001"), w.t.path("two/a.001")}));
-    EXPECT_EQ(message, "The chosen files lie in different folders:\n\n" + w.t.path("one/") + "\n"
-                           + w.t.path("two/") + "\n\nChoose files of one folder at a time. Nothing was selected.");
+    EXPECT_EQ(message,
+              "The chosen files lie in different folders:\n\n" + w.t.path("one/") + "\n"
+                  + w.t.path("two/")
+                  + "\n\nChoose files of one folder at a time. Nothing was selected.");
     EXPECT_EQ(w.panel(), 0);
     EXPECT_TRUE(w.form->CombFiles.isEmpty());
     EXPECT_EQ(w.text("txtFile_0"), "");

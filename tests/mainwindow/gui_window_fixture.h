@@ -38,13 +38,13 @@ struct WindowFixture {
         qputenv("XDG_DATA_HOME", t.path("data").toUtf8());
         qputenv("XDG_CONFIG_HOME", t.path("config").toUtf8());
     }
-    ~WindowFixture()
-    {
-        form.reset();
-    }
+    ~WindowFixture() { form.reset(); }
 
     // Stored settings, as "Key=value" lines of the per-user store.
-    void stored(const QByteArray& lines) { t.write("config/Tessel/TSL.conf", "[General]\n" + lines); }
+    void stored(const QByteArray& lines)
+    {
+        t.write("config/Tessel/TSL.conf", "[General]\n" + lines);
+    }
 
     // Loads the window from a command line; false when it asked to end.
     bool start(const QStringList& arguments)

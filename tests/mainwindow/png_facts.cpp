@@ -10,7 +10,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: png_facts FILE.png\n");
         return 2;
     }
-    const QImage image = QImage(QString::fromLocal8Bit(argv[1]), "PNG").convertToFormat(QImage::Format_RGB32);
+    const QImage image =
+        QImage(QString::fromLocal8Bit(argv[1]), "PNG").convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) {
         std::fprintf(stderr, "%s: not a PNG image\n", argv[1]);
         return 1;

@@ -22,8 +22,7 @@ struct OtherInstance {
     // What the other process said when it tried to take the lock.
     QString start(const QString& lockPath)
     {
-        process.start(QCoreApplication::applicationFilePath(),
-                      {"--hold-instance-lock", lockPath});
+        process.start(QCoreApplication::applicationFilePath(), {"--hold-instance-lock", lockPath});
         if (!process.waitForStarted(20000) || !process.waitForReadyRead(20000))
             return "no answer";
         return QString::fromLatin1(process.readLine()).trimmed();

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -38,6 +39,19 @@ TEST(FileExists, WildcardsMatchAnyOrdinaryVisibleFileOfTheDirectory)
         EXPECT_TRUE(FileExists(t.path(yes))) << yes;
     for (const char* no : {"movie.avi.b?", "other.*", ".other.*", "missing/*", "a1.avi.*"})
         EXPECT_FALSE(FileExists(t.path(no))) << no;
+}
+
+TEST(MatchesWildcard, BacktracksAsFnmatchDoes)
+{
+    // name, pattern, match: a "*" in the name is an ordinary character.
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"a*xb", "a*b", true},    {"a*b", "a*b", true},        {"axbyc", "a*b*c", true},
+        {"abc", "a?c", true},     {"a?c", "a?c", true},        {"aXbXc", "a*c", true},
+        {"a*x", "a*b", false},    {"abc", "a?", false},        {"", "*", true},
+        {"x.txt", "*.txt", true}, {"x.txt.1", "*.txt", false},
+    };
+    for (const auto& [name, pattern, match] : cases)
+        EXPECT_EQ(matchesWildcard(name, pattern), match) << name << " ~ " << pattern;
 }
 
 // KillFile wipes in whole blocks of zeros, then deletes. A descriptor opened

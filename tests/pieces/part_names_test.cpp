@@ -17,9 +17,9 @@ TEST(PartExt, DigitSchemePadsToThreeAndGrowsBeyond)
 TEST(PartExt, LetterSchemeIsBase27WithZeroDigits)
 {
     const std::pair<int, const char*> table[] = {
-        {1, "00a"},   {2, "00b"},   {26, "00z"},  {27, "0a0"},  {28, "0aa"},  {53, "0az"},
-        {54, "0b0"},  {702, "0z0"}, {703, "0za"}, {728, "0zz"}, {729, "a00"}, {1000, "aja"},
-        {1001, "ajb"}, {19682, "zzz"}};
+        {1, "00a"},   {2, "00b"},    {26, "00z"},   {27, "0a0"},   {28, "0aa"},
+        {53, "0az"},  {54, "0b0"},   {702, "0z0"},  {703, "0za"},  {728, "0zz"},
+        {729, "a00"}, {1000, "aja"}, {1001, "ajb"}, {19682, "zzz"}};
     for (const auto& [i, ext] : table)
         EXPECT_EQ(PartExt(i, true), ext) << i;
 }

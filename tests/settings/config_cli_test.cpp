@@ -43,13 +43,20 @@ TEST(ConfigCli, ListShowsEveryKeyWithItsSource)
 TEST(ConfigCli, SetWritesTheStoreAndShowsWhatItLoadsAs)
 {
     CliStores c;
-    CliRun r = c.run({"set", "chunksize", "9999"});
-    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "ChunkSize = 1000000  (replaced, stored \"9999\")\n");
-    EXPECT_EQ(c.userValue("ChunkSize"), "9999");
-    r = c.run({"set", "MissingParts", "-1"});  // a value that looks like an option
-    EXPECT_EQ(r.out, "MissingParts = 1  (replaced, stored \"-1\")\n");
-    r = c.run({"set", "HighPart", "2.5"});
+    // A value its range rule would replace, or text that is no number, is refused unwritten.
+    const QList<QStringList> refused = {
+        {"chunksize", "9999", "ChunkSize 9999 is out of its range: it would load as 1000000."},
+        {"MissingParts", "-1", "MissingParts -1 is out of its range: it would load as 1."},
+        {"HighPart", "many", "HighPart many is out of its range: it would load as 1000."},
+    };
+    for (const QStringList& k : refused) {
+        const CliRun r = c.run({"set", k[0], k[1]});
+        EXPECT_EQ(r.exitCode, 2) << k[0].toStdString();
+        EXPECT_EQ(r.err, "tsl-cli: " + k[2] + " Nothing was written.\n");
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(c.t.exists("config"));
+    CliRun r = c.run({"set", "HighPart", "2.5"});
     EXPECT_EQ(r.out, "HighPart = 2  (store)\n");
     r = c.run({"get", "HighPart"});
     EXPECT_EQ(r.exitCode, 0);
@@ -75,8 +82,8 @@ TEST(ConfigCli, UnknownKeysAreRefusedWithTheKnownOnes)
     EXPECT_TRUE(r.err.contains("unknown key 'ChunkSise'"));
     EXPECT_TRUE(r.err.contains("ChunkSize"));
     EXPECT_TRUE(r.err.contains("InitAppendDir"));
-    for (const QStringList& args : QList<QStringList>{{"set", "Nope", "1"}, {"frobnicate"},
-                                                      {"store", "floppy"}})
+    for (const QStringList& args :
+         QList<QStringList>{{"set", "Nope", "1"}, {"frobnicate"}, {"store", "floppy"}})
         EXPECT_EQ(c.run(args).exitCode, 2) << args.join(' ').toStdString();
     EXPECT_FALSE(c.t.exists("config"));
 }
@@ -86,8 +93,9 @@ TEST(ConfigCli, StoreSwitchesBetweenIniAndRegistryOrKeepsTheOldOne)
     CliStores c;
     ASSERT_EQ(c.run({"set", "WipeOnDel", "0"}).exitCode, 0);
     CliRun r = c.run({"store"});
-    EXPECT_EQ(r.out, "registry: " + c.userFile() + " (machine-wide fallback: "
-                         + c.t.path("etc/Tessel/TSL.conf") + ")\n");
+    EXPECT_EQ(r.out,
+              "registry: " + c.userFile()
+                  + " (machine-wide fallback: " + c.t.path("etc/Tessel/TSL.conf") + ")\n");
     r = c.run({"store", "ini"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "ini: " + c.t.path("program/tsl.ini") + "\n");
@@ -110,8 +118,9 @@ TEST(ConfigCli, DirectoryQuestionsAreAnsweredByOptions)
     const QString path = c.t.path("films");
     CliRun r = c.run({"-n", "set", "InitSplitDir", path});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.err.contains("The directory you specified (" + path + ") for the\n"
-                               "initial split directory does not exist."));
+    EXPECT_TRUE(r.err.contains("The directory you specified (" + path
+                               + ") for the\n"
+                                 "initial split directory does not exist."));
     EXPECT_TRUE(r.err.contains("=> No (--no)"));
     EXPECT_EQ(r.out, "InitSplitDir = " + path + "  (store)\n");
     EXPECT_FALSE(c.t.exists("films"));

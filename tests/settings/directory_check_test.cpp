@@ -13,8 +13,8 @@ namespace {
 
 QByteArray dirsIni(const QString& combine, const QString& split, const QString& append)
 {
-    return "[Directories]\nInitCombineDir=" + combine.toUtf8() + "\nInitSplitDir="
-        + split.toUtf8() + "\nInitAppendDir=" + append.toUtf8() + "\n";
+    return "[Directories]\nInitCombineDir=" + combine.toUtf8() + "\nInitSplitDir=" + split.toUtf8()
+        + "\nInitAppendDir=" + append.toUtf8() + "\n";
 }
 
 QString createQuestion(const QString& path, const QString& description)
@@ -81,9 +81,11 @@ TEST(DirectoryCheck, APathWithoutDriveIsClearedWithTheDriveMessage)
     const LoadOutcome out = f.load(s);
     EXPECT_EQ(f.host.messages,
               QStringList({"The drive you specified (D:) for the initial split directory does "
-                           "not exist." + CrLf2 + "TSL will default to '/home/tester'.",
+                           "not exist."
+                               + CrLf2 + "TSL will default to '/home/tester'.",
                            "The drive you specified (films) for the initial append directory "
-                           "does not exist." + CrLf2 + "TSL will default to '/home/tester'."}));
+                           "does not exist."
+                               + CrLf2 + "TSL will default to '/home/tester'."}));
     EXPECT_TRUE(s.InitSplitDir.isEmpty());
     EXPECT_TRUE(s.InitAppendDir.isEmpty());
     EXPECT_EQ(out.keys.value("InitSplitDir").source, ValueSource::Cleared);
@@ -100,10 +102,10 @@ TEST(DirectoryCheck, RemovableMediumUnmountedKeepsTheSettingMountedIsOrdinary)
     const QString other = f.t.path("media/CARD");
     f.ini(dirsIni(path, other, QString()));
     Settings s = f.loaded();
-    EXPECT_EQ(f.host.conversation,
-              QStringList({"message: There is no disk in drive " + f.t.path("media/tester/STICK")
-                               + ".",
-                           "message: There is no disk in drive " + other + "."}));
+    EXPECT_EQ(
+        f.host.conversation,
+        QStringList({"message: There is no disk in drive " + f.t.path("media/tester/STICK") + ".",
+                     "message: There is no disk in drive " + other + "."}));
     EXPECT_EQ(s.InitCombineDir, path);
     EXPECT_EQ(s.InitSplitDir, other);
     EXPECT_EQ(f.store.readIni(section::Directories, "InitCombineDir"), path);
@@ -132,8 +134,9 @@ TEST(DirectoryCheck, OtherFailuresAskTheRunTimeErrorQuestion)
     ASSERT_EQ(f.host.asked.size(), 3u);
     EXPECT_EQ(f.host.asked[0].text,
               "Runtime Error: 57" + CrLf + "Procedure: modSplit.LoadReg.Shit" + CrLf2
-                  + "Device I/O error" + CrLf + loop + CrLf2 + "Do you want the program to try to continue?"
-                  + CrLf + "(Click NO to close the program.)");
+                  + "Device I/O error" + CrLf + loop + CrLf2
+                  + "Do you want the program to try to continue?" + CrLf
+                  + "(Click NO to close the program.)");
     EXPECT_EQ(f.host.asked[0].defaultAnswer, Answer::No);
     EXPECT_EQ(f.host.asked[0].icon, Icon::Critical);
     EXPECT_EQ(s.InitCombineDir, loop);  // Yes: on with the next step

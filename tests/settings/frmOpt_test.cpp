@@ -97,7 +97,8 @@ TEST(frmOpt, ControlsShowTheStoredValues)
 {
     StoreFixture f;
     f.user("CombineAssoc=0\nMissingParts=2\nSplitSize=1572864\nSplitUnits=2\nChunkSize=20000\n"
-           "HighPart=500\nInitAppendDir=" + f.t.dir().toUtf8() + "\n");
+           "HighPart=500\nInitAppendDir="
+           + f.t.dir().toUtf8() + "\n");
     Dialog d(f);
     EXPECT_FALSE(d.get<QCheckBox>("chkAssoc")->isChecked());
     EXPECT_TRUE(d.get<QCheckBox>("chkCombDirSame")->isChecked());
@@ -126,11 +127,15 @@ TEST(frmOpt, OpensOnThePageOfTheMode)
 
 TEST(frmOpt, DependentControlsFollowTheirCheckBoxes)
 {
-    struct Case { const char* box; const char* dependent; bool enabledWhenChecked; };
+    struct Case {
+        const char* box;
+        const char* dependent;
+        bool enabledWhenChecked;
+    };
     const Case cases[] = {
-        {"chkAssoc", "chkAuto", true},        {"chkCombDirSame", "chkCombRem", false},
-        {"chkSearch", "optExtra_1", true},    {"chkExist", "optExist_2", true},
-        {"chkPSizeC", "chkPSizeP", true},     {"chkSplitDirSame", "chkSplitRem", false},
+        {"chkAssoc", "chkAuto", true},     {"chkCombDirSame", "chkCombRem", false},
+        {"chkSearch", "optExtra_1", true}, {"chkExist", "optExist_2", true},
+        {"chkPSizeC", "chkPSizeP", true},  {"chkSplitDirSame", "chkSplitRem", false},
     };
     StoreFixture f;
     f.user("CombineAssoc=0\nSameDir=0\n");
@@ -159,7 +164,10 @@ TEST(frmOpt, UnitsConvertThePartSizeAndTheStoreHoldsBytes)
     StoreFixture f;
     Dialog d(f, 1);
     const std::pair<const char*, const char*> steps[] = {
-        {"optSize_1", "500"}, {"optSize_1", "500"}, {"optSize_2", ".48828125"}, {"optSize_0", "512000"},
+        {"optSize_1", "500"},
+        {"optSize_1", "500"},
+        {"optSize_2", ".48828125"},
+        {"optSize_0", "512000"},
     };
     for (const auto& [unit, shown] : steps) {
         d.click(unit);
@@ -177,7 +185,8 @@ TEST(frmOpt, UnitsConvertThePartSizeAndTheStoreHoldsBytes)
 TEST(frmOpt, TheChunkSizeIsCheckedWhenTheFieldIsLeft)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"0", "1000000"}, {"abc", "1000000"}, {" 12abc ", "12"}, {"20000", "20000"}, {"0.5", "1000000"},
+        {"0", "1000000"},   {"abc", "1000000"}, {" 12abc ", "12"},
+        {"20000", "20000"}, {"0.5", "1000000"},
     };
     StoreFixture f;
     Dialog d(f, 2);
@@ -215,7 +224,8 @@ TEST(frmOpt, TheStoreSwitchCarriesEveryValueBothWays)
         EXPECT_TRUE(ini.contains((v.key + "=" + v.text + "\n").toUtf8())) << v.key.toStdString();
     EXPECT_TRUE(ini.contains("[Append]\nAppendDelete=0\nShowTipsA=-1\nListFontSize=12\n"));
     EXPECT_TRUE(ini.contains("CombineDir=/parts\n"));
-    EXPECT_TRUE(QSettings(f.store.locations().userFile, QSettings::NativeFormat).allKeys().isEmpty());
+    EXPECT_TRUE(
+        QSettings(f.store.locations().userFile, QSettings::NativeFormat).allKeys().isEmpty());
     EXPECT_EQ(f.loaded().ListFontSize, 12);
     {
         Dialog d(f);
@@ -234,7 +244,8 @@ TEST(frmOpt, AStoreThatCannotBeWrittenKeepsTheOldOneAndSaysSo)
 {
     StoreFixture f;
     f.user("ChunkSize=20000\n");
-    SettingsStore unwritable(StoreLocations{f.t.path("gone"), f.store.locations().userFile, QString()});
+    SettingsStore unwritable(
+        StoreLocations{f.t.path("gone"), f.store.locations().userFile, QString()});
     Settings s;
     frmOpt dlg(s, unwritable, f.host, 0, nullptr, f.drives);
     dlg.findChild<QAbstractButton*>("optRI_1")->click();
@@ -246,8 +257,9 @@ TEST(frmOpt, AStoreThatCannotBeWrittenKeepsTheOldOneAndSaysSo)
         box->accept();
     });
     dlg.findChild<QAbstractButton*>("cmdOk")->click();
-    EXPECT_EQ(said, "TSL|The settings could not be written to " + f.t.path("gone/tsl.ini")
-                        + ".\r\n\r\nNothing was changed: TSL keeps its settings where they were.");
+    EXPECT_EQ(said,
+              "TSL|The settings could not be written to " + f.t.path("gone/tsl.ini")
+                  + ".\r\n\r\nNothing was changed: TSL keeps its settings where they were.");
     EXPECT_NE(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(f.t.exists("gone/tsl.ini"));
     EXPECT_EQ(userValue(f, "ChunkSize"), "20000");
@@ -283,7 +295,8 @@ TEST(frmOpt, AMissingDirectoryIsAskedAboutOnceAcrossTheReloads)
         dlg.reloadAfterClose();
     }
     ASSERT_EQ(f.host.asked.size(), 1);
-    EXPECT_TRUE(f.host.asked[0].text.startsWith("The directory you specified (" + f.t.path("missing")));
+    EXPECT_TRUE(
+        f.host.asked[0].text.startsWith("The directory you specified (" + f.t.path("missing")));
     EXPECT_EQ(registrations, 3);  // opening, OK, and the window's reload
     EXPECT_EQ(s.InitSplitDir, f.t.path("missing"));
 }

@@ -27,14 +27,26 @@ struct Expected {
 };
 
 const Expected kControls[] = {
-    {"cmdAbout_0", About, 'C'}, {"cmdOpt_0", Options, 'C'}, {"cmdClose_0", Close, 'C'},
-    {"cmdCombine", "Combine files.", 'C'}, {"cmdBrowse_0", Files, 'C'},
-    {"cmdBrowse_1", Folder, 'C'}, {"txtFile_0", "", 'C'}, {"pbrTotal_0", "", 'C'},
+    {"cmdAbout_0", About, 'C'},
+    {"cmdOpt_0", Options, 'C'},
+    {"cmdClose_0", Close, 'C'},
+    {"cmdCombine", "Combine files.", 'C'},
+    {"cmdBrowse_0", Files, 'C'},
+    {"cmdBrowse_1", Folder, 'C'},
+    {"txtFile_0", "", 'C'},
+    {"pbrTotal_0", "", 'C'},
     {"lblLabel_1", "", 'C'},
-    {"cmdBrowse_2", Files, 'S'}, {"cmdBrowse_3", Folder, 'S'}, {"cmdSplit", "Split files.", 'S'},
-    {"cmdClose_1", Close, 'S'}, {"cmdOpt_1", Options, 'S'}, {"cmdAbout_1", About, 'S'},
-    {"txtStart", Normal, 'S'}, {"txtEnd", Normal, 'S'}, {"txtDir_1", "", 'S'},
-    {"fmeExt", "", 'S'}, {"lblLabel_6", "", 'S'},
+    {"cmdBrowse_2", Files, 'S'},
+    {"cmdBrowse_3", Folder, 'S'},
+    {"cmdSplit", "Split files.", 'S'},
+    {"cmdClose_1", Close, 'S'},
+    {"cmdOpt_1", Options, 'S'},
+    {"cmdAbout_1", About, 'S'},
+    {"txtStart", Normal, 'S'},
+    {"txtEnd", Normal, 'S'},
+    {"txtDir_1", "", 'S'},
+    {"fmeExt", "", 'S'},
+    {"lblLabel_6", "", 'S'},
     {"cmdUp_1", "Click to increase the font size in the file lists.", 'A'},
     {"cmdDown_1", "Click to decrease the font size in the file lists.", 'A'},
     {"cmdDown_0", "Click to move the selected file down in the append order.", 'A'},
@@ -45,13 +57,19 @@ const Expected kControls[] = {
     {"cmdUp_0", "Click to move the selected file up in the append order.", 'A'},
     {"lstFrom", "Click the buttons to the right (or drag) to move files to the other box.", 'A'},
     {"txtDir_2", "Click the Browse button to choose a directory.", 'A'},
-    {"cmdBrowse_5", Folder, 'A'}, {"cmdAppend", "Append files.", 'A'},
-    {"txtFile_2", "Either a) enter or browse for an existing file; or, b) enter a nonexistent "
-                  "filename to use for the resulting file.", 'A'},
-    {"cmdBrowse_4", Files, 'A'}, {"cmdClose_2", Close, 'A'}, {"cmdOpt_2", Options, 'A'},
+    {"cmdBrowse_5", Folder, 'A'},
+    {"cmdAppend", "Append files.", 'A'},
+    {"txtFile_2",
+     "Either a) enter or browse for an existing file; or, b) enter a nonexistent "
+     "filename to use for the resulting file.",
+     'A'},
+    {"cmdBrowse_4", Files, 'A'},
+    {"cmdClose_2", Close, 'A'},
+    {"cmdOpt_2", Options, 'A'},
     {"cmdAbout_2", About, 'A'},
     {"lblFileDir", "Double-click to change the \"Save In\" directory.", 'A'},
-    {"lblFrom", "Double-click to refresh the list of files.", 'A'}, {"lstTo", "", 'A'},
+    {"lblFrom", "Double-click to refresh the list of files.", 'A'},
+    {"lstTo", "", 'A'},
 };
 
 const Expected kTabs[] = {
@@ -86,10 +104,7 @@ struct Window {
         for (QWidget* w : untagged)
             w->setToolTip("own tip");
     }
-    QString tip(const char* object) const
-    {
-        return root.findChild<QWidget*>(object)->toolTip();
-    }
+    QString tip(const char* object) const { return root.findChild<QWidget*>(object)->toolTip(); }
 };
 
 }  // namespace
@@ -98,7 +113,9 @@ TEST(Tooltips, EachModeSettingShowsOrClearsItsPanelAndTab)
 {
     const struct {
         bool c, s, a;
-    } settings[] = {{true, true, true}, {true, false, true}, {false, true, false},
+    } settings[] = {{true, true, true},
+                    {true, false, true},
+                    {false, true, false},
                     {false, false, false}};
     for (const auto& on : settings) {
         SCOPED_TRACE(testing::Message() << "C " << on.c << " S " << on.s << " A " << on.a);

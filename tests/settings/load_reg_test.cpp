@@ -61,12 +61,12 @@ TEST(LoadReg, TrueAndYes)
           "[Split]\nAssocSplit=TRUE\n[Misc]\nAssocSendTo=1 please\n");
     Settings s;
     const LoadOutcome out = f.load(s);
-    EXPECT_FALSE(s.ShowTipsC);      // read as leading number: no number, off
-    EXPECT_TRUE(s.SameDir);         // a truth value
+    EXPECT_FALSE(s.ShowTipsC);  // read as leading number: no number, off
+    EXPECT_TRUE(s.SameDir);     // a truth value
     EXPECT_FALSE(s.AssocSplit);
     EXPECT_TRUE(s.AssocSendTo);
-    EXPECT_FALSE(s.CombineAssoc);   // "yes" does not convert: the preset, off
-    EXPECT_TRUE(s.SearchExtra);     // the preset, on
+    EXPECT_FALSE(s.CombineAssoc);  // "yes" does not convert: the preset, off
+    EXPECT_TRUE(s.SearchExtra);    // the preset, on
     EXPECT_EQ(out.keys.value("CombineAssoc").source, ValueSource::Refused);
     EXPECT_EQ(out.keys.value("CombineAssoc").stored, "yes");
     EXPECT_EQ(out.keys.value("ShowTipsC").source, ValueSource::Store);
@@ -178,14 +178,17 @@ TEST(LoadReg, TheDesktopRegistrationRunsLastAndOnlyWhenTheCallerSuppliesIt)
     QStringList calls;
     const AssocHook hook = [&](const Settings& s, Host& host) {
         calls << QString("CombineAssoc %1, InitSplitDir '%2', %3 message(s) before")
-                     .arg(s.CombineAssoc).arg(s.InitSplitDir).arg(f.host.messages.size());
+                     .arg(s.CombineAssoc)
+                     .arg(s.InitSplitDir)
+                     .arg(f.host.messages.size());
         return &host == &f.host;
     };
     Settings s;
     EXPECT_FALSE(LoadReg(s, f.store, f.host, f.drives, hook).terminated);
     EXPECT_EQ(calls, QStringList{"CombineAssoc 0, InitSplitDir '', 1 message(s) before"});
-    EXPECT_TRUE(LoadReg(s, f.store, f.host, f.drives, [](const Settings&, Host&) { return false; })
-                    .terminated);
+    EXPECT_TRUE(LoadReg(s, f.store, f.host, f.drives, [](const Settings&, Host&) {
+                    return false;
+                }).terminated);
     f.load(s);  // no hook: nothing else runs
     EXPECT_EQ(calls.size(), 1);
 }

@@ -56,8 +56,9 @@ TEST(ProfileFile, FirstWriteCreatesTheFileAndALastLineGetsItsLineEnd)
     ASSERT_TRUE(writeProfileValue(ini, "Split", "SplitSize", "1126.4"));
     ASSERT_TRUE(writeProfileValue(ini, "Split", "SplitUnits", "1"));
     ASSERT_TRUE(writeProfileValue(ini, "Directories", "InitSplitDir", ""));
-    EXPECT_EQ(t.read("tsl.ini"), QByteArray("[Split]\nSplitSize=1126.4\nSplitUnits=1\n\n"
-                                            "[Directories]\nInitSplitDir=\n"));
+    EXPECT_EQ(t.read("tsl.ini"),
+              QByteArray("[Split]\nSplitSize=1126.4\nSplitUnits=1\n\n"
+                         "[Directories]\nInitSplitDir=\n"));
     EXPECT_EQ(readProfileValue(ini, "Directories", "InitSplitDir"), QString());
 
     t.write("tsl.ini", "[Misc]\nWipeOnDel=0");

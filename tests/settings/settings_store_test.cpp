@@ -63,8 +63,8 @@ TEST(SettingsStore, WriteRegGoesToTheCurrentStore)
 TEST(SettingsStore, AFailedWriteReportsAStatus)
 {
     StoreFixture f;
-    SettingsStore broken(StoreLocations{f.t.path("no/such/dir"), f.t.path("user.conf/x"),
-                                        QString()});
+    SettingsStore broken(
+        StoreLocations{f.t.path("no/such/dir"), f.t.path("user.conf/x"), QString()});
     f.t.write("user.conf", "a file where a folder should be");
     broken.UseIni = true;
     EXPECT_NE(broken.WriteReg("ChunkSize", "20000", false, section::Misc), 0);

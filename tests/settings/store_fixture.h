@@ -14,8 +14,9 @@ struct StoreFixture {
     TempFolder t;
     SettingsStore store{StoreLocations{t.mkdir("prog"), t.path("user/Tessel/TSL.conf"),
                                        t.path("etc/Tessel/TSL.conf")}};
-    DriveMap drives{{}, QStringLiteral("tester"), QStringLiteral("/home/tester"),
-                    [] { return QStringList(); }};
+    DriveMap drives{{}, QStringLiteral("tester"), QStringLiteral("/home/tester"), [] {
+                        return QStringList();
+                    }};
     ScriptedHost host;
 
     void ini(const QByteArray& text) { t.write("prog/tsl.ini", text); }

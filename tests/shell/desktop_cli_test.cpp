@@ -43,7 +43,8 @@ TEST(DesktopCli, ApplyMakesTslTheDefaultForInfoFilesAndTakesItBack)
     EXPECT_TRUE(t.exists("home/.local/share/applications/tsl.desktop"));
     if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
         EXPECT_TRUE(t.exists("home/.local/share/mime/mime.cache"));
-        EXPECT_TRUE(apply.out.contains("A file named name.000 is: application/x-tsl-info (TSL Info File)"))
+        EXPECT_TRUE(
+            apply.out.contains("A file named name.000 is: application/x-tsl-info (TSL Info File)"))
             << apply.out.toStdString();
     }
 

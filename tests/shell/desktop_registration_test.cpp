@@ -1,12 +1,12 @@
 // The desktop registration against a temporary XDG tree: on, repeated, off,
 // with another program's association present; the texts of the entries and
 // the mimeapps.list edits.
+#include "desktop_support.h"
 #include "shell/check_assoc.h"
 #include "shell/desktop_entries.h"
 #include "shell/desktop_files.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
-#include "desktop_support.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -25,13 +25,17 @@ struct DesktopTree {
 // script of its own, and the earlier release's Vantor entry.
 void placeOtherPrograms(DesktopTree& d)
 {
-    d.t.write("data/mime/packages/other.xml", "<mime-info><mime-type type=\"application/x-other\">"
-                                              "<glob pattern=\"*.000\"/></mime-type></mime-info>\n");
-    d.t.write("config/mimeapps.list", "[Added Associations]\napplication/x-other=other.desktop;\n\n"
-                                      "[Default Applications]\napplication/x-other=other.desktop;\n");
-    d.t.write("data/Thunar/sendto/other.desktop", "[Desktop Entry]\nType=Application\nName=Other\nExec=other %F\n");
+    d.t.write("data/mime/packages/other.xml",
+              "<mime-info><mime-type type=\"application/x-other\">"
+              "<glob pattern=\"*.000\"/></mime-type></mime-info>\n");
+    d.t.write("config/mimeapps.list",
+              "[Added Associations]\napplication/x-other=other.desktop;\n\n"
+              "[Default Applications]\napplication/x-other=other.desktop;\n");
+    d.t.write("data/Thunar/sendto/other.desktop",
+              "[Desktop Entry]\nType=Application\nName=Other\nExec=other %F\n");
     d.t.write("data/nautilus/scripts/Vantor", "#!/bin/sh\nexec /usr/bin/vantor-player \"$@\"\n");
-    d.t.write("data/Thunar/sendto/Vantor.desktop", "[Desktop Entry]\nType=Application\nName=Vantor\nExec=/usr/local/bin/vantor %f\n");
+    d.t.write("data/Thunar/sendto/Vantor.desktop",
+              "[Desktop Entry]\nType=Application\nName=Vantor\nExec=/usr/local/bin/vantor %f\n");
 }
 
 TEST(DesktopRegistration, OnRepeatedAndOffLeaveOtherProgramsAlone)
@@ -75,11 +79,21 @@ TEST(DesktopRegistration, OnRepeatedAndOffLeaveOtherProgramsAlone)
 
 TEST(DesktopRegistration, EachSettingPlacesOnlyItsOwnEntries)
 {
-    struct Case { bool assoc, split, sendTo; QStringList present; };
+    struct Case {
+        bool assoc, split, sendTo;
+        QStringList present;
+    };
     const Case cases[] = {
         {true, false, false, {"/applications/tsl.desktop", "/mime/packages/tsl.xml"}},
-        {false, true, false, {"/applications/tsl-split.desktop", "/kio/servicemenus/tsl-split.desktop"}},
-        {false, false, true, {"/Thunar/sendto/tsl.desktop", "/kio/servicemenus/tsl-sendto.desktop", "/nautilus/scripts/TSL"}},
+        {false,
+         true,
+         false,
+         {"/applications/tsl-split.desktop", "/kio/servicemenus/tsl-split.desktop"}},
+        {false,
+         false,
+         true,
+         {"/Thunar/sendto/tsl.desktop", "/kio/servicemenus/tsl-sendto.desktop",
+          "/nautilus/scripts/TSL"}},
     };
     for (const Case& c : cases) {
         DesktopTree d;
@@ -102,10 +116,12 @@ TEST(DesktopRegistration, AFileOfAnotherProgramAtTslsPlaceIsKeptAndReportedOnce)
     EXPECT_TRUE(d.reg.CheckAssoc(s, host));
     EXPECT_TRUE(d.reg.CheckAssoc(s, host));  // a second load says nothing new
     ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_EQ(host.messages[0],
-              "TSL could not bring its desktop registration up to date:\r\n\r\n" + d.data("applications/tsl.desktop")
-                  + ": a file that TSL did not write is there; it was left alone\r\n\r\n"
-                    "TSL works as before; only the file manager's entries for TSL may be missing or out of date.");
+    EXPECT_EQ(
+        host.messages[0],
+        "TSL could not bring its desktop registration up to date:\r\n\r\n"
+            + d.data("applications/tsl.desktop")
+            + ": a file that TSL did not write is there; it was left alone\r\n\r\n"
+              "TSL works as before; only the file manager's entries for TSL may be missing or out of date.");
     s.CombineAssoc = false;
     d.reg.CheckAssoc(s, host);
     EXPECT_EQ(d.t.read("data/applications/tsl.desktop"), theirs);
@@ -114,7 +130,10 @@ TEST(DesktopRegistration, AFileOfAnotherProgramAtTslsPlaceIsKeptAndReportedOnce)
 
 TEST(DesktopEntries, TheProgramPathIsQuotedForTheExecKey)
 {
-    struct Case { QString path; std::optional<QString> exec; };
+    struct Case {
+        QString path;
+        std::optional<QString> exec;
+    };
     const Case cases[] = {
         {"/usr/bin/tsl", QString("/usr/bin/tsl")},
         {"/opt/TSL apps/tsl", QString("\"/opt/TSL apps/tsl\"")},
@@ -127,7 +146,8 @@ TEST(DesktopEntries, TheProgramPathIsQuotedForTheExecKey)
     EXPECT_EQ(shellQuoted("/it's/tsl"), "'/it'\\''s/tsl'");
 
     TempFolder t;
-    const QString file = t.write("odd.desktop", openEntry(*execProgram("/x/$HOME\\\"q`/tsl")).toUtf8());
+    const QString file =
+        t.write("odd.desktop", openEntry(*execProgram("/x/$HOME\\\"q`/tsl")).toUtf8());
     const auto errors = desktopFileErrors(file);
     if (!errors)
         GTEST_SKIP() << "desktop-file-validate is not installed";
@@ -147,11 +167,16 @@ TEST(DesktopEntries, OnlyTheEarlierReleasesEntriesCountAsIts)
 TEST(MimeApps, TslIsPutFirstAndTakenOutAgain)
 {
     const QString t = "application/x-tsl-info";
-    struct Case { QString before; bool makeDefault; QString after; };
+    struct Case {
+        QString before;
+        bool makeDefault;
+        QString after;
+    };
     const Case cases[] = {
         {"", true, "[Default Applications]\napplication/x-tsl-info=tsl.desktop;\n"},
         {"[Default Applications]\napplication/x-tsl-info=tsl.desktop;\n", false, ""},
-        {"[Default Applications]\napplication/x-tsl-info=a.desktop;tsl.desktop;\n\n[Other]\nx=y\n", true,
+        {"[Default Applications]\napplication/x-tsl-info=a.desktop;tsl.desktop;\n\n[Other]\nx=y\n",
+         true,
          "[Default Applications]\napplication/x-tsl-info=tsl.desktop;a.desktop;\n\n[Other]\nx=y\n"},
         {"[Default Applications]\napplication/x-tsl-info=tsl.desktop;a.desktop;\n", false,
          "[Default Applications]\napplication/x-tsl-info=a.desktop;\n"},
@@ -159,7 +184,8 @@ TEST(MimeApps, TslIsPutFirstAndTakenOutAgain)
          "[Default Applications]\ntext/plain=ed.desktop;\napplication/x-tsl-info=tsl.desktop;\n\n[Added Associations]\n"},
         {"[Added Associations]\napplication/x-tsl-info=tsl.desktop;\n", false,
          "[Added Associations]\napplication/x-tsl-info=tsl.desktop;\n"},
-        {"# mine\n[Added Associations]\na/b=c.desktop;", false, "# mine\n[Added Associations]\na/b=c.desktop;"},
+        {"# mine\n[Added Associations]\na/b=c.desktop;", false,
+         "# mine\n[Added Associations]\na/b=c.desktop;"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(editDefaultApplication(c.before, t, "tsl.desktop", c.makeDefault), c.after)
@@ -179,8 +205,9 @@ TEST(DesktopEntries, TheInstalledFilesDeclareTheSameTypeAndValidate)
     QFile mime(data + "tsl.xml");
     ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
     const QByteArray installed = mime.readAll();
-    for (const char* part : {"<mime-type type=\"application/x-tsl-info\">", "<comment>TSL Info File</comment>",
-                             "<glob pattern=\"*.000\" weight=\"60\"/>"}) {
+    for (const char* part :
+         {"<mime-type type=\"application/x-tsl-info\">", "<comment>TSL Info File</comment>",
+          "<glob pattern=\"*.000\" weight=\"60\"/>"}) {
         EXPECT_TRUE(installed.contains(part)) << part;
         EXPECT_TRUE(mimePackage().toUtf8().contains(part)) << part;
     }

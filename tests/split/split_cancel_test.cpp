@@ -22,7 +22,7 @@ TEST(SplitCancel, TakesBackThePiecesOfTheFileItWasOn)
     const QStringList aDone = {"a", "a.000", "a.001", "a.002", "a.003", "a.bat", "b"};
     const CancelCase cases[] = {
         // In the middle of b's piece 1 (after its second chunk).
-        {"30% complete (1 of 3 parts written - b)", aDone, {"b.001"}},
+        {"31% complete (1 of 3 parts written - b)", aDone, {"b.001"}},
         // Between b's pieces 2 and 3.
         {"83% complete (1 of 2 files split)", aDone, {"b.001", "b.002"}},
         // Between the files: b never begun.
@@ -30,11 +30,11 @@ TEST(SplitCancel, TakesBackThePiecesOfTheFileItWasOn)
     };
     for (const CancelCase& c : cases) {
         TempFolder t;
-        t.writePattern("a", 65000, 1);
-        t.writePattern("b", 65000, 2);
+        t.writePattern("a", 78000, 1);
+        t.writePattern("b", 78000, 2);
         Settings settings;
-        settings.SplitSize = 30000;
-        settings.ChunkSize = 10000;
+        settings.SplitSize = 36864;  // chunks and pieces of whole blocks: cut where set
+        settings.ChunkSize = 12288;
         CancellingHost host;
         host.trigger = c.trigger;
         const SplitOutcome o = runSplit({{"a", "b"}, t.dir(), t.dir()}, settings, host);
@@ -45,8 +45,8 @@ TEST(SplitCancel, TakesBackThePiecesOfTheFileItWasOn)
         for (const QString& name : c.removed)
             removed << "removed " + t.path(name);
         EXPECT_EQ(o.undone, removed) << c.trigger;
-        EXPECT_EQ(t.read("a.001") + t.read("a.002") + t.read("a.003"), patternBytes(65000, 1));
-        EXPECT_EQ(t.read("b"), patternBytes(65000, 2));
+        EXPECT_EQ(t.read("a.001") + t.read("a.002") + t.read("a.003"), patternBytes(78000, 1));
+        EXPECT_EQ(t.read("b"), patternBytes(78000, 2));
         EXPECT_EQ(host.busyOff, 1);
     }
 }

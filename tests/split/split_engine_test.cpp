@@ -27,8 +27,8 @@ struct SplitFixture : ::testing::Test {
     SplitOutcome splitWith(Host& h, const QStringList& files, qint64 start = 0, qint64 end = 0,
                            const QString& outDir = {})
     {
-        return runSplit({files, t.dir(), outDir.isEmpty() ? t.dir() : outDir, start, end},
-                        settings, h);
+        return runSplit({files, t.dir(), outDir.isEmpty() ? t.dir() : outDir, start, end}, settings,
+                        h);
     }
     QByteArray joined(const QString& base, int count) const
     {
@@ -55,15 +55,16 @@ TEST_F(SplitFixture, OneMillionBytesInTwoPiecesWithInfoAndBatchFile)
 {
     t.writePattern("movie.avi", 1000000);
     EXPECT_EQ(split({"movie.avi"}).split, 1);
-    EXPECT_EQ(t.names(), QStringList({"movie.avi", "movie.avi.000", "movie.avi.001",
-                                      "movie.avi.002", "movie.avi.bat"}));
+    EXPECT_EQ(t.names(),
+              QStringList({"movie.avi", "movie.avi.000", "movie.avi.001", "movie.avi.002",
+                           "movie.avi.bat"}));
     EXPECT_EQ(t.size("movie.avi.001"), 512000);
     EXPECT_EQ(joined("movie.avi", 2), patternBytes(1000000));
     const QByteArray info = t.read("movie.avi.000");
     EXPECT_EQ(info.mid(1 + 9 + 12, 4), QByteArray::fromHex("40420F00"));
     EXPECT_EQ(info.right(8), QByteArray::fromHex("0200000000D00700"));
-    EXPECT_TRUE(t.read("movie.avi.bat")
-                    .contains("Copy /b \"movie.avi\" + \"movie.avi.002\" /y > nul\r\n"));
+    EXPECT_TRUE(
+        t.read("movie.avi.bat").contains("Copy /b \"movie.avi\" + \"movie.avi.002\" /y > nul\r\n"));
     EXPECT_EQ(host.conversation, QStringList{"status: Processed movie.avi"});
     EXPECT_EQ(host.busyOn, 1);
     EXPECT_EQ(host.busyOff, 1);
@@ -72,9 +73,9 @@ TEST_F(SplitFixture, OneMillionBytesInTwoPiecesWithInfoAndBatchFile)
 TEST_F(SplitFixture, PieceCountsAtTheEdges)
 {
     settings.SplitSize = 100;
-    const std::pair<const char*, qint64> sizes[] = {
-        {"exact", 300},    {"more", 301},       {"n999", 99900},
-        {"n1000", 99901},  {"many", 1505 * 100}, {"fewer", 1504 * 100}};
+    const std::pair<const char*, qint64> sizes[] = {{"exact", 300},       {"more", 301},
+                                                    {"n999", 99900},      {"n1000", 99901},
+                                                    {"many", 1505 * 100}, {"fewer", 1504 * 100}};
     for (const auto& [name, size] : sizes)
         t.writePattern(name, size);
     EXPECT_EQ(split({"exact", "more", "n999", "n1000", "many", "fewer"}).split, 6);
@@ -91,31 +92,34 @@ TEST_F(SplitFixture, PieceCountsAtTheEdges)
     EXPECT_TRUE(t.read("n1000.bat").contains("Copy /b \"n1000.00a\" \"n1000\" /y > nul\r\n"));
     // The batch file never overwrites the piece named bat.
     EXPECT_EQ(t.read("many.bat"), patternBytes(100, 1, 1504 * 100));
-    EXPECT_EQ(host.messages, QStringList{"No batch file was written for many: with 1505 parts, "
-                                         "part 1505 is named many.bat."});
+    EXPECT_EQ(host.messages,
+              QStringList{"No batch file was written for many: with 1505 parts, "
+                          "part 1505 is named many.bat."});
     EXPECT_TRUE(t.read("fewer.bat").startsWith("@Echo Off\r\n"));
     EXPECT_TRUE(t.exists("fewer.0zz"));
 }
 
 TEST_F(SplitFixture, ChunkedPiecesKeepThePartSizeAndReportEveryChunk)
 {
-    settings.SplitSize = 30000;
-    settings.ChunkSize = 10000;
-    t.writePattern("clip", 65000);
+    // A chunk of whole blocks (12288 = 3 x 4096) is used as it stands.
+    settings.SplitSize = 36864;
+    settings.ChunkSize = 12288;
+    t.writePattern("clip", 78000);
     split({"clip"});
-    EXPECT_EQ(t.size("clip.002"), 30000);
-    EXPECT_EQ(t.size("clip.003"), 5000);
-    EXPECT_EQ(joined("clip", 3), patternBytes(65000));
+    EXPECT_EQ(t.size("clip.002"), 36864);
+    EXPECT_EQ(t.size("clip.003"), 4272);
+    EXPECT_EQ(joined("clip", 3), patternBytes(78000));
     const QStringList captions = host.captions(Line::Part);
-    EXPECT_EQ(captions.mid(0, 4), QStringList({"15% complete (1 of 3 parts written - clip)",
-                                               "30% complete (1 of 3 parts written - clip)",
-                                               "46% complete (1 of 3 parts written - clip)",
-                                               // after piece 1
-                                               "46% complete (1 of 3 parts written - clip)"}));
+    EXPECT_EQ(captions.mid(0, 4),
+              QStringList({"15% complete (1 of 3 parts written - clip)",
+                           "31% complete (1 of 3 parts written - clip)",
+                           "47% complete (1 of 3 parts written - clip)",
+                           // after piece 1
+                           "47% complete (1 of 3 parts written - clip)"}));
     EXPECT_EQ(captions.last(), "100% complete (3 of 3 parts written - clip)");
-    EXPECT_EQ(host.captions(Line::Total), QStringList({"33% complete", "66% complete",
-                                                       "100% complete",
-                                                       "100% complete (1 of 1 file split)"}));
+    EXPECT_EQ(host.captions(Line::Total),
+              QStringList({"33% complete", "66% complete", "100% complete",
+                           "100% complete (1 of 1 file split)"}));
 }
 
 TEST_F(SplitFixture, OverallProgressNamesTheFilesDone)
@@ -124,12 +128,12 @@ TEST_F(SplitFixture, OverallProgressNamesTheFilesDone)
     for (const char* name : {"a", "b", "c"})
         t.writePattern(name, 200);
     split({"a", "b", "c"});
-    EXPECT_EQ(host.captions(Line::Total),
-              QStringList({"16% complete", "33% complete", "33% complete",
-                           "50% complete (1 of 3 files split)", "66% complete (1 of 3 files split)",
-                           "66% complete (1 of 3 files split)", "83% complete (2 of 3 files split)",
-                           "100% complete (2 of 3 files split)",
-                           "100% complete (3 of 3 files split)"}));
+    EXPECT_EQ(
+        host.captions(Line::Total),
+        QStringList({"16% complete", "33% complete", "33% complete",
+                     "50% complete (1 of 3 files split)", "66% complete (1 of 3 files split)",
+                     "66% complete (1 of 3 files split)", "83% complete (2 of 3 files split)",
+                     "100% complete (2 of 3 files split)", "100% complete (3 of 3 files split)"}));
 }
 
 TEST_F(SplitFixture, EmptySourceWritesInfoAndBatchAndIsDeleted)
@@ -187,8 +191,8 @@ TEST_F(SplitFixture, ExtractRangeWritesOnlyThosePiecesInTheWholeFilesScheme)
     settings.SplitSize = 100;
     t.writePattern("long", 150000);
     split({"long"}, 1000, 1001);
-    EXPECT_EQ(t.names(), QStringList({"five", "five.002", "five.003", "long", "long.aja",
-                                      "long.ajb"}));
+    EXPECT_EQ(t.names(),
+              QStringList({"five", "five.002", "five.003", "long", "long.aja", "long.ajb"}));
     EXPECT_EQ(t.read("long.ajb"), patternBytes(100, 1, 100000));
 }
 
@@ -239,16 +243,36 @@ TEST_F(SplitFixture, ExistingPiecesConversation)
     EXPECT_EQ(split({"a"}).split, 1);
 }
 
-TEST_F(SplitFixture, ResplittingIntoFewerPiecesLeavesTheHigherOnes)
+TEST_F(SplitFixture, ResplittingRemovesTheEarlierSetsPiecesItDoesNotRewrite)
 {
-    settings.SplitSize = 100;
-    settings.PartsExist = 2;
-    t.writePattern("a", 500);
-    split({"a"});
-    settings.SplitSize = 250;
-    split({"a"});
-    EXPECT_EQ(t.size("a.002"), 250);
-    EXPECT_TRUE(t.exists("a.005"));
+    // The earlier split of a: its part size and whether it wrote an info file.
+    // Without one the run of numbers after the new last piece tells; an
+    // earlier set in the letter scheme (1600 pieces, a.bat its piece 1505)
+    // goes whole. Files of other names stay.
+    struct Case {
+        double firstSize;
+        bool info;
+    };
+    for (const Case c : {Case{100, true}, Case{100, false}, Case{1, true}}) {
+        TempFolder folder;
+        t.writePattern("a", 1600);
+        settings.PartsExist = 2;
+        settings.SplitBat = false;
+        settings.SplitSize = c.firstSize;
+        settings.Split000 = c.info;
+        splitWith(host, {"a"}, 0, 0, folder.dir());
+        folder.write("a.txt", "mine");
+        folder.write("a.zzz", "not in the run");
+        folder.write("a.0021", "no piece name");
+        settings.SplitSize = 800;
+        settings.Split000 = settings.SplitBat = true;
+        EXPECT_EQ(splitWith(host, {"a"}, 0, 0, folder.dir()).split, 1);
+        EXPECT_EQ(folder.names(),
+                  QStringList({"a.000", "a.001", "a.002", "a.0021", "a.bat", "a.txt", "a.zzz"}))
+            << c.firstSize << c.info;
+        EXPECT_EQ(folder.read("a.001") + folder.read("a.002"), t.read("a"));
+        EXPECT_EQ(folder.read("a.txt"), "mine");
+    }
 }
 
 TEST_F(SplitFixture, ShortNamesNameEverythingAfterTheAlias)
@@ -259,12 +283,13 @@ TEST_F(SplitFixture, ShortNamesNameEverythingAfterTheAlias)
     split({"My Long Report.doc"});
     EXPECT_TRUE(t.exists("MYLONG~1.DOC.003"));
     EXPECT_TRUE(t.exists("MYLONG~1.DOC.000"));
-    EXPECT_TRUE(t.read("MYLONG~1.DOC.bat")
-                    .contains("Copy /b MYLONG~1.DOC.001 MYLONG~1.DOC.doc /y > nul"));
-    // The existing-pieces test looks for the long name, so no question now.
+    EXPECT_TRUE(
+        t.read("MYLONG~1.DOC.bat").contains("Copy /b MYLONG~1.DOC.001 MYLONG~1.DOC.doc /y > nul"));
+    // The existing-pieces test looks for the names this split writes: the alias's.
     settings.PartsExist = 1;
+    host.answers = {Answer::Yes};
     EXPECT_EQ(split({"My Long Report.doc"}).split, 1);
-    EXPECT_TRUE(host.asked.empty());
+    EXPECT_EQ(host.asked.size(), 1u);
 }
 
 TEST_F(SplitFixture, MissingOutputDirectoryNoEndsTheRunYesGoesOnButNothingIsDeleted)
@@ -281,14 +306,15 @@ TEST_F(SplitFixture, MissingOutputDirectoryNoEndsTheRunYesGoesOnButNothingIsDele
         EXPECT_EQ(o.errorFlag, answer == Answer::Yes);
         EXPECT_EQ(h.asked.size(), answer == Answer::Yes ? 8u : 1u);
         // The question names the file: the output directory is in its path.
-        EXPECT_EQ(h.asked[0].text, runtimeError(76, "Path not found", t.path("nowhere/movie.avi.001")));
+        EXPECT_EQ(h.asked[0].text,
+                  runtimeError(76, "Path not found", t.path("nowhere/movie.avi.001")));
         EXPECT_EQ(h.asked[0].icon, Icon::Critical);
         EXPECT_EQ(h.asked[0].defaultAnswer, Answer::No);
         EXPECT_EQ(t.names(), QStringList({"clip.mpg", "movie.avi"}));
         EXPECT_EQ(h.busyOff, 1);
-        EXPECT_EQ(h.statuses, answer == Answer::Yes
-                                  ? QStringList({"Processed movie.avi", "Processed clip.mpg"})
-                                  : QStringList());
+        EXPECT_EQ(h.statuses,
+                  answer == Answer::Yes ? QStringList({"Processed movie.avi", "Processed clip.mpg"})
+                                        : QStringList());
     }
 }
 
@@ -302,7 +328,8 @@ TEST_F(SplitFixture, AfterAnErrorTheRestIsSplitButNothingDeleted)
     ASSERT_TRUE(makeReadOnly(t.write("a.001", "old")));
     host.answers = {Answer::Yes};
     EXPECT_TRUE(split({"a", "b"}).errorFlag);
-    EXPECT_EQ(host.messages, QStringList{runtimeError(75, "Path/File access error", t.path("a.001"))});
+    EXPECT_EQ(host.messages,
+              QStringList{runtimeError(75, "Path/File access error", t.path("a.001"))});
     EXPECT_EQ(t.read("a.001"), "old");
     EXPECT_EQ(t.read("a.002"), patternBytes(100, 1, 100));
     EXPECT_EQ(joined("b", 2), patternBytes(200));
@@ -318,7 +345,8 @@ TEST_F(SplitFixture, ReadOnlySourceIsNotDeleted)
     EXPECT_TRUE(split({"ro.bin"}).errorFlag);
     EXPECT_EQ(host.conversation.mid(0, 2),
               QStringList({"status: Deleting original file...",
-                           "ask: " + runtimeError(75, "Path/File access error", t.path("ro.bin")) + " => Yes"}));
+                           "ask: " + runtimeError(75, "Path/File access error", t.path("ro.bin"))
+                               + " => Yes"}));
     EXPECT_EQ(t.read("ro.bin"), patternBytes(600000));
     EXPECT_EQ(joined("ro.bin", 2), patternBytes(600000));
 }
@@ -356,7 +384,8 @@ TEST_F(SplitFixture, AShrinkingSourceIsReportedAndNeverDeleted)
     shrinking.path = t.writePattern("shrinks", 5000);
     shrinking.answers = {Answer::Yes};
     EXPECT_TRUE(splitWith(shrinking, {"shrinks"}).errorFlag);
-    EXPECT_EQ(shrinking.messages, QStringList{runtimeError(62, "Input past end of file", t.path("shrinks"))});
+    EXPECT_EQ(shrinking.messages,
+              QStringList{runtimeError(62, "Input past end of file", t.path("shrinks"))});
     EXPECT_TRUE(t.exists("shrinks"));
     EXPECT_EQ(t.read("shrinks.002"), patternBytes(500, 1, 1000));
     EXPECT_FALSE(t.exists("shrinks.003"));
@@ -383,4 +412,3 @@ TEST_F(SplitFixture, PiecesBeyondFourGibibytesAndTheWideInfoField)
     EXPECT_EQ(r.InfoTotalSize, quint64(size));
     EXPECT_EQ(t.size("big.img.000"), 38 + 7);  // BIG.IMG
 }
-

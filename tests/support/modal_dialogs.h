@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QTimer>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <type_traits>
-#include <gtest/gtest.h>
 
 namespace tsl::test {
 

@@ -6,12 +6,12 @@
 namespace tsl::test {
 
 void writeInfo(const TempFolder& folder, const QString& infoName, quint64 totalSize,
-               quint64 pieceCount, quint64 pieceSize, int attributes,
-               const QDateTime& lastWrite, const QDateTime& lastAccess)
+               quint64 pieceCount, quint64 pieceSize, int attributes, const QDateTime& lastWrite,
+               const QDateTime& lastAccess)
 {
-    folder.write(infoName, infoFileBytes(QStringLiteral("CLIP~1.MPG"), lastWrite, lastWrite,
-                                         lastAccess, totalSize, attributes, pieceCount,
-                                         pieceSize));
+    folder.write(infoName,
+                 infoFileBytes(QStringLiteral("CLIP~1.MPG"), lastWrite, lastWrite, lastAccess,
+                               totalSize, attributes, pieceCount, pieceSize));
 }
 
 QByteArray writePieceSet(const TempFolder& folder, const PieceSetLayout& layout)

@@ -28,7 +28,7 @@ Answer ScriptedHost::ask(Ask kind, const QString& text, Buttons buttons, Icon ic
 }
 
 std::optional<QString> ScriptedHost::input(Prompt kind, const QString& prompt,
-                                          const QString& defaultText)
+                                           const QString& defaultText)
 {
     prompts << prompt;
     promptKinds.push_back(kind);

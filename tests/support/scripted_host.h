@@ -56,7 +56,7 @@ public:
     // What the engine did, in order.
     QStringList conversation;  // "status: ...", "message: ...", "ask: ... => Yes", ...
     QStringList statuses;
-    QStringList messages;      // every message box text, questions included
+    QStringList messages;  // every message box text, questions included
     std::vector<Asked> asked;
     std::vector<Progress> progressCalls;
     std::vector<PartsReport> reports;

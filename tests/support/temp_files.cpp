@@ -57,8 +57,8 @@ QByteArray TempFolder::read(const QString& name) const
 
 QStringList TempFolder::names() const
 {
-    return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                       QDir::Name);
+    return QDir(dir_.path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QString TempFolder::mkdir(const QString& name) const

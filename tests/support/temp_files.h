@@ -54,8 +54,7 @@ struct CliRun {
 QProcessEnvironment isolatedEnvironment(const QString& root = {});
 
 // Runs tsl-cli with args (standard input not a terminal, fed from input).
-CliRun runCli(const QStringList& args, const QByteArray& input = {},
-              const QString& workDir = {},
+CliRun runCli(const QStringList& args, const QByteArray& input = {}, const QString& workDir = {},
               const QProcessEnvironment& env = isolatedEnvironment());
 
 }  // namespace tsl::test
