@@ -49,6 +49,19 @@ void addCommonOptions(QCommandLineParser& parser)
     parser.addHelpOption();
 }
 
+void addAnswerOptions(QCommandLineParser& parser)
+{
+    parser.addOptions({
+        {{QStringLiteral("y"), QStringLiteral("yes")},
+         QStringLiteral("Answer every Yes/No question with Yes, without asking.")},
+        {{QStringLiteral("n"), QStringLiteral("no")},
+         QStringLiteral("Answer every Yes/No question with No, without asking.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")},
+         QStringLiteral("Show only questions, messages and errors.")},
+    });
+    parser.addHelpOption();
+}
+
 bool parseArguments(QCommandLineParser& parser, const QStringList& args)
 {
     if (!parser.parse(args)) {

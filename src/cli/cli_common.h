@@ -22,6 +22,9 @@ constexpr int Cancelled = 130;  // stopped by Ctrl-C (SIGINT) or SIGTERM, as a s
 // Adds --yes, --no, --on-error, --quiet, --chunk and --help.
 void addCommonOptions(QCommandLineParser& parser);
 
+// Adds --yes, --no, --quiet and --help: the options of the commands that run no job.
+void addAnswerOptions(QCommandLineParser& parser);
+
 // Parses args (args[0] is the command's name); prints help and exits for
 // --help. On a usage error prints it with the usage and returns false.
 bool parseArguments(QCommandLineParser& parser, const QStringList& args);

@@ -200,15 +200,7 @@ int runConfig(const QStringList& args)
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(Description));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    parser.addOptions({
-        {{QStringLiteral("y"), QStringLiteral("yes")},
-         QStringLiteral("Answer every Yes/No question with Yes, without asking.")},
-        {{QStringLiteral("n"), QStringLiteral("no")},
-         QStringLiteral("Answer every Yes/No question with No, without asking.")},
-        {{QStringLiteral("q"), QStringLiteral("quiet")},
-         QStringLiteral("Show only questions, messages and errors.")},
-    });
-    parser.addHelpOption();
+    addAnswerOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("ACTION"),
         QStringLiteral("list, get KEY, set KEY VALUE or store [ini|registry]."));
