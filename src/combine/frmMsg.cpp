@@ -2,6 +2,7 @@
 
 #include "combine/parts_report.h"
 #include "core/texts.h"
+#include "mainwindow/gui_wait_pointer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,19 +35,6 @@ constexpr int MinButtonHeight = px(375);
 constexpr int BottomMargin = px(675 - 450);
 // Taller lists scroll inside the label's place rather than outgrow the screen.
 constexpr int MaxLabelHeight = px(6000);
-
-// Shows the hourglass while it lives.
-class WaitPointer {
-public:
-    WaitPointer()
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        QCoreApplication::processEvents();
-    }
-    ~WaitPointer() { QApplication::restoreOverrideCursor(); }
-    WaitPointer(const WaitPointer&) = delete;
-    WaitPointer& operator=(const WaitPointer&) = delete;
-};
 
 }  // namespace
 
@@ -162,7 +150,7 @@ void frmMsg::answerWith(ReportAnswer answer)
 
 void frmMsg::cmdCopy_Click()
 {
-    WaitPointer wait;
+    WaitPointer wait(QEventLoop::AllEvents);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(listText(report_));
@@ -172,7 +160,7 @@ void frmMsg::cmdSave_Click()
 {
     RunError error;
     {
-        WaitPointer wait;
+        WaitPointer wait(QEventLoop::AllEvents);
         error = saveList(report_);
     }
     if (error.failed())

@@ -3,6 +3,7 @@
 #include "lists/append_source_files.h"
 #include "lists/gui_append_list_box.h"
 #include "lists/gui_append_pictures.h"
+#include "mainwindow/gui_wait_pointer.h"
 #include "pieces/file_utils.h"
 #include "ui_gui_append_lists.h"
 
@@ -17,20 +18,6 @@ namespace {
 
 constexpr int EntryRole = Qt::UserRole;
 constexpr double DefaultFontSize = 10;
-
-// Shows the hourglass while it lives; the pending paint events run once so
-// that it shows, user input waits until the move is done.
-class WaitPointer {
-public:
-    WaitPointer()
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    ~WaitPointer() { QApplication::restoreOverrideCursor(); }
-    WaitPointer(const WaitPointer&) = delete;
-    WaitPointer& operator=(const WaitPointer&) = delete;
-};
 
 QString countText(int count)
 {
