@@ -77,6 +77,19 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& args)
     return true;
 }
 
+std::optional<TerminalOptions> parseCommand(QCommandLineParser& parser, const QStringList& args)
+{
+    if (!parseArguments(parser, args))
+        return std::nullopt;
+    QString error;
+    const TerminalOptions options = terminalOptions(parser, &error);
+    if (!error.isEmpty()) {
+        usageError(parser, error);
+        return std::nullopt;
+    }
+    return options;
+}
+
 int usageError(const QCommandLineParser& parser, const QString& message)
 {
     std::fprintf(stderr, "tsl-cli: %s\n\n%s", message.toLocal8Bit().constData(),

@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <optional>
 
 namespace tsl::cli {
 
@@ -21,6 +22,9 @@ constexpr int Cancelled = 130;  // stopped by Ctrl-C (SIGINT) or SIGTERM, as a s
 
 // Adds --yes, --no, --on-error, --quiet, --chunk and --help.
 void addCommonOptions(QCommandLineParser& parser);
+
+// parseArguments, then terminalOptions; nullopt after a usage error was printed.
+std::optional<TerminalOptions> parseCommand(QCommandLineParser& parser, const QStringList& args);
 
 // Adds --yes, --no, --quiet and --help: the options of the commands that run no job.
 void addAnswerOptions(QCommandLineParser& parser);

@@ -204,12 +204,9 @@ int runConfig(const QStringList& args)
     parser.addPositionalArgument(
         QStringLiteral("ACTION"),
         QStringLiteral("list, get KEY, set KEY VALUE or store [ini|registry]."));
-    if (!parseArguments(parser, args))
+    const std::optional<TerminalOptions> options = parseCommand(parser, args);
+    if (!options)
         return exitcode::Usage;
-    QString error;
-    const TerminalOptions options = terminalOptions(parser, &error);
-    if (!error.isEmpty())
-        return usageError(parser, error);
     const QStringList words = parser.positionalArguments();
     const QString action = words.value(0);
     const qsizetype expected = action == QLatin1String("list") ? 1
@@ -230,7 +227,7 @@ int runConfig(const QStringList& args)
         && !findLoadedKey(words[1]) && !findRecordKey(words[1]))
         return unknownKey(words[1]);
 
-    TerminalHost host(options);
+    TerminalHost host(*options);
     Settings settings;
     const LoadOutcome loaded = LoadReg(settings, settingsStore(), host);
     if (loaded.terminated)

@@ -75,12 +75,9 @@ int runDesktop(const QStringList& args)
     parser.setApplicationDescription(QString::fromLatin1(Description));
     addAnswerOptions(parser);
     parser.addPositionalArgument(QStringLiteral("ACTION"), QStringLiteral("status or apply."));
-    if (!parseArguments(parser, args))
+    const std::optional<TerminalOptions> options = parseCommand(parser, args);
+    if (!options)
         return exitcode::Usage;
-    QString error;
-    const TerminalOptions options = terminalOptions(parser, &error);
-    if (!error.isEmpty())
-        return usageError(parser, error);
     const QStringList words = parser.positionalArguments();
     if (words.size() > 1)
         return usageError(parser, QStringLiteral("Name one action: status or apply."));
@@ -88,7 +85,7 @@ int runDesktop(const QStringList& args)
     if (action != QLatin1String("status") && action != QLatin1String("apply"))
         return usageError(parser, QStringLiteral("The action is 'status' or 'apply'."));
 
-    TerminalHost host(options);
+    TerminalHost host(*options);
     const Settings settings = loadSettings(host);
     DesktopRegistration reg(DesktopLocations::fromEnvironment(QCoreApplication::applicationDirPath()
                                                               + QStringLiteral("/tsl")));

@@ -157,16 +157,14 @@ int runSplit(const QStringList& args)
 {
     QCommandLineParser parser;
     addSplitOptions(parser);
-    if (!parseArguments(parser, args))
+    const std::optional<TerminalOptions> options = parseCommand(parser, args);
+    if (!options)
         return exitcode::Usage;
     QString error;
-    const TerminalOptions options = terminalOptions(parser, &error);
-    if (!error.isEmpty())
-        return usageError(parser, error);
     if (parser.positionalArguments().isEmpty())
         return usageError(parser, QStringLiteral("Name at least one FILE to split."));
 
-    TerminalHost host(options);
+    TerminalHost host(*options);
     Settings settings = loadSettings(host);
     SplitRequest request;
     if (!applySplitOptions(parser, settings, &error)
