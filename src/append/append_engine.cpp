@@ -1,8 +1,10 @@
 #include "append/append_engine.h"
+#include "core/file_system.h"
 
 #include "append/append_target.h"
 #include "core/file_handle.h"
 #include "core/texts.h"
+#include "core/transaction.h"
 #include "pieces/file_utils.h"
 
 #include <QDir>
@@ -49,16 +51,16 @@ namespace {
 // name is taken literally: "*" and "?" in it are no pattern here.
 QString sourceProblem(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const PathFacts info = pathFacts(path);
+    if (!info.exists)
         return QStringLiteral("does not exist");
-    if (info.isDir())
+    if (info.isDir)
         return QStringLiteral("is a directory");
-    if (!info.isFile())
+    if (!info.isFile)
         return QStringLiteral("is not an ordinary file");
-    if (info.fileName().startsWith(QLatin1Char('.')))
+    if (path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).startsWith(QLatin1Char('.')))
         return QStringLiteral("is a hidden file");
-    if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
+    if (::access(nativePath(path).constData(), R_OK) != 0)
         return QStringLiteral("cannot be read");
     return {};
 }
@@ -67,9 +69,9 @@ class AppendJob {
 public:
     AppendJob(const AppendRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
-          frame_(host, Panel::Append, AppendProcedure, outcome_),
+          frame_(host, Panel::Append, AppendProcedure, outcome_), unit_(JobKind::Append),
           target_(withTrailingSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile,
-                  frame_, outcome_),
+                  frame_, outcome_, unit_),
           copier_(std::max<qint64>(1, settings.ChunkSize)),
           appended_(size_t(request.entries.size()), false)
     {
@@ -86,14 +88,18 @@ private:
     Flow appendSource(int index);
     Flow copyChunk(FileHandle& source, qint64 offset, qint64 length);
     Flow failure(const RunError& error);
+    Flow openTarget();
     Flow completeTarget();
+    Flow commit();
     Flow deleteSources();
+    void refuse(const QString& problem);
 
     const AppendRequest request_;  // the list as it was when the command started
     const Settings& settings_;
     Host& host_;
     AppendOutcome outcome_;
     RunFrame frame_;
+    Transaction unit_;
     AppendTarget target_;
     ChunkCopier copier_;
     std::vector<bool> appended_;  // per entry: appended whole
@@ -112,11 +118,13 @@ AppendOutcome AppendJob::run()
     host_.progress(Panel::Append, Line::Total, QString(), 0, count());
     if (refuseSelf() || refuseBadEntries())
         return outcome_;
-    Flow flow = target_.open();
+    Flow flow = openTarget();
     if (flow == Flow::Go)
         flow = appendAll();
     if (flow == Flow::Go)
         flow = completeTarget();
+    if (flow == Flow::Go)
+        flow = commit();
     if (flow != Flow::Go) {
         target_.takeBack();
     } else if (settings_.AppendDelete) {
@@ -253,8 +261,64 @@ Flow AppendJob::failure(const RunError& error)
     return frame_.error(error, Flow::Failed);
 }
 
-// The target goes to the disk and is closed (a new one renamed) before any
-// source is deleted, so a late write error still keeps the sources.
+// The plan: every source read, the target extended (its length, mode and
+// times recorded before it is opened) or created aside, checked before the
+// first byte.
+Flow AppendJob::openTarget()
+{
+    qint64 total = 0;
+    mode_t mode = 0666;
+    for (const QString& entry : request_.entries) {
+        const QString path = sourcePath(entry);
+        unit_.read(path);
+        total += stampOf(path).size;
+        mode &= permissionBits(path);
+    }
+    Flow flow = target_.open();
+    if (flow != Flow::Go)
+        return flow;
+    // A new target is never more open than its sources.
+    const int created = target_.plan((mode & 0666) | 0200);
+    if (created >= 0)
+        unit_.setPlannedSize(created, total);
+    else
+        unit_.setExtendedSize(unit_.extendedLength() + total);
+    if (const QString problem = unit_.check(); !problem.isEmpty()) {
+        refuse(problem);
+        return Flow::Stop;
+    }
+    return created >= 0 ? target_.openNew() : Flow::Go;
+}
+
+void AppendJob::refuse(const QString& problem)
+{
+    outcome_.refused = true;
+    outcome_.error = true;
+    host_.ask(Ask::Notice,
+              QStringLiteral("Nothing was appended to ") + request_.AppendFile
+                  + QStringLiteral(": ") + problem,
+              Buttons::Ok, Icon::Exclamation, Answer::Ok);
+}
+
+// The target and the sources are as planned (sizes, sources unchanged since
+// they were read), then a new target takes its name.
+Flow AppendJob::commit()
+{
+    if (const QString problem = unit_.verify(); !problem.isEmpty()) {
+        outcome_.error = true;
+        ++outcome_.failed;
+        host_.ask(Ask::Notice,
+                  QStringLiteral("Nothing was appended to ") + request_.AppendFile
+                      + QStringLiteral(": ") + problem,
+                  Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        return Flow::Failed;
+    }
+    const RunError e = unit_.commit(settings_.AppendDelete && !outcome_.error);
+    return e.failed() ? failure(e) : Flow::Go;
+}
+
+// The target goes to the disk and is closed before any source is deleted, so
+// a late write error still keeps the sources.
 Flow AppendJob::completeTarget()
 {
     const bool deleting = settings_.AppendDelete && !outcome_.error;
@@ -262,22 +326,28 @@ Flow AppendJob::completeTarget()
     return e.failed() ? failure(e) : Flow::Go;
 }
 
-// Only what was appended whole goes.
+// Only what was appended whole goes, and only when unchanged since it was read.
 Flow AppendJob::deleteSources()
 {
     for (int i = 0; i < count(); ++i) {
-        if (!appended_[size_t(i)])
-            continue;
-        const QString path = sourcePath(request_.entries.at(i));
-        const bool present = isOrdinaryFile(path);
-        const RunError e = KillFile(path, settings_.WipeOnDel);
-        if (e.failed()) {
-            outcome_.error = true;
-            if (frame_.error(e, Flow::Go) == Flow::Terminate)
-                return Flow::Terminate;
-        } else if (present) {
-            ++outcome_.deleted;
-        }
+        if (appended_[size_t(i)])
+            unit_.remove(sourcePath(request_.entries.at(i)), settings_.WipeOnDel);
+    }
+    Transaction::Deleted result;
+    const RunError e = unit_.deleteListed(&host_.cancelFlag(), &result);
+    outcome_.deleted = int(result.deleted.size());
+    if (!result.kept.isEmpty()) {
+        outcome_.sourcesKept = true;
+        host_.status(QStringLiteral("Not deleted, changed while they were read: ")
+                     + result.kept.join(QStringLiteral(", ")));
+    }
+    if (result.wipeStopped)
+        host_.status(QStringLiteral("The wipe was stopped; the data is safe in ")
+                     + request_.AppendFile + QLatin1Char('.'));
+    if (e.failed()) {
+        outcome_.error = true;
+        if (frame_.error(e, Flow::Go) == Flow::Terminate)
+            return Flow::Terminate;
     }
     return Flow::Go;
 }

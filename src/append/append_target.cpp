@@ -1,4 +1,5 @@
 #include "append/append_target.h"
+#include "core/file_system.h"
 
 #include "core/file_facts.h"
 #include "core/texts.h"
@@ -48,8 +49,8 @@ bool sameFile(const QString& a, const QString& b)
 {
     struct stat sa {};
     struct stat sb {};
-    const bool hasA = ::stat(QFile::encodeName(a).constData(), &sa) == 0;
-    const bool hasB = ::stat(QFile::encodeName(b).constData(), &sb) == 0;
+    const bool hasA = statPath(a, &sa);
+    const bool hasB = statPath(b, &sb);
     if (hasA && hasB)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
     if (hasA || hasB)
@@ -66,15 +67,16 @@ bool sameOpenFile(const FileHandle& a, const FileHandle& b)
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-AppendTarget::AppendTarget(QString path, QString name, RunFrame& frame, AppendOutcome& outcome)
-    : path_(std::move(path)), name_(std::move(name)), frame_(frame), outcome_(outcome)
+AppendTarget::AppendTarget(QString path, QString name, RunFrame& frame, AppendOutcome& outcome,
+                           Transaction& unit)
+    : path_(std::move(path)), name_(std::move(name)), frame_(frame), outcome_(outcome), unit_(unit)
 {
 }
 
 Flow AppendTarget::open()
 {
-    const QFileInfo info(path_);
-    if (info.isSymLink()) {
+    const PathFacts info = pathFacts(path_);
+    if (info.isLink) {
         outcome_.error = true;
         outcome_.refused = true;
         frame_.host().ask(Ask::Notice,
@@ -83,41 +85,44 @@ Flow AppendTarget::open()
                           Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Stop;
     }
-    existed_ = info.exists();
+    existed_ = info.exists;
     if (!existed_)
-        return createTemporary();
-    const Flow flow = reopen();
-    originalLength_ = end;
-    return flow;
+        return Flow::Go;
+    // Its length, mode and times are taken before anything may fail, so a
+    // run that ends at any point cuts it back to exactly what it was.
+    unit_.extend(path_);
+    return reopen();
 }
 
-// The new target: name + ".tsl-incomplete" beside it (a number added when a
-// killed run left one), so that only a complete file ever has its name.
-Flow AppendTarget::createTemporary()
+int AppendTarget::plan(mode_t mode)
 {
-    const QString stem = path_ + QStringLiteral(".tsl-incomplete");
-    for (int n = 1;; ++n) {
-        const QString path = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
-        const RunError e = file_.open(path, FileHandle::Mode::CreateNew);
-        if (!e.failed()) {
-            tempPath_ = path;
-            end = 0;
-            return Flow::Go;
-        }
-        if (e.number != err::FileAlreadyExists || n >= 100) {
-            outcome_.error = true;
-            // Without its target the command has nothing left to do.
-            return frame_.error(e, Flow::Stop);
-        }
+    if (existed_)
+        return -1;
+    created_ = unit_.create(path_);
+    unit_.setMode(created_, mode);
+    return created_;
+}
+
+Flow AppendTarget::openNew()
+{
+    const RunError e = unit_.openAside(created_, file_);
+    if (!e.failed()) {
+        end = 0;
+        return Flow::Go;
     }
+    outcome_.error = true;
+    // Without its target the command has nothing left to do.
+    return frame_.error(e, Flow::Stop);
 }
 
 Flow AppendTarget::reopen()
 {
-    if (!tempPath_.isEmpty()) {
-        const RunError e = file_.open(tempPath_, FileHandle::Mode::ReadWrite);
-        if (!e.failed())
+    if (created_ >= 0) {
+        const RunError e = file_.open(unit_.temporaryPath(created_), FileHandle::Mode::ReadWrite);
+        if (!e.failed()) {
+            file_.nameAs(path_);
             return Flow::Go;
+        }
         outcome_.error = true;
         return frame_.error(e, Flow::Failed);
     }
@@ -146,7 +151,7 @@ bool AppendTarget::isAccessError(const RunError& error) const
     // an attribute: that stays a run-time error. The temporary file of a new
     // target is ours: nobody else has it open.
     return (error.number == err::PathFileAccess || error.number == err::PermissionDenied)
-        && tempPath_.isEmpty() && QFileInfo(path_).isFile();
+        && created_ < 0 && pathFacts(path_).isFile;
 }
 
 Flow AppendTarget::converse()
@@ -175,13 +180,7 @@ Flow AppendTarget::converse()
 
 RunError AppendTarget::complete(bool sync)
 {
-    RunError e = file_.isOpen() ? file_.close(sync) : RunError::none();
-    if (!e.failed() && !tempPath_.isEmpty()) {
-        e = replaceFile(tempPath_, path_);
-        if (!e.failed())
-            tempPath_.clear();
-    }
-    return e;
+    return file_.isOpen() ? file_.close(sync) : RunError::none();
 }
 
 void AppendTarget::takeBack()
@@ -189,22 +188,8 @@ void AppendTarget::takeBack()
     (void)file_.close();
     outcome_.bytesAppended = 0;
     outcome_.appended = 0;
-    if (!tempPath_.isEmpty()) {
-        frame_.removeCreated(tempPath_);
-        return;
-    }
-    if (!existed_ || QFileInfo(path_).size() == originalLength_)
-        return;
-    // The target may be read-only or in use by now: best effort, and said either way.
-    FileHandle file;
-    RunError e = file.open(path_, FileHandle::Mode::ReadWrite);
-    if (!e.failed())
-        e = file.truncate(originalLength_);
-    const QString length = QString::number(originalLength_);
-    frame_.undid(e.failed() ? QStringLiteral("could not cut ") + path_ + QStringLiteral(" back to ")
-                         + length + QStringLiteral(" bytes: ") + runErrorLine(e)
-                            : QStringLiteral("cut ") + path_ + QStringLiteral(" back to ") + length
-                         + QStringLiteral(" bytes"));
+    for (const QString& line : unit_.rollback())
+        frame_.undid(line);
 }
 
 }  // namespace tsl

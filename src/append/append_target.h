@@ -8,6 +8,7 @@
 #include "core/file_handle.h"
 #include "core/host.h"
 #include "core/run_frame.h"
+#include "core/transaction.h"
 
 #include <QString>
 
@@ -16,16 +17,27 @@ namespace tsl {
 class AppendTarget {
 public:
     // path is the target's full path, name its name as the user gave it (the
-    // messages show it); every report made here is counted in outcome.
-    AppendTarget(QString path, QString name, RunFrame& frame, AppendOutcome& outcome);
+    // messages show it); every report made here is counted in outcome; unit
+    // is the run's transaction, which takes the target back.
+    AppendTarget(QString path, QString name, RunFrame& frame, AppendOutcome& outcome,
+                 Transaction& unit);
 
-    // Opens the target for the run: an existing one at its end (remembering
-    // its length), a new one as a temporary file beside it. A symbolic link
-    // is refused with a message (Stop). A failure to open an existing target
-    // goes through the read-only or in-use conversation and is retried as the
-    // user answers; any other failure is a run-time error, after which
-    // nothing can be appended (Stop on Yes).
+    // Opens an existing target for the run at its end, its length, mode and
+    // times recorded in the unit first. A symbolic link is refused with a
+    // message (Stop). A failure to open goes through the read-only or in-use
+    // conversation and is retried as the user answers; any other failure is a
+    // run-time error, after which nothing can be appended (Stop on Yes). A new
+    // target is only looked at here: plan() and openNew() make it.
     Flow open();
+
+    // Plans a new target in the unit with these permission bits; its index,
+    // or -1 when the target exists (it is extended instead).
+    int plan(mode_t mode);
+
+    // Creates the new target under its temporary name.
+    Flow openNew();
+
+    bool existed() const { return existed_; }
 
     // Opens the target again after the read-only or in-use conversation.
     Flow reopen();
@@ -43,28 +55,27 @@ public:
     // Where the next byte goes: the target's length when opened plus what was added since.
     qint64 end = 0;
 
-    // Completes the run: flushes the target to the disk when sync is set
-    // (before sources are deleted), closes it and gives a new target its name.
+    // Flushes the target to the disk when sync is set and closes it; the
+    // unit's commit then gives a new target its name.
     RunError complete(bool sync);
 
-    // Takes the run back: an existing target is cut to its length before the
-    // run, a new one removed. What was done goes into the outcome's undone lines.
+    // Takes the run back through the unit: an existing target is cut to its
+    // length before the run, a new one removed. What was done goes into the
+    // outcome's undone lines.
     void takeBack();
 
     // Closes the target without completing it.
     void close() { (void)file_.close(); }
 
 private:
-    Flow createTemporary();
-
     QString path_;
     QString name_;
     RunFrame& frame_;
     AppendOutcome& outcome_;
+    Transaction& unit_;
     FileHandle file_;
     bool existed_ = false;
-    qint64 originalLength_ = 0;
-    QString tempPath_;  // the new target while it is written
+    int created_ = -1;  // the unit's index of a new target
 };
 
 // Whether two paths name one file: by device and inode when both exist, else

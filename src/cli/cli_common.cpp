@@ -1,5 +1,6 @@
 #include "cli/cli_common.h"
 
+#include "core/file_system.h"
 #include "settings/load_reg.h"
 
 #include <QCoreApplication>
@@ -90,10 +91,12 @@ std::optional<TerminalOptions> parseCommand(QCommandLineParser& parser, const QS
     return options;
 }
 
-int usageError(const QCommandLineParser& parser, const QString& message)
+int usageError(const QCommandLineParser&, const QString& message)
 {
-    std::fprintf(stderr, "tsl-cli: %s\n\n%s", message.toLocal8Bit().constData(),
-                 commandHelp(parser).toLocal8Bit().constData());
+    const QStringList argv = QCoreApplication::arguments();
+    const QString command = argv.size() >= 2 ? argv.at(1) : QStringLiteral("COMMAND");
+    std::fprintf(stderr, "tsl-cli: %s\nTry 'tsl-cli %s --help'.\n",
+                 displayPath(message).toLocal8Bit().constData(), command.toLocal8Bit().constData());
     return exitcode::Usage;
 }
 
@@ -112,7 +115,7 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
     // Only the job commands know the option; asking a parser about an option
     // it does not know would warn.
     if (parser.optionNames().contains(QStringLiteral("on-error"))) {
-        const QString value = parser.value(QStringLiteral("on-error")).trimmed();
+        const QString value = parser.value(QStringLiteral("on-error")).trimmed().toLower();
         if (value == QLatin1String("stop"))
             options.onError = Answer::No;
         else if (value == QLatin1String("continue"))
@@ -135,12 +138,12 @@ bool parseCount(const QString& text, qint64* value)
 
 QString fileArgumentProblem(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const PathFacts info = pathFacts(path);
+    if (!info.exists)
         return path + QStringLiteral(": no such file.");
-    if (!info.isFile() || info.isDir())
+    if (!info.isFile)
         return path + QStringLiteral(": not an ordinary file.");
-    if (info.fileName().startsWith(QLatin1Char('.')))
+    if (QFileInfo(path).fileName().startsWith(QLatin1Char('.')))
         return path
             + QStringLiteral(
                    ": a hidden file (its name starts with \".\"), which TSL leaves alone.");
@@ -197,7 +200,13 @@ SettingsStore& settingsStore()
 Settings loadSettings(TerminalHost& host)
 {
     Settings settings;
-    if (LoadReg(settings, settingsStore(), host).terminated)
+    // Without a person to ask, a run changes nothing it was not told to:
+    // a stored directory that is missing stays as it is stored.
+    SettingsStore& store = settingsStore();
+    store.readOnly = !host.interactive();
+    const bool terminated = LoadReg(settings, store, host).terminated;
+    store.readOnly = false;
+    if (terminated)
         std::exit(exitcode::Partial);  // nothing is open yet: the one way out
     return settings;
 }

@@ -33,7 +33,8 @@ void addAnswerOptions(QCommandLineParser& parser);
 // --help. On a usage error prints it with the usage and returns false.
 bool parseArguments(QCommandLineParser& parser, const QStringList& args);
 
-// Prints message and the command's usage on standard error; returns exitcode::Usage.
+// Prints message and "Try 'tsl-cli COMMAND --help'." on standard error;
+// returns exitcode::Usage.
 int usageError(const QCommandLineParser& parser, const QString& message);
 
 // The terminal options the common options ask for (--yes and --no together,

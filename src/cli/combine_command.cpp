@@ -66,6 +66,7 @@ const OptionText CombineOptions[] = {
     {"delete", "",
      "Delete the pieces, the info file and the batch file of each combined set "
      "(CombineDelete on)."},
+    {"keep", "", "Keep the pieces, the info file and the batch file, whatever CombineDelete says."},
     {"no-wipe", "", "Delete pieces without overwriting them first (WipeOnDel off)."},
 };
 
@@ -180,6 +181,8 @@ void applySwitches(const QCommandLineParser& parser, Settings& s)
         s.FixExt = false;
     if (set("delete"))
         s.CombineDelete = true;
+    if (set("keep"))
+        s.CombineDelete = false;
     if (set("no-wipe"))
         s.WipeOnDel = false;
 }
@@ -215,9 +218,12 @@ int runCombine(const QStringList& args)
         "pieces, restores the time stamps and the read-only attribute from the info\n"
         "file, and deletes the pieces when asked to. Each option overrides the\n"
         "setting of the same meaning.\n"
-        "Each file is written as NAME.tsl-incomplete in the output directory and\n"
-        "renamed to NAME only when complete: an existing NAME stays as it was until\n"
-        "then. Without a terminal (and at the end of input) overwriting an existing\n"
+        "Each file is written under a temporary name (.tsl-c...) in the output\n"
+        "directory, checked (its size, the pieces unchanged) and renamed to NAME only\n"
+        "when complete: an existing NAME stays as it was until then, and a result\n"
+        "known not to be whole never replaces it. A set joined with a gap counts as\n"
+        "failed and keeps its pieces. --keep keeps the pieces whatever CombineDelete\n"
+        "says. Without a terminal (and at the end of input) overwriting an existing\n"
         "file is answered No unless --yes says so, and a run-time error stops the run\n"
         "unless --on-error continue says so. Ctrl-C (or SIGTERM) stops the run and\n"
         "removes the file being written; a second Ctrl-C ends at once.\n"
@@ -232,6 +238,9 @@ int runCombine(const QStringList& args)
     Overrides overrides;
     QStringList names;
     QString dir;
+    if (error.isEmpty() && parser.isSet(QStringLiteral("delete"))
+        && parser.isSet(QStringLiteral("keep")))
+        error = QStringLiteral("--delete and --keep cannot be given together.");
     if (error.isEmpty() && readChoices(parser, overrides, terminal, &error)
         && readNumbers(parser, overrides, &error))
         gatherSets(parser.positionalArguments(), &names, &dir, &error);

@@ -142,10 +142,23 @@ QString refusedValue(const Settings& loaded, const KeyDef& d, const QString& val
         + QStringLiteral(". Nothing was written.");
 }
 
+// A size written as --size takes it (2MiB, 1.5G) is stored as its bytes.
+QString storedForm(const KeyDef* d, const QString& value)
+{
+    double bytes = 0;
+    const bool withUnit = !value.trimmed().isEmpty() && value.trimmed().back().isLetter();
+    if (d && withUnit
+        && (d->key == QLatin1String("SplitSize") || d->key == QLatin1String("ChunkSize"))
+        && parseByteSize(value, &bytes))
+        return QString::number(qint64(bytes));
+    return value;
+}
+
 int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& name,
-           const QString& value)
+           const QString& given)
 {
     const KeyDef* d = findLoadedKey(name);
+    const QString value = storedForm(d, given);
     const RecordKey* r = d ? nullptr : findRecordKey(name);
     if (!d && !r)
         return unknownKey(name);
@@ -207,7 +220,7 @@ int runConfig(const QStringList& args)
     const std::optional<TerminalOptions> options = parseCommand(parser, args);
     if (!options)
         return exitcode::Usage;
-    const QStringList words = parser.positionalArguments();
+    QStringList words = parser.positionalArguments();
     const QString action = words.value(0);
     const qsizetype expected = action == QLatin1String("list") ? 1
         : action == QLatin1String("get")                       ? 2
@@ -219,6 +232,8 @@ int runConfig(const QStringList& args)
     if (words.size() != expected)
         return usageError(
             parser, QStringLiteral("Wrong number of words for '") + action + QStringLiteral("'."));
+    if (words.size() == 2 && action == QLatin1String("store"))
+        words[1] = words[1].toLower();
     if (action == QLatin1String("store") && words.size() == 2 && words[1] != QLatin1String("ini")
         && words[1] != QLatin1String("registry"))
         return usageError(parser, QStringLiteral("The store is 'ini' or 'registry'."));

@@ -3,6 +3,7 @@
 // statuses (0 done, 1 something skipped or failed, 2 bad usage).
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/file_system.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -36,8 +37,9 @@ void printUsage(FILE* out)
         std::fprintf(out, "  %-9s %s\n", c.name, c.summary);
     std::fprintf(out,
                  "\nRun 'tsl-cli COMMAND --help' for the options of a command.\n"
-                 "Exit status: 0 when everything was done, 1 when something was skipped,\n"
-                 "cancelled or failed, 2 for bad usage.\n");
+                 "Exit status: 0 when everything was done, 1 when something was skipped\n"
+                 "or failed, 2 for bad usage (also a FILE, SET or folder that is not there),\n"
+                 "130 when Ctrl-C or SIGTERM stopped it.\n");
 }
 
 }  // namespace
@@ -47,7 +49,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tsl-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TSL_VERSION));
-    const QStringList args = QCoreApplication::arguments();
+    // File names are taken as the bytes the kernel knows them by, so a name
+    // that is no UTF-8 (an old archive's Latin-1) still names its file.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << tsl::pathFromNative(QByteArray(argv[i]));
     if (args.size() < 2) {
         printUsage(stderr);
         return tsl::cli::exitcode::Usage;

@@ -19,12 +19,15 @@ void addSplitOptions(QCommandLineParser& parser)
         "FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file\n"
         "(FILE.bat) that rebuilds FILE. All FILEs are in one directory.\n\n"
         "Messages go to standard error; on a terminal the progress is one updating line.\n"
-        "Questions are asked on the terminal when standard input is one. Otherwise (and\n"
+        "Questions are asked when standard input and standard error are terminals. Else (and\n"
         "at the end of input) overwriting existing pieces is answered No unless --yes or\n"
         "--existing always says so, and a run-time error stops the run unless\n"
         "--on-error continue says so; both question and answer are printed.\n"
         "Ctrl-C (or SIGTERM) stops the run: the pieces of the file being split are\n"
-        "removed, files split before stay; a second Ctrl-C ends at once.\n\n"
+        "removed, files split before stay; a second Ctrl-C ends at once.\n"
+        "Each file is written under temporary names (.tsl-s...) and renamed into place\n"
+        "when all its pieces are written and checked; only then is anything deleted.\n"
+        "--keep keeps the FILEs whatever SplitDelete says.\n\n"
         "Piece sizes that are a multiple of the file system's block size (4096 bytes on\n"
         "most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which\n"
         "share the blocks of the pieces and the file instead of copying them.\n\n"
@@ -49,6 +52,7 @@ void addSplitOptions(QCommandLineParser& parser)
         {QStringLiteral("no-bat"), QStringLiteral("Write no batch file (setting SplitBat off).")},
         {QStringLiteral("delete"),
          QStringLiteral("Delete each FILE after splitting it (setting SplitDelete on).")},
+        {QStringLiteral("keep"), QStringLiteral("Keep each FILE, whatever SplitDelete says.")},
         {QStringLiteral("no-wipe"),
          QStringLiteral("Delete without overwriting first (setting WipeOnDel off).")},
         {QStringLiteral("existing"),
@@ -79,7 +83,7 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (p.isSet(QStringLiteral("existing"))) {
         const int index =
             QStringList{QStringLiteral("never"), QStringLiteral("ask"), QStringLiteral("always")}
-                .indexOf(p.value(QStringLiteral("existing")));
+                .indexOf(p.value(QStringLiteral("existing")).trimmed().toLower());
         if (index < 0) {
             *error = QStringLiteral("--existing takes never, ask or always.");
             return false;
@@ -92,8 +96,14 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
         s.Split000 = false;
     if (p.isSet(QStringLiteral("no-bat")))
         s.SplitBat = false;
+    if (p.isSet(QStringLiteral("delete")) && p.isSet(QStringLiteral("keep"))) {
+        *error = QStringLiteral("--delete and --keep cannot be given together.");
+        return false;
+    }
     if (p.isSet(QStringLiteral("delete")))
         s.SplitDelete = true;
+    if (p.isSet(QStringLiteral("keep")))
+        s.SplitDelete = false;
     if (p.isSet(QStringLiteral("no-wipe")))
         s.WipeOnDel = false;
     return true;
@@ -176,11 +186,15 @@ int runSplit(const QStringList& args)
     // A blank --out means the default, the FILEs' own directory.
     const QString out = parser.value(QStringLiteral("out")).trimmed();
     request.outDirText = out.isEmpty() ? request.srcDir : QFileInfo(out).absoluteFilePath();
+    if (!out.isEmpty() && !QFileInfo(out).isDir())
+        return usageError(parser, out + QStringLiteral(": no such directory."));
 
     cancelOnSignals(host);
     const SplitOutcome outcome = runSplit(request, settings, host);
+    // A source kept although --delete (or SplitDelete) asked for it is not all done.
     const bool allSplit = !outcome.terminated && !outcome.rangeRefused && !outcome.errorFlag
-        && outcome.skipped == 0 && outcome.split == request.files.size();
+        && outcome.skipped == 0 && outcome.failed == 0 && outcome.sourcesKept.isEmpty()
+        && outcome.split == request.files.size();
     return jobStatus(host, outcome, allSplit);
 }
 

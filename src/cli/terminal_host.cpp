@@ -66,6 +66,8 @@ std::optional<Answer> keepingAnswer(Ask kind)
     case Ask::ReadOnlyTarget:
     case Ask::RuntimeError: return Answer::No;
     case Ask::TargetInUse: return Answer::Cancel;
+    // Nobody asked, nothing is created on the disk.
+    case Ask::CreateDirectory: return Answer::No;
     default: return std::nullopt;
     }
 }
@@ -162,7 +164,7 @@ Answer TerminalHost::ask(Ask kind, const QString& text, Buttons buttons, Icon, A
                                                           : QStringLiteral(" (--no)")));
         return *options_.yesNoAnswer;
     }
-    if (stdinTerminal_) {
+    if (interactive()) {
         if (const auto typed = askTyped(buttons, defaultAnswer))
             return *typed;
     }
@@ -187,7 +189,7 @@ Answer TerminalHost::askRuntimeError(const RunError& error, const QString& proce
                                                           : QStringLiteral(" (--on-error stop)")));
         return *options_.onError;
     }
-    if (stdinTerminal_ && stderrTerminal_) {
+    if (interactive()) {
         if (const auto typed = askTyped(Buttons::YesNo, Answer::No))
             return *typed;
     }
@@ -197,7 +199,7 @@ Answer TerminalHost::askRuntimeError(const RunError& error, const QString& proce
 std::optional<QString> TerminalHost::input(Prompt, const QString& prompt,
                                            const QString& defaultText)
 {
-    if (!stdinTerminal_) {
+    if (!interactive()) {
         printLine(prompt);
         printLine(QStringLiteral("=> \"") + defaultText + QStringLiteral("\" (default)"));
         return defaultText;

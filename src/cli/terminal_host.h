@@ -39,8 +39,10 @@ public:
                                  const QString& defaultText) override;
     ReportAnswer report(const PartsReport& report) override;
 
-    // Whether questions are put to a person (standard input is a terminal).
-    bool interactive() const { return stdinTerminal_; }
+    // Whether questions are put to a person: standard input and standard
+    // error are both terminals (a question written to a redirected standard
+    // error would be waited for by nobody).
+    bool interactive() const { return stdinTerminal_ && stderrTerminal_; }
 
     // Writes a line to standard error, clearing the progress line first.
     void printLine(const QString& text);

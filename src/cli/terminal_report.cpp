@@ -12,7 +12,7 @@ ReportAnswer TerminalHost::report(const PartsReport& r)
         [this](const QString& line) { printLine(line); },
         [this](const QString& prompt) { return readLine(prompt); },
     };
-    return runReportConsole(r, options_.reportAnswer, stdinTerminal_, console);
+    return runReportConsole(r, options_.reportAnswer, interactive(), console);
 }
 
 }  // namespace tsl::cli

@@ -5,6 +5,7 @@
 
 #include "combine/combine_run.h"
 #include "core/host.h"
+#include "core/transaction.h"
 #include "pieces/file_utils.h"
 #include "pieces/part_names.h"
 
@@ -81,11 +82,19 @@ CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host)
                    outcome};
     outcome.sets = run.setCount;
     outcome.CombineDir = dirText;
+    if (const QString problem = folderProblem(outDir); !problem.isEmpty()) {
+        // Foreseen: refused once, before any set is looked at.
+        host.ask(Ask::Notice, QStringLiteral("Nothing was combined: ") + problem, Buttons::Ok,
+                 Icon::Exclamation, Answer::Ok);
+        outcome.failed = run.setCount;
+        return outcome;
+    }
     host.progress(Panel::Combine, Line::Total, QString(), 0, 100);
     for (int k = 1; k <= run.setCount; ++k) {
         const Flow flow = frame.cancelRequested() ? Flow::Stop : runSet(run, k);
         if (!tally(run, k, flow))
             break;
+        showSetTotal(run, k);
     }
     return outcome;
 }

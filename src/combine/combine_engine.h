@@ -21,26 +21,30 @@ struct CombineRequest {
     QString outDirText;     // the output directory field as typed (txtDir(0))
 };
 
-// An output is written under a temporary name in the output directory and
-// renamed over its final name only when complete, with its times and
-// attributes set: a failed, cancelled or killed run leaves no partial file
-// under the final name, and an existing file the user chose to replace stays
-// intact until then.
+// Each set is one transaction: its output is written under a temporary name
+// in the output directory, verified (its size against the pieces and the
+// info file, the pieces unchanged), given its times and permission bits and
+// renamed over its final name; only then are the pieces deleted. A failed,
+// cancelled or killed set leaves no partial file under the final name, and an
+// existing file the user chose to replace stays intact until then.
 struct CombineOutcome : JobEnd {
     int sets = 0;       // distinct sets named (an entry of a set named before is dropped)
     int combined = 0;   // sets joined into their output file
     int skipped = 0;    // sets passed over by a setting, an answer or a damaged info file
     int failed = 0;     // sets whose output could not be written completely
     int untouched = 0;  // sets left alone by a Cancel (report or request), the current one included
-    int incomplete = 0;     // sets joined but not whole: a piece vanished during the copy, a piece
-                            // lies past the search limit, or the size differs from the info file's
+    int incomplete = 0;     // sets written but not whole (a gap, a piece past the search limit,
+                            // pieces left out as the user chose): counted failed, files kept
     bool noDelete = false;  // deleting pieces was switched off by an error
+    int piecesKept = 0;     // sets whose pieces CombineDelete would delete that were kept
     QStringList outputs;    // the files written, full paths, in order
+    QStringList removed;    // pieces, info and batch files deleted after their set was written
     QString CombineDir;     // the trimmed directory text, for the front end to record
 
     bool allCombined() const
     {
-        return combined == sets && incomplete == 0 && !errorFlag && !terminated && !cancelled;
+        return combined == sets && incomplete == 0 && piecesKept == 0 && !errorFlag && !terminated
+            && !cancelled;
     }
 };
 

@@ -30,12 +30,11 @@ struct CombineRun {
     CombineOutcome& outcome;
 };
 
-// The output of a set while it is written: a new file under a temporary
-// name in the output directory, renamed over the final name when complete.
+// The output of a set as chosen before it is written.
 struct OutputFile {
-    QString name;      // the final name: the set's base or the name the user gave
-    QString tempPath;  // the file being written, empty until it is created
-    FileHandle file;
+    QString name;           // the final name: the set's base or the name the user gave
+    bool replace = false;   // the user agreed to replace the file of that name
+    bool readOnly = false;  // and, that file being read-only, to replace it anyway
 };
 
 struct PieceSet {
@@ -66,27 +65,24 @@ Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes);
 // to be combined: pieces 1..*count, flags in set.flags.
 Flow checkSet(CombineRun& run, PieceSet& set, qint64* count);
 
-// Chooses and writes the output of a checked set, then finishes it.
+// Writes the output of a checked set as one transaction and deletes its
+// pieces when asked to. Go only for a set joined whole; a set joined with a
+// gap (as the user chose) is written but counts Failed and keeps its files.
 Flow writeSet(CombineRun& run, PieceSet& set, qint64 count);
+
+// The whole-job line after set k, done or not: it counts only what was done.
+void showSetTotal(CombineRun& run, int k);
 
 // Whether piece i is left out of the copy: absent, or of the wrong size and excluded.
 bool leftOut(const PieceSet& set, qint64 i);
 
-// Chooses the output's name (asking before it replaces a file) and creates
-// its temporary file. A set with nothing to copy never replaces a file that
-// is there: it is skipped.
-Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& out);
+// Chooses the output's name, asking before it replaces a file. A set with
+// nothing to copy never replaces a file that is there: it is skipped.
+Flow chooseOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& out);
 
 // Appends pieces 1..count to out, recording in combinedNames[i - 1] the name
 // of each piece copied (empty for the others). Stop on a cancel request.
 Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& out,
                 QStringList* combinedNames);
-
-// After the copy: deleting the pieces, the extension repair, the status.
-// *outputName follows a rename. Without every piece (one vanished during the
-// copy) the info file and the batch file stay, as the record of the pieces
-// that are left.
-Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
-               bool everyPiece, QString* outputName);
 
 }  // namespace tsl

@@ -71,28 +71,4 @@ QString repairedExtension(const QString& n)
     return name;
 }
 
-RenameResult renameNoReplace(const QString& from, const QString& to, RunError* error)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    int result =
-        ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
-    if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
-        // A file system without the flag: a hard link refuses an existing name too.
-        result = ::link(source.constData(), target.constData());
-        if (result == 0 && ::unlink(source.constData()) != 0) {
-            const int saved = errno;
-            ::unlink(target.constData());
-            errno = saved;
-            result = -1;
-        }
-    }
-    if (result == 0)
-        return RenameResult::Renamed;
-    if (errno == EEXIST)
-        return RenameResult::TargetExists;
-    *error = runErrorFromErrno(errno, to, FileOp::Rename);
-    return RenameResult::Failed;
-}
-
 }  // namespace tsl

@@ -14,10 +14,4 @@ namespace tsl {
 // platform -> platfo.rm, clip.mpg and film.rm unchanged.
 QString repairedExtension(const QString& n);
 
-enum class RenameResult { Renamed, TargetExists, Failed };
-
-// Renames from to to unless something of that name exists already; the check
-// and the rename are one step, so a file that appears meanwhile is not replaced.
-RenameResult renameNoReplace(const QString& from, const QString& to, RunError* error);
-
 }  // namespace tsl

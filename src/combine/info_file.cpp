@@ -82,16 +82,24 @@ QByteArray infoFileBytes(const QString& storedName, const QDateTime& creation,
     return out;
 }
 
-RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint64 pieceCount,
-                       quint64 pieceSize)
+std::optional<QByteArray> infoFileFor(const QString& sourcePath, quint64 pieceCount,
+                                      quint64 pieceSize)
 {
     const FileFacts facts = readFileFacts(sourcePath);
     if (!facts.exists)
+        return std::nullopt;
+    return infoFileBytes(shortName(sourcePath), facts.creationTime, facts.lastWriteTime,
+                         facts.lastAccessTime, quint64(facts.size), facts.attributes, pieceCount,
+                         pieceSize);
+}
+
+RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint64 pieceCount,
+                       quint64 pieceSize)
+{
+    const auto bytes = infoFileFor(sourcePath, pieceCount, pieceSize);
+    if (!bytes)
         return RunError::of(err::FileNotFound, sourcePath, FileOp::Read);
-    const QByteArray bytes = infoFileBytes(
-        shortName(sourcePath), facts.creationTime, facts.lastWriteTime, facts.lastAccessTime,
-        quint64(facts.size), facts.attributes, pieceCount, pieceSize);
-    return writeWholeFile(infoPath, bytes);
+    return writeWholeFile(infoPath, *bytes);
 }
 
 std::optional<InfoRecord> decodeInfoFile(const QByteArray& bytes)

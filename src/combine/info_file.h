@@ -44,6 +44,10 @@ QByteArray infoFileBytes(const QString& storedName, const QDateTime& creation,
                          const QDateTime& lastWrite, const QDateTime& lastAccess, quint64 totalSize,
                          int attributes, quint64 pieceCount, quint64 pieceSize);
 
+// The bytes of the info file of sourcePath; nullopt when it cannot be read.
+std::optional<QByteArray> infoFileFor(const QString& sourcePath, quint64 pieceCount,
+                                      quint64 pieceSize);
+
 // Writes the info file of sourcePath to infoPath (truncating an existing one).
 RunError writeInfoFile(const QString& sourcePath, const QString& infoPath, quint64 pieceCount,
                        quint64 pieceSize);

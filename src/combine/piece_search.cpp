@@ -1,4 +1,5 @@
 #include "combine/piece_search.h"
+#include "core/file_system.h"
 
 #include "core/host.h"
 #include "pieces/file_utils.h"
@@ -102,7 +103,7 @@ qint64 searchPieces(Host& host, PartTable& table, const SetNames& names, const S
             PartRecord& record = table[i];
             record.Present = true;
             record.Path = path;
-            record.Size = QFileInfo(path).size();
+            record.Size = pathFacts(path).size;
             ++found;
         }
         host.progress(Panel::Combine, Line::Part, searchCaption(i, from, to, extra), double(i),

@@ -6,6 +6,7 @@
 #include "combine/part_lists.h"
 #include "combine/set_verdicts.h"
 #include "combine/size_check.h"
+#include "core/file_system.h"
 #include "core/host.h"
 #include "core/texts.h"
 #include "pieces/file_utils.h"
@@ -43,7 +44,7 @@ void askPieceSize(CombineRun& run, PieceSet& set)
     if (!s.PSizeCheck || !s.PSizePrompt || set.info.InfoHasPieceSize)
         return;
     const QString first = set.names.dir + set.names.base + QStringLiteral(".001");
-    const qint64 proposed = isOrdinaryFile(first) ? QFileInfo(first).size() : ProposedPieceSize;
+    const qint64 proposed = isOrdinaryFile(first) ? pathFacts(first).size : ProposedPieceSize;
     const QString prompt = PromptStart + CrLf + QStringLiteral("segments of ") + set.names.base
         + QStringLiteral(". Click the Cancel button") + CrLf
         + QStringLiteral("to skip the part size check.");

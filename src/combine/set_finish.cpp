@@ -1,81 +1,142 @@
-// Writing a checked set and what follows a complete copy: the stored
-// attributes and time stamps, the rename over the final name, deleting the
-// pieces, the extension repair and the status.
+// Writing a checked set as one transaction: the output planned with its size,
+// permission bits and times, written under a temporary name, verified
+// against its pieces and its info file, renamed into place, and only then
+// the pieces deleted; the status that says how the set ended.
 #include "combine/combine_run.h"
 #include "combine/ext_repair.h"
 #include "combine/set_verdicts.h"
 #include "core/file_facts.h"
+#include "core/file_system.h"
 #include "core/host.h"
+#include "core/texts.h"
+#include "core/transaction.h"
 #include "pieces/file_utils.h"
+
+#include <QFileInfo>
+#include <optional>
 
 namespace tsl {
 
 namespace {
 
-void restoreFacts(const PieceSet& set, const QString& path)
-{
-    if (!set.readThroughInfo())
-        return;
-    // A file system that refuses them leaves the output as created, without a word.
-    applyAttributes(path, set.info.InfoAttributes);
-    applyTimes(path, set.info.InfoLastWriteTime, set.info.InfoLastAccessTime);
-}
-
-// Deletes one file of the set; a failure is a run-time error of the command.
-Flow kill(CombineRun& run, const QString& path)
-{
-    const RunError e = KillFile(path, run.settings.WipeOnDel);
-    return e.failed() ? runtimeError(run, e, Flow::Go) : Flow::Go;
-}
-
-Flow deletePieces(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
-                  bool everyPiece)
-{
-    if (!run.settings.CombineDelete || run.outcome.noDelete || set.keepPieces)
-        return Flow::Go;
-    run.host.status(QStringLiteral("Deleting combined parts..."));
-    QStringList paths;
-    for (const QString& name : combinedNames) {
-        if (!name.isEmpty())
-            paths << set.names.dir + name;
-    }
-    if (everyPiece && set.readThroughInfo())
-        paths << set.names.dir + set.names.base + QStringLiteral(".000");
-    const QString batch = set.names.dir + set.names.base + QStringLiteral(".bat");
-    if (everyPiece && isOrdinaryFile(batch))
-        paths << batch;
-    for (const QString& path : paths) {
-        if (kill(run, path) == Flow::Terminate)
-            return Flow::Terminate;
-    }
-    return Flow::Go;
-}
-
-// Renames the output to its repaired name, unless that name is taken.
-Flow repairExtension(CombineRun& run, QString* outputName)
+// The name the output takes: the repaired extension when FixExt is on and
+// that name is free, else the name chosen.
+QString finalName(const CombineRun& run, const OutputFile& out)
 {
     if (!run.settings.FixExt)
-        return Flow::Go;
-    const QString repaired = repairedExtension(*outputName);
-    if (repaired == *outputName)
-        return Flow::Go;
-    RunError e;
-    switch (renameNoReplace(run.outDir + *outputName, run.outDir + repaired, &e)) {
-    case RenameResult::Renamed: *outputName = repaired; return Flow::Go;
-    case RenameResult::TargetExists: return Flow::Go;
-    case RenameResult::Failed: return runtimeError(run, e, Flow::Go);
-    }
-    return Flow::Go;
+        return out.name;
+    const QString repaired = repairedExtension(out.name);
+    if (repaired == out.name)
+        return out.name;
+    struct stat st {};
+    return lstatPath(run.outDir + repaired, &st) ? out.name : repaired;
 }
 
-void setDone(CombineRun& run, const PieceSet& set, const QString& outputName)
+// Pieces joined: every one from 1 to count that is not left out.
+QStringList joinedPieces(const PieceSet& set, qint64 count)
 {
-    run.host.status(QStringLiteral("Processed ") + outputName);
-    const int k = set.k;
+    QStringList paths;
+    for (qint64 i = 1; i <= count; ++i) {
+        if (!leftOut(set, i))
+            paths << set.table[i].Path;
+    }
+    return paths;
+}
+
+// Whether what is joined is the whole original as far as can be told: every
+// piece of the set and nothing past it. Without an info file the pieces must
+// run from 1 without a gap and none may lie beyond.
+bool joinsWholeSet(const PieceSet& set, qint64 count)
+{
+    if (set.beyondLimit > 0 || count == 0)
+        return false;
+    for (qint64 i = 1; i <= count; ++i) {
+        if (leftOut(set, i))
+            return false;
+    }
+    if (set.readThroughInfo())
+        return count == qint64(set.info.InfoPieceCount);
+    for (qint64 i = count + 1; i <= set.table.upper(); ++i) {
+        if (set.table[i].Present)
+            return false;
+    }
+    return true;
+}
+
+// Everything the set creates, reads and (when whole and asked to) deletes.
+int planSet(CombineRun& run, const PieceSet& set, qint64 count, const QString& name,
+            const OutputFile& chosen, bool whole, Transaction& t)
+{
+    qint64 total = 0;
+    const QStringList pieces = joinedPieces(set, count);
+    for (const QString& path : pieces) {
+        t.read(path);
+        total += pathFacts(path).size;
+    }
+    const int out = t.create(run.outDir + name, total);
+    if (chosen.replace && name == chosen.name)
+        t.allowReplace(out, chosen.readOnly);
+    // Never more open than the pieces it is made of.
+    mode_t mode = pieces.isEmpty() ? 0644 : (permissionBits(pieces.first()) & 0666) | 0200;
+    if (set.readThroughInfo()) {
+        if (set.info.InfoAttributes & attr::ReadOnly)
+            mode &= ~0222;
+        t.setTimes(out, set.info.InfoLastWriteTime, set.info.InfoLastAccessTime);
+    }
+    t.setMode(out, mode);
+    const bool deleting = run.settings.CombineDelete && !run.outcome.noDelete && whole;
+    if (!deleting)
+        return out;
+    for (const QString& path : pieces)
+        t.remove(path, run.settings.WipeOnDel);
+    if (set.readThroughInfo())
+        t.remove(set.names.dir + set.names.base + QStringLiteral(".000"), run.settings.WipeOnDel);
+    const QString batch = set.names.dir + set.names.base + QStringLiteral(".bat");
+    if (isOrdinaryFile(batch) && !pieces.contains(batch))
+        t.remove(batch, run.settings.WipeOnDel);
+    return out;
+}
+
+// A file another set of this run names: writing over it would destroy an input.
+QString collidesWithRun(const CombineRun& run, const QString& outputPath)
+{
+    for (const QString& entry : run.request.CombFiles) {
+        if ((run.request.CombSrcDir + entry).compare(outputPath, Qt::CaseInsensitive) == 0)
+            return outputPath + QStringLiteral(": that file is also read by this run.");
+    }
+    return {};
+}
+
+void notCombined(CombineRun& run, const PieceSet& set, const QString& problem)
+{
+    run.host.ask(Ask::Notice,
+                 set.names.base + QStringLiteral(" was not combined: ") + problem + CrLf
+                     + QStringLiteral("Nothing was written for it, and its parts were kept."),
+                 Buttons::Ok, Icon::Exclamation, Answer::Ok);
+}
+
+}  // namespace
+
+void showSetTotal(CombineRun& run, int k)
+{
+    const CombineOutcome& o = run.outcome;
     const int sets = run.setCount;
-    const int percent = 100 * k / sets;
     const QString word = sets > 1 ? QStringLiteral("sets") : QStringLiteral("set");
-    QString caption = QString::number(percent) + QStringLiteral("% complete");
+    const int notDone = o.skipped + o.failed;
+    QString caption;
+    if (notDone > 0) {
+        const int done = k - notDone;
+        caption = QStringLiteral("%1% complete (%2 of %3 file %4 combined%5)")
+                      .arg(100 * done / sets)
+                      .arg(done)
+                      .arg(sets)
+                      .arg(word)
+                      .arg(notDoneCounts(o.skipped, o.failed));
+        run.host.progress(Panel::Combine, Line::Total, caption, 100 * done / sets, 100);
+        return;
+    }
+    const int percent = 100 * k / sets;
+    caption = QString::number(percent) + QStringLiteral("% complete");
     const int shown = k == sets ? k : k - 1;
     if (k == sets || k > 1)
         caption += QStringLiteral(" (") + QString::number(shown) + QStringLiteral(" of ")
@@ -84,89 +145,138 @@ void setDone(CombineRun& run, const PieceSet& set, const QString& outputName)
     run.host.progress(Panel::Combine, Line::Total, caption, percent, 100);
 }
 
-// Closes the output, gives it its times and attributes and renames it over
-// its final name. Before pieces are deleted its bytes and its name are pushed
-// to the disk, so a crash cannot take both the pieces and the copy.
-Flow completeOutput(CombineRun& run, const PieceSet& set, OutputFile& out)
-{
-    const bool deleting = run.settings.CombineDelete && !run.outcome.noDelete;
-    RunError e = out.file.close(deleting);
-    if (!e.failed()) {
-        restoreFacts(set, out.tempPath);
-        e = replaceFile(out.tempPath, run.outDir + out.name);
-    }
-    if (!e.failed() && deleting)
-        e = syncDirectory(run.outDir);
-    return e.failed() ? runtimeError(run, e, Flow::Failed) : Flow::Go;
-}
+namespace {
 
-// Whether every piece meant for the output was copied: none vanished during
-// the copy (answered Yes or No at "Part i is missing").
-bool copiedEveryPiece(const PieceSet& set, qint64 count, const QStringList& combinedNames)
+// Writes the output aside and checks it against the plan; Go when it may be committed.
+Flow writeAside(CombineRun& run, const PieceSet& set, qint64 count, Transaction& t)
 {
+    FileHandle file;
+    const RunError opened = t.openAside(0, file);
+    if (opened.failed())
+        return runtimeError(run, opened, Flow::Failed);
+    QStringList combinedNames;
+    Flow flow = copyPieces(run, set, count, file, &combinedNames);
+    const RunError closed = file.close();
+    if (flow == Flow::Go && closed.failed())
+        flow = runtimeError(run, closed, Flow::Failed);
+    if (flow != Flow::Go)
+        return flow;
+    // A piece that is gone when its turn came leaves a result that is not the
+    // set, whatever was answered: it is not committed.
     for (qint64 i = 1; i <= count; ++i) {
-        if (!leftOut(set, i) && combinedNames.value(i - 1).isEmpty())
-            return false;
+        if (!leftOut(set, i) && combinedNames.value(i - 1).isEmpty()) {
+            notCombined(run, set,
+                        set.table[i].Path
+                            + QStringLiteral(": the file is gone since the set was "
+                                             "checked."));
+            return Flow::Failed;
+        }
     }
-    return true;
+    if (const QString problem = t.verify(); !problem.isEmpty()) {
+        notCombined(run, set, problem);
+        return Flow::Failed;
+    }
+    return Flow::Go;
 }
 
-// Whether the file written is the whole original as far as can be told: no
-// piece lies past the search limit, and its size is the one its info file
-// records. When it is not, the user is told and the set keeps its files.
-bool isWhole(CombineRun& run, PieceSet& set, const QString& outputName)
+// The size the info file records, when the set has one and the result differs from it.
+std::optional<qint64> wrongSize(const PieceSet& set, const Transaction& t)
 {
-    qint64 written = 0;
-    QString message;
-    if (sizeDiffersFromInfo(set, run.outDir + outputName, &written))
-        message = sizeMismatchMessage(outputName, set.info.InfoTotalSize, written);
-    else if (set.beyondLimit > 0 && run.settings.MissingParts != 1)
-        message = beyondLimitNotice(set.names.base, set.beyondLimit, run.settings.HighPart);
-    if (message.isEmpty() && set.beyondLimit == 0)
-        return true;
-    set.keepPieces = true;
-    if (!message.isEmpty())
-        run.host.ask(Ask::Notice, message, Buttons::Ok, Icon::Exclamation, Answer::Ok);
-    return false;
+    const qint64 written = stampOf(t.temporaryPath(0)).size;
+    if (!set.readThroughInfo() || quint64(written) == set.info.InfoTotalSize)
+        return std::nullopt;
+    return written;
 }
 
 }  // namespace
 
-Flow finishSet(CombineRun& run, const PieceSet& set, const QStringList& combinedNames,
-               bool everyPiece, QString* outputName)
-{
-    if (deletePieces(run, set, combinedNames, everyPiece) == Flow::Terminate)
-        return Flow::Terminate;
-    if (repairExtension(run, outputName) == Flow::Terminate)
-        return Flow::Terminate;
-    setDone(run, set, *outputName);
-    return Flow::Go;
-}
-
 Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
 {
     OutputFile out;
-    Flow flow = openOutput(run, set, count, out);
-    QStringList combinedNames;
-    if (flow == Flow::Go)
-        flow = copyPieces(run, set, count, out.file, &combinedNames);
-    if (flow == Flow::Go)
-        flow = completeOutput(run, set, out);
+    Flow flow = chooseOutput(run, set, count, out);
+    if (flow != Flow::Go)
+        return flow;
+    if (joinedPieces(set, count).isEmpty()) {
+        notCombined(run, set, QStringLiteral("none of its parts was found."));
+        return Flow::Failed;
+    }
+    const QString name = finalName(run, out);
+    Transaction t(JobKind::Combine);
+    planSet(run, set, count, name, out, joinsWholeSet(set, count), t);
+    QString problem = collidesWithRun(run, t.finalPath(0));
+    if (problem.isEmpty())
+        problem = t.check();
+    if (!problem.isEmpty()) {
+        notCombined(run, set, problem);
+        return Flow::Failed;
+    }
+    flow = writeAside(run, set, count, t);
+    bool whole = joinsWholeSet(set, count);
+    const std::optional<qint64> written = flow == Flow::Go ? wrongSize(set, t) : std::nullopt;
+    if (written) {
+        // Known not to be the original: it never takes the place of a file
+        // that is there, and nothing of the set is deleted for it.
+        whole = false;
+        t.keepAll();
+        if (out.replace) {
+            notCombined(run, set,
+                        QString::number(*written)
+                            + QStringLiteral(" bytes were joined, but its info "
+                                             "file records ")
+                            + QString::number(set.info.InfoTotalSize)
+                            + QStringLiteral(" bytes; the existing ") + name
+                            + QStringLiteral(" was kept."));
+            flow = Flow::Failed;
+        }
+    }
+    if (flow == Flow::Go) {
+        const bool durable = !t.removedPaths().isEmpty();
+        const RunError e = t.commit(durable);
+        if (e.failed())
+            flow = runtimeError(run, e, Flow::Failed);
+    }
     if (flow != Flow::Go) {
-        (void)out.file.close();
-        if (!out.tempPath.isEmpty())
-            run.frame.removeCreated(out.tempPath);
+        for (const QString& line : t.rollback())
+            run.frame.undid(line);
         return flow;
     }
-    QString outputName = out.name;
-    run.outcome.outputs << run.outDir + outputName;
-    const bool everyPiece = copiedEveryPiece(set, count, combinedNames);
-    if (!everyPiece || !isWhole(run, set, outputName))
+    run.outcome.outputs << t.finalPath(0);
+    if (!t.removedPaths().isEmpty()) {
+        run.host.status(QStringLiteral("Deleting combined parts..."));
+        Transaction::Deleted result;
+        const RunError e = t.deleteListed(&run.host.cancelFlag(), &result);
+        run.outcome.removed << result.deleted;
+        if (result.wipeStopped)
+            run.host.status(QStringLiteral("The wipe of the parts of ") + set.names.base
+                            + QStringLiteral(" was stopped; their data is safe in ") + name
+                            + QLatin1Char('.'));
+        if (e.failed() && runtimeError(run, e, Flow::Go) == Flow::Terminate)
+            return Flow::Terminate;
+    }
+    if (written)
+        run.host.ask(Ask::Notice, sizeMismatchMessage(name, set.info.InfoTotalSize, *written),
+                     Buttons::Ok, Icon::Exclamation, Answer::Ok);
+    else if (set.beyondLimit > 0 && run.settings.MissingParts != 1)
+        run.host.ask(Ask::Notice,
+                     beyondLimitNotice(set.names.base, set.beyondLimit, run.settings.HighPart),
+                     Buttons::Ok, Icon::Exclamation, Answer::Ok);
+    if (!whole) {
+        // What the user chose to join is there, but it is not the whole
+        // original: its parts stay and the set does not count as done.
         ++run.outcome.incomplete;
-    flow = finishSet(run, set, combinedNames, everyPiece, &outputName);
-    if (flow == Flow::Go)
-        run.outcome.outputs.last() = run.outDir + outputName;
-    return flow;
+        run.host.status(name + QStringLiteral(" was written, but it is not the whole file: ")
+                        + QStringLiteral("its parts were kept."));
+        return Flow::Failed;
+    }
+    run.host.status(QStringLiteral("Processed ") + name);
+    if (run.settings.CombineDelete && run.outcome.noDelete) {
+        // Deleting was asked for: that it did not happen is said, not silent.
+        ++run.outcome.piecesKept;
+        run.host.status(QStringLiteral("The parts of ") + set.names.base
+                        + QStringLiteral(" were kept: an earlier answer or error switched "
+                                         "deleting off."));
+    }
+    return Flow::Go;
 }
 
 }  // namespace tsl

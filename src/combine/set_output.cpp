@@ -1,7 +1,8 @@
 // Choosing the output file of a set: the overwrite question, the new-name
-// prompt, and the read-only output.
+// prompt, and the read-only output, all before anything is written.
 #include "combine/combine_run.h"
 #include "core/file_facts.h"
+#include "core/file_system.h"
 #include "core/host.h"
 #include "core/texts.h"
 
@@ -15,13 +16,13 @@ namespace {
 // much in the way of a new output as an ordinary file.
 bool somethingAt(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    const PathFacts info = pathFacts(path);
+    return info.exists || info.isLink;
 }
 
 bool isReadOnlyFile(const QString& path)
 {
-    return QFileInfo(path).isFile() && (fileAttributes(path) & attr::ReadOnly);
+    return pathFacts(path).isFile && (fileAttributes(path) & attr::ReadOnly);
 }
 
 // Asks for a name other than base; an empty answer or Cancel skips the set.
@@ -32,6 +33,12 @@ Flow askNewName(CombineRun& run, const QString& base, QString* name)
         const auto answer = run.host.input(Prompt::OutputName, prompt, QString());
         if (!answer || answer->isEmpty())
             return Flow::Skip;
+        // A name, not a path: nothing is written outside the output folder.
+        if (answer->contains(QLatin1Char('/')) || *answer == QLatin1String(".")
+            || *answer == QLatin1String("..")) {
+            prompt = *answer + QStringLiteral(" is not a file name. Please try again.");
+            continue;
+        }
         if (!somethingAt(run.outDir + *answer)) {
             *name = *answer;
             return Flow::Go;
@@ -41,7 +48,7 @@ Flow askNewName(CombineRun& run, const QString& base, QString* name)
 }
 
 // A read-only output is the one failure the user may overrule, and only
-// here, before anything is written. The rename at the end replaces it.
+// here, before anything is written. The commit's rename replaces it.
 Flow confirmReadOnly(CombineRun& run, const QString& name)
 {
     if (!isReadOnlyFile(run.outDir + name))
@@ -52,23 +59,6 @@ Flow confirmReadOnly(CombineRun& run, const QString& name)
                                       + QStringLiteral("Do you want to overwrite it anyway?"),
                                   Buttons::YesNo, Icon::Exclamation, Answer::No);
     return a == Answer::Yes ? Flow::Go : Flow::Skip;
-}
-
-// Creates the output's temporary file: name + ".tsl-incomplete" (a number
-// added when a file of that name is there, left by a run that was killed).
-Flow createTemporary(CombineRun& run, OutputFile& out)
-{
-    const QString stem = run.outDir + out.name + QStringLiteral(".tsl-incomplete");
-    for (int n = 1;; ++n) {
-        const QString path = n == 1 ? stem : stem + QLatin1Char('-') + QString::number(n);
-        const RunError e = out.file.open(path, FileHandle::Mode::CreateNew);
-        if (!e.failed()) {
-            out.tempPath = path;
-            return Flow::Go;
-        }
-        if (e.number != err::FileAlreadyExists || n >= 100)
-            return runtimeError(run, e, Flow::Failed);
-    }
 }
 
 // A set named twice, or whose pieces are gone, would replace the file that
@@ -84,7 +74,7 @@ bool nothingToCopy(const PieceSet& set, qint64 count)
 
 }  // namespace
 
-Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& out)
+Flow chooseOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& out)
 {
     const QString& base = set.names.base;
     out.name = base;
@@ -99,10 +89,13 @@ Flow openOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile& 
             const Flow flow = askNewName(run, base, &out.name);
             if (flow != Flow::Go)
                 return flow;
+        } else {
+            out.replace = true;
         }
     }
     const Flow flow = confirmReadOnly(run, out.name);
-    return flow == Flow::Go ? createTemporary(run, out) : flow;
+    out.readOnly = flow == Flow::Go && isReadOnlyFile(run.outDir + out.name);
+    return flow;
 }
 
 }  // namespace tsl

@@ -45,14 +45,6 @@ QString sizeMismatchMessage(const QString& outputName, quint64 recorded, qint64 
                "The file is not the original: its parts, info file and batch file are kept.");
 }
 
-bool sizeDiffersFromInfo(const PieceSet& set, const QString& outputPath, qint64* written)
-{
-    if (!set.readThroughInfo())
-        return false;
-    *written = QFileInfo(outputPath).size();
-    return quint64(*written) != set.info.InfoTotalSize;
-}
-
 QString missingSkipText(const QString& base, qint64 missing, const QString& list)
 {
     return QStringLiteral("Skipped ") + base + QStringLiteral(": ") + QString::number(missing)

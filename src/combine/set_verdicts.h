@@ -27,10 +27,6 @@ QString beyondLimitNotice(const QString& base, qint64 number, qint32 highPart);
 // "clip.mpg was written with 5000 bytes, but its info file records 3000 ...".
 QString sizeMismatchMessage(const QString& outputName, quint64 recorded, qint64 written);
 
-// Whether the file written for a set read through its info file differs in
-// size from what the info file records; *written is its size.
-bool sizeDiffersFromInfo(const PieceSet& set, const QString& outputPath, qint64* written);
-
 // The status line for a set skipped because pieces are missing and the
 // setting says to skip such sets.
 QString missingSkipText(const QString& base, qint64 missing, const QString& list);

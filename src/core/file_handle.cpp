@@ -1,6 +1,7 @@
 #include "core/file_handle.h"
 
-#include <QFile>
+#include "core/file_system.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +13,7 @@ namespace tsl {
 FileHandle::~FileHandle()
 {
     if (fd_ >= 0)
-        ::close(fd_);
+        fileSystem().close(fd_);
 }
 
 FileHandle::FileHandle(FileHandle&& other) noexcept : fd_(other.fd_), path_(std::move(other.path_))
@@ -24,7 +25,7 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
 {
     if (this != &other) {
         if (fd_ >= 0)
-            ::close(fd_);
+            fileSystem().close(fd_);
         fd_ = other.fd_;
         path_ = std::move(other.path_);
         other.fd_ = -1;
@@ -46,7 +47,7 @@ RunError clearWay(const QByteArray& native, const QString& path)
         return RunError::of(err::PathFileAccess, path, FileOp::Create);
     if (S_ISREG(existing.st_mode) && !(existing.st_mode & S_IWUSR))
         return RunError::of(err::PathFileAccess, path, FileOp::Create);
-    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+    if (fileSystem().unlink(native.constData()) != 0 && errno != ENOENT)
         return runErrorFromErrno(errno, path, FileOp::Create);
     return RunError::none();
 }
@@ -60,7 +61,7 @@ RunError FileHandle::open(const QString& path, Mode mode)
         mode == Mode::Replace || mode == Mode::CreateNew ? FileOp::Create : FileOp::Open;
     if (path.isEmpty())
         return RunError::of(err::BadFileName, path, op);
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = nativePath(path);
     int flags = O_CLOEXEC;
     switch (mode) {
     case Mode::Read: flags |= O_RDONLY; break;
@@ -80,7 +81,7 @@ RunError FileHandle::open(const QString& path, Mode mode)
     }
     int fd;
     do {
-        fd = ::open(native.constData(), flags, 0666);
+        fd = fileSystem().open(native.constData(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0 && errno == EEXIST)
         return RunError::of(err::FileAlreadyExists, path, op);
@@ -88,7 +89,7 @@ RunError FileHandle::open(const QString& path, Mode mode)
         return runErrorFromErrno(errno, path, op);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
+        fileSystem().close(fd);
         return RunError::of(err::PathFileAccess, path, op);
     }
     fd_ = fd;
@@ -100,7 +101,7 @@ RunError FileHandle::close()
 {
     if (fd_ < 0)
         return RunError::none();
-    const int result = ::close(fd_);
+    const int result = fileSystem().close(fd_);
     fd_ = -1;
     // EINTR on close still releases the descriptor on Linux; nothing to retry.
     if (result != 0 && errno != EINTR)
@@ -110,7 +111,7 @@ RunError FileHandle::close()
 
 RunError FileHandle::sync()
 {
-    if (::fdatasync(fd_) != 0)
+    if (fileSystem().fsync(fd_) != 0)
         return runErrorFromErrno(errno, path_, FileOp::Flush);
     return RunError::none();
 }
@@ -135,7 +136,8 @@ RunError FileHandle::readAt(qint64 offset, char* buffer, qint64 length, qint64* 
 {
     qint64 done = 0;
     while (done < length) {
-        const ssize_t n = ::pread(fd_, buffer + done, size_t(length - done), off_t(offset + done));
+        const ssize_t n =
+            fileSystem().pread(fd_, buffer + done, size_t(length - done), off_t(offset + done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -154,7 +156,8 @@ RunError FileHandle::writeAt(qint64 offset, const char* buffer, qint64 length)
 {
     qint64 done = 0;
     while (done < length) {
-        const ssize_t n = ::pwrite(fd_, buffer + done, size_t(length - done), off_t(offset + done));
+        const ssize_t n =
+            fileSystem().pwrite(fd_, buffer + done, size_t(length - done), off_t(offset + done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -174,33 +177,27 @@ RunError FileHandle::writeAt(qint64 offset, const QByteArray& bytes)
 
 RunError FileHandle::truncate(qint64 length)
 {
-    if (::ftruncate(fd_, off_t(length)) != 0)
+    if (fileSystem().ftruncate(fd_, off_t(length)) != 0)
         return runErrorFromErrno(errno, path_, FileOp::Truncate);
     return RunError::none();
 }
 
 RunError syncDirectory(const QString& dir)
 {
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        fileSystem().open(nativePath(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0)
         return runErrorFromErrno(errno, dir, FileOp::Open);
-    const int result = ::fsync(fd);
+    const int result = fileSystem().fsync(fd);
     const int error = errno;
-    ::close(fd);
+    fileSystem().close(fd);
     return result != 0 ? runErrorFromErrno(error, dir, FileOp::Flush) : RunError::none();
 }
 
 RunError removeFile(const QString& path)
 {
-    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT)
+    if (fileSystem().unlink(nativePath(path).constData()) != 0 && errno != ENOENT)
         return runErrorFromErrno(errno, path, FileOp::Delete);
-    return RunError::none();
-}
-
-RunError replaceFile(const QString& from, const QString& to)
-{
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return runErrorFromErrno(errno, to, FileOp::Rename);
     return RunError::none();
 }
 
@@ -239,7 +236,7 @@ RunError ChunkCopier::copy(FileHandle& src, qint64 srcOffset, FileHandle& dst, q
         loff_t in = srcOffset + done;
         loff_t out = dstOffset + done;
         const ssize_t n =
-            ::copy_file_range(src.fd(), &in, dst.fd(), &out, size_t(length - done), 0);
+            fileSystem().copyFileRange(src.fd(), &in, dst.fd(), &out, size_t(length - done));
         if (n > 0) {
             done += n;
             continue;

@@ -46,6 +46,9 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     int fd() const { return fd_; }
     const QString& path() const { return path_; }
+    // The name errors of the open file give from now on (the final name of a
+    // file written under a temporary one).
+    void nameAs(const QString& shown) { path_ = shown; }
 
     // The current length of the open file.
     RunError size(qint64* size) const;
@@ -71,10 +74,6 @@ RunError writeWholeFile(const QString& path, const QByteArray& bytes);
 // Removes a file this run created (a piece, a temporary file): no wiping,
 // nothing followed.
 RunError removeFile(const QString& path);
-
-// Moves from over to, replacing whatever is at to (a file or a link, which
-// itself is replaced: nothing is written through it).
-RunError replaceFile(const QString& from, const QString& to);
 
 // Pushes the directory's entries to the disk, so files just created in it
 // survive a crash.

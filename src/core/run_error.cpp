@@ -1,4 +1,5 @@
 #include "core/run_error.h"
+#include "core/file_system.h"
 
 #include "core/host.h"
 #include "core/texts.h"
@@ -77,7 +78,7 @@ RunError errnoError(int e, const QString& path)
     case 0: return RunError::none();
     case ENOENT: {
         const QString dir = QFileInfo(path).absolutePath();
-        if (!path.isEmpty() && !QFileInfo(dir).isDir())
+        if (!path.isEmpty() && !pathFacts(dir).isDir)
             return RunError::of(err::PathNotFound);
         return RunError::of(err::FileNotFound);
     }

@@ -2,8 +2,6 @@
 
 #include "core/file_handle.h"
 
-#include <QFileInfo>
-
 namespace tsl {
 
 RunFrame::RunFrame(Host& host, Panel panel, QString procedure, JobEnd& end)
@@ -32,18 +30,6 @@ bool RunFrame::cancelRequested()
     if (host_.cancelRequested())
         end_.cancelled = true;
     return end_.cancelled;
-}
-
-void RunFrame::removeCreated(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return;
-    // Taking back is best effort: what stays is named, so the user can see it.
-    if (removeFile(path).failed())
-        end_.undone << QStringLiteral("could not remove ") + path;
-    else
-        end_.undone << QStringLiteral("removed ") + path;
 }
 
 }  // namespace tsl

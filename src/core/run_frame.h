@@ -51,9 +51,7 @@ public:
     // the job cancelled. Engines ask between chunks, pieces and files.
     [[nodiscard]] bool cancelRequested();
 
-    // Takes back a file this run created: removes it and records that.
-    void removeCreated(const QString& path);
-    // Records something else that was taken back.
+    // Records something that was taken back.
     void undid(const QString& what) { end_.undone << what; }
 
 private:

@@ -62,6 +62,8 @@ public:
     void setStatusText(const QString& text);
     void setProgress(Panel panel, Line line, const QString& caption, double value, double maximum);
     void setBusyFrame(Panel panel, bool busy);
+    // Clears the panel's progress lines, so nothing of the last run reads as this one's.
+    void resetProgress(Panel panel);
 
     // The window's host (the one every message and question goes through).
     QtHost& host() { return *host_; }

@@ -2,6 +2,8 @@
 // from a file manager, and the selection and status summary they produce.
 #include "mainwindow/frmMain.h"
 
+#include "core/file_system.h"
+
 #include "combine/info_file.h"
 #include "core/run_error.h"
 #include "core/texts.h"
@@ -199,11 +201,22 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
     if (names.size() == 1) {
         SplitFile = names.first();
         txtFile[1]->setText(SplitFile);
-        const QFileInfo file(SplitSrcDir + SplitFile);
-        if (file.isFile()) {
-            pieces = PieceCount(file.size(), wholePartSize(settings_.SplitSize));
+        const QString path = SplitSrcDir + SplitFile;
+        const PathFacts file = pathFacts(path);
+        if (file.isFile) {
+            pieces = PieceCount(file.size, wholePartSize(settings_.SplitSize));
             setStatusText(splitSummary(pieces, settings_.SplitSize));
-        } else if (!askToContinue(*host_, RunError::of(err::FileNotFound),
+        } else if (file.exists) {
+            // A folder or a device: refused here, before anything could be written.
+            host_->ask(Ask::Notice,
+                       path
+                           + QStringLiteral(" is not an ordinary file; there is nothing to split."),
+                       Buttons::Ok, Icon::Information, Answer::Ok);
+            SplitFiles.clear();
+            SplitFile.clear();
+            txtFile[1]->clear();
+            return;
+        } else if (!askToContinue(*host_, RunError::of(err::FileNotFound, path, FileOp::Open),
                                   QStringLiteral("frmMain.Form_Load"))) {
             endProgram(1);
             return;

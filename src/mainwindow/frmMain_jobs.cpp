@@ -69,11 +69,23 @@ void frmMain::setBusyFrame(Panel panel, bool busy)
         QApplication::restoreOverrideCursor();
 }
 
+void frmMain::resetProgress(Panel panel)
+{
+    const int p = int(panel);
+    if (p < 2) {
+        lblPart[p]->clear();
+        pbrPart[p]->setValue(0);
+    }
+    lblTotal[p]->clear();
+    pbrTotal[p]->setValue(0);
+}
+
 void frmMain::cmdCombine_Click()
 {
     if (jobRunning())
         return;
     setBusyFrame(Panel::Combine, true);
+    resetProgress(Panel::Combine);
     if (AppendOutDir.isEmpty()) {
         AppendOutDir = CombSrcDir;
         showSaveIn(AppendOutDir);
@@ -102,6 +114,7 @@ void frmMain::cmdSplit_Click()
         }
     }
     setBusyFrame(Panel::Split, true);
+    resetProgress(Panel::Split);
     const QString dirText = txtDir[1]->text();
     if (AppendOutDir.isEmpty()) {
         AppendOutDir = withTrailingSlash(dirText.trimmed());
@@ -127,6 +140,7 @@ void frmMain::cmdAppend_Click()
         return;
     }
     setBusyFrame(Panel::Append, true);
+    resetProgress(Panel::Append);
     AppendRequest request;
     // lstTo's names are names in the folder lstFrom was read from, which a
     // cancelled folder dialog can leave behind txtDir(2); files dropped from

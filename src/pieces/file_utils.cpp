@@ -1,6 +1,8 @@
 #include "pieces/file_utils.h"
 
+#include "core/delete_file.h"
 #include "core/file_handle.h"
+#include "core/file_system.h"
 #include "core/host.h"
 
 #include <QDir>
@@ -29,7 +31,8 @@ bool isOrdinaryFile(const QFileInfo& info)
 
 bool isOrdinaryFile(const QString& path)
 {
-    return isOrdinaryFile(QFileInfo(path));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return pathFacts(path).isFile && !path.mid(slash + 1).startsWith(QLatin1Char('.'));
 }
 
 QString withTrailingSlash(const QString& dir)
@@ -89,57 +92,12 @@ bool FileExists(const QString& path)
     return false;
 }
 
-namespace {
-
-RunError wipe(const QString& path)
-{
-    FileHandle file;
-    RunError e = file.open(path, FileHandle::Mode::ReadWrite);
-    if (e.failed())
-        return e;
-    qint64 length = 0;
-    e = file.size(&length);
-    if (e.failed())
-        return e;
-    std::array<QByteArray, 7> blocks;
-    for (size_t pass = 0; pass < blocks.size(); ++pass)
-        blocks[pass] = QByteArray(WipeBlockSize, char(WipePasses[pass]));
-    const qint64 blockCount = length / WipeBlockSize + 1;
-    for (qint64 k = 1; k <= blockCount; ++k) {
-        const qint64 at = (k - 1) * WipeBlockSize;
-        for (const QByteArray& block : blocks) {
-            e = file.writeAt(at, block);
-            if (e.failed())
-                return e;
-        }
-    }
-    // Push the last pass out of the cache, so the disk holds it, not the old bytes.
-    return file.close(true);
-}
-
-}  // namespace
-
 RunError KillFile(const QString& path, bool wipeFirst)
 {
     // The path is one file's name: a "?" or "*" in it is part of the name.
     if (!isOrdinaryFile(path))
         return RunError::none();
-    struct stat st {};
-    const QByteArray native = QFile::encodeName(path);
-    if (::lstat(native.constData(), &st) != 0)
-        return runErrorFromErrno(errno, path, FileOp::Delete);
-    // A read-only file is not deleted, for root neither.
-    if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
-        return RunError::of(err::PathFileAccess, path, FileOp::Delete);
-    // Wiping through a link or a second hard link would destroy a file that stays.
-    if (wipeFirst && S_ISREG(st.st_mode) && st.st_nlink == 1) {
-        const RunError e = wipe(path);
-        if (e.failed())
-            return e;
-    }
-    if (::unlink(native.constData()) != 0)
-        return runErrorFromErrno(errno, path, FileOp::Delete);
-    return RunError::none();
+    return deleteFile(path, wipeFirst);
 }
 
 }  // namespace tsl

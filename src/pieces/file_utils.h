@@ -2,6 +2,7 @@
 // wipes a file before it goes.
 #pragma once
 
+#include "core/delete_file.h"
 #include "core/run_error.h"
 
 #include <QString>
@@ -26,15 +27,11 @@ QString withTrailingSlash(const QString& dir);
 // Whether name matches a pattern of "*" (any run) and "?" (one character).
 bool matchesWildcard(const QString& name, const QString& pattern);
 
-// Size of one wipe block and the byte values of the seven passes.
-constexpr qint64 WipeBlockSize = 100000;
-constexpr unsigned char WipePasses[7] = {0x58, 0x20, 0x11, 0x00, 0x4A, 0x11, 0x00};
-
 // Deletes the file at path; does nothing when no ordinary file has exactly
 // that name ("?" and "*" are part of the name, never wildcards). With
 // wipe on it first overwrites the file in whole blocks of WipeBlockSize bytes,
-// seven passes per block. A link is deleted without wiping, so the file it
-// points to keeps its bytes.
+// seven passes per block, under a temporary name (deleteFile()). A link is
+// deleted without wiping, so the file it points to keeps its bytes.
 RunError KillFile(const QString& path, bool wipe);
 
 }  // namespace tsl

@@ -87,6 +87,8 @@ QString SettingsStore::ReadReg(const QString& key, const QString& def, bool forc
 qint32 SettingsStore::WriteReg(const QString& key, const QString& value, bool forceRegistry,
                                const QString& section)
 {
+    if (readOnly)
+        return 1;
     const bool written =
         !forceRegistry && UseIni ? writeIni(section, key, value) : writeNative(key, value);
     return written ? 0 : 1;

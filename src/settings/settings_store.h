@@ -47,6 +47,8 @@ public:
 
     // Which store ReadReg and WriteReg use; LoadReg sets it from iniExists().
     bool UseIni = false;
+    // WriteReg writes nothing (a run that nobody can be asked about).
+    bool readOnly = false;
 
     // The text of key: from section of tsl.ini when UseIni is on and
     // forceRegistry off, else from the native store when regPath is

@@ -59,9 +59,14 @@ QStringList batchFileLines(const BatchFileInput& in)
     return lines;
 }
 
+QByteArray batchFileBytes(const BatchFileInput& input)
+{
+    return (batchFileLines(input).join(CrLf) + CrLf).toUtf8();
+}
+
 RunError writeBatchFile(const QString& path, const BatchFileInput& input)
 {
-    return writeWholeFile(path, (batchFileLines(input).join(CrLf) + CrLf).toUtf8());
+    return writeWholeFile(path, batchFileBytes(input));
 }
 
 }  // namespace tsl

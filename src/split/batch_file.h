@@ -24,6 +24,9 @@ struct BatchFileInput {
 // The lines of the batch file, without line ends.
 QStringList batchFileLines(const BatchFileInput& input);
 
+// The lines, each ended by CR LF, as the file's bytes.
+QByteArray batchFileBytes(const BatchFileInput& input);
+
 // Writes the lines, each ended by CR LF, to path (replacing an existing file).
 RunError writeBatchFile(const QString& path, const BatchFileInput& input);
 

@@ -1,17 +1,21 @@
 #include "split/split_engine.h"
+#include "core/file_system.h"
 
 #include "combine/info_file.h"
 #include "core/file_handle.h"
 #include "core/host.h"
+#include "core/texts.h"
+#include "core/transaction.h"
 #include "pieces/file_utils.h"
 #include "pieces/part_names.h"
 #include "pieces/short_name.h"
-#include "settings/value_conversion.h"
 #include "split/batch_file.h"
 #include "split/existing_set.h"
 #include "split/split_progress.h"
 
 #include <QFileInfo>
+#include <memory>
+#include <vector>
 
 namespace tsl {
 
@@ -28,6 +32,9 @@ struct Source {
     qint64 first = 1;
     qint64 last = 0;
     qint64 endPosition = 0;
+    bool splittable = false;  // exists, is an ordinary file, and gives 2..19682 pieces
+    std::unique_ptr<Transaction> unit;
+    int firstPiece = 0;  // the unit's index of piece `first`
 };
 
 // In the letter scheme one piece number is written "bat": from that many
@@ -35,6 +42,13 @@ struct Source {
 bool batchNameIsAPiece(const Source& s)
 {
     return s.letters && s.pieceCount >= LetterPieceNumber(QStringLiteral("bat"));
+}
+
+// The permission bits of the files made from source: readable by no one who
+// cannot read the source, always writable by the owner.
+mode_t piecesMode(const QString& source)
+{
+    return (permissionBits(source) & 0666) | 0200;
 }
 
 class SplitRun {
@@ -51,19 +65,28 @@ public:
 private:
     bool workOutRange();
     QString splitOutputDir(const QString& dirText) const;
-    bool removeStaleSet(const Source& source);
+    void refuse(const QString& message);
+    void describe(Source& s) const;
+    void plan(Source& s) const;
     SplitNames namesOf(const Source& source) const;
-    Flow splitFile(int f);
+    Flow splitFile(Source& s);
+    Flow splitAndCommit(Source& s);
     bool admit(Source& source);
-    Flow writePieces(const Source& source, FileHandle& input);
-    Flow writePiece(const Source& source, FileHandle& input, qint64 i);
-    Flow copyPiece(const Source& source, FileHandle& input, FileHandle& piece, qint64 i);
-    Flow finishFile(const Source& source, int f);
-    void showPieceProgress(const Source& source, qint64 position, qint64 i);
-    bool carryOn(const RunError& error);
-    Flow takeBack();
+    bool grantOverwrite(Source& s, const QStringList& stale);
+    Flow writeAside(Source& s);
+    Flow writePieces(Source& s, FileHandle& input);
+    Flow copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i);
+    Flow writeSetFiles(Source& s);
+    Flow commit(Source& s);
+    Flow deleteAfter(Source& s);
+    void finishFile(const Source& s, bool done);
+    void showTotal();
+    void showPieceProgress(const Source& s, qint64 position, qint64 i);
+    Flow runtimeError(const RunError& error);
+    Flow takeBack(Source& s, Flow flow);
     bool deletesSource() const { return settings_.SplitDelete && !extract_; }
     void skip(const QString& message, Icon icon);
+    void notDone(const Source& s, const QString& problem);
 
     const SplitRequest& request_;
     const Settings& settings_;
@@ -78,9 +101,6 @@ private:
     int count_ = 0;
     int file_ = 0;  // f, the file being split
     QString word_;
-    bool fileFailed_ = false;
-    bool sourceEnded_ = false;  // the file being split ended early
-    QStringList written_;       // the pieces created for the file being split
 };
 
 SplitOutcome SplitRun::run()
@@ -92,19 +112,45 @@ SplitOutcome SplitRun::run()
     outcome_.SplitDir = dirText;
     outcome_.outDir = splitOutputDir(dirText);
     if (outcome_.outDir.isEmpty()) {
-        host_.ask(Ask::Notice,
-                  QStringLiteral("Choose the folder the pieces go to: the output folder is empty."),
-                  Buttons::Ok, Icon::Information, Answer::Ok);
-        outcome_.skipped = count_;
+        refuse(QStringLiteral("Choose the folder the pieces go to: the output folder is empty."));
+        return outcome_;
+    }
+    if (const QString problem = folderProblem(outcome_.outDir); !problem.isEmpty()) {
+        refuse(QStringLiteral("Nothing was split: ") + problem);
+        return outcome_;
+    }
+    // Every file is planned before the first byte, so two files of one run
+    // that would write or delete each other's names are refused together.
+    std::vector<Source> sources(static_cast<size_t>(count_));
+    std::vector<const Transaction*> units;
+    for (int f = 0; f < count_; ++f) {
+        Source& s = sources[size_t(f)];
+        s.name = request_.files.at(f);
+        s.path = request_.srcDir + s.name;
+        describe(s);
+        plan(s);
+        if (s.unit)
+            units.push_back(s.unit.get());
+    }
+    if (const QString collision = runCollision(units); !collision.isEmpty()) {
+        refuse(QStringLiteral("Nothing was split: ") + collision);
         return outcome_;
     }
     host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
     word_ = count_ > 1 ? QStringLiteral("files") : QStringLiteral("file");
     for (file_ = 1; file_ <= count_ && !frame_.cancelRequested(); ++file_) {
-        if (splitFile(file_) == Flow::Terminate)
+        if (splitFile(sources[size_t(file_ - 1)]) == Flow::Terminate)
             break;
     }
     return outcome_;
+}
+
+// A run refused as a whole: one message, nothing written, every file not done.
+void SplitRun::refuse(const QString& message)
+{
+    host_.ask(Ask::Notice, message, Buttons::Ok, Icon::Information, Answer::Ok);
+    outcome_.skipped = count_;
+    outcome_.refused = true;
 }
 
 bool SplitRun::workOutRange()
@@ -134,21 +180,43 @@ QString SplitRun::splitOutputDir(const QString& dirText) const
     return withTrailingSlash(dirText);
 }
 
-// The run-time error question; false when the user chose to end the program.
-bool SplitRun::carryOn(const RunError& error)
+// What the file is, without a word to the user yet.
+void SplitRun::describe(Source& s) const
 {
-    fileFailed_ = true;
-    return frame_.error(error, Flow::Go) != Flow::Terminate;
+    if (!isOrdinaryFile(s.path))
+        return;
+    s.length = pathFacts(s.path).size;
+    s.pieceCount = PieceCount(s.length, wholeSize_);
+    s.letters = usesLetterScheme(s.pieceCount);
+    s.splittable = s.pieceCount != 1 && s.pieceCount <= MaxPieceNumber;
+    s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
+    s.first = extract_ ? start_ : 1;
+    s.last = extract_ ? qMin(end_, s.pieceCount) : s.pieceCount;
+    s.endPosition = extract_ ? qMin(end_ * wholeSize_, s.length) : s.length;
 }
 
-// A cancel in the middle of a file: its pieces written so far are an
-// incomplete set without an info file, so they go.
-Flow SplitRun::takeBack()
+// Everything the split of s creates, reads and deletes.
+void SplitRun::plan(Source& s) const
 {
-    for (const QString& path : std::as_const(written_))
-        frame_.removeCreated(path);
-    written_.clear();
-    return Flow::Stop;
+    if (!s.splittable)
+        return;
+    s.unit = std::make_unique<Transaction>(JobKind::Split);
+    Transaction& t = *s.unit;
+    t.read(s.path);
+    const mode_t mode = piecesMode(s.path);
+    for (qint64 i = s.first; i <= s.last; ++i) {
+        const qint64 at = (i - 1) * wholeSize_;
+        const int index =
+            t.create(outcome_.outDir + s.base + QLatin1Char('.') + PartExt(i, s.letters),
+                     qMax<qint64>(0, qMin(wholeSize_, s.endPosition - at)));
+        t.setMode(index, mode);
+        if (i == s.first)
+            s.firstPiece = index;
+    }
+    if (!extract_ && settings_.Split000)
+        t.setMode(t.create(outcome_.outDir + s.base + QStringLiteral(".000")), mode);
+    if (!extract_ && settings_.SplitBat && !batchNameIsAPiece(s))
+        t.setMode(t.create(outcome_.outDir + s.base + QStringLiteral(".bat")), mode);
 }
 
 void SplitRun::skip(const QString& message, Icon icon)
@@ -158,10 +226,20 @@ void SplitRun::skip(const QString& message, Icon icon)
     ++outcome_.skipped;
 }
 
+// A file the plan refused or that failed: said once, with the reason.
+void SplitRun::notDone(const Source& s, const QString& problem)
+{
+    host_.ask(Ask::Notice,
+              s.name + QStringLiteral(" was not split: ") + problem + CrLf
+                  + QStringLiteral("Nothing was written for it."),
+              Buttons::Ok, Icon::Exclamation, Answer::Ok);
+    ++outcome_.failed;
+}
+
 // The checks before anything is written; false when the file is passed over.
 bool SplitRun::admit(Source& s)
 {
-    if (QFileInfo::exists(s.path) && !isOrdinaryFile(s.path)) {
+    if (pathFacts(s.path).exists && !isOrdinaryFile(s.path)) {
         // A folder, a pipe or a device: reading it would be wrong or never end.
         skip(QStringLiteral("The file ") + s.name
                  + QStringLiteral(" will be skipped because it is not an ordinary file."),
@@ -175,9 +253,6 @@ bool SplitRun::admit(Source& s)
              Icon::Information);
         return false;
     }
-    s.length = QFileInfo(s.path).size();
-    s.pieceCount = PieceCount(s.length, wholeSize_);
-    s.letters = usesLetterScheme(s.pieceCount);
     if (s.pieceCount == 1) {
         skip(s.name
                  + QStringLiteral(" will not be split because it is smaller than the part size "
@@ -196,70 +271,74 @@ bool SplitRun::admit(Source& s)
              Icon::Information);
         return false;
     }
-    s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
-    if (settings_.SearchExist && splitWouldOverwrite(namesOf(s))) {
-        if (settings_.PartsExist == 0) {
-            // No box, as the setting asks; the status line still says why.
-            host_.status(
-                s.name
-                + QStringLiteral(
-                    " was skipped: its split files exist already and are never overwritten."));
-            skip(QString(), Icon::None);
-            return false;
-        }
-        if (settings_.PartsExist == 1
-            && host_.ask(Ask::OverwriteParts,
-                         QStringLiteral("Do you want to overwrite the existing split files for ")
-                             + s.name + QLatin1Char('?'),
-                         Buttons::YesNo, Icon::Question, Answer::Yes)
-                == Answer::No) {
-            skip(QString(), Icon::None);
-            return false;
-        }
+    const QStringList stale = staleSetFiles(namesOf(s), settings_.Split000, settings_.SplitBat);
+    return grantOverwrite(s, stale);
+}
+
+// The question about an earlier set, asked once before anything is written.
+// Only a Yes (or the setting that always overwrites) lets the run replace
+// its files and delete those of it the new set does not rewrite.
+bool SplitRun::grantOverwrite(Source& s, const QStringList& stale)
+{
+    const bool overwrites = splitWouldOverwrite(namesOf(s));
+    if (!overwrites && stale.isEmpty())
+        return true;
+    if (settings_.SearchExist && settings_.PartsExist == 0) {
+        // No box, as the setting asks; the status line still says why.
+        host_.status(s.name
+                     + QStringLiteral(
+                         " was skipped: its split files exist already and are never overwritten."));
+        skip(QString(), Icon::None);
+        return false;
     }
+    if (settings_.SearchExist && settings_.PartsExist == 1
+        && host_.ask(Ask::OverwriteParts,
+                     QStringLiteral("Do you want to overwrite the existing split files for ")
+                         + s.name + QLatin1Char('?'),
+                     Buttons::YesNo, Icon::Question, Answer::Yes)
+            != Answer::Yes) {
+        skip(QString(), Icon::None);
+        return false;
+    }
+    Transaction& t = *s.unit;
+    for (int i = 0; i < t.fileCount(); ++i)
+        t.allowReplace(i);
+    for (const QString& path : stale)
+        t.remove(path, false);
     return true;
 }
 
-Flow SplitRun::splitFile(int f)
+Flow SplitRun::splitFile(Source& s)
 {
-    Source s;
-    s.name = request_.files.at(f - 1);
-    s.path = request_.srcDir + s.name;
-    fileFailed_ = false;
-    sourceEnded_ = false;
-    written_.clear();
+    const Flow flow = splitAndCommit(s);
+    if (flow == Flow::Skip || flow == Flow::Failed)
+        showTotal();
+    return flow;
+}
+
+// Plan checked, pieces written aside, verified, committed, then the deletes.
+Flow SplitRun::splitAndCommit(Source& s)
+{
     if (!admit(s))
         return Flow::Skip;
-    if (!removeStaleSet(s))
-        return Flow::Terminate;
-    FileHandle input;
-    const RunError opened = input.open(s.path, FileHandle::Mode::Read);
-    if (opened.failed()) {
-        // Without the source there is nothing to write for this file.
-        if (!carryOn(opened))
-            return Flow::Terminate;
-        ++outcome_.skipped;
-        return Flow::Skip;
+    if (const QString problem = s.unit->check(); !problem.isEmpty()) {
+        notDone(s, problem);
+        return Flow::Failed;
     }
-    if (extract_) {
-        s.first = start_;
-        s.last = qMin(end_, s.pieceCount);
-        s.endPosition = qMin(end_ * wholeSize_, s.length);
-    } else {
-        s.first = 1;
-        s.last = s.pieceCount;
-        s.endPosition = s.length;
+    Flow flow = writeAside(s);
+    if (flow == Flow::Go) {
+        if (const QString problem = s.unit->verify(); !problem.isEmpty()) {
+            takeBack(s, Flow::Stop);
+            notDone(s, problem);
+            return Flow::Failed;
+        }
+        flow = commit(s);
     }
-    host_.progress(Panel::Split, Line::Part, QString(), 1, 100);
-    const Flow flow = writePieces(s, input);
     if (flow != Flow::Go)
-        return flow;
-    const RunError closed = input.close();
-    if (closed.failed() && !carryOn(closed))
-        return Flow::Terminate;
-    if (frame_.cancelRequested())
-        return takeBack();
-    return finishFile(s, f);
+        return takeBack(s, flow);
+    flow = deleteAfter(s);
+    finishFile(s, true);
+    return flow;
 }
 
 SplitNames SplitRun::namesOf(const Source& s) const
@@ -269,22 +348,28 @@ SplitNames SplitRun::namesOf(const Source& s) const
     names.base = s.base;
     names.pieceCount = s.pieceCount;
     names.wholeSet = !extract_;
-    names.first = extract_ ? start_ : 1;
-    names.last = extract_ ? qMin(end_, s.pieceCount) : s.pieceCount;
+    names.first = s.first;
+    names.last = s.last;
     return names;
 }
 
-// Removes what an earlier split under the same name leaves that this one does
-// not rewrite, before writing: its higher-numbered pieces would otherwise join
-// the new set. False when the user chose to end the program.
-bool SplitRun::removeStaleSet(const Source& s)
+// The run-time error question about something that could not be foreseen:
+// Yes goes on with the next file, No ends the program.
+Flow SplitRun::runtimeError(const RunError& error)
 {
-    for (const QString& path : staleSetFiles(namesOf(s), settings_.Split000, settings_.SplitBat)) {
-        const RunError e = KillFile(path, false);
-        if (e.failed() && !carryOn(e))
-            return false;
+    return frame_.error(error, Flow::Failed);
+}
+
+// A file that failed or was cancelled before its commit leaves nothing behind.
+Flow SplitRun::takeBack(Source& s, Flow flow)
+{
+    for (const QString& line : s.unit->rollback())
+        frame_.undid(line);
+    if (flow == Flow::Failed || flow == Flow::Terminate) {
+        ++outcome_.failed;
+        host_.status(s.name + QStringLiteral(" was not split."));
     }
-    return true;
+    return flow;
 }
 
 void SplitRun::showPieceProgress(const Source& s, qint64 position, qint64 i)
@@ -296,15 +381,37 @@ void SplitRun::showPieceProgress(const Source& s, qint64 position, qint64 i)
                    splitprogress::piecePercent(position + 1, s.length), 100);
 }
 
-// Writes pieces first..last: Go, Stop on a cancel (the pieces taken back),
-// Terminate when the user chose to end the program.
-Flow SplitRun::writePieces(const Source& s, FileHandle& input)
+// Writes the pieces, the info file and the batch file under temporary names.
+Flow SplitRun::writeAside(Source& s)
 {
-    for (qint64 i = s.first; i <= s.last && !sourceEnded_; ++i) {
+    FileHandle input;
+    const RunError opened = input.open(s.path, FileHandle::Mode::Read);
+    if (opened.failed())
+        return runtimeError(opened);
+    host_.progress(Panel::Split, Line::Part, QString(), 1, 100);
+    Flow flow = writePieces(s, input);
+    const RunError closed = input.close();
+    if (flow == Flow::Go && closed.failed())
+        flow = runtimeError(closed);
+    if (flow == Flow::Go && frame_.cancelRequested())
+        flow = Flow::Stop;
+    return flow == Flow::Go ? writeSetFiles(s) : flow;
+}
+
+Flow SplitRun::writePieces(Source& s, FileHandle& input)
+{
+    for (qint64 i = s.first; i <= s.last; ++i) {
         if (frame_.cancelRequested())
-            return takeBack();
-        const Flow flow = writePiece(s, input, i);
-        if (flow == Flow::Stop || flow == Flow::Terminate)
+            return Flow::Stop;
+        FileHandle piece;
+        const RunError created = s.unit->openAside(s.firstPiece + int(i - s.first), piece);
+        if (created.failed())
+            return runtimeError(created);
+        Flow flow = copyPiece(s, input, piece, i);
+        const RunError closed = piece.close();
+        if (flow == Flow::Go && closed.failed())
+            flow = runtimeError(closed);
+        if (flow != Flow::Go)
             return flow;
         const qint64 k = i - s.first + 1;
         const qint64 n = s.last - s.first + 1;
@@ -316,70 +423,43 @@ Flow SplitRun::writePieces(const Source& s, FileHandle& input)
     return Flow::Go;
 }
 
-// One piece as a new file (a file or link of its name is replaced, never
-// written through). A piece that cannot be created is skipped after Yes.
-Flow SplitRun::writePiece(const Source& s, FileHandle& input, qint64 i)
-{
-    const QString path = outcome_.outDir + s.base + QLatin1Char('.') + PartExt(i, s.letters);
-    FileHandle piece;
-    const RunError created = piece.open(path, FileHandle::Mode::Replace);
-    if (created.failed())
-        return carryOn(created) ? Flow::Skip : Flow::Terminate;
-    written_ << path;
-    const Flow flow = copyPiece(s, input, piece, i);
-    if (flow == Flow::Stop || flow == Flow::Terminate) {
-        (void)piece.close();
-        return flow == Flow::Stop ? takeBack() : flow;
-    }
-    // The source may be deleted after this: its pieces must be on the disk.
-    const RunError closed = piece.close(deletesSource());
-    if (closed.failed() && !carryOn(closed))
-        return Flow::Terminate;
-    return flow;
-}
-
 // Copies piece i: in one go when it fits a chunk, else chunk by chunk with
-// progress after each. A failed copy answered Yes abandons this piece (Skip);
-// the next piece still starts at its own offset.
+// progress after each.
 Flow SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i)
 {
     const qint64 pieceStart = (i - 1) * wholeSize_;
     const qint64 pieceLength = qMax<qint64>(0, qMin(wholeSize_, s.endPosition - pieceStart));
     copier_.alignTo(piece);
     const qint64 chunk = copier_.chunkSize();
-    qint64 written = 0;
-    auto copy = [&](qint64 length) -> Flow {
+    for (qint64 written = 0; written < pieceLength;) {
+        const qint64 length = qMin(chunk, pieceLength - written);
         const RunError e = copier_.copy(input, pieceStart + written, piece, written, length);
-        if (e.failed()) {
-            // Nothing more to read: the pieces after this one would be empty.
-            sourceEnded_ = e.number == err::InputPastEnd;
-            return carryOn(e) ? Flow::Skip : Flow::Terminate;
-        }
+        if (e.failed())
+            return runtimeError(e);
         written += length;
-        return Flow::Go;
-    };
-    if (pieceLength <= chunk)
-        return copy(pieceLength);
-    while (pieceLength - written >= chunk) {
-        const Flow flow = copy(chunk);
-        if (flow != Flow::Go)
-            return flow;
-        showPieceProgress(s, pieceStart + written, i);
-        if (written < pieceLength && frame_.cancelRequested())
-            return Flow::Stop;
+        if (pieceLength > chunk) {
+            showPieceProgress(s, pieceStart + written, i);
+            if (written < pieceLength && frame_.cancelRequested())
+                return Flow::Stop;
+        }
     }
-    return pieceLength > written ? copy(pieceLength - written) : Flow::Go;
+    return Flow::Go;
 }
 
-Flow SplitRun::finishFile(const Source& s, int f)
+Flow SplitRun::writeSetFiles(Source& s)
 {
-    if (!extract_ && settings_.Split000) {
-        const RunError e = writeInfoFile(s.path, outcome_.outDir + s.base + QStringLiteral(".000"),
-                                         quint64(s.pieceCount), quint64(wholeSize_));
-        if (e.failed() && !carryOn(e))
-            return Flow::Terminate;
+    if (extract_)
+        return Flow::Go;
+    Transaction& t = *s.unit;
+    int index = s.firstPiece + int(s.last - s.first + 1);
+    if (settings_.Split000) {
+        const auto bytes = infoFileFor(s.path, quint64(s.pieceCount), quint64(wholeSize_));
+        const RunError e = bytes ? t.writeAside(index++, *bytes)
+                                 : RunError::of(err::FileNotFound, s.path, FileOp::Read);
+        if (e.failed())
+            return runtimeError(e);
     }
-    if (!extract_ && settings_.SplitBat && batchNameIsAPiece(s)) {
+    if (settings_.SplitBat && batchNameIsAPiece(s)) {
         // Writing it would overwrite that piece.
         host_.ask(Ask::Notice,
                   QStringLiteral("No batch file was written for ") + s.name
@@ -388,32 +468,74 @@ Flow SplitRun::finishFile(const Source& s, int f)
                       + QString::number(LetterPieceNumber(QStringLiteral("bat")))
                       + QStringLiteral(" is named ") + s.base + QStringLiteral(".bat."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
-    } else if (!extract_ && settings_.SplitBat) {
+    } else if (settings_.SplitBat) {
         const BatchFileInput batch{s.name, s.base, s.pieceCount, settings_.SplitFileNames == 1};
-        const RunError e = writeBatchFile(outcome_.outDir + s.base + QStringLiteral(".bat"), batch);
-        if (e.failed() && !carryOn(e))
-            return Flow::Terminate;
+        const RunError e = t.writeAside(index, batchFileBytes(batch));
+        if (e.failed())
+            return runtimeError(e);
     }
-    if (deletesSource() && !outcome_.errorFlag) {
-        const RunError synced = syncDirectory(outcome_.outDir);
-        if (synced.failed() && !carryOn(synced))
-            return Flow::Terminate;
-    }
-    if (deletesSource() && !outcome_.errorFlag) {
-        host_.status(QStringLiteral("Deleting original file..."));
-        const RunError e = KillFile(s.path, settings_.WipeOnDel);
-        if (e.failed() && !carryOn(e))
-            return Flow::Terminate;
-    }
-    host_.status(QStringLiteral("Processed ") + s.name);
-    host_.progress(Panel::Split, Line::Total,
-                   splitprogress::totalCaptionAfterFile(f, count_, word_),
-                   splitprogress::totalPercentAfterFile(f, count_), 100);
-    if (fileFailed_)
-        ++outcome_.skipped;
-    else
-        ++outcome_.split;
     return Flow::Go;
+}
+
+// The pieces go to the disk before the source may be deleted.
+Flow SplitRun::commit(Source& s)
+{
+    const RunError e = s.unit->commit(deletesSource());
+    return e.failed() ? runtimeError(e) : Flow::Go;
+}
+
+// After the commit: the earlier set's left-over files (with leave), then the
+// source when asked to, and only when no error was answered before and it is
+// unchanged since it was read.
+Flow SplitRun::deleteAfter(Source& s)
+{
+    Transaction& t = *s.unit;
+    const QStringList leftOver = t.removedPaths();
+    if (deletesSource() && outcome_.errorFlag) {
+        outcome_.sourcesKept << s.path;
+    } else if (deletesSource()) {
+        t.remove(s.path, settings_.WipeOnDel);
+        host_.status(QStringLiteral("Deleting original file..."));
+    }
+    Transaction::Deleted result;
+    const RunError e = t.deleteListed(&host_.cancelFlag(), &result);
+    outcome_.removed << result.deleted;
+    outcome_.sourcesKept << result.kept;
+    QStringList earlier;
+    for (const QString& path : std::as_const(result.deleted)) {
+        if (leftOver.contains(path))
+            earlier << QFileInfo(path).fileName();
+    }
+    if (!earlier.isEmpty())
+        host_.status(QStringLiteral("Removed what an earlier split of ") + s.name
+                     + QStringLiteral(" left: ") + earlier.join(QStringLiteral(", ")));
+    if (result.wipeStopped)
+        host_.status(QStringLiteral("The wipe of ") + s.name
+                     + QStringLiteral(" was stopped; its data is safe in the pieces."));
+    return e.failed() ? frame_.error(e, Flow::Go) : Flow::Go;
+}
+
+void SplitRun::finishFile(const Source& s, bool done)
+{
+    if (done)
+        ++outcome_.split;
+    if (outcome_.sourcesKept.contains(s.path))
+        host_.status(s.name + QStringLiteral(" was split, but not deleted: ")
+                     + (outcome_.errorFlag ? QStringLiteral("an error was reported before.")
+                                           : QStringLiteral("it changed while it was read.")));
+    else if (done)
+        host_.status(QStringLiteral("Processed ") + s.name);
+    showTotal();
+}
+
+// The whole-job line after a file, done or not: it counts only what was done.
+void SplitRun::showTotal()
+{
+    const int notDone = outcome_.skipped + outcome_.failed;
+    host_.progress(Panel::Split, Line::Total,
+                   splitprogress::totalCaptionAfterFile(file_, count_, word_, outcome_.skipped,
+                                                        outcome_.failed),
+                   splitprogress::totalPercentAfterFile(file_ - notDone, count_), 100);
 }
 
 }  // namespace

@@ -21,12 +21,18 @@ struct SplitRequest {
     qint64 rangeEnd = 0;    // last piece of an extract range, 0 for none
 };
 
-// A cancelled run removes the pieces it wrote for the file it was on (an
-// incomplete set without an info file); files split before stay split.
+// Each file is one transaction: its pieces, info file and batch file are
+// written under temporary names, checked and renamed into place together, and
+// only then is anything deleted. A file that fails or is cancelled leaves the
+// disk as it was before it; files split before stay split.
 struct SplitOutcome : JobEnd {
-    int split = 0;              // files whose pieces (or range) were all written
+    int split = 0;              // files whose pieces (or range) were all written and committed
     int skipped = 0;            // files passed over: missing, too small, too large, declined
+    int failed = 0;             // files refused by the check or that failed: nothing written
     bool rangeRefused = false;  // the range ended before it started: nothing done
+    bool refused = false;       // the run was refused as a whole before the first byte
+    QStringList removed;        // files deleted: sources, an earlier set's left-overs
+    QStringList sourcesKept;    // sources SplitDelete would delete that were kept, and why not
     QString outDir;             // SplitOutDir, ending in "/"
     QString SplitDir;           // the trimmed directory text, for the front end to record
 };

@@ -1,5 +1,7 @@
 #include "split/split_progress.h"
 
+#include "core/texts.h"
+
 #include <cmath>
 
 namespace tsl::splitprogress {
@@ -37,8 +39,17 @@ int totalPercentAfterFile(int f, int c)
     return int(std::floor(100.0 * f / c));
 }
 
-QString totalCaptionAfterFile(int f, int c, const QString& word)
+QString totalCaptionAfterFile(int f, int c, const QString& word, int skipped, int failed)
 {
+    if (skipped + failed > 0) {
+        const int split = f - skipped - failed;
+        return QStringLiteral("%1% complete (%2 of %3 %4 split%5)")
+            .arg(totalPercentAfterFile(split, c))
+            .arg(split)
+            .arg(c)
+            .arg(word)
+            .arg(notDoneCounts(skipped, failed));
+    }
     QString text = QStringLiteral("%1% complete").arg(totalPercentAfterFile(f, c));
     if (f == c)
         text += QStringLiteral(" (%1 of %2 %3 split)").arg(f).arg(c).arg(word);

@@ -143,22 +143,18 @@ TEST_F(AppendFaults, SourceThatCannotBeReadCompletelyIsARuntimeErrorAndTheRunIsT
     }
 }
 
-TEST_F(AppendFaults, TargetInAMissingDirectoryIsARuntimeError)
+// Foreseen, so refused before the first byte with the folder named.
+TEST_F(AppendFaults, TargetInAMissingDirectoryIsRefused)
 {
     ScriptedHost host;
-    host.answers = {Answer::Yes};
     const AppendOutcome out = run({"a"}, host, "nodir/out.bin");
     EXPECT_EQ(host.messages,
-              QStringList{runtimeQuestion(76, "Path not found",
-                                          folder.path("nodir/out.bin.tsl-incomplete"))});
-    EXPECT_TRUE(out.stopped);
+              QStringList{"Nothing was appended to nodir/out.bin: " + folder.path("nodir")
+                          + ": the folder does not exist."});
+    EXPECT_TRUE(out.refused);
     EXPECT_FALSE(out.terminated);
     EXPECT_TRUE(host.statuses.isEmpty());
     EXPECT_TRUE(folder.exists("a"));
-
-    ScriptedHost stop;
-    stop.answers = {Answer::No};
-    EXPECT_TRUE(run({"a"}, stop, "nodir/out.bin").terminated);
 }
 
 // A running program's file cannot be opened for writing (ETXTBSY): the
@@ -215,8 +211,8 @@ bool setImmutable(const QString& path, bool on)
 }
 
 // A new target in a folder that cannot be written (immutable, which holds
-// for root too) is a run-time error, never the in-use conversation.
-TEST_F(AppendFaults, NewTargetInAFolderThatCannotBeWrittenIsARuntimeError)
+// for root too) is refused before the first byte, never the in-use conversation.
+TEST_F(AppendFaults, NewTargetInAFolderThatCannotBeWrittenIsRefused)
 {
     const QString locked = folder.mkdir("locked");
     if (!setImmutable(locked, true))
@@ -226,9 +222,10 @@ TEST_F(AppendFaults, NewTargetInAFolderThatCannotBeWrittenIsARuntimeError)
     const AppendOutcome out = run({"a"}, host, "locked/out.bin");
     setImmutable(locked, false);
     ASSERT_EQ(host.asked.size(), 1u);
-    EXPECT_EQ(host.asked[0].kind, Ask::RuntimeError);
-    EXPECT_FALSE(host.asked[0].text.contains("in use by another program"));
-    EXPECT_TRUE(out.stopped);
+    EXPECT_EQ(host.asked[0].text,
+              "Nothing was appended to locked/out.bin: " + folder.path("locked")
+                  + ": the folder cannot be written to.");
+    EXPECT_TRUE(out.refused);
     EXPECT_FALSE(folder.exists("locked/out.bin"));
     EXPECT_TRUE(folder.exists("a"));
 }

@@ -5,8 +5,15 @@
 #include "support/piece_sets.h"
 #include "support/temp_files.h"
 
+#include "cli/terminal_host.h"
+#include "split/split_engine.h"
+#include "support/faulty_file_system.h"
 #include <QFile>
+#include <QTemporaryFile>
+#include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tsl::test {
 namespace {
@@ -75,34 +82,55 @@ TEST(CliAnswers, OverwriteQuestionsKeepTheFilesUnlessAnOptionSaysOtherwise)
     EXPECT_EQ(t.read("a.bin.001"), patternBytes(1000));
 }
 
-// The output folder is missing: every piece, the info file and the batch
-// file fail. Without --on-error continue the first failure ends the run.
+// Standard error of this process while `run` runs, read back from a file.
+QString capturedStderr(const std::function<void()>& run)
+{
+    std::fflush(stderr);
+    QTemporaryFile file;
+    EXPECT_TRUE(file.open());
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(file.handle(), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    file.seek(0);
+    return QString::fromLocal8Bit(file.readAll());
+}
+
+// A disk that fills during the second piece: the error is one line naming the
+// piece (not its temporary name); only --on-error continue goes on, with the
+// next file, and no source is deleted after an error.
 TEST(CliAnswers, RunTimeErrorIsOneLineAndOnlyOnErrorContinueGoesOn)
 {
-    TempFolder t;
-    t.writePattern("a.bin", 2500);
-    const QString missing = t.path("missing");
-    const QString first =
-        "tsl-cli: cannot create " + missing + "/a.bin.001: Path not found (run-time error 76)\n";
-    for (const QStringList& options : QList<QStringList>{{}, {"--on-error", "stop"}, {"-y"}}) {
-        const CliRun run = runCli(QStringList{"split", "-s", "1000", "--delete", "-o", missing}
-                                  + options + QStringList{t.path("a.bin")});
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, first) << options.join(' ').toStdString();
+    for (const bool goOn : {false, true}) {
+        TempFolder t;
+        t.writePattern("a.bin", 2500);
+        t.writePattern("b.bin", 2500);
+        Settings s;
+        s.SplitSize = 1000;
+        s.SplitDelete = true;
+        cli::TerminalOptions options;
+        options.onError = goOn ? Answer::Yes : Answer::No;
+        cli::TerminalHost host(options);
+        FaultyFileSystem disk;
+        disk.failAt(FaultyFileSystem::Write, 2, ENOSPC);
+        SplitOutcome o;
+        const QString err = capturedStderr([&] {
+            ScopedFileSystem installed(disk);
+            o = runSplit({{"a.bin", "b.bin"}, t.dir(), t.dir()}, s, host);
+        });
+        const QString first =
+            "tsl-cli: cannot write " + t.path("a.bin.002") + ": Disk full (run-time error 61)\n";
+        EXPECT_TRUE(err.startsWith(first)) << err.toStdString();
+        EXPECT_EQ(o.failed, 1);
+        EXPECT_EQ(o.terminated, !goOn);
+        EXPECT_EQ(o.split, goOn ? 1 : 0);
+        EXPECT_EQ(t.exists("b.bin.003"), goOn);
+        EXPECT_TRUE(t.exists("a.bin") && t.exists("b.bin")) << "never deleted after an error";
+        EXPECT_FALSE(t.exists("a.bin.001")) << "the failed file leaves nothing";
     }
-    const CliRun run = runCli({"split", "-s", "1000", "--delete", "--on-error", "continue", "-o",
-                               missing, t.path("a.bin")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err,
-              first + "tsl-cli: cannot create " + missing
-                  + "/a.bin.002: Path not found (run-time error 76)\n" + "tsl-cli: cannot create "
-                  + missing + "/a.bin.003: Path not found (run-time error 76)\n"
-                  + "tsl-cli: cannot create " + missing
-                  + "/a.bin.000: Path not found (run-time error 76)\n" + "tsl-cli: cannot create "
-                  + missing + "/a.bin.bat: Path not found (run-time error 76)\n"
-                  + "Processed a.bin\n");
-    EXPECT_EQ(t.names(), QStringList{"a.bin"});  // never deleted after an error
-    EXPECT_EQ(runCli({"split", "--on-error", "maybe", t.path("a.bin")}).exitCode, 2);
+    EXPECT_EQ(runCli({"split", "--on-error", "maybe", "x"}).exitCode, 2);
 }
 
 }  // namespace

@@ -78,7 +78,8 @@ TEST(CombineCli, ReportWithoutTerminalTakesCancelOrTheGivenAnswer)
     EXPECT_TRUE(run.err.contains(
         "clip.mpg was written with 2000 bytes, but its info file records 4000 bytes."));
     EXPECT_TRUE(run.err.contains("3\n\nDo you want to combine the existing parts?"));
-    EXPECT_TRUE(run.err.contains("Processed clip.mpg"));
+    EXPECT_TRUE(run.err.contains("clip.mpg was written, but it is not the whole file"));
+    EXPECT_FALSE(run.err.contains("Processed clip.mpg"));
     EXPECT_EQ(folder.read("clip.mpg"), data.left(2000));
 }
 

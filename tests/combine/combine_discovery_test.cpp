@@ -282,10 +282,12 @@ TEST(CombineDiscovery, SkipGoesOnWithTheNextSetCancelLeavesItUntouched)
             EXPECT_EQ(job.host.reports[1].set, 2);
             EXPECT_EQ(job.host.reports[1].setCount, 2);
             EXPECT_EQ(o.skipped, 1);
-            EXPECT_EQ(o.combined, 1);
+            // b is joined without its piece 2, as answered: written, not done.
+            EXPECT_EQ(o.combined, 0);
+            EXPECT_EQ(o.failed, 1);
             EXPECT_EQ(job.folder.size("b.bin"), 2000);
             EXPECT_EQ(job.host.captions(Line::Total).last(),
-                      "100% complete (2 of 2 file sets combined)");
+                      "0% complete (0 of 2 file sets combined, 1 skipped, 1 failed)");
         } else {
             EXPECT_EQ(job.host.reports.size(), 1u);
             EXPECT_EQ(o.untouched, 2);

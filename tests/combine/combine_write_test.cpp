@@ -134,22 +134,20 @@ TEST(CombineWrite, ReadOnlyOutputYesOverwritesButKeepsPiecesForTheWholeRunNoKeep
     }
 }
 
-TEST(CombineWrite, OutputThatCannotBeCreatedIsARunTimeErrorOfTheSet)
+TEST(CombineWrite, AMissingOutputFolderIsRefusedOnceBeforeAnySet)
 {
-    for (const Answer answer : {Answer::Yes, Answer::No}) {
-        CombineJob job;
-        job.settings.CombineDelete = true;
-        job.pieces({.size = 3000, .pieceSize = 1000});
-        job.host.answers = {answer};
-        const CombineOutcome o = job.run({"clip.mpg.000"}, job.folder.path("nowhere"));
-        EXPECT_EQ(job.host.messages,
-                  QStringList{runtimeText(76, "Path not found",
-                                          job.folder.path("nowhere/clip.mpg.tsl-incomplete"))});
-        EXPECT_EQ(o.terminated, answer == Answer::No);
-        EXPECT_EQ(o.failed, answer == Answer::Yes ? 1 : 0);
-        EXPECT_EQ(o.errorFlag, answer == Answer::Yes);
-        EXPECT_EQ(job.folder.names().size(), 4);
-    }
+    CombineJob job;
+    job.settings.CombineDelete = true;
+    job.pieces({.size = 3000, .pieceSize = 1000});
+    job.pieces({.name = "b.bin", .size = 2000, .pieceSize = 1000});
+    const CombineOutcome o = job.run({"clip.mpg.000", "b.bin.000"}, job.folder.path("nowhere"));
+    EXPECT_EQ(job.host.messages,
+              QStringList{"Nothing was combined: " + job.folder.path("nowhere")
+                          + ": the folder does not exist."});
+    EXPECT_EQ(o.failed, 2);
+    EXPECT_FALSE(o.allCombined());
+    EXPECT_TRUE(job.host.reports.empty());
+    EXPECT_EQ(job.folder.names().size(), 7);  // the two sets' files, nothing more
 }
 
 // A failed copy leaves nothing under the output's name (nor its temporary
@@ -190,24 +188,23 @@ TEST(CombineWrite, PieceThatVanishedBeforeTheCopy)
     for (const Answer answer : {Answer::Yes, Answer::No}) {
         CombineJob job;
         job.settings.CombineDelete = true;
-        const QByteArray data = job.pieces({.size = 3000, .pieceSize = 1000, .batch = true});
+        job.pieces({.size = 3000, .pieceSize = 1000, .batch = true});
         ActingHost host;
         host.answers = {answer};
         host.trigger = "Checking file size for part 3 - 100% complete";
         host.action = [&] { QFile::remove(job.folder.path("clip.mpg.002")); };
         const CombineOutcome o = job.runWith(host, {"clip.mpg.000"});
-        EXPECT_EQ(host.messages, QStringList{"Part 2 is missing. Continue with the next piece?"});
-        // The set is finished, but not reported as whole, and the info file
-        // and batch file stay as the record of what is left.
-        EXPECT_EQ(o.combined, 1);
-        EXPECT_EQ(o.incomplete, 1);
-        EXPECT_FALSE(o.allCombined());
-        EXPECT_EQ(host.statuses.last(), "Processed clip.mpg");
-        const bool yes = answer == Answer::Yes;
-        EXPECT_EQ(job.folder.read(Clip), yes ? data.left(1000) + data.mid(2000) : data.left(1000));
+        // Whatever the answer, what is left is not the set: nothing is
+        // written and every file that is left stays.
+        EXPECT_EQ(host.messages,
+                  (QStringList{"Part 2 is missing. Continue with the next piece?",
+                               "clip.mpg was not combined: " + job.folder.path("clip.mpg.002")
+                                   + ": the file is gone since the set was checked.\r\nNothing "
+                                     "was written for it, and its parts were kept."}));
+        EXPECT_EQ(o.combined, 0);
+        EXPECT_EQ(o.failed, 1);
         EXPECT_EQ(job.folder.names(),
-                  yes ? QStringList({Clip, "clip.mpg.000", "clip.mpg.bat"})
-                      : QStringList({Clip, "clip.mpg.000", "clip.mpg.003", "clip.mpg.bat"}));
+                  QStringList({"clip.mpg.000", "clip.mpg.001", "clip.mpg.003", "clip.mpg.bat"}));
     }
 }
 

@@ -292,33 +292,29 @@ TEST_F(SplitFixture, ShortNamesNameEverythingAfterTheAlias)
     EXPECT_EQ(host.asked.size(), 1u);
 }
 
-TEST_F(SplitFixture, MissingOutputDirectoryNoEndsTheRunYesGoesOnButNothingIsDeleted)
+// Foreseen, so refused once before the first byte, with the folder named.
+TEST_F(SplitFixture, MissingOutputDirectoryIsRefusedOnceAndNothingIsWritten)
 {
     settings.SplitDelete = true;
     t.writePattern("movie.avi", 600000);
     t.writePattern("clip.mpg", 600000);
-    for (const Answer answer : {Answer::No, Answer::Yes}) {
-        // Yes to each: two pieces, info and batch file of each file.
-        ScriptedHost h;
-        h.answers = std::deque<Answer>(answer == Answer::Yes ? 8 : 1, answer);
-        const SplitOutcome o = splitWith(h, {"movie.avi", "clip.mpg"}, 0, 0, t.path("nowhere"));
-        EXPECT_EQ(o.terminated, answer == Answer::No);
-        EXPECT_EQ(o.errorFlag, answer == Answer::Yes);
-        EXPECT_EQ(h.asked.size(), answer == Answer::Yes ? 8u : 1u);
-        // The question names the file: the output directory is in its path.
-        EXPECT_EQ(h.asked[0].text,
-                  runtimeError(76, "Path not found", t.path("nowhere/movie.avi.001")));
-        EXPECT_EQ(h.asked[0].icon, Icon::Critical);
-        EXPECT_EQ(h.asked[0].defaultAnswer, Answer::No);
-        EXPECT_EQ(t.names(), QStringList({"clip.mpg", "movie.avi"}));
-        EXPECT_EQ(h.busyOff, 1);
-        EXPECT_EQ(h.statuses,
-                  answer == Answer::Yes ? QStringList({"Processed movie.avi", "Processed clip.mpg"})
-                                        : QStringList());
-    }
+    ScriptedHost h;
+    const SplitOutcome o = splitWith(h, {"movie.avi", "clip.mpg"}, 0, 0, t.path("nowhere"));
+    EXPECT_FALSE(o.terminated);
+    EXPECT_TRUE(o.refused);
+    EXPECT_EQ(o.split, 0);
+    EXPECT_EQ(
+        h.messages,
+        QStringList{"Nothing was split: " + t.path("nowhere") + ": the folder does not exist."});
+    EXPECT_EQ(t.names(), QStringList({"clip.mpg", "movie.avi"}));
+    EXPECT_EQ(h.busyOff, 1);
+    EXPECT_TRUE(h.statuses.isEmpty());
 }
 
-TEST_F(SplitFixture, AfterAnErrorTheRestIsSplitButNothingDeleted)
+// A read-only piece of an earlier set is not replaced, even when overwriting
+// is allowed: that file is refused before anything of it is written; the
+// other files are split as usual.
+TEST_F(SplitFixture, AReadOnlyEarlierPieceRefusesItsFileOnly)
 {
     settings.SplitSize = 100;
     settings.SplitDelete = true;
@@ -326,15 +322,16 @@ TEST_F(SplitFixture, AfterAnErrorTheRestIsSplitButNothingDeleted)
     t.writePattern("a", 200);
     t.writePattern("b", 200);
     ASSERT_TRUE(makeReadOnly(t.write("a.001", "old")));
-    host.answers = {Answer::Yes};
-    EXPECT_TRUE(split({"a", "b"}).errorFlag);
+    const SplitOutcome o = split({"a", "b"});
+    EXPECT_EQ(o.failed, 1);
+    EXPECT_EQ(o.split, 1);
     EXPECT_EQ(host.messages,
-              QStringList{runtimeError(75, "Path/File access error", t.path("a.001"))});
+              QStringList{"a was not split: " + t.path("a.001")
+                          + ": the file is read-only.\r\nNothing was written for it."});
     EXPECT_EQ(t.read("a.001"), "old");
-    EXPECT_EQ(t.read("a.002"), patternBytes(100, 1, 100));
+    EXPECT_FALSE(t.exists("a.002"));
     EXPECT_EQ(joined("b", 2), patternBytes(200));
     EXPECT_TRUE(t.exists("a"));
-    EXPECT_TRUE(t.exists("b"));
 }
 
 TEST_F(SplitFixture, ReadOnlySourceIsNotDeleted)
@@ -383,13 +380,13 @@ TEST_F(SplitFixture, AShrinkingSourceIsReportedAndNeverDeleted)
     settings.SplitDelete = true;
     shrinking.path = t.writePattern("shrinks", 5000);
     shrinking.answers = {Answer::Yes};
-    EXPECT_TRUE(splitWith(shrinking, {"shrinks"}).errorFlag);
+    const SplitOutcome o = splitWith(shrinking, {"shrinks"});
+    EXPECT_TRUE(o.errorFlag);
+    EXPECT_EQ(o.failed, 1);
     EXPECT_EQ(shrinking.messages,
               QStringList{runtimeError(62, "Input past end of file", t.path("shrinks"))});
-    EXPECT_TRUE(t.exists("shrinks"));
-    EXPECT_EQ(t.read("shrinks.002"), patternBytes(500, 1, 1000));
-    EXPECT_FALSE(t.exists("shrinks.003"));
-    EXPECT_TRUE(t.exists("shrinks.000"));
+    // Nothing of a file that could not be read whole is kept.
+    EXPECT_EQ(t.names(), QStringList{"shrinks"});
 }
 
 TEST_F(SplitFixture, PiecesBeyondFourGibibytesAndTheWideInfoField)

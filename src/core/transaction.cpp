@@ -1,0 +1,514 @@
+#include "core/transaction.h"
+
+#include "core/file_handle.h"
+#include "core/file_system.h"
+
+#include <QSet>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tsl {
+
+namespace {
+
+QString nameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString plural(qint64 n, const char* word)
+{
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(word) + (n == 1 ? "" : "s");
+}
+
+timespec toTimespec(const QDateTime& t)
+{
+    const qint64 ms = t.toMSecsSinceEpoch();
+    return timespec{time_t(ms / 1000), long(ms % 1000) * 1000000};
+}
+
+long nameMax(const QString& folder)
+{
+    const long max = ::pathconf(nativePath(folder).constData(), _PC_NAME_MAX);
+    return max > 0 ? max : NAME_MAX;
+}
+
+}  // namespace
+
+bool FileStamp::sameAs(const FileStamp& o) const
+{
+    return exists == o.exists && device == o.device && inode == o.inode && size == o.size
+        && modifiedNs == o.modifiedNs;
+}
+
+FileStamp stampOf(const QString& path)
+{
+    FileStamp s;
+    struct stat st {};
+    if (!statPath(path, &st))
+        return s;
+    s.exists = true;
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    s.size = st.st_size;
+    s.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    s.mode = st.st_mode;
+    return s;
+}
+
+mode_t permissionBits(const QString& path)
+{
+    struct stat st {};
+    return statPath(path, &st) ? (st.st_mode & 0777) : 0600;
+}
+
+mode_t currentUmask()
+{
+    // umask(2) can only be read by setting it; the old value goes straight back.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+Transaction::Transaction(JobKind job) : job_(job) {}
+
+Transaction::~Transaction()
+{
+    if (!committed_)
+        rollback();
+    for (Planned& f : files_)
+        releaseLock(f);
+}
+
+int Transaction::create(const QString& path, qint64 plannedSize)
+{
+    Planned f;
+    f.path = path;
+    f.size = plannedSize;
+    f.mode = 0666;
+    files_.push_back(f);
+    return int(files_.size()) - 1;
+}
+
+void Transaction::setPlannedSize(int index, qint64 size)
+{
+    files_.at(size_t(index)).size = size;
+}
+
+void Transaction::allowReplace(int index, bool readOnlyToo)
+{
+    files_.at(size_t(index)).replace = true;
+    files_.at(size_t(index)).replaceReadOnly = readOnlyToo;
+}
+
+void Transaction::setMode(int index, mode_t bits)
+{
+    files_.at(size_t(index)).mode = bits & 0777;
+}
+
+void Transaction::setTimes(int index, const QDateTime& lastWrite, const QDateTime& lastAccess)
+{
+    files_.at(size_t(index)).times = std::make_pair(lastWrite, lastAccess);
+}
+
+void Transaction::read(const QString& path)
+{
+    for (Input& in : inputs_) {
+        if (in.path == path)
+            return;
+    }
+    inputs_.push_back({path, stampOf(path)});
+}
+
+void Transaction::restamp(const QString& path)
+{
+    for (Input& in : inputs_) {
+        if (in.path == path)
+            in.stamp = stampOf(path);
+    }
+}
+
+void Transaction::extend(const QString& path)
+{
+    extendPath_ = path;
+    extendStamp_ = stampOf(path);
+    extendLength_ = extendStamp_.size;
+    const PathFacts info = pathFacts(path);
+    extendWrite_ = QDateTime::fromMSecsSinceEpoch(
+        qint64(info.st.st_mtim.tv_sec) * 1000 + info.st.st_mtim.tv_nsec / 1000000, Qt::UTC);
+    extendAccess_ = QDateTime::fromMSecsSinceEpoch(
+        qint64(info.st.st_atim.tv_sec) * 1000 + info.st.st_atim.tv_nsec / 1000000, Qt::UTC);
+}
+
+void Transaction::setExtendedSize(qint64 size)
+{
+    extendTarget_ = size;
+}
+
+void Transaction::remove(const QString& path, bool wipe)
+{
+    for (const Removal& r : removals_) {
+        if (r.path == path)
+            return;
+    }
+    removals_.push_back({path, wipe});
+}
+
+QStringList Transaction::removedPaths() const
+{
+    QStringList paths;
+    for (const Removal& r : removals_)
+        paths << r.path;
+    return paths;
+}
+
+QStringList Transaction::createdPaths() const
+{
+    QStringList paths;
+    for (const Planned& f : files_)
+        paths << f.path;
+    return paths;
+}
+
+QStringList Transaction::inputPaths() const
+{
+    QStringList paths;
+    for (const Input& in : inputs_)
+        paths << in.path;
+    return paths;
+}
+
+const Transaction::Input* Transaction::inputAt(const QString& path) const
+{
+    for (const Input& in : inputs_) {
+        if (in.path == path)
+            return &in;
+    }
+    return nullptr;
+}
+
+QString folderProblem(const QString& dir)
+{
+    QString folder = dir;
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    struct stat st {};
+    if (folder.isEmpty() || !statPath(folder, &st))
+        return folder + QStringLiteral(": the folder does not exist.");
+    if (!S_ISDIR(st.st_mode))
+        return folder + QStringLiteral(": this is no folder.");
+    if (::access(nativePath(folder).constData(), W_OK | X_OK) != 0)
+        return folder + QStringLiteral(": the folder cannot be written to.");
+    return {};
+}
+
+QString Transaction::checkCreate(const Planned& f) const
+{
+    const QString folder = folderOf(f.path);
+    if (const QString problem = folderProblem(folder); !problem.isEmpty())
+        return problem;
+    struct stat st {};
+    const qint64 length = nativePath(nameOf(f.path)).size();
+    const long max = nameMax(folder);
+    if (length > max)
+        return f.path + QStringLiteral(": the name is ") + plural(length, "byte")
+            + QStringLiteral(" long; this file system allows ") + QString::number(max)
+            + QLatin1Char('.');
+    if (lstatPath(f.path, &st)) {
+        if (S_ISDIR(st.st_mode))
+            return f.path + QStringLiteral(": a folder has that name.");
+        if (!f.replace)
+            return f.path + QStringLiteral(": a file of that name is there already.");
+        // The read-only attribute holds for every user, root included.
+        if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR) && !f.replaceReadOnly)
+            return f.path + QStringLiteral(": the file is read-only.");
+    }
+    const FileStamp made = stampOf(f.path);
+    for (const Input& in : inputs_) {
+        if (in.path == f.path
+            || (made.exists && in.stamp.exists && made.device == in.stamp.device
+                && made.inode == in.stamp.inode))
+            return f.path + QStringLiteral(": that file is also read by this run.");
+    }
+    return {};
+}
+
+QString Transaction::check()
+{
+    QSet<QString> names;
+    QSet<QString> folders;
+    for (const Planned& f : files_) {
+        const QString folded = f.path.toCaseFolded();
+        if (names.contains(folded))
+            return f.path + QStringLiteral(": this run would write two files of that name.");
+        names.insert(folded);
+        folders.insert(folderOf(f.path));
+    }
+    for (const Planned& f : files_) {
+        const QString problem = checkCreate(f);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    for (const Removal& r : removals_) {
+        struct stat st {};
+        if (lstatPath(r.path, &st) && S_ISDIR(st.st_mode))
+            return r.path + QStringLiteral(": a folder has that name.");
+        folders.insert(folderOf(r.path));
+    }
+    for (const QString& folder : std::as_const(folders))
+        removeStaleTemporaries(folder, job_);
+    return {};
+}
+
+RunError Transaction::openAside(int index, FileHandle& file)
+{
+    Planned& f = files_.at(size_t(index));
+    const QString folder = folderOf(f.path);
+    for (int attempt = 0;; ++attempt) {
+        const QString temp = folder + QLatin1Char('/') + temporaryName(char(job_));
+        const RunError e = file.open(temp, FileHandle::Mode::CreateNew);
+        if (e.failed() && e.number == err::FileAlreadyExists && attempt < 20)
+            continue;
+        if (e.failed())
+            return RunError::of(e.number, f.path, FileOp::Create);
+        f.temp = temp;
+        f.lockFd = lockFile(nativePath(temp));
+        file.nameAs(f.path);
+        return RunError::none();
+    }
+}
+
+RunError Transaction::writeAside(int index, const QByteArray& bytes)
+{
+    setPlannedSize(index, bytes.size());
+    FileHandle file;
+    RunError e = openAside(index, file);
+    if (!e.failed())
+        e = file.writeAt(0, bytes);
+    const RunError closed = file.close();
+    return e.failed() ? e : closed;
+}
+
+QString Transaction::verify() const
+{
+    // An input that changed explains any size that differs: it is named first.
+    for (const Input& in : inputs_) {
+        if (!stampOf(in.path).sameAs(in.stamp))
+            return in.path + QStringLiteral(": the file changed while it was read.");
+    }
+    for (const Planned& f : files_) {
+        if (f.temp.isEmpty())
+            return f.path + QStringLiteral(": was not written.");
+        const FileStamp written = stampOf(f.temp);
+        if (f.size >= 0 && written.size != f.size)
+            return f.path + QStringLiteral(": ") + plural(written.size, "byte")
+                + QStringLiteral(" were written where ") + plural(f.size, "byte")
+                + QStringLiteral(" were planned.");
+    }
+    if (!extendPath_.isEmpty() && extendTarget_ >= 0 && stampOf(extendPath_).size != extendTarget_)
+        return extendPath_ + QStringLiteral(": it does not hold ") + plural(extendTarget_, "byte")
+            + QStringLiteral(" as planned.");
+    return {};
+}
+
+RunError Transaction::finishFile(Planned& f, bool durable)
+{
+    const QByteArray native = nativePath(f.temp);
+    FileSystem& fs = fileSystem();
+    const int fd = fs.open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+    if (fd < 0)
+        return runErrorFromErrno(errno, f.path, FileOp::Open);
+    RunError e;
+    if (durable && fs.fsync(fd) != 0)
+        e = runErrorFromErrno(errno, f.path, FileOp::Flush);
+    if (!e.failed() && f.times) {
+        const timespec times[2] = {toTimespec(f.times->second), toTimespec(f.times->first)};
+        ::futimens(fd, times);  // a file system without times keeps those of now
+    }
+    if (!e.failed() && fs.fchmod(fd, f.mode & ~currentUmask()) != 0)
+        e = runErrorFromErrno(errno, f.path, FileOp::Write);
+    if (fs.close(fd) != 0 && !e.failed() && errno != EINTR)
+        e = runErrorFromErrno(errno, f.path, FileOp::Close);
+    return e;
+}
+
+RunError Transaction::renameIntoPlace(Planned& f)
+{
+    const QByteArray from = nativePath(f.temp);
+    const QByteArray to = nativePath(f.path);
+    struct stat st {};
+    if (f.replace && lstatPath(f.path, &st)) {
+        // Exchanged, the replaced file waits under the temporary name until
+        // every file of the unit is in place, so a failed commit can put it back.
+        if (fileSystem().rename(from.constData(), to.constData(), FileSystem::RenameMode::Exchange)
+            == 0) {
+            f.exchanged = true;
+            f.renamed = true;
+            return RunError::none();
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return runErrorFromErrno(errno, f.path, FileOp::Rename);
+        if (fileSystem().rename(from.constData(), to.constData(), FileSystem::RenameMode::Replace)
+            != 0)
+            return runErrorFromErrno(errno, f.path, FileOp::Rename);
+    } else if (fileSystem().rename(from.constData(), to.constData(),
+                                   FileSystem::RenameMode::NoReplace)
+               != 0) {
+        // Something took the name since the check; it is not this unit's to replace.
+        return runErrorFromErrno(errno, f.path, FileOp::Rename);
+    }
+    f.renamed = true;
+    return RunError::none();
+}
+
+void Transaction::undoRenames()
+{
+    for (auto it = files_.rbegin(); it != files_.rend(); ++it) {
+        Planned& f = *it;
+        if (!f.renamed)
+            continue;
+        const QByteArray from = nativePath(f.temp);
+        const QByteArray to = nativePath(f.path);
+        const auto mode =
+            f.exchanged ? FileSystem::RenameMode::Exchange : FileSystem::RenameMode::NoReplace;
+        if (fileSystem().rename(to.constData(), from.constData(), mode) == 0) {
+            f.renamed = false;
+            f.exchanged = false;
+        }
+    }
+}
+
+RunError Transaction::commit(bool durable)
+{
+    for (Planned& f : files_) {
+        const RunError e = finishFile(f, durable);
+        if (e.failed())
+            return e;
+    }
+    QSet<QString> folders;
+    for (Planned& f : files_) {
+        const RunError e = renameIntoPlace(f);
+        if (e.failed()) {
+            undoRenames();
+            return e;
+        }
+        folders.insert(folderOf(f.path));
+    }
+    committed_ = true;
+    for (Planned& f : files_) {
+        // The file replaced by an exchange is what is under the temporary name now.
+        if (f.exchanged)
+            (void)fileSystem().unlink(nativePath(f.temp).constData());
+        releaseLock(f);
+    }
+    if (durable) {
+        for (const QString& folder : std::as_const(folders)) {
+            const RunError e = syncDirectory(folder);
+            if (e.failed())
+                return e;
+        }
+    }
+    return RunError::none();
+}
+
+void Transaction::releaseLock(Planned& f)
+{
+    if (f.lockFd >= 0)
+        ::close(f.lockFd);
+    f.lockFd = -1;
+}
+
+QStringList Transaction::rollback()
+{
+    QStringList undone;
+    if (committed_)
+        return undone;
+    undoRenames();
+    for (Planned& f : files_) {
+        if (f.temp.isEmpty() || f.renamed)
+            continue;
+        struct stat st {};
+        if (lstatPath(f.temp, &st)) {
+            if (fileSystem().unlink(nativePath(f.temp).constData()) == 0)
+                undone << QStringLiteral("removed ") + f.temp;
+            else
+                undone << QStringLiteral("could not remove ") + f.temp;
+        }
+        releaseLock(f);
+        f.temp.clear();
+    }
+    if (!extendPath_.isEmpty() && extendStamp_.exists) {
+        const FileStamp now = stampOf(extendPath_);
+        if (now.exists && now.inode == extendStamp_.inode && now.size != extendLength_) {
+            const QByteArray native = nativePath(extendPath_);
+            const int fd =
+                fileSystem().open(native.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
+            if (fd >= 0 && fileSystem().ftruncate(fd, extendLength_) == 0)
+                undone << QStringLiteral("cut ") + extendPath_ + QStringLiteral(" back to ")
+                        + plural(extendLength_, "byte");
+            else
+                undone << QStringLiteral("could not cut ") + extendPath_ + QStringLiteral(" back");
+            if (fd >= 0)
+                fileSystem().close(fd);
+        }
+        if (now.exists && now.inode == extendStamp_.inode) {
+            ::chmod(nativePath(extendPath_).constData(), extendStamp_.mode & 07777);
+            const timespec times[2] = {toTimespec(extendAccess_), toTimespec(extendWrite_)};
+            ::utimensat(AT_FDCWD, nativePath(extendPath_).constData(), times, AT_SYMLINK_NOFOLLOW);
+        }
+        extendPath_.clear();
+    }
+    return undone;
+}
+
+RunError Transaction::deleteListed(const std::atomic<bool>* cancel, Deleted* result)
+{
+    if (!committed_)
+        return RunError::of(err::PathFileAccess);
+    for (const Removal& r : removals_) {
+        // What this unit has just put in place is never what it deletes.
+        if (std::any_of(files_.begin(), files_.end(),
+                        [&](const Planned& f) { return f.path == r.path; }))
+            continue;
+        if (const Input* in = inputAt(r.path); in && !stampOf(r.path).sameAs(in->stamp)) {
+            result->kept << r.path;
+            continue;
+        }
+        struct stat st {};
+        if (!lstatPath(r.path, &st))
+            continue;
+        bool stopped = false;
+        const RunError e = deleteFile(r.path, r.wipe, cancel, &stopped);
+        if (e.failed())
+            return e;
+        result->deleted << r.path;
+        result->wipeStopped = result->wipeStopped || stopped;
+    }
+    return RunError::none();
+}
+
+QString runCollision(const std::vector<const Transaction*>& units)
+{
+    for (size_t a = 0; a < units.size(); ++a) {
+        QStringList written = units[a]->createdPaths() + units[a]->removedPaths();
+        for (size_t b = 0; b < units.size(); ++b) {
+            if (a == b)
+                continue;
+            const QStringList theirs = units[b]->inputPaths() + units[b]->createdPaths();
+            for (const QString& path : std::as_const(written)) {
+                for (const QString& other : theirs) {
+                    if (path.compare(other, Qt::CaseInsensitive) == 0)
+                        return path
+                            + QStringLiteral(": two files of this run would use this name.");
+                }
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace tsl
