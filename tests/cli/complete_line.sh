@@ -9,8 +9,8 @@ set -u
 script=$1 line=$2
 source /usr/share/bash-completion/bash_completion || exit 3
 source "$script" || exit 3
-spec=$(complete -p tsl-cli) || exit 3
-function=${spec#*-F }
+registered=$(complete -p tsl-cli) || exit 3
+function=${registered#*-F }
 function=${function%% *}
 
 COMP_WORDS=()
