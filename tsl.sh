@@ -7,10 +7,12 @@
 #   ./tsl.sh fuzz [SECONDS]  build the libFuzzer targets with clang and run
 #                            each for SECONDS (default 600)
 #   ./tsl.sh bench           the benchmarks of bench/ (XFS needs root)
+#   ./tsl.sh deb [--install] build the .deb in build-deb and check it with lintian
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev desktop-file-utils shared-mime-info xdg-utils help2man xvfb xauth)
+packages=(cmake g++ make qt6-base-dev libgtest-dev desktop-file-utils shared-mime-info xdg-utils
+          help2man xvfb xauth librsvg2-bin appstream bash-completion)
 
 install_packages() {
     local missing=()
@@ -74,8 +76,12 @@ bench)
     bench/combine_bench.sh build/tsl-cli
     bench/shared_storage_bench.sh build
     ;;
+deb)
+    install_packages dpkg-dev file lintian
+    bench/build_deb.sh "${@:2}"
+    ;;
 *)
-    echo "usage: $0 run [ARGS...] | test [--sanitize] | fuzz [SECONDS] | bench" >&2
+    echo "usage: $0 run [ARGS...] | test [--sanitize] | fuzz [SECONDS] | bench | deb" >&2
     exit 2
     ;;
 esac

@@ -4,11 +4,13 @@
 #include "mainwindow/gui_screenshots.h"
 #include "mainwindow/gui_single_instance.h"
 #include "mainwindow/single_instance.h"
+#include "mainwindow/window_options.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "shell/check_assoc.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace {
 
@@ -19,14 +21,42 @@ QString programDir()
     return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
 }
 
+void print(FILE* out, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer before QApplication exists: on a terminal
+    // without a display, and for help2man at build time.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    const tsl::WindowArguments early = tsl::readWindowArguments(raw, QStringLiteral(TSL_VERSION));
+    if (early.action == tsl::WindowAction::Help || early.action == tsl::WindowAction::Version) {
+        print(stdout, early.text);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tessel"));
     QApplication::setApplicationName(QStringLiteral("TSL"));
     QApplication::setApplicationVersion(QStringLiteral(TSL_VERSION));
+    // Qt's own options are gone now; anything else that starts with '-' is refused.
+    const tsl::WindowArguments arguments =
+        tsl::readWindowArguments(QApplication::arguments(), QStringLiteral(TSL_VERSION));
+    if (arguments.action == tsl::WindowAction::BadUsage) {
+        print(stderr, arguments.text);
+        return 2;
+    }
+    if (arguments.action == tsl::WindowAction::HelpAll) {
+        QCommandLineParser parser;
+        tsl::addWindowOptions(parser);
+        parser.process(app);  // prints the help with Qt's options and ends
+    }
 
     // A second TSL says so and ends; the first is not told.
     tsl::SingleInstance instance;
@@ -39,7 +69,7 @@ int main(int argc, char** argv)
     tsl::DesktopRegistration registration(
         tsl::DesktopLocations::fromEnvironment(QCoreApplication::applicationFilePath()));
     tsl::frmMain window(settings, store, &registration);
-    if (!window.Form_Load(QApplication::arguments().mid(1)))
+    if (!window.Form_Load(arguments.files))
         return window.exitCode() ? window.exitCode() : 1;
     window.show();
     // A hidden switch of the screenshot test: save each panel and leave.

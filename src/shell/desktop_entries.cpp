@@ -147,7 +147,9 @@ QString nautilusScript(const QString& script)
         QStringLiteral("#!/bin/sh"),
         QStringLiteral("# ") + OwnerMark
             + QStringLiteral(": TSL's send-to entry; TSL rewrites or removes this file."),
-        QStringLiteral("exec ") + script + QStringLiteral(" \"$@\""),
+        // Nautilus passes the names of the chosen files, relative to their
+        // folder: "--" keeps a name that starts with '-' from reading as an option.
+        QStringLiteral("exec ") + script + QStringLiteral(" -- \"$@\""),
     });
 }
 
