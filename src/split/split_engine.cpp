@@ -9,6 +9,7 @@
 #include "settings/value_conversion.h"
 #include "split/batch_file.h"
 #include "split/existing_set.h"
+#include "split/piece_size.h"
 #include "split/split_progress.h"
 
 #include <QFileInfo>
@@ -22,6 +23,7 @@ struct Source {
     QString name;
     QString path;
     qint64 length = 0;
+    qint64 wholeSize = 0;  // bytes per piece, this file's own in count mode
     qint64 pieceCount = 0;
     bool letters = false;
     QString base;
@@ -42,7 +44,7 @@ public:
     SplitRun(const SplitRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
           frame_(host, Panel::Split, QStringLiteral("frmMain.cmdSplit"), outcome_),
-          wholeSize_(wholePartSize(settings.SplitSize)), copier_(settings.ChunkSize)
+          copier_(settings.ChunkSize)
     {
     }
 
@@ -70,7 +72,6 @@ private:
     Host& host_;
     SplitOutcome outcome_;
     RunFrame frame_;
-    const qint64 wholeSize_;
     ChunkCopier copier_;
     bool extract_ = false;
     qint64 start_ = 0;
@@ -176,7 +177,13 @@ bool SplitRun::admit(Source& s)
         return false;
     }
     s.length = QFileInfo(s.path).size();
-    s.pieceCount = PieceCount(s.length, wholeSize_);
+    const QString refused = countSizeRefusal(settings_, s.name, s.length);
+    if (!refused.isEmpty()) {
+        skip(refused, Icon::Information);
+        return false;
+    }
+    s.wholeSize = splitPieceSize(settings_, s.length);
+    s.pieceCount = PieceCount(s.length, s.wholeSize);
     s.letters = usesLetterScheme(s.pieceCount);
     if (s.pieceCount == 1) {
         skip(s.name
@@ -244,7 +251,7 @@ Flow SplitRun::splitFile(int f)
     if (extract_) {
         s.first = start_;
         s.last = qMin(end_, s.pieceCount);
-        s.endPosition = qMin(end_ * wholeSize_, s.length);
+        s.endPosition = qMin(end_ * s.wholeSize, s.length);
     } else {
         s.first = 1;
         s.last = s.pieceCount;
@@ -308,7 +315,7 @@ Flow SplitRun::writePieces(const Source& s, FileHandle& input)
             return flow;
         const qint64 k = i - s.first + 1;
         const qint64 n = s.last - s.first + 1;
-        showPieceProgress(s, qMin(i * wholeSize_, s.endPosition), i);
+        showPieceProgress(s, qMin(i * s.wholeSize, s.endPosition), i);
         host_.progress(Panel::Split, Line::Total,
                        splitprogress::totalCaptionAfterPiece(k, n, file_, count_),
                        splitprogress::totalPercentAfterPiece(k, n, file_, count_), 100);
@@ -343,8 +350,8 @@ Flow SplitRun::writePiece(const Source& s, FileHandle& input, qint64 i)
 // the next piece still starts at its own offset.
 Flow SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i)
 {
-    const qint64 pieceStart = (i - 1) * wholeSize_;
-    const qint64 pieceLength = qMax<qint64>(0, qMin(wholeSize_, s.endPosition - pieceStart));
+    const qint64 pieceStart = (i - 1) * s.wholeSize;
+    const qint64 pieceLength = qMax<qint64>(0, qMin(s.wholeSize, s.endPosition - pieceStart));
     copier_.alignTo(piece);
     const qint64 chunk = copier_.chunkSize();
     qint64 written = 0;
@@ -375,7 +382,7 @@ Flow SplitRun::finishFile(const Source& s, int f)
 {
     if (!extract_ && settings_.Split000) {
         const RunError e = writeInfoFile(s.path, outcome_.outDir + s.base + QStringLiteral(".000"),
-                                         quint64(s.pieceCount), quint64(wholeSize_));
+                                         quint64(s.pieceCount), quint64(s.wholeSize));
         if (e.failed() && !carryOn(e))
             return Flow::Terminate;
     }
