@@ -3,6 +3,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "settings/load_reg.h"
+#include "settings/named_sizes.h"
 #include "settings/setting_keys.h"
 
 #include <cstdio>
@@ -19,7 +20,8 @@ const char* const Description =
     "                    replaced: by its range rule, cleared: a bad initial directory)\n"
     "  get KEY           the loaded value of KEY\n"
     "  set KEY VALUE     writes VALUE into KEY's section of the current store, then\n"
-    "                    shows what it loads as\n"
+    "                    shows what it loads as; SplitSize also takes a size's name\n"
+    "                    (%1)\n"
     "  store             which store is in use\n"
     "  store ini|registry  moves every setting into tsl.ini or the native store and\n"
     "                    removes the other one\n"
@@ -142,13 +144,25 @@ QString refusedValue(const Settings& loaded, const KeyDef& d, const QString& val
         + QStringLiteral(". Nothing was written.");
 }
 
+// The text to store for value: the part size may be given by a size's name
+// (set SplitSize cd700), which is stored as its number of bytes.
+QString storedText(const KeyDef* d, const QString& value)
+{
+    if (d && d->key == QLatin1String("SplitSize")) {
+        if (const std::optional<qint64> bytes = namedSize(value))
+            return QString::number(*bytes);
+    }
+    return value;
+}
+
 int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& name,
-           const QString& value)
+           const QString& given)
 {
     const KeyDef* d = findLoadedKey(name);
     const RecordKey* r = d ? nullptr : findRecordKey(name);
     if (!d && !r)
         return unknownKey(name);
+    const QString value = storedText(d, given);
     if (d) {
         const QString refused = refusedValue(loadedSettings, *d, value);
         if (!refused.isEmpty()) {
@@ -198,7 +212,7 @@ int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
 int runConfig(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(Description));
+    parser.setApplicationDescription(QString::fromLatin1(Description).arg(namedSizeList()));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     addAnswerOptions(parser);
     parser.addPositionalArgument(
