@@ -201,8 +201,7 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
         txtFile[1]->setText(SplitFile);
         const QFileInfo file(SplitSrcDir + SplitFile);
         if (file.isFile()) {
-            pieces = PieceCount(file.size(), wholePartSize(settings_.SplitSize));
-            setStatusText(splitSummary(pieces, settings_.SplitSize));
+            pieces = showSplitSummary(file.size(), false);
         } else if (!askToContinue(*host_, RunError::of(err::FileNotFound),
                                   QStringLiteral("frmMain.Form_Load"))) {
             endProgram(1);
