@@ -109,8 +109,9 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
         double size = 0;
         const bool ok = parseByteSize(p.value(QStringLiteral("size")), &size);
         if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
-                         QStringLiteral("a number of bytes (k, M, G count 1000s, KiB, MiB, GiB "
-                                        "1024s) or a size's name"),
+                         QStringLiteral("a name (") + namedSizeList()
+                             + QStringLiteral(") or a number of bytes (k, M, G count 1000s, "
+                                              "KiB, MiB, GiB 1024s)"),
                          error))
             return false;
         s.SplitSize = size;
