@@ -2,6 +2,7 @@
 
 #include "core/file_system.h"
 #include "settings/load_reg.h"
+#include "settings/named_sizes.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -152,6 +153,10 @@ QString fileArgumentProblem(const QString& path)
 
 bool parseByteSize(const QString& text, double* value)
 {
+    if (const std::optional<qint64> named = namedSize(text)) {
+        *value = double(*named);
+        return true;
+    }
     // Digits with an optional fraction, then an optional unit: k, M, G count
     // thousands, KiB, MiB, GiB count 1024s. No exponents, signs or blanks inside.
     static const QRegularExpression form(

@@ -50,7 +50,8 @@ bool parseCount(const QString& text, qint64* value);
 QString fileArgumentProblem(const QString& path);
 
 // A size in bytes: a decimal number with an optional fraction and an optional
-// unit, k, M, G (1000-based) or KiB, MiB, GiB (1024-based); false for anything
+// unit, k, M, G (1000-based) or KiB, MiB, GiB (1024-based), or the name of a
+// common limit (cd700, fat32, ...: settings/named_sizes.h); false for anything
 // else ("1e3" included).
 bool parseByteSize(const QString& text, double* value);
 

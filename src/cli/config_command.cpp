@@ -3,6 +3,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "settings/load_reg.h"
+#include "settings/named_sizes.h"
 #include "settings/setting_keys.h"
 
 #include <cstdio>
@@ -19,7 +20,8 @@ const char* const Description =
     "                    replaced: by its range rule, cleared: a bad initial directory)\n"
     "  get KEY           the loaded value of KEY\n"
     "  set KEY VALUE     writes VALUE into KEY's section of the current store, then\n"
-    "                    shows what it loads as\n"
+    "                    shows what it loads as; SplitSize also takes a size's name\n"
+    "                    (%1)\n"
     "  store             which store is in use\n"
     "  store ini|registry  moves every setting into tsl.ini or the native store and\n"
     "                    removes the other one\n"
@@ -142,9 +144,14 @@ QString refusedValue(const Settings& loaded, const KeyDef& d, const QString& val
         + QStringLiteral(". Nothing was written.");
 }
 
-// A size written as --size takes it (2MiB, 1.5G) is stored as its bytes.
+// The text to store for value: a part size given as --size takes it (2MiB,
+// 1.5G) or by a size's name (cd700) is stored as its number of bytes.
 QString storedForm(const KeyDef* d, const QString& value)
 {
+    if (d && d->key == QLatin1String("SplitSize")) {
+        if (const std::optional<qint64> bytes = namedSize(value))
+            return QString::number(*bytes);
+    }
     double bytes = 0;
     const bool withUnit = !value.trimmed().isEmpty() && value.trimmed().back().isLetter();
     if (d && withUnit
@@ -158,10 +165,10 @@ int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& na
            const QString& given)
 {
     const KeyDef* d = findLoadedKey(name);
-    const QString value = storedForm(d, given);
     const RecordKey* r = d ? nullptr : findRecordKey(name);
     if (!d && !r)
         return unknownKey(name);
+    const QString value = storedForm(d, given);
     if (d) {
         const QString refused = refusedValue(loadedSettings, *d, value);
         if (!refused.isEmpty()) {
@@ -211,7 +218,7 @@ int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
 int runConfig(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(Description));
+    parser.setApplicationDescription(QString::fromLatin1(Description).arg(namedSizeList()));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     addAnswerOptions(parser);
     parser.addPositionalArgument(

@@ -2,6 +2,9 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "pieces/part_names.h"
+#include "settings/load_reg.h"
+#include "settings/named_sizes.h"
+#include "split/piece_size.h"
 #include "split/split_engine.h"
 
 #include <QDir>
@@ -11,6 +14,35 @@
 namespace tsl::cli {
 
 namespace {
+
+// "floppy 1457664, email 25000000, ..." for the help.
+QString namedSizesText()
+{
+    QStringList sizes;
+    for (const NamedSize& n : namedSizes())
+        sizes << QLatin1String(n.name) + QLatin1Char(' ') + QString::number(n.bytes);
+    return sizes.join(QStringLiteral(", "));
+}
+
+QString sizeOptionText()
+{
+    const SettingRange& r = *settingRange(QStringLiteral("SplitSize"));
+    return QStringLiteral("Part size in bytes, %1..%2 (setting SplitSize); k, M, G count 1000s, "
+                          "KiB, MiB, GiB 1024s (2MiB); or a name (bytes): %3.")
+        .arg(qint64(r.low))
+        .arg(qint64(r.high))
+        .arg(namedSizesText());
+}
+
+QString piecesOptionText()
+{
+    const SettingRange& r = *settingRange(QStringLiteral("SplitPieces"));
+    return QStringLiteral("Cut each FILE into N pieces, %1..%2 (settings SplitMode 1 and "
+                          "SplitPieces): each FILE gets its own part size. The last piece may be "
+                          "smaller, and a very small FILE gives fewer than N pieces, never more.")
+        .arg(qint64(r.low))
+        .arg(qint64(r.high));
+}
 
 void addSplitOptions(QCommandLineParser& parser)
 {
@@ -31,13 +63,16 @@ void addSplitOptions(QCommandLineParser& parser)
         "Piece sizes that are a multiple of the file system's block size (4096 bytes on\n"
         "most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which\n"
         "share the blocks of the pieces and the file instead of copying them.\n\n"
+        "With --pieces N each FILE gets the part size that cuts it into N pieces: its\n"
+        "length / N rounded up, and from 1 MiB on rounded up to whole 4096-byte blocks.\n"
+        "The info file records that size, as for any split. The last piece may be\n"
+        "smaller, and a very small FILE gives fewer than N pieces (never more); a FILE\n"
+        "whose pieces would hold less than the smallest part size is not split.\n\n"
         "Exit status: 0 every file split, 1 a file skipped or a run-time error answered,\n"
         "2 bad usage, 130 stopped by Ctrl-C."));
     parser.addOptions({
-        {{QStringLiteral("s"), QStringLiteral("size")},
-         QStringLiteral(
-             "Part size in bytes, 100..1000000000 (setting SplitSize); k, M, G count 1000s, KiB, MiB, GiB 1024s (2MiB)."),
-         QStringLiteral("BYTES")},
+        {{QStringLiteral("s"), QStringLiteral("size")}, sizeOptionText(), QStringLiteral("BYTES")},
+        {{QStringLiteral("p"), QStringLiteral("pieces")}, piecesOptionText(), QStringLiteral("N")},
         {{QStringLiteral("o"), QStringLiteral("out")},
          QStringLiteral("Output directory; default the directory of the FILEs."),
          QStringLiteral("DIR")},
@@ -70,15 +105,30 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
 {
     if (!applyChunkOption(p, s, error))
         return false;
+    if (p.isSet(QStringLiteral("size")) && p.isSet(QStringLiteral("pieces"))) {
+        *error = QStringLiteral("--size and --pieces cannot be used together.");
+        return false;
+    }
     if (p.isSet(QStringLiteral("size"))) {
         double size = 0;
         const bool ok = parseByteSize(p.value(QStringLiteral("size")), &size);
-        if (!withinRange(
-                QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
-                QStringLiteral("a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)"),
-                error))
+        if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
+                         QStringLiteral("a name (") + namedSizeList()
+                             + QStringLiteral(") or a number of bytes (k, M, G count 1000s, "
+                                              "KiB, MiB, GiB 1024s)"),
+                         error))
             return false;
         s.SplitSize = size;
+        s.SplitMode = 0;
+    }
+    if (p.isSet(QStringLiteral("pieces"))) {
+        qint64 pieces = -1;
+        (void)parseCount(p.value(QStringLiteral("pieces")), &pieces);
+        if (!withinRange(QStringLiteral("SplitPieces"), double(pieces), QStringLiteral("--pieces"),
+                         QStringLiteral("a number of pieces"), error))
+            return false;
+        s.SplitPieces = qint32(pieces);
+        s.SplitMode = 1;
     }
     if (p.isSet(QStringLiteral("existing"))) {
         const int index =
@@ -148,7 +198,7 @@ bool applyRange(const QString& range, const Settings& s, SplitRequest& request, 
         return false;
     }
     const QFileInfo info(request.srcDir + request.files.first());
-    const qint64 pieces = PieceCount(info.size(), wholePartSize(s.SplitSize));
+    const qint64 pieces = PieceCount(info.size(), splitPieceSize(s, info.size()));
     if (info.isFile()
         && (m.captured(1).toLongLong() > pieces || m.captured(2).toLongLong() > pieces)) {
         *error = QStringLiteral("%1 has %2 pieces of this size: --range must stay within 1-%2.")

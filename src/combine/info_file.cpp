@@ -18,6 +18,16 @@ namespace {
 
 constexpr qint64 FixedFields = 29;  // everything after the name but the piece size
 constexpr quint64 Max32 = std::numeric_limits<quint32>::max();
+// The longest info file: name, fixed fields, piece size, whole total size and
+// whole piece size.
+constexpr qint64 LongestInfo = 1 + 255 + FixedFields + 4 + 8 + 8;
+
+void put64(QByteArray& out, quint64 value)
+{
+    char bytes[8];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 8);
+}
 
 void put32(QByteArray& out, quint64 value)
 {
@@ -74,11 +84,12 @@ QByteArray infoFileBytes(const QString& storedName, const QDateTime& creation,
     put32(out, 0);
     put32(out, pieceCount);
     put32(out, pieceSize);
-    if (totalSize > Max32) {
-        char wide[8];
-        qToLittleEndian(totalSize, wide);
-        out.append(wide, 8);
-    }
+    // A piece of 4 GiB or more belongs to a file of 8 GiB or more, whose
+    // whole size follows anyway; its whole piece size comes after that.
+    if (totalSize > Max32 || pieceSize > Max32)
+        put64(out, totalSize);
+    if (pieceSize > Max32)
+        put64(out, pieceSize);
     return out;
 }
 
@@ -130,6 +141,8 @@ std::optional<InfoRecord> decodeInfoFile(const QByteArray& bytes)
     }
     if (got >= at + 37)
         read.InfoTotalSize = qFromLittleEndian<quint64>(bytes.constData() + at + 29);
+    if (got >= at + 45)
+        read.InfoPieceSize = qFromLittleEndian<quint64>(bytes.constData() + at + 37);
     return read;
 }
 
@@ -138,7 +151,7 @@ std::optional<InfoRecord> readInfoQuietly(const QString& path)
     FileHandle file;
     if (file.open(path, FileHandle::Mode::Read).failed())
         return std::nullopt;
-    QByteArray bytes(1 + 255 + FixedFields + 4 + 8, '\0');
+    QByteArray bytes(LongestInfo, '\0');
     qint64 got = 0;
     if (file.readAt(0, bytes.data(), bytes.size(), &got).failed())
         return std::nullopt;
@@ -162,7 +175,7 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
         qint64 length = 0;
         if (!e.failed())
             e = file.size(&length);
-        QByteArray bytes(qMin<qint64>(length, 1 + 255 + FixedFields + 4 + 8), '\0');
+        QByteArray bytes(qMin<qint64>(length, LongestInfo), '\0');
         qint64 got = 0;
         if (!e.failed())
             e = file.readAt(0, bytes.data(), bytes.size(), &got);

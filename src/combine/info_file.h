@@ -6,7 +6,9 @@
 // creation, last write, last access (4 bytes each, seconds since 1970 UTC),
 // total size (4), attributes (1), reserved zero (4), piece count (4), piece
 // size (4) -- 30 + N bytes. A file of 4 GiB or more stores its size modulo
-// 2^32 there and its whole size as 8 more bytes at 30 + N (38 + N in all).
+// 2^32 there and its whole size as 8 more bytes at 30 + N (38 + N in all);
+// a piece size of 4 GiB or more is stored the same way, its whole value as 8
+// more bytes at 38 + N (46 + N in all).
 #pragma once
 
 #include "core/run_error.h"

@@ -85,6 +85,7 @@ int planSet(CombineRun& run, const PieceSet& set, qint64 count, const QString& n
     }
     t.setMode(out, mode);
     const bool deleting = run.settings.CombineDelete && !run.outcome.noDelete && whole;
+    t.setDurable(deleting);
     if (!deleting)
         return out;
     for (const QString& path : pieces)
@@ -156,7 +157,8 @@ Flow writeAside(CombineRun& run, const PieceSet& set, qint64 count, Transaction&
         return runtimeError(run, opened, Flow::Failed);
     QStringList combinedNames;
     Flow flow = copyPieces(run, set, count, file, &combinedNames);
-    const RunError closed = file.close();
+    // The pieces may be deleted after this: the result must be on the disk.
+    const RunError closed = file.close(t.durable());
     if (flow == Flow::Go && closed.failed())
         flow = runtimeError(run, closed, Flow::Failed);
     if (flow != Flow::Go)

@@ -59,7 +59,6 @@ RunError deleteFile(const QString& path, bool wipe, const std::atomic<bool>* can
                                 FileSystem::RenameMode::NoReplace)
             != 0)
             return runErrorFromErrno(errno, path, FileOp::Delete);
-        const int lock = lockFile(nativePath(victim));
         FileHandle file;
         RunError e = file.open(victim, FileHandle::Mode::ReadWrite);
         if (!e.failed())
@@ -67,8 +66,6 @@ RunError deleteFile(const QString& path, bool wipe, const std::atomic<bool>* can
         const RunError closed = file.close();
         if (!e.failed())
             e = closed;
-        if (lock >= 0)
-            ::close(lock);
         if (e.failed()) {
             // Never named again as the user's file: part-wiped bytes go with the
             // temporary name (its data is safe in what this run committed).

@@ -38,9 +38,9 @@ int FileSystem::fsync(int fd)
     return ::fsync(fd);
 }
 
-int FileSystem::fchmod(int fd, mode_t mode)
+int FileSystem::chmod(const char* path, mode_t mode)
 {
-    return ::fchmod(fd, mode);
+    return ::fchmodat(AT_FDCWD, path, mode, 0);
 }
 
 int FileSystem::close(int fd)

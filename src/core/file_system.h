@@ -30,7 +30,7 @@ public:
                                   size_t length);
     virtual int ftruncate(int fd, off_t length);
     virtual int fsync(int fd);
-    virtual int fchmod(int fd, mode_t mode);
+    virtual int chmod(const char* path, mode_t mode);
     virtual int close(int fd);
     // rename(2) as renameat2(2) does it: Replace takes the place of what is at
     // `to`, NoReplace fails with EEXIST when something is there, Exchange swaps the two.

@@ -3,9 +3,10 @@
 #include "core/file_system.h"
 
 #include <QRandomGenerator>
+#include <cerrno>
+#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +16,26 @@ namespace {
 
 const QString TempPrefix = QStringLiteral(".tsl-");
 
+// Whether the process that wrote a temporary name is a running TSL (its
+// program's name starts with "tsl"): its files are still being written.
+bool writerRuns(const QString& name)
+{
+    bool ok = false;
+    const qint64 pid = name.mid(TempPrefix.size() + 1, 6).toLongLong(&ok, 36);
+    if (!ok || pid <= 0)
+        return false;
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM)
+        return false;
+    char exe[4096] = {};
+    const QByteArray link = "/proc/" + QByteArray::number(pid) + "/exe";
+    const ssize_t n = ::readlink(link.constData(), exe, sizeof exe - 1);
+    // A process whose program cannot be read is taken to be one: kept.
+    if (n <= 0)
+        return true;
+    const QByteArray program(exe, n);
+    return program.mid(program.lastIndexOf('/') + 1).startsWith("tsl");
+}
+
 }  // namespace
 
 QString folderOf(const QString& path)
@@ -23,25 +44,19 @@ QString folderOf(const QString& path)
     return slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-QString temporaryName(char letter)
+QString temporaryNameOf(char letter, qint64 pid)
 {
     static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = TempPrefix + QLatin1Char(letter);
-    for (int i = 0; i < TemporaryNameLength - 6; ++i)
+    QString name = TempPrefix + QLatin1Char(letter)
+        + QString::number(pid, 36).rightJustified(6, QLatin1Char('0')).right(6);
+    while (name.size() < TemporaryNameLength)
         name += QLatin1Char(alphabet[QRandomGenerator::system()->bounded(36)]);
     return name;
 }
 
-int lockFile(const QByteArray& native)
+QString temporaryName(char letter)
 {
-    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return temporaryNameOf(letter, ::getpid());
 }
 
 bool isTemporaryName(const QString& name, char letter)
@@ -65,13 +80,10 @@ QStringList removeStaleTemporaries(const QString& dir, JobKind job)
         struct stat st {};
         if (!lstatPath(path, &st) || !S_ISREG(st.st_mode))
             continue;
-        const QByteArray native = nativePath(path);
-        const int fd = lockFile(native);
-        if (fd < 0)
-            continue;  // a running TSL holds it
-        if (fileSystem().unlink(native.constData()) == 0)
+        if (writerRuns(name))
+            continue;
+        if (fileSystem().unlink(nativePath(path).constData()) == 0)
             removed << path;
-        ::close(fd);
     }
     ::closedir(d);
     return removed;

@@ -80,8 +80,6 @@ Transaction::~Transaction()
 {
     if (!committed_)
         rollback();
-    for (Planned& f : files_)
-        releaseLock(f);
 }
 
 int Transaction::create(const QString& path, qint64 plannedSize)
@@ -276,7 +274,6 @@ RunError Transaction::openAside(int index, FileHandle& file)
         if (e.failed())
             return RunError::of(e.number, f.path, FileOp::Create);
         f.temp = temp;
-        f.lockFd = lockFile(nativePath(temp));
         file.nameAs(f.path);
         return RunError::none();
     }
@@ -289,7 +286,7 @@ RunError Transaction::writeAside(int index, const QByteArray& bytes)
     RunError e = openAside(index, file);
     if (!e.failed())
         e = file.writeAt(0, bytes);
-    const RunError closed = file.close();
+    const RunError closed = file.close(durable_);
     return e.failed() ? e : closed;
 }
 
@@ -315,25 +312,20 @@ QString Transaction::verify() const
     return {};
 }
 
-RunError Transaction::finishFile(Planned& f, bool durable)
+// Permission bits and times by path: no descriptor is opened again (a set
+// of many pieces on a slow file system pays for every open). The bytes went to
+// the disk when the writer closed the file, when the unit is durable.
+RunError Transaction::finishFile(Planned& f)
 {
     const QByteArray native = nativePath(f.temp);
-    FileSystem& fs = fileSystem();
-    const int fd = fs.open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0);
-    if (fd < 0)
-        return runErrorFromErrno(errno, f.path, FileOp::Open);
-    RunError e;
-    if (durable && fs.fsync(fd) != 0)
-        e = runErrorFromErrno(errno, f.path, FileOp::Flush);
-    if (!e.failed() && f.times) {
+    if (f.times) {
         const timespec times[2] = {toTimespec(f.times->second), toTimespec(f.times->first)};
-        ::futimens(fd, times);  // a file system without times keeps those of now
+        // A file system without times keeps those of now.
+        ::utimensat(AT_FDCWD, native.constData(), times, AT_SYMLINK_NOFOLLOW);
     }
-    if (!e.failed() && fs.fchmod(fd, f.mode & ~currentUmask()) != 0)
-        e = runErrorFromErrno(errno, f.path, FileOp::Write);
-    if (fs.close(fd) != 0 && !e.failed() && errno != EINTR)
-        e = runErrorFromErrno(errno, f.path, FileOp::Close);
-    return e;
+    if (fileSystem().chmod(native.constData(), f.mode & ~currentUmask()) != 0)
+        return runErrorFromErrno(errno, f.path, FileOp::Write);
+    return RunError::none();
 }
 
 RunError Transaction::renameIntoPlace(Planned& f)
@@ -385,7 +377,7 @@ void Transaction::undoRenames()
 RunError Transaction::commit(bool durable)
 {
     for (Planned& f : files_) {
-        const RunError e = finishFile(f, durable);
+        const RunError e = finishFile(f);
         if (e.failed())
             return e;
     }
@@ -403,7 +395,6 @@ RunError Transaction::commit(bool durable)
         // The file replaced by an exchange is what is under the temporary name now.
         if (f.exchanged)
             (void)fileSystem().unlink(nativePath(f.temp).constData());
-        releaseLock(f);
     }
     if (durable) {
         for (const QString& folder : std::as_const(folders)) {
@@ -413,13 +404,6 @@ RunError Transaction::commit(bool durable)
         }
     }
     return RunError::none();
-}
-
-void Transaction::releaseLock(Planned& f)
-{
-    if (f.lockFd >= 0)
-        ::close(f.lockFd);
-    f.lockFd = -1;
 }
 
 QStringList Transaction::rollback()
@@ -438,7 +422,6 @@ QStringList Transaction::rollback()
             else
                 undone << QStringLiteral("could not remove ") + f.temp;
         }
-        releaseLock(f);
         f.temp.clear();
     }
     if (!extendPath_.isEmpty() && extendStamp_.exists) {

@@ -102,6 +102,11 @@ public:
     // that is also an input. Also removes the stale temporaries of the folders.
     QString check();
 
+    // Whether what the unit writes goes to the disk before anything is deleted
+    // (it deletes sources): writers close their files with close(durable()).
+    void setDurable(bool durable) { durable_ = durable; }
+    bool durable() const { return durable_; }
+
     // ---- write aside ----
     // Creates file `index` under a temporary name in its final folder and opens it for writing.
     RunError openAside(int index, FileHandle& file);
@@ -114,8 +119,8 @@ public:
     QString verify() const;
 
     // ---- commit ----
-    // Gives every new file its permission bits and times, pushes it to the disk
-    // when durable, renames it into place and pushes the folders. On failure the
+    // Gives every new file its permission bits and times, renames it into
+    // place and, when durable, pushes the folders to the disk. On failure the
     // renames done are undone and the unit can still be rolled back.
     RunError commit(bool durable);
     bool committed() const { return committed_; }
@@ -146,7 +151,6 @@ private:
         mode_t mode = 0644;
         std::optional<std::pair<QDateTime, QDateTime>> times;
         QString temp;
-        int lockFd = -1;  // holds the temporary file while this unit owns it
         bool renamed = false;
         bool exchanged = false;  // the replaced file now sits under the temporary name
     };
@@ -156,10 +160,9 @@ private:
     };
 
     QString checkCreate(const Planned& file) const;
-    RunError finishFile(Planned& file, bool durable);
+    RunError finishFile(Planned& file);
     RunError renameIntoPlace(Planned& file);
     void undoRenames();
-    void releaseLock(Planned& file);
     const Input* inputAt(const QString& path) const;
 
     JobKind job_;
@@ -176,6 +179,7 @@ private:
     FileStamp extendStamp_;
     QDateTime extendWrite_, extendAccess_;
     bool committed_ = false;
+    bool durable_ = false;
 };
 
 // The first collision between the units of one run, naming the path, or an

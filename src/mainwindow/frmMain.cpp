@@ -152,6 +152,7 @@ bool frmMain::Form_Load(const QStringList& arguments)
         return false;
     SetTTs(this, settings_);
     lists_->setFontSize(settings_.ListFontSize);
+    showSplitBy();
     fillDirectories();
     readCommandLine(arguments);
     tmrStb_Timer();

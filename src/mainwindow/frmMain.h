@@ -134,6 +134,8 @@ private:
     // Options (frmMain_options.cpp).
     void cmdOpt_Click(int Index);
     void reapplySplitSummary();
+    qint64 showSplitSummary(qint64 length, bool afterOptions);
+    void showSplitBy();
     // The hook every load of the settings ends with (the desktop registration).
     AssocHook assocHook() const;
     void showSaveIn(const QString& dir);

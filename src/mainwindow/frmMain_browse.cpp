@@ -204,8 +204,7 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
         const QString path = SplitSrcDir + SplitFile;
         const PathFacts file = pathFacts(path);
         if (file.isFile) {
-            pieces = PieceCount(file.size, wholePartSize(settings_.SplitSize));
-            setStatusText(splitSummary(pieces, settings_.SplitSize));
+            pieces = showSplitSummary(file.size, false);
         } else if (file.exists) {
             // A folder or a device: refused here, before anything could be written.
             host_->ask(Ask::Notice,

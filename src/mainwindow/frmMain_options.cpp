@@ -9,6 +9,8 @@
 #include "pieces/part_names.h"
 #include "settings/frmOpt.h"
 #include "settings/gui_tooltips.h"
+#include "split/piece_size.h"
+#include "ui_frmMain.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -33,6 +35,7 @@ void frmMain::cmdOpt_Click(int Index)
     cmdBrowse[1]->setEnabled(!settings_.SameDir);
     cmdBrowse[3]->setEnabled(!settings_.SplitSameDir);
     lists_->setFontSize(settings_.ListFontSize);
+    showSplitBy();
     if (Index == 1)
         reapplySplitSummary();
 }
@@ -49,9 +52,30 @@ void frmMain::reapplySplitSummary()
         loadExtractRange(false, 0);
         return;
     }
-    const qint64 pieces = PieceCount(file.size(), wholePartSize(settings_.SplitSize));
-    setStatusText(splitOptionsSummary(pieces, settings_.SplitSize));
-    loadExtractRange(true, pieces);
+    loadExtractRange(true, showSplitSummary(file.size(), true));
+}
+
+// Shows what splitting the one chosen file of `length` bytes gives, or why it
+// would not be split into the number of pieces asked for; returns its piece
+// count (0 when it would not be split so).
+qint64 frmMain::showSplitSummary(qint64 length, bool afterOptions)
+{
+    const QString refused = countSizeRefusal(settings_, SplitFile, length);
+    if (!refused.isEmpty()) {
+        setStatusText(refused);
+        return 0;
+    }
+    const qint64 pieces = PieceCount(length, splitPieceSize(settings_, length));
+    // A part size as set (it may hold a fraction), or this file's own.
+    const double size =
+        splitsByCount(settings_) ? double(splitPieceSize(settings_, length)) : settings_.SplitSize;
+    setStatusText(afterOptions ? splitOptionsSummary(pieces, size) : splitSummary(pieces, size));
+    return pieces;
+}
+
+void frmMain::showSplitBy()
+{
+    ui->lblSplitBy->setText(splitByText(settings_));
 }
 
 }  // namespace tsl

@@ -1,5 +1,8 @@
 #include "mainwindow/status_text.h"
 
+#include "pieces/part_names.h"
+#include "split/piece_size.h"
+
 namespace tsl {
 
 QString thousands(quint64 n, const QLocale& locale)
@@ -31,6 +34,17 @@ QString splitOptionsSummary(qint64 pieces, double splitSize)
 {
     return QString::number(pieces) + QStringLiteral(" pieces, ")
         + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each.");
+}
+
+QString splitByText(const Settings& settings, const QLocale& locale)
+{
+    if (splitsByCount(settings)) {
+        return QStringLiteral("Each file is cut into ") + QString::number(settings.SplitPieces)
+            + QStringLiteral(" pieces of its own size: the last may be smaller, and a very "
+                             "small file gives fewer pieces (never more).");
+    }
+    return QStringLiteral("Each file is cut into pieces of ")
+        + thousands(quint64(wholePartSize(settings.SplitSize)), locale) + QStringLiteral(" bytes.");
 }
 
 QString splitFileGoneText(const QString& name)

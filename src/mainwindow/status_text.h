@@ -3,6 +3,8 @@
 // locale's thousands separator; counts and the part size are plain numbers.
 #pragma once
 
+#include "settings/settings.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,12 @@ QString splitSummary(qint64 pieces, double splitSize);
 
 // "3 pieces, 512000 bytes each." (after the options dialog).
 QString splitOptionsSummary(qint64 pieces, double splitSize);
+
+// The Split panel's line on how every file is cut: "Each file is cut into
+// pieces of 512,000 bytes." or, for a number of pieces, "Each file is cut into
+// 7 pieces of its own size: ...", saying that the last may be smaller and a
+// very small file gives fewer.
+QString splitByText(const Settings& settings, const QLocale& locale = QLocale());
 
 // The status when the file chosen for Split is gone: "movie.mpg -- file not found".
 QString splitFileGoneText(const QString& name);

@@ -54,6 +54,18 @@ qint64 wholePartSize(double partSize)
     return qint64(std::llround(partSize));
 }
 
+qint64 pieceSizeForCount(qint64 length, int count)
+{
+    constexpr qint64 Block = 4096;
+    constexpr qint64 BlockRoundingFrom = 1024 * 1024;
+    if (length <= 0 || count < 1)
+        return 0;
+    const qint64 size = length / count + (length % count != 0 ? 1 : 0);
+    if (size < BlockRoundingFrom)
+        return size;
+    return (size + Block - 1) / Block * Block;
+}
+
 qint64 PieceCount(qint64 length, qint64 wholeSize)
 {
     if (length <= 0 || wholeSize <= 0)

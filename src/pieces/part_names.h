@@ -23,6 +23,14 @@ qint64 LetterPieceNumber(const QString& ext);
 // The whole number of bytes per piece for a part size that may hold a fraction.
 qint64 wholePartSize(double partSize);
 
+// The piece size that cuts a source of `length` bytes into `count` pieces:
+// length / count rounded up, and from 1 MiB on rounded up again to a
+// multiple of 4096, so that XFS and btrfs can share the pieces' blocks with
+// the file. The last piece may be smaller, and a small source may need fewer
+// than `count` pieces of that size, never more. 0 for an empty source;
+// count >= 1.
+qint64 pieceSizeForCount(qint64 length, int count);
+
 // Number of pieces of a source of `length` bytes in pieces of `wholeSize` bytes:
 // every byte lands in a piece, no piece is empty; 0 for an empty source.
 qint64 PieceCount(qint64 length, qint64 wholeSize);

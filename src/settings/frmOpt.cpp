@@ -1,10 +1,12 @@
 #include "settings/frmOpt.h"
 
 #include "core/texts.h"
+#include "settings/named_sizes.h"
 #include "settings/settings_store.h"
 #include "settings/value_conversion.h"
 #include "ui_frmOpt.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -50,9 +52,12 @@ frmOpt::frmOpt(Settings& settings, SettingsStore& store, Host& host, int page, Q
     optNames = {ui->optNames_0, ui->optNames_1};
     optSize = {ui->optSize_0, ui->optSize_1, ui->optSize_2};
     txtDir = {ui->txtDir_0, ui->txtDir_1, ui->txtDir_2};
+    // The typed part size goes by the field's own name, like every text box.
+    ui->txtSize->lineEdit()->setObjectName(QStringLiteral("txtSize"));
+    offerNamedSizes();
 
     for (QCheckBox* box : {ui->chkAssoc, ui->chkCombDirSame, ui->chkSearch, ui->chkExist,
-                           ui->chkPSizeC, ui->chkSplitDirSame})
+                           ui->chkPSizeC, ui->chkSplitDirSame, ui->chkPieces})
         connect(box, &QAbstractButton::toggled, this, &frmOpt::setDependencies);
     for (int i = 0; i < optSize.size(); ++i)
         connect(optSize[i], &QAbstractButton::clicked, this, [this, i] { optSize_Click(i); });
@@ -61,8 +66,10 @@ frmOpt::frmOpt(Settings& settings, SettingsStore& store, Host& host, int page, Q
         connect(browse[i], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(i); });
     connect(ui->cmdOk, &QPushButton::clicked, this, &frmOpt::cmdOk_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    for (QLineEdit* field : QList<QLineEdit*>{ui->txtChunk, ui->txtSize} + txtDir)
+    for (QLineEdit* field : QList<QLineEdit*>{ui->txtChunk, ui->txtPieces} + txtDir)
         field->installEventFilter(this);
+    // The combo box takes the focus for its text box.
+    ui->txtSize->installEventFilter(this);
 
     Form_Load();
     ui->tbsOpt->setCurrentIndex(qBound(0, page, ui->tbsOpt->count() - 1));
@@ -115,7 +122,9 @@ void frmOpt::showSettings()
     check(optNames, s.SplitFileNames);
     check(optSize, s.SplitUnits);
     currentUnit_ = previousUnit_ = s.SplitUnits;
-    ui->txtSize->setText(dialogNumberText(s.SplitSize / std::pow(1024.0, s.SplitUnits)));
+    ui->txtSize->setEditText(dialogNumberText(s.SplitSize / std::pow(1024.0, s.SplitUnits)));
+    ui->chkPieces->setChecked(s.SplitMode == 1);
+    ui->txtPieces->setText(QString::number(s.SplitPieces));
     ui->txtChunk->setText(QString::number(s.ChunkSize));
     ui->txtPart->setText(QString::number(s.HighPart));
     txtDir[0]->setText(s.InitCombineDir);
@@ -131,14 +140,52 @@ void frmOpt::setDependencies()
     ui->fmeExist->setEnabled(ui->chkExist->isChecked());
     ui->chkPSizeP->setEnabled(ui->chkPSizeC->isChecked());
     ui->chkSplitRem->setEnabled(!ui->chkSplitDirSame->isChecked());
+    // A number of pieces gives every file its own part size.
+    const bool byCount = ui->chkPieces->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(ui->lblLabel_0), static_cast<QWidget*>(ui->txtSize),
+                       static_cast<QWidget*>(ui->fmeUnits)})
+        w->setEnabled(!byCount);
+    ui->txtPieces->setEnabled(byCount);
+}
+
+// The common limits, listed under the part size; choosing one shows its
+// bytes, whatever unit was selected.
+void frmOpt::offerNamedSizes()
+{
+    const QLocale locale;
+    for (const NamedSize& n : namedSizes()) {
+        ui->txtSize->addItem(QLatin1String(n.name) + QStringLiteral(" - ") + QLatin1String(n.what)
+                                 + QStringLiteral(" (") + locale.toString(n.bytes)
+                                 + QStringLiteral(" bytes)"),
+                             n.bytes);
+    }
+    connect(ui->txtSize, &QComboBox::activated, this, [this](int index) {
+        optSize[0]->setChecked(true);
+        currentUnit_ = 0;
+        ui->txtSize->setEditText(QString::number(ui->txtSize->itemData(index).toLongLong()));
+    });
+}
+
+// The part size as typed, in the selected unit: a number, a size's name, or
+// a choice's whole text (the field completes names to it).
+double frmOpt::typedSize() const
+{
+    const QString text = ui->txtSize->currentText();
+    const int choice = ui->txtSize->findText(text);
+    std::optional<qint64> bytes = namedSize(text);
+    if (choice >= 0)
+        bytes = ui->txtSize->itemData(choice).toLongLong();
+    if (bytes)
+        return double(*bytes) / std::pow(1024.0, currentUnit_);
+    return leadingNumber(text).value;
 }
 
 void frmOpt::optSize_Click(int index)
 {
     if (index == currentUnit_)
         return;
-    const double v = leadingNumber(ui->txtSize->text()).value;
-    ui->txtSize->setText(dialogNumberText(v * std::pow(1024.0, currentUnit_ - index)));
+    const double v = typedSize();
+    ui->txtSize->setEditText(dialogNumberText(v * std::pow(1024.0, currentUnit_ - index)));
     previousUnit_ = currentUnit_;
     currentUnit_ = index;
 }
@@ -153,7 +200,8 @@ void frmOpt::txtChunk_LostFocus()
 
 bool frmOpt::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* field = qobject_cast<QLineEdit*>(watched);
+    auto* field =
+        watched == ui->txtSize ? ui->txtSize->lineEdit() : qobject_cast<QLineEdit*>(watched);
     if (field && event->type() == QEvent::FocusIn)
         QTimer::singleShot(0, field, &QLineEdit::selectAll);
     if (field == ui->txtChunk && event->type() == QEvent::FocusOut)
@@ -170,7 +218,7 @@ void frmOpt::cmdBrowse_Click(int index)
 
 QList<StoredValue> frmOpt::dialogTexts() const
 {
-    const double v = leadingNumber(ui->txtSize->text()).value;
+    const double v = typedSize();
     const QHash<QString, QString> texts = {
         {"CombineAssoc", checkText(ui->chkAssoc)},
         {"CombineAuto", checkText(ui->chkAuto)},
@@ -186,6 +234,8 @@ QList<StoredValue> frmOpt::dialogTexts() const
         {"AssocSplit", checkText(ui->chkAssocSplit)},
         {"SplitSize", numberText(v * std::pow(1024.0, currentUnit_))},
         {"SplitUnits", QString::number(currentUnit_)},
+        {"SplitMode", QString::number(ui->chkPieces->isChecked() ? 1 : 0)},
+        {"SplitPieces", ui->txtPieces->text().trimmed()},
         {"PartsExist", QString::number(checkedIndex(optExist))},
         {"SearchExist", checkText(ui->chkExist)},
         {"SplitDelete", checkText(ui->chkSplitDel)},
@@ -220,6 +270,8 @@ void frmOpt::cmdOk_Click()
     // Enter presses OK without leaving the chunk-size field.
     if (ui->txtChunk->hasFocus())
         txtChunk_LostFocus();
+    if (!piecesAccepted())
+        return;
     const bool useIni = ui->optRI_1->isChecked();
     const StoreSwitch moved = switchStore(store_, useIni, dialogTexts());
     if (!moved.ok()) {
@@ -235,6 +287,27 @@ void frmOpt::cmdOk_Click()
     }
     reload();
     accept();
+}
+
+// A number of pieces outside its range rule is refused with the rule, and
+// the field keeps the focus; it is checked only while it is in use.
+bool frmOpt::piecesAccepted()
+{
+    if (!ui->chkPieces->isChecked())
+        return true;
+    const SettingRange& r = *settingRange(QStringLiteral("SplitPieces"));
+    bool whole = false;
+    const qint64 n = ui->txtPieces->text().trimmed().toLongLong(&whole);
+    if (whole && n >= r.low && n <= r.high)
+        return true;
+    QMessageBox::information(this, AppTitle,
+                             QStringLiteral("The number of pieces takes a whole number from %1 "
+                                            "to %2.")
+                                 .arg(qint64(r.low))
+                                 .arg(qint64(r.high)));
+    ui->tbsOpt->setCurrentWidget(ui->picOpt_1);
+    ui->txtPieces->setFocus();
+    return false;
 }
 
 LoadOutcome frmOpt::reload()

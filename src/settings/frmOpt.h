@@ -57,10 +57,13 @@ private:
     void Form_Load();
     void showSettings();
     void setDependencies();
+    void offerNamedSizes();
+    double typedSize() const;
     void optSize_Click(int index);
     void txtChunk_LostFocus();
     void cmdBrowse_Click(int index);
     void cmdOk_Click();
+    bool piecesAccepted();
     LoadOutcome reload();
 
     std::unique_ptr<Ui::frmOpt> ui;

@@ -22,10 +22,11 @@ constexpr Control kCombineControls[] = {
     {"lblPart", 0},  {"lblLabel", 0},  {"lblLabel", 1},
 };
 constexpr Control kSplitControls[] = {
-    {"fmeExt", -1},   {"vsbStart", -1}, {"vsbEnd", -1},   {"txtStart", -1}, {"txtEnd", -1},
-    {"lblLabel", 2},  {"lblLabel", 3},  {"lblLabel", 6},  {"txtFile", 1},   {"txtDir", 1},
-    {"cmdBrowse", 2}, {"cmdBrowse", 3}, {"cmdSplit", -1}, {"cmdClose", 1},  {"cmdOpt", 1},
-    {"cmdAbout", 1},  {"pbrTotal", 1},  {"pbrPart", 1},   {"lblPart", 1},   {"lblTotal", 1},
+    {"fmeExt", -1},     {"vsbStart", -1}, {"vsbEnd", -1},   {"txtStart", -1}, {"txtEnd", -1},
+    {"lblLabel", 2},    {"lblLabel", 3},  {"lblLabel", 6},  {"txtFile", 1},   {"txtDir", 1},
+    {"cmdBrowse", 2},   {"cmdBrowse", 3}, {"cmdSplit", -1}, {"cmdClose", 1},  {"cmdOpt", 1},
+    {"cmdAbout", 1},    {"pbrTotal", 1},  {"pbrPart", 1},   {"lblPart", 1},   {"lblTotal", 1},
+    {"lblSplitBy", -1},
 };
 constexpr Control kAppendControls[] = {
     {"cmdUp", 0},    {"cmdUp", 1},       {"cmdDown", 0},   {"cmdDown", 1},   {"cmdRem", 0},
@@ -83,6 +84,10 @@ std::vector<TipRecord> buildTable()
         {"lblFrom", -1, "Double-click to refresh the list of files."},
         {"txtStart", -1, normal},
         {"txtEnd", -1, normal},
+        {"lblSplitBy", -1,
+         "Set on the Split page of the options: pieces of one part size, or a number of "
+         "pieces, for which every file gets its own part size (its length divided by that "
+         "number, rounded up)."},
     };
 }
 

@@ -79,8 +79,10 @@ const std::vector<SettingRange>& settingRanges()
         {"MissingParts", 0, 2, 1},
         {"PartsExist", 0, 2, 1},
         {"SplitFileNames", 0, 1, 0},
-        {"SplitSize", 100, 1000000000, 512000},
+        {"SplitSize", 100, MaxSplitSize, 512000},
         {"SplitUnits", 0, 2, 0},
+        {"SplitMode", 0, 1, 0},
+        {"SplitPieces", 2, 19682, 2},
         {"ChunkSize", 10000, 10000000, 1000000},
         {"HighPart", 1, 19682, 1000},
         {"ListFontSize", 7, 16, 10},
@@ -110,6 +112,8 @@ QStringList applyRangeRules(Settings& s)
         r << QStringLiteral("SplitUnits");
     }
     rangeRule(s.SplitUnits, "SplitUnits", r);
+    rangeRule(s.SplitMode, "SplitMode", r);
+    rangeRule(s.SplitPieces, "SplitPieces", r);
     rangeRule(s.ChunkSize, "ChunkSize", r);
     rangeRule(s.HighPart, "HighPart", r);
     rangeRule(s.ListFontSize, "ListFontSize", r);

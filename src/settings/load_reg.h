@@ -58,6 +58,11 @@ struct SettingRange {
     double replacement;
 };
 
+// The largest part size (1 TiB): far above every common size limit (a
+// 25 GB disc), and still an exact whole number of bytes in the double that
+// holds SplitSize.
+constexpr double MaxSplitSize = 1099511627776.0;
+
 // The range rules, in the order LoadReg applies them.
 const std::vector<SettingRange>& settingRanges();
 

@@ -56,6 +56,8 @@ std::vector<KeyDef> buildKeys()
         onOff("SplitSameDir", Sp, true, &S::SplitSameDir, true),
         number("SplitSize", Sp, K::Double, "512000", &S::SplitSize),
         number("SplitUnits", Sp, K::Int16, "0", &S::SplitUnits),
+        number("SplitMode", Sp, K::Int16, "0", &S::SplitMode),
+        number("SplitPieces", Sp, K::Int32, "2", &S::SplitPieces),
         leading("AssocSendTo", section::Misc, &S::AssocSendTo, true),
         onOff("AppendDelete", section::Append, false, &S::AppendDelete, false),
         onOff("AutoClose", C, true, &S::AutoClose, true),
@@ -74,13 +76,14 @@ std::vector<KeyDef> buildKeys()
 
 // The order in which the options dialog writes its values.
 const char* const DialogOrder[] = {
-    "CombineAssoc", "CombineAuto",    "CombineDelete",  "CombineRemember", "MissingParts",
-    "ExtraParts",   "SearchExtra",    "UnderPeriod",    "SameDir",         "ShowTipsC",
-    "FixExt",       "AssocSplit",     "SplitSize",      "SplitUnits",      "PartsExist",
-    "SearchExist",  "SplitDelete",    "SplitRemember",  "SplitSameDir",    "Split000",
-    "SplitBat",     "SplitFileNames", "ShowTipsS",      "AssocSendTo",     "AppendDelete",
-    "PSizeCheck",   "PSizePrompt",    "ShowTipsA",      "WipeOnDel",       "ChunkSize",
-    "HighPart",     "AutoClose",      "InitCombineDir", "InitSplitDir",    "InitAppendDir",
+    "CombineAssoc", "CombineAuto",   "CombineDelete", "CombineRemember", "MissingParts",
+    "ExtraParts",   "SearchExtra",   "UnderPeriod",   "SameDir",         "ShowTipsC",
+    "FixExt",       "AssocSplit",    "SplitSize",     "SplitUnits",      "SplitMode",
+    "SplitPieces",  "PartsExist",    "SearchExist",   "SplitDelete",     "SplitRemember",
+    "SplitSameDir", "Split000",      "SplitBat",      "SplitFileNames",  "ShowTipsS",
+    "AssocSendTo",  "AppendDelete",  "PSizeCheck",    "PSizePrompt",     "ShowTipsA",
+    "WipeOnDel",    "ChunkSize",     "HighPart",      "AutoClose",       "InitCombineDir",
+    "InitSplitDir", "InitAppendDir",
 };
 
 // Stores a converted value into the key's variable; false when there is none.

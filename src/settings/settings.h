@@ -37,6 +37,8 @@ struct Settings {
     bool SplitSameDir = true;
     double SplitSize = 512000;  // bytes, may hold a fraction
     qint16 SplitUnits = 0;      // 0 bytes, 1 kilobytes, 2 megabytes (display only)
+    qint16 SplitMode = 0;       // 0 pieces of SplitSize, 1 SplitPieces pieces per file
+    qint32 SplitPieces = 2;     // the number of pieces in mode 1
 
     // Misc
     bool AssocSendTo = true;

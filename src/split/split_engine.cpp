@@ -11,6 +11,7 @@
 #include "pieces/short_name.h"
 #include "split/batch_file.h"
 #include "split/existing_set.h"
+#include "split/piece_size.h"
 #include "split/split_progress.h"
 
 #include <QFileInfo>
@@ -26,6 +27,7 @@ struct Source {
     QString name;
     QString path;
     qint64 length = 0;
+    qint64 wholeSize = 0;  // bytes per piece, this file's own in count mode
     qint64 pieceCount = 0;
     bool letters = false;
     QString base;
@@ -56,7 +58,7 @@ public:
     SplitRun(const SplitRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
           frame_(host, Panel::Split, QStringLiteral("frmMain.cmdSplit"), outcome_),
-          wholeSize_(wholePartSize(settings.SplitSize)), copier_(settings.ChunkSize)
+          copier_(settings.ChunkSize)
     {
     }
 
@@ -93,7 +95,6 @@ private:
     Host& host_;
     SplitOutcome outcome_;
     RunFrame frame_;
-    const qint64 wholeSize_;
     ChunkCopier copier_;
     bool extract_ = false;
     qint64 start_ = 0;
@@ -186,13 +187,15 @@ void SplitRun::describe(Source& s) const
     if (!isOrdinaryFile(s.path))
         return;
     s.length = pathFacts(s.path).size;
-    s.pieceCount = PieceCount(s.length, wholeSize_);
+    s.wholeSize = splitPieceSize(settings_, s.length);
+    s.pieceCount = PieceCount(s.length, s.wholeSize);
     s.letters = usesLetterScheme(s.pieceCount);
-    s.splittable = s.pieceCount != 1 && s.pieceCount <= MaxPieceNumber;
+    s.splittable = s.pieceCount != 1 && s.pieceCount <= MaxPieceNumber
+        && countSizeRefusal(settings_, s.name, s.length).isEmpty();
     s.base = settings_.SplitFileNames == 1 ? shortName(s.path) : s.name;
     s.first = extract_ ? start_ : 1;
     s.last = extract_ ? qMin(end_, s.pieceCount) : s.pieceCount;
-    s.endPosition = extract_ ? qMin(end_ * wholeSize_, s.length) : s.length;
+    s.endPosition = extract_ ? qMin(end_ * s.wholeSize, s.length) : s.length;
 }
 
 // Everything the split of s creates, reads and deletes.
@@ -202,13 +205,14 @@ void SplitRun::plan(Source& s) const
         return;
     s.unit = std::make_unique<Transaction>(JobKind::Split);
     Transaction& t = *s.unit;
+    t.setDurable(deletesSource());
     t.read(s.path);
     const mode_t mode = piecesMode(s.path);
     for (qint64 i = s.first; i <= s.last; ++i) {
-        const qint64 at = (i - 1) * wholeSize_;
+        const qint64 at = (i - 1) * s.wholeSize;
         const int index =
             t.create(outcome_.outDir + s.base + QLatin1Char('.') + PartExt(i, s.letters),
-                     qMax<qint64>(0, qMin(wholeSize_, s.endPosition - at)));
+                     qMax<qint64>(0, qMin(s.wholeSize, s.endPosition - at)));
         t.setMode(index, mode);
         if (i == s.first)
             s.firstPiece = index;
@@ -251,6 +255,10 @@ bool SplitRun::admit(Source& s)
                  + QStringLiteral(" will be skipped because it does not exist in the ")
                  + request_.srcDir + QStringLiteral(" directory."),
              Icon::Information);
+        return false;
+    }
+    if (const QString refused = countSizeRefusal(settings_, s.name, s.length); !refused.isEmpty()) {
+        skip(refused, Icon::Information);
         return false;
     }
     if (s.pieceCount == 1) {
@@ -408,14 +416,15 @@ Flow SplitRun::writePieces(Source& s, FileHandle& input)
         if (created.failed())
             return runtimeError(created);
         Flow flow = copyPiece(s, input, piece, i);
-        const RunError closed = piece.close();
+        // The source may be deleted after this: its pieces must be on the disk.
+        const RunError closed = piece.close(s.unit->durable());
         if (flow == Flow::Go && closed.failed())
             flow = runtimeError(closed);
         if (flow != Flow::Go)
             return flow;
         const qint64 k = i - s.first + 1;
         const qint64 n = s.last - s.first + 1;
-        showPieceProgress(s, qMin(i * wholeSize_, s.endPosition), i);
+        showPieceProgress(s, qMin(i * s.wholeSize, s.endPosition), i);
         host_.progress(Panel::Split, Line::Total,
                        splitprogress::totalCaptionAfterPiece(k, n, file_, count_),
                        splitprogress::totalPercentAfterPiece(k, n, file_, count_), 100);
@@ -427,8 +436,8 @@ Flow SplitRun::writePieces(Source& s, FileHandle& input)
 // progress after each.
 Flow SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i)
 {
-    const qint64 pieceStart = (i - 1) * wholeSize_;
-    const qint64 pieceLength = qMax<qint64>(0, qMin(wholeSize_, s.endPosition - pieceStart));
+    const qint64 pieceStart = (i - 1) * s.wholeSize;
+    const qint64 pieceLength = qMax<qint64>(0, qMin(s.wholeSize, s.endPosition - pieceStart));
     copier_.alignTo(piece);
     const qint64 chunk = copier_.chunkSize();
     for (qint64 written = 0; written < pieceLength;) {
@@ -453,7 +462,7 @@ Flow SplitRun::writeSetFiles(Source& s)
     Transaction& t = *s.unit;
     int index = s.firstPiece + int(s.last - s.first + 1);
     if (settings_.Split000) {
-        const auto bytes = infoFileFor(s.path, quint64(s.pieceCount), quint64(wholeSize_));
+        const auto bytes = infoFileFor(s.path, quint64(s.pieceCount), quint64(s.wholeSize));
         const RunError e = bytes ? t.writeAside(index++, *bytes)
                                  : RunError::of(err::FileNotFound, s.path, FileOp::Read);
         if (e.failed())

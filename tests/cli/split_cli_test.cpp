@@ -50,6 +50,34 @@ TEST(SplitCli, ExtractRange)
     EXPECT_TRUE(run.err.contains("a.bin has 5 pieces of this size: --range must stay within 1-5."));
 }
 
+TEST(SplitCli, PiecesPerFileAndNamedSizes)
+{
+    TempFolder t;
+    t.writePattern("a.bin", 1001);
+    t.writePattern("b.bin", 1457665);
+    CliRun run = runCli({"split", "-q", "--pieces", "2", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(t.size("a.bin.001"), 501);
+    EXPECT_EQ(t.size("a.bin.002"), 500);
+    run = runCli({"split", "-q", "--size", "floppy", t.path("b.bin")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(t.size("b.bin.001"), 1457664);
+    EXPECT_EQ(t.size("b.bin.002"), 1);
+    // --range counts the pieces of this file's own size.
+    run = runCli({"split", "--pieces", "4", "--range", "2-5", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("a.bin has 4 pieces of this size: --range must stay within 1-4."));
+    for (const char* n : {"1", "19683", "many"}) {
+        run = runCli({"split", "--pieces", n, t.path("a.bin")});
+        EXPECT_EQ(run.exitCode, 2) << n;
+        EXPECT_TRUE(run.err.contains("--pieces takes a number of pieces from 2 to 19682.\n")) << n;
+    }
+    run = runCli({"split", "--pieces", "3", "--size", "cd700", t.path("a.bin")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("--size and --pieces cannot be used together."));
+    EXPECT_TRUE(runCli({"split", "--help"}).out.simplified().contains("dvd 4697620480, dvd-dl"));
+}
+
 TEST(SplitCli, BadUsageSaysWhyWithTheUsage)
 {
     TempFolder t;

@@ -57,6 +57,25 @@ TEST(InfoFileLayout, FourGibibytesAndMoreCarryTheWholeSizeBehind)
     EXPECT_EQ(sampleBytes((4ULL << 30) - 1).size(), 39);
 }
 
+TEST(InfoFileLayout, APieceOfFourGibibytesAndMoreCarriesItsWholeSizeLast)
+{
+    // 20 GiB + 1 in two pieces of 10 GiB + 4096 (a count split of a big file).
+    const quint64 total = (20ULL << 30) + 1, piece = (10ULL << 30) + 4096;
+    const QByteArray b = sampleBytes(total, 2, piece);
+    ASSERT_EQ(b.size(), 46 + 9);
+    EXPECT_EQ(b.mid(35, 4), QByteArray::fromHex("00100080"));  // piece size modulo 2^32
+    EXPECT_EQ(b.mid(39, 8), QByteArray::fromHex("0100000005000000"));
+    EXPECT_EQ(b.mid(47, 8), QByteArray::fromHex("0010008002000000"));
+    EXPECT_EQ(sampleBytes(total, 5, (4ULL << 30) - 1).size(), 38 + 9);
+    const std::optional<InfoRecord> r = decodeInfoFile(b);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->InfoTotalSize, total);
+    EXPECT_EQ(r->InfoPieceSize, piece);
+    EXPECT_TRUE(r->InfoHasPieceSize);
+    // A reader that stops after the whole total size sees the piece size modulo 2^32.
+    EXPECT_EQ(decodeInfoFile(b.left(38 + 9))->InfoPieceSize, 0x80001000u);
+}
+
 TEST(InfoFileLayout, TimesBefore1970BecomeTheLocalClock)
 {
     // Nine hours east of UTC, so local wall-clock time and UTC differ.

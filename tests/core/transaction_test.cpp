@@ -10,8 +10,8 @@
 #include <QFile>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tsl::test {
@@ -161,20 +161,30 @@ TEST(Transaction, ExtendedFileIsCutBackWithItsModeAndTimes)
     EXPECT_EQ(QFileInfo(t.path("target")).lastModified().toUTC(), when);
 }
 
-TEST(Transaction, StaleTemporariesGoUnlessARunningProcessHoldsThem)
+TEST(Transaction, StaleTemporariesGoUnlessARunningTslWroteThem)
 {
+    // A process that has ended: its temporary files are stale.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
     TempFolder t;
-    t.write(".tsl-sabcdefgh", "left by a killed split");
-    t.write(".tsl-wabcdefgh", "left by a killed wipe");
-    t.write(".tsl-cabcdefgh", "combine's, not split's");
-    t.write(".tsl-sheldheld", "held");
+    const QString split = temporaryNameOf('s', ended);
+    const QString wipe = temporaryNameOf('w', ended);
+    const QString combine = temporaryNameOf('c', ended);
+    const QString running = temporaryNameOf('s', ::getpid());  // this test program is a TSL
+    for (const QString& name : {split, wipe, combine, running})
+        t.write(name, "left behind");
     t.write(".tsl-s", "too short for ours");
-    const int fd = ::open(QFile::encodeName(t.path(".tsl-sheldheld")).constData(), O_RDONLY);
-    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
-    const QStringList removed = removeStaleTemporaries(t.dir(), JobKind::Split);
-    ::close(fd);
-    EXPECT_EQ(removed.size(), 2);
-    EXPECT_EQ(hiddenNames(t), (QStringList{".tsl-cabcdefgh", ".tsl-s", ".tsl-sheldheld"}));
+    QStringList removed = removeStaleTemporaries(t.dir(), JobKind::Split);
+    removed.sort();
+    QStringList stale{t.path(split), t.path(wipe)};
+    stale.sort();
+    EXPECT_EQ(removed, stale);
+    QStringList left{combine, running, ".tsl-s"};
+    left.sort();
+    EXPECT_EQ(hiddenNames(t), left);
 }
 
 TEST(Transaction, DeletesOnlyAfterTheCommitAndOnlyUnchangedInputs)

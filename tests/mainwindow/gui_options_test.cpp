@@ -2,6 +2,7 @@
 // Cancel leaves the store and the window as they were, OK re-applies the
 // folder buttons and the Split summary (without reading a file that has gone).
 #include "mainwindow/gui_window_fixture.h"
+#include "mainwindow/status_text.h"
 #include "settings/frmOpt.h"
 
 #include <QCheckBox>
@@ -119,4 +120,45 @@ TEST(WindowOptions, OkShowsTheSplitSummaryOfTheNewSizeOnlyWhileTheFileExists)
             EXPECT_EQ(w.find<QScrollBar>("vsbEnd")->maximum(), 2);  // the range of the new count
         }
     }
+}
+
+TEST(WindowOptions, ANumberOfPiecesGivesTheChosenFileItsOwnSize)
+{
+    WindowFixture w;
+    w.t.writePattern("movie.avi", 1001);
+    ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
+    EXPECT_EQ(w.text("lblSplitBy"),
+              "Each file is cut into pieces of " + thousands(512000) + " bytes.");
+    EXPECT_FALSE(w.find<QLabel>("lblSplitBy")->toolTip().isEmpty());
+    const std::pair<const char*, const char*> steps[] = {
+        {"4", "4 pieces, 251 bytes each."},
+        {"11",
+         "movie.avi will not be split into 11 pieces because each would hold 91 bytes, "
+         "less than the smallest part size (100 bytes)."},
+    };
+    for (const auto& [pieces, summary] : steps) {
+        inOptions(
+            [pieces = pieces](frmOpt* dlg) {
+                auto* box = dlg->findChild<QCheckBox*>("chkPieces");
+                if (!box->isChecked())
+                    box->click();
+                dlg->findChild<QLineEdit*>("txtPieces")->setText(pieces);
+            },
+            "cmdOk");
+        w.button("cmdOpt_1")->click();
+        EXPECT_EQ(w.status(), summary);
+        EXPECT_EQ(w.text("lblSplitBy"),
+                  QString("Each file is cut into ") + pieces
+                      + " pieces of its own size: the last may be smaller, and a very small file "
+                        "gives fewer pieces (never more).");
+    }
+    EXPECT_EQ(w.store.ReadReg("SplitMode", "", false, "Split"), "1");
+
+    // A file chosen at start-up with a number of pieces stored.
+    WindowFixture started;
+    started.stored("SplitMode=1\nSplitPieces=3\n");
+    started.t.writePattern("clip.mpg", 1001);
+    ASSERT_TRUE(started.start({started.t.path("clip.mpg")}));
+    EXPECT_EQ(started.status(), "3 pieces -- 334 bytes each");
+    EXPECT_EQ(started.find<QScrollBar>("vsbEnd")->maximum(), 3);
 }

@@ -43,3 +43,31 @@ TEST(PieceCount, FractionalPartSizeCountsWholeBytes)
     EXPECT_EQ(PieceCount(3379, wholePartSize(1126.4)), 4);
     EXPECT_EQ(wholePartSize(1126.6), 1127);
 }
+
+TEST(PieceSizeForCount, LengthOverCountRoundedUpThenToBlocksFromOneMebibyte)
+{
+    const struct {
+        qint64 length;
+        int count;
+        qint64 size;
+        qint64 pieces;
+    } table[] = {
+        {1000, 2, 500, 2},
+        {1001, 2, 501, 2},  // the last piece one byte smaller
+        {7, 7, 1, 7},
+        {1, 2, 1, 1},  // too small for two pieces: fewer, never more
+        {0, 3, 0, 0},
+        {3 * 1048575, 3, 1048575, 3},          // below 1 MiB: not rounded to blocks
+        {3 * 1048576, 3, 1048576, 3},          // already whole blocks
+        {3 * 1048576 + 1, 3, 1052672, 3},      // 1048577 rounded up to 257 blocks
+        {19682 * 100, 19682, 100, 19682},      // a multiple of the count
+        {19682 * 100 + 1, 19682, 101, 19488},  // one byte more: 101-byte pieces
+        {19681 * 100, 19682, 100, 19681},
+        // The rounding to blocks makes a big file need fewer pieces.
+        {19682LL * 1048576 + 1, 19682, 1052672, 19606},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(pieceSizeForCount(row.length, row.count), row.size) << row.length;
+        EXPECT_EQ(PieceCount(row.length, row.size), row.pieces) << row.length;
+    }
+}

@@ -32,8 +32,10 @@ TEST(ConfigCli, ListShowsEveryKeyWithItsSource)
     const CliRun r = c.run({"list"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 36 + 3);
+    EXPECT_EQ(lines.size(), 38 + 3);
     for (const char* line : {"Misc        ChunkSize       20000      store",
+                             "Split       SplitMode       0          default",
+                             "Split       SplitPieces     2          default",
                              "Combine     HighPart        1000       replaced, stored \"0\"",
                              "Combine     CombineAssoc    -1         default",
                              "Append      ListFontSize    10         default"})
@@ -72,6 +74,22 @@ TEST(ConfigCli, SetWritesIntoTheKeysIniSection)
     EXPECT_EQ(r.out, "SplitSize = 1126.4  (store)\n");
     EXPECT_EQ(c.t.read("program/tsl.ini"), "; mine\n[Split]\nSplitUnits=1\nSplitSize=1126.4\n");
     EXPECT_FALSE(c.t.exists("config"));
+}
+
+TEST(ConfigCli, ThePartSizeTakesASizesNameAndThePiecesTheirRange)
+{
+    CliStores c;
+    CliRun r = c.run({"set", "SplitSize", "DVD"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "SplitSize = 4697620480  (store)\n");
+    EXPECT_EQ(c.userValue("SplitSize"), "4697620480");
+    r = c.run({"set", "SplitPieces", "19683"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err,
+              "tsl-cli: SplitPieces 19683 is out of its range: it would load as 2. Nothing "
+              "was written.\n");
+    r = c.run({"set", "SplitMode", "1"});
+    EXPECT_EQ(r.out, "SplitMode = 1  (store)\n");
 }
 
 TEST(ConfigCli, UnknownKeysAreRefusedWithTheKnownOnes)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -78,6 +80,8 @@ TEST(frmOpt, EverySettingLoadsIntoItsOwnControlAndIsWrittenBack)
     other["SplitSize"] = "1126.4";
     other["ChunkSize"] = "20000";
     other["HighPart"] = "500";
+    other["SplitMode"] = "1";
+    other["SplitPieces"] = "7";
     other["InitCombineDir"] = dirs.mkdir("c");
     other["InitSplitDir"] = dirs.mkdir("s");
     other["InitAppendDir"] = dirs.mkdir("a");
@@ -136,6 +140,8 @@ TEST(frmOpt, DependentControlsFollowTheirCheckBoxes)
         {"chkAssoc", "chkAuto", true},     {"chkCombDirSame", "chkCombRem", false},
         {"chkSearch", "optExtra_1", true}, {"chkExist", "optExist_2", true},
         {"chkPSizeC", "chkPSizeP", true},  {"chkSplitDirSame", "chkSplitRem", false},
+        {"chkPieces", "txtPieces", true},  {"chkPieces", "fmeUnits", false},
+        {"chkPieces", "txtSize", false},
     };
     StoreFixture f;
     f.user("CombineAssoc=0\nSameDir=0\n");
@@ -180,6 +186,55 @@ TEST(frmOpt, UnitsConvertThePartSizeAndTheStoreHoldsBytes)
     EXPECT_EQ(userValue(f, "SplitUnits"), "2");
     EXPECT_EQ(d.settings.SplitSize, 1572864);
     EXPECT_EQ(dialogNumberText(100.0 / 1048576), ".000095367431640625");
+}
+
+TEST(frmOpt, ThePartSizeOffersTheCommonLimitsAndTakesTheirNames)
+{
+    StoreFixture f;
+    Dialog d(f, 1);
+    auto* field = d.get<QComboBox>("txtSize");
+    ASSERT_EQ(field->count(), 8);
+    EXPECT_EQ(field->itemText(3),
+              "cd700 - CD, 700 MB (" + QLocale().toString(734003200) + " bytes)");
+    // A choice shows its bytes, in bytes whatever unit was selected.
+    d.click("optSize_2");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(d.text("txtSize"), "25000000");
+    EXPECT_TRUE(d.get<QRadioButton>("optSize_0")->isChecked());
+    d.click("optSize_1");
+    EXPECT_EQ(d.text("txtSize"), "24414.0625");
+    // A name typed in any unit stores its bytes.
+    d.get<QLineEdit>("txtSize")->setText("dvd");
+    d.click("cmdOk");
+    EXPECT_EQ(userValue(f, "SplitSize"), "4697620480");
+    EXPECT_EQ(userValue(f, "SplitUnits"), "1");
+}
+
+TEST(frmOpt, ANumberOfPiecesOutsideItsRangeIsRefusedWithTheRange)
+{
+    StoreFixture f;
+    Dialog d(f, 0);
+    d.click("chkPieces");
+    for (const char* typed : {"1", "19683", "3.5", ""}) {
+        d.get<QLineEdit>("txtPieces")->setText(typed);
+        QString said;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            said = box->windowTitle() + "|" + box->text();
+            box->accept();
+        });
+        d.click("cmdOk");
+        EXPECT_EQ(said, "TSL|The number of pieces takes a whole number from 2 to 19682.") << typed;
+        EXPECT_EQ(d.get<QTabWidget>("tbsOpt")->currentIndex(), 1);
+        EXPECT_FALSE(f.t.exists("user/Tessel/TSL.conf"));
+    }
+    d.get<QLineEdit>("txtPieces")->setText("19682");
+    d.click("cmdOk");
+    EXPECT_EQ(d.dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(userValue(f, "SplitMode"), "1");
+    EXPECT_EQ(userValue(f, "SplitPieces"), "19682");
 }
 
 TEST(frmOpt, TheChunkSizeIsCheckedWhenTheFieldIsLeft)

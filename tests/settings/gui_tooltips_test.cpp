@@ -47,6 +47,10 @@ const Expected kControls[] = {
     {"txtDir_1", "", 'S'},
     {"fmeExt", "", 'S'},
     {"lblLabel_6", "", 'S'},
+    {"lblSplitBy",
+     "Set on the Split page of the options: pieces of one part size, or a number of pieces, for "
+     "which every file gets its own part size (its length divided by that number, rounded up).",
+     'S'},
     {"cmdUp_1", "Click to increase the font size in the file lists.", 'A'},
     {"cmdDown_1", "Click to decrease the font size in the file lists.", 'A'},
     {"cmdDown_0", "Click to move the selected file down in the append order.", 'A'},
@@ -136,11 +140,11 @@ TEST(Tooltips, EachModeSettingShowsOrClearsItsPanelAndTab)
     }
 }
 
-TEST(Tooltips, TheTableHasItsThirtySixRecordsAndNamesIgnoreCase)
+TEST(Tooltips, TheTableHasItsThirtySevenRecordsAndNamesIgnoreCase)
 {
-    EXPECT_EQ(LoadTTs().size(), 36u);
+    EXPECT_EQ(LoadTTs().size(), 37u);
     EXPECT_EQ(LoadTTs().front().Name, "cmdAbout");
-    EXPECT_EQ(LoadTTs().back().Name, "txtEnd");
+    EXPECT_EQ(LoadTTs().back().Name, "lblSplitBy");
     EXPECT_EQ(GetTT("CMDABOUT", 0), About);
     EXPECT_EQ(GetTT("cmdBrowse", 1), Folder);
     EXPECT_EQ(GetTT("txtDir", 0), "");

@@ -90,7 +90,8 @@ TEST(LoadReg, OutOfRangeValuesLoadAsTheirPresetAndStayInTheStore)
         {"Combine", "HighPart", "1", "1"},
         {"Split", "SplitSize", "100", "100"},
         {"Split", "SplitSize", "1000000000", "1000000000"},
-        {"Split", "SplitSize", "1000000000.5", "512000"},
+        {"Split", "SplitSize", "1099511627776", "1099511627776"},
+        {"Split", "SplitSize", "1099511627776.5", "512000"},
         {"Split", "SplitSize", "1126.4", "1126.4"},
         {"Append", "ListFontSize", "6.9", "10"},
         {"Append", "ListFontSize", "7", "7"},
@@ -106,6 +107,12 @@ TEST(LoadReg, OutOfRangeValuesLoadAsTheirPresetAndStayInTheStore)
         {"Split", "SplitFileNames", "2", "0"},
         {"Split", "SplitUnits", "3", "0"},
         {"Split", "SplitUnits", "2", "2"},
+        {"Split", "SplitMode", "1", "1"},
+        {"Split", "SplitMode", "2", "0"},
+        {"Split", "SplitPieces", "1", "2"},
+        {"Split", "SplitPieces", "2", "2"},
+        {"Split", "SplitPieces", "19682", "19682"},
+        {"Split", "SplitPieces", "19683", "2"},
     };
     for (const auto& c : cases) {
         StoreFixture f;

@@ -37,9 +37,9 @@ int FaultyFileSystem::fsync(int fd)
     return fails(Sync) ? -1 : FileSystem::fsync(fd);
 }
 
-int FaultyFileSystem::fchmod(int fd, mode_t mode)
+int FaultyFileSystem::chmod(const char* path, mode_t mode)
 {
-    return fails(Chmod) ? -1 : FileSystem::fchmod(fd, mode);
+    return fails(Chmod) ? -1 : FileSystem::chmod(path, mode);
 }
 
 int FaultyFileSystem::close(int fd)

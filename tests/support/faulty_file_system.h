@@ -31,7 +31,7 @@ public:
                           size_t length) override;
     int ftruncate(int fd, off_t length) override;
     int fsync(int fd) override;
-    int fchmod(int fd, mode_t mode) override;
+    int chmod(const char* path, mode_t mode) override;
     int close(int fd) override;
     int rename(const char* from, const char* to, RenameMode mode) override;
     int unlink(const char* path) override;
