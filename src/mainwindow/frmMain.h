@@ -16,12 +16,16 @@
 #include "split/split_engine.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -75,6 +79,16 @@ public:
     // The Append panel's lists.
     AppendLists* lists() const { return lists_; }
 
+    // Makes dir the Append panel's source folder, as the folder button or a
+    // folder typed into "Find parts in:" does: lstFrom reloaded, lstTo
+    // emptied, and "Save in" moved along unless the user chose it.
+    void setAppendSource(const QString& dir);
+
+    // Files a second tsl handed over (its arguments and its working folder):
+    // selected as if dropped on the window, which comes to the front. False,
+    // and nothing changed, while a job runs.
+    bool openHandedOver(const QStringList& arguments, const QString& workingDir);
+
 signals:
     // A job ended and its outcome was recorded.
     void jobFinished();
@@ -93,7 +107,13 @@ private:
     void readCommandLine(const QStringList& arguments);
     void Form_Activate();
     void tbsSplit_Click();
-    void Form_KeyDown();
+    // Ctrl+Tab (step 1) and Ctrl+Shift+Tab (step -1).
+    void Form_KeyDown(int step);
+    bool windowKey(QWidget* widget, QKeyEvent* key);
+    bool enterPressed(QWidget* widget);
+    void focusFirstField();
+    // Stored values the range rules replaced, each reported once.
+    void reportReplacedValues(const LoadOutcome& outcome);
     void tmrStb_Timer();
     void cmdClose_Click(int Index);
     void cmdAbout_Click(int Index);
@@ -105,6 +125,7 @@ private:
     void browseFiles(int Index);
     void browseDirectory(int Index);
     void lblFileDir_DblClick();
+    bool appendFolderTyped();
     void selectCombine(const QStringList& names, const QString& dir, bool listing);
     void selectSplit(const QStringList& names, const QString& dir);
     void combineSummaryOf(const QString& infoFile, bool listing);
@@ -128,6 +149,9 @@ private:
     void combineEnded();
     void splitEnded();
     void appendEnded();
+    void askToStopTheJob();
+    void stopQuestionAnswered();
+    void jobOverWhileAsked();
 
     // Options (frmMain_options.cpp).
     void cmdOpt_Click(int Index);
@@ -196,6 +220,9 @@ private:
     AppendOutcome appendOutcome_;
     bool autoRun_ = false;        // the running Combine is the automatic one
     bool closeAfterJob_ = false;  // the user chose to stop the job and close
+    bool saveInChosen_ = false;   // the user chose "Save in" rather than letting it follow
+    QPointer<QMessageBox> stopQuestion_;  // "A job is still running..." while it is open
+    QSet<QString> reported_;              // replaced stored values already reported
     int exitCode_ = 0;
 };
 
