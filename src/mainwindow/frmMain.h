@@ -11,6 +11,7 @@
 #include "append/append_engine.h"
 #include "combine/combine_engine.h"
 #include "core/host.h"
+#include "mainwindow/hand_over.h"
 #include "settings/load_reg.h"
 #include "settings/settings.h"
 #include "split/split_engine.h"
@@ -84,10 +85,11 @@ public:
     // emptied, and "Save in" moved along unless the user chose it.
     void setAppendSource(const QString& dir);
 
-    // Files a second tsl handed over (its arguments and its working folder):
-    // selected as if dropped on the window, which comes to the front. False,
-    // and nothing changed, while a job runs.
-    bool openHandedOver(const QStringList& arguments, const QString& workingDir);
+    // The selection a second tsl handed over: Busy while a job runs;
+    // otherwise Taken, and soon after the window comes to the front and
+    // selects the files as if they had been dropped on the Combine panel (an
+    // info file or first piece) or the Split panel.
+    HandOverReply handOver(const CommandLineStart& start);
 
 signals:
     // A job ended and its outcome was recorded.
@@ -130,6 +132,7 @@ private:
     void selectSplit(const QStringList& names, const QString& dir);
     void combineSummaryOf(const QString& infoFile, bool listing);
     bool dropFiles(int panel, QEvent* event);
+    void takeHandedOver(const CommandLineStart& start);
     void clearProgress(int panel);
 
     // Extract range (frmMain_range.cpp).

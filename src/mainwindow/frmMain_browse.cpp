@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace tsl {
@@ -283,6 +284,48 @@ bool frmMain::dropFiles(int panel, QEvent* event)
     else
         selectSplit(names, dirs.first());
     return true;
+}
+
+HandOverReply frmMain::handOver(const CommandLineStart& start)
+{
+    if (jobRunning())
+        return HandOverReply::Busy;
+    // Answered first, selected after: a message about the files must not
+    // keep the sender waiting.
+    QTimer::singleShot(0, this, [this, start] { takeHandedOver(start); });
+    return HandOverReply::Taken;
+}
+
+void frmMain::takeHandedOver(const CommandLineStart& start)
+{
+    if (jobRunning())
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    const int panel = start.mode == StartMode::Split ? 1 : 0;
+    ui->tbsSplit->setCurrentIndex(panel);
+    clearProgress(panel);
+    if (!start.folders.isEmpty()) {
+        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok,
+                   Icon::Exclamation, Answer::Ok);
+        return;
+    }
+    // As with a drop, only files that are there are taken.
+    QStringList names;
+    QStringList missing;
+    for (const QString& name : start.files)
+        (isOrdinaryFile(start.srcDir + name) ? names : missing) << name;
+    if (!names.isEmpty()) {
+        if (panel == 0)
+            selectCombine(names, start.srcDir, true);
+        else
+            selectSplit(names, start.srcDir);
+    }
+    if (!missing.isEmpty())
+        setStatusText(QStringLiteral("Not added (not an ordinary file): ")
+                      + missing.join(QStringLiteral(", ")));
 }
 
 }  // namespace tsl

@@ -183,7 +183,8 @@ std::optional<QString> QtHost::input(Prompt, const QString& prompt, const QStrin
 
 ReportAnswer QtHost::report(const PartsReport& report)
 {
-    return showPartsReport(report, &form_);
+    return showPartsReport(report, &form_,
+                           [this](const QString& text) { form_.setStatusText(text); });
 }
 
 }  // namespace tsl
