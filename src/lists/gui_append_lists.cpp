@@ -83,6 +83,12 @@ AppendLists::AppendLists(QWidget* parent) : QWidget(parent), ui(std::make_unique
 
 AppendLists::~AppendLists() = default;
 
+QList<QWidget*> AppendLists::tabOrder() const
+{
+    return {cmdUp[1], cmdDown[1], lstFrom, cmdAdd[0], cmdAdd[1], cmdRem[1],
+            cmdRem[0], lstTo,     cmdUp[0], cmdDown[0]};
+}
+
 void AppendLists::connectControls()
 {
     for (int i = 0; i < 2; ++i) {

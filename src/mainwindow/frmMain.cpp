@@ -83,6 +83,12 @@ void frmMain::gatherControls()
     lblTotal = {ui->lblTotal_0, ui->lblTotal_1, ui->lblTotal_2};
     pbrTotal = {ui->pbrTotal_0, ui->pbrTotal_1, ui->pbrTotal_2};
     lists_ = ui->appendLists;
+    // Tab through the Append panel in reading order, the lists' own controls
+    // between the folder row and the button column.
+    QList<QWidget*> append{txtFile[2], cmdBrowse[4], txtDir[2], cmdBrowse[5]};
+    append << lists_->tabOrder() << cmdClose[2] << cmdAbout[2] << cmdOpt[2] << ui->cmdAppend;
+    for (qsizetype i = 0; i + 1 < append.size(); ++i)
+        setTabOrder(append[i], append[i + 1]);
 
     // Pictures from the style, a file and a folder; the closing cross is
     // drawn in the buttons' text colour, which a dark palette makes light.

@@ -73,10 +73,11 @@ std::unique_ptr<HandOverServer> serveHandOvers(frmMain& window, const QString& l
 std::optional<HandOverReply> handOver(const QString& path, const CommandLineStart& start,
                                       int timeoutMs)
 {
-    QEventLoop loop;
-    QLocalSocket socket;
+    // What the handlers write outlives the socket, whose end may still signal.
     std::optional<HandOverReply> reply;
     QByteArray received;
+    QEventLoop loop;
+    QLocalSocket socket;
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     QObject::connect(&socket, &QLocalSocket::connected, &loop,
                      [&] { socket.write(encodeHandOver(start)); });
@@ -102,6 +103,8 @@ std::optional<HandOverReply> handOver(const QString& path, const CommandLineStar
         loop.exec();
     if (!reply && socket.bytesAvailable())
         reply = decodeReply(received + socket.readAll());
+    QObject::disconnect(&socket, nullptr, &loop, nullptr);
+    socket.abort();
     return reply;
 }
 

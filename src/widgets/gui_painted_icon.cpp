@@ -29,21 +29,13 @@ public:
         painter->restore();
     }
 
+    // QIcon asks for the size in device pixels and sets the scale itself.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return scaledPixmap(size, mode, state, 1);
-    }
-
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override
-    {
-        QPixmap pixmap(size * scale);
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
-        {
-            QPainter painter(&pixmap);
-            paint(&painter, QRect(QPoint(0, 0), pixmap.size()), mode, state);
-        }
-        pixmap.setDevicePixelRatio(scale);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
         return pixmap;
     }
 

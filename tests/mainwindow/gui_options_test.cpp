@@ -1,12 +1,14 @@
 // The Options buttons of the window: the dialog opens on the panel's page,
 // Cancel leaves the store and the window as they were, OK re-applies the
-// folder buttons and the Split summary (without reading a file that has gone).
+// folder buttons and the Split summary (without reading a file that has gone);
+// a stored value out of range is reported once.
 #include "mainwindow/gui_window_fixture.h"
 #include "settings/frmOpt.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -120,3 +122,36 @@ TEST(WindowOptions, OkShowsTheSplitSummaryOfTheNewSizeOnlyWhileTheFileExists)
         }
     }
 }
+
+TEST(WindowOptions, AStoredValueOutOfRangeIsReportedOnceWhenTheWindowLoadsIt)
+{
+    WindowFixture w;
+    w.stored("SplitSize=50\n");
+    QString said;
+    answerBox(&said, QMessageBox::Ok);
+    ASSERT_TRUE(w.start({}));
+    EXPECT_EQ(said,
+              "Some stored settings are outside the range TSL accepts:\n\nPart size (SplitSize): "
+              "50 is outside 100 to 1000000000; 512000 is used instead.\n\nChoose Options... and "
+              "OK to store the values in use.");
+    EXPECT_EQ(w.settings.SplitSize, 512000);
+
+    // The reloads around the dialog say nothing more; OK stores the value in use.
+    QStringList more;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&more] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            more << box->text();
+            box->accept();
+        }
+    });
+    watch.start(10);
+    inOptions([](frmOpt*) {}, "cmdCancel");
+    w.button("cmdOpt_0")->click();
+    inOptions([](frmOpt*) {}, "cmdOk");
+    w.button("cmdOpt_1")->click();
+    watch.stop();
+    EXPECT_EQ(more, QStringList());
+    EXPECT_EQ(w.store.ReadReg("SplitSize", "", false, "Split"), "512000");
+}
+
