@@ -10,7 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev desktop-file-utils shared-mime-info xdg-utils help2man xvfb xauth)
+# libqt6svg6: Qt's SVG icon engine, which draws TSL's window icon.
+packages=(cmake g++ make qt6-base-dev libqt6svg6 libgtest-dev desktop-file-utils shared-mime-info xdg-utils help2man xvfb xauth)
 
 install_packages() {
     local missing=()

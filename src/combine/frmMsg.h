@@ -27,8 +27,7 @@ public:
     // Where the dialog says that Save List saved the list (the window's status).
     using StatusSink = std::function<void(const QString& text)>;
 
-    explicit frmMsg(const PartsReport& report, QWidget* parent = nullptr,
-                    StatusSink status = {});
+    explicit frmMsg(const PartsReport& report, QWidget* parent = nullptr, StatusSink status = {});
 
     // The answer marker: Cancel until an answer button is clicked.
     const QString& answerMarker() const { return answer_; }

@@ -85,8 +85,8 @@ AppendLists::~AppendLists() = default;
 
 QList<QWidget*> AppendLists::tabOrder() const
 {
-    return {cmdUp[1], cmdDown[1], lstFrom, cmdAdd[0], cmdAdd[1], cmdRem[1],
-            cmdRem[0], lstTo,     cmdUp[0], cmdDown[0]};
+    return {cmdUp[1],  cmdDown[1], lstFrom, cmdAdd[0], cmdAdd[1],
+            cmdRem[1], cmdRem[0],  lstTo,   cmdUp[0],  cmdDown[0]};
 }
 
 void AppendLists::connectControls()

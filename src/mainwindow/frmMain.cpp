@@ -276,8 +276,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this
-            && windowKey(widget, static_cast<QKeyEvent*>(event)))
+        if (widget && widget->window() == this && windowKey(widget, static_cast<QKeyEvent*>(event)))
             return true;
     }
     if (watched == ui->lblFileDir && event->type() == QEvent::MouseButtonDblClick) {

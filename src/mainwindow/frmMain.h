@@ -221,9 +221,9 @@ private:
     CombineOutcome combineOutcome_;
     SplitOutcome splitOutcome_;
     AppendOutcome appendOutcome_;
-    bool autoRun_ = false;        // the running Combine is the automatic one
-    bool closeAfterJob_ = false;  // the user chose to stop the job and close
-    bool saveInChosen_ = false;   // the user chose "Save in" rather than letting it follow
+    bool autoRun_ = false;                // the running Combine is the automatic one
+    bool closeAfterJob_ = false;          // the user chose to stop the job and close
+    bool saveInChosen_ = false;           // the user chose "Save in" rather than letting it follow
     QPointer<QMessageBox> stopQuestion_;  // "A job is still running..." while it is open
     QSet<QString> reported_;              // replaced stored values already reported
     int exitCode_ = 0;

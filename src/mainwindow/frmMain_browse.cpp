@@ -119,7 +119,8 @@ void frmMain::browseDirectory(int Index)
 {
     const int panel = Index / 2;
     const char* titles[] = {"Choose the folder for the combined files",
-                            "Choose the folder for the pieces", "Choose the folder to find parts in"};
+                            "Choose the folder for the pieces",
+                            "Choose the folder to find parts in"};
     const QString chosen =
         BrowseForFolder(this, QString::fromLatin1(titles[panel]), txtDir[panel]->text());
     if (panel == 0) {
@@ -308,8 +309,8 @@ void frmMain::takeHandedOver(const CommandLineStart& start)
     ui->tbsSplit->setCurrentIndex(panel);
     clearProgress(panel);
     if (!start.folders.isEmpty()) {
-        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok,
-                   Icon::Exclamation, Answer::Ok);
+        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok, Icon::Exclamation,
+                   Answer::Ok);
         return;
     }
     // As with a drop, only files that are there are taken.

@@ -89,15 +89,14 @@ std::optional<HandOverReply> handOver(const QString& path, const CommandLineStar
     });
     QObject::connect(&socket, &QLocalSocket::disconnected, &loop, &QEventLoop::quit);
     // No server yet (the running TSL is still starting): try again.
-    QObject::connect(&socket, &QLocalSocket::errorOccurred, &loop,
-                     [&](QLocalSocket::LocalSocketError error) {
-                         if (error == QLocalSocket::ServerNotFoundError
-                             || error == QLocalSocket::ConnectionRefusedError)
-                             QTimer::singleShot(RetryInterval, &loop,
-                                                [&] { socket.connectToServer(path); });
-                         else if (error != QLocalSocket::PeerClosedError)
-                             loop.quit();
-                     });
+    QObject::connect(
+        &socket, &QLocalSocket::errorOccurred, &loop, [&](QLocalSocket::LocalSocketError error) {
+            if (error == QLocalSocket::ServerNotFoundError
+                || error == QLocalSocket::ConnectionRefusedError)
+                QTimer::singleShot(RetryInterval, &loop, [&] { socket.connectToServer(path); });
+            else if (error != QLocalSocket::PeerClosedError)
+                loop.quit();
+        });
     socket.connectToServer(path);
     if (!reply)
         loop.exec();

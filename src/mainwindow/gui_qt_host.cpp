@@ -6,11 +6,11 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QLabel>
-#include <QScreen>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <memory>
 
 namespace tsl {
@@ -57,7 +57,6 @@ QList<ButtonFor> buttonsOf(Buttons buttons)
     }
     return {{Answer::Ok, QMessageBox::Ok}};
 }
-
 
 // The widest a message box lets its text be before it wraps anywhere, as
 // QMessageBox reckons it, less the icon and margins beside the text.

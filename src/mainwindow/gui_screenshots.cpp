@@ -82,7 +82,7 @@ void fillAppendPanel(frmMain& window, const QString& folder)
 }
 
 Step panels(frmMain& window, const QString& dir, const QString& prefix,
-           std::shared_ptr<QTemporaryDir> folder)
+            std::shared_ptr<QTemporaryDir> folder)
 {
     return [&window, dir, prefix, folder](const std::function<void()>& next) {
         window.selectPanel(0);
@@ -149,13 +149,13 @@ Step options(frmMain& window, const QString& dir)
 Step partsReport(frmMain& window, const QString& dir)
 {
     return [&window, dir](const std::function<void()>& next) {
-        PartsReport report{ReportMode::Missing,
-                           1,
-                           2,
-                           QStringLiteral("holiday.mpg"),
-                           QDir::homePath() + QLatin1Char('/'),
-                           missingPartsMessage(QStringLiteral("holiday.mpg"), 3,
-                                               QStringLiteral("2, 5 - 6"))};
+        PartsReport report{
+            ReportMode::Missing,
+            1,
+            2,
+            QStringLiteral("holiday.mpg"),
+            QDir::homePath() + QLatin1Char('/'),
+            missingPartsMessage(QStringLiteral("holiday.mpg"), 3, QStringLiteral("2, 5 - 6"))};
         auto* dialog = new frmMsg(report, &window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();

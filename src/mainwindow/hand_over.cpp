@@ -10,7 +10,7 @@ namespace tsl {
 
 namespace {
 
-constexpr quint32 Mark = 0x54534c31;          // "TSL1"
+constexpr quint32 Mark = 0x54534c31;            // "TSL1"
 constexpr quint32 MaxLength = 4 * 1024 * 1024;  // more than any command line holds
 constexpr int Version = QDataStream::Qt_6_0;
 

@@ -28,8 +28,7 @@ QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 tota
         ? thousands(quint64(firstPieceLength), locale) + QStringLiteral(" bytes each -- ")
         : QString();
     return QString::number(pieceCount) + piecesAfter(qint64(pieceCount)) + QStringLiteral(" -- ")
-        + each
-        + thousands(totalSize, locale) + QStringLiteral(" bytes total");
+        + each + thousands(totalSize, locale) + QStringLiteral(" bytes total");
 }
 
 QString splitSummary(qint64 pieces, double splitSize)

@@ -12,7 +12,8 @@ void showAsReadOnly(QLineEdit* field)
     // Setting the same palette again sends no change, so this settles at once.
     followPalette(field, [field] {
         QPalette palette = field->palette();
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
         field->setPalette(palette);
     });

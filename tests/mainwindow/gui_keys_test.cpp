@@ -72,7 +72,8 @@ TEST(WindowKeys, FocusStartsInTheFirstFieldAndTabFollowsReadingOrder)
     const QStringList split = {"cmdBrowse_2", "txtDir_1", "cmdClose_1", "cmdAbout_1", "cmdOpt_1",
                                "cmdSplit",    "txtStart", "txtEnd",     TabBar,       "txtFile_1"};
     EXPECT_EQ(tabThrough(split.size()), line(split));
-    EXPECT_EQ(tabThrough(split.size(), true), line(reversed(split).mid(1) + QStringList{"txtFile_1"}));
+    EXPECT_EQ(tabThrough(split.size(), true),
+              line(reversed(split).mid(1) + QStringList{"txtFile_1"}));
 
     // Combine, nothing chosen: the disabled Combine and folder buttons are passed over.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
@@ -89,10 +90,9 @@ TEST(WindowKeys, FocusStartsInTheFirstFieldAndTabFollowsReadingOrder)
     EXPECT_EQ(w.panel(), 2);
     EXPECT_EQ(focusName(), "txtFile_2");
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.button("cmdAdd_0")->isEnabled(); }, 5000));
-    const QStringList append = {"cmdBrowse_4", "txtDir_2", "cmdBrowse_5", "cmdUp_1",
-                                "cmdDown_1",   "lstFrom",  "cmdAdd_0",    "lstTo",
-                                "cmdClose_2",  "cmdAbout_2", "cmdOpt_2",  TabBar,
-                                "txtFile_2"};
+    const QStringList append = {
+        "cmdBrowse_4", "txtDir_2",   "cmdBrowse_5", "cmdUp_1",  "cmdDown_1", "lstFrom",  "cmdAdd_0",
+        "lstTo",       "cmdClose_2", "cmdAbout_2",  "cmdOpt_2", TabBar,      "txtFile_2"};
     EXPECT_EQ(tabThrough(append.size()), line(append));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);

@@ -76,7 +76,8 @@ TEST(WindowLook, TheChosenFilesFieldsLookReadOnlyUnderEveryStyleAndPalette)
         for (const bool dark : {false, true}) {
             SCOPED_TRACE(style.toStdString() + (dark ? " dark" : " light"));
             QApplication::setStyle(QStyleFactory::create(style));
-            QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+            QApplication::setPalette(dark ? darkPalette()
+                                          : QApplication::style()->standardPalette());
             const QPalette now = w.form->palette();
             auto* files = w.find<QLineEdit>("txtFile_0");
             auto* folder = w.find<QLineEdit>("txtDir_0");

@@ -154,4 +154,3 @@ TEST(WindowOptions, AStoredValueOutOfRangeIsReportedOnceWhenTheWindowLoadsIt)
     EXPECT_EQ(more, QStringList());
     EXPECT_EQ(w.store.ReadReg("SplitSize", "", false, "Split"), "512000");
 }
-

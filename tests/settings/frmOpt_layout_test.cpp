@@ -102,9 +102,8 @@ TEST(frmOptLayout, FitsSmallAndScaledScreens)
         EXPECT_EQ(run.exitCode(), 0) << output.toStdString();
         // The second process saw the screen asked for, scaled.
         const double scale = QString::fromLatin1(s.scale).toDouble();
-        EXPECT_TRUE(output.contains(QStringLiteral(" on %1x%2")
-                                        .arg(int(s.width / scale))
-                                        .arg(int(s.height / scale))))
+        EXPECT_TRUE(output.contains(
+            QStringLiteral(" on %1x%2").arg(int(s.width / scale)).arg(int(s.height / scale))))
             << output.toStdString();
     }
 }

@@ -18,16 +18,17 @@ TEST(ReplacedValues, EachValueOutsideItsRangeHasOneLine)
     QSet<QString> reported;
     const QStringList lines = replacedValueLines(loaded, reported);
     // The unit went back to bytes with the part size: not a value of its own to report.
-    EXPECT_EQ(lines, (QStringList{
-                         "When parts are missing (MissingParts): 7 is outside 0 to 2; 1 is used "
-                         "instead.",
-                         "Part size (SplitSize): 50 is outside 100 to 1000000000; 512000 is used "
-                         "instead.",
-                         "Chunk size (ChunkSize): 12 is outside 10000 to 10000000; 1000000 is "
-                         "used instead.",
-                         "List font size (ListFontSize): 30 is outside 7 to 16; 10 is used "
-                         "instead.",
-                     }));
+    EXPECT_EQ(lines,
+              (QStringList{
+                  "When parts are missing (MissingParts): 7 is outside 0 to 2; 1 is used "
+                  "instead.",
+                  "Part size (SplitSize): 50 is outside 100 to 1000000000; 512000 is used "
+                  "instead.",
+                  "Chunk size (ChunkSize): 12 is outside 10000 to 10000000; 1000000 is "
+                  "used instead.",
+                  "List font size (ListFontSize): 30 is outside 7 to 16; 10 is used "
+                  "instead.",
+              }));
     EXPECT_EQ(s.SplitSize, 512000);
     EXPECT_EQ(replacedValuesText(lines.mid(2, 1)),
               "Some stored settings are outside the range TSL accepts:\r\n\r\n" + lines[2]
