@@ -11,8 +11,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev desktop-file-utils shared-mime-info xdg-utils
-          help2man xvfb xauth librsvg2-bin appstream bash-completion)
+# libqt6svg6: Qt's SVG icon engine, which draws TSL's window icon.
+packages=(cmake g++ make qt6-base-dev libqt6svg6 libgtest-dev desktop-file-utils shared-mime-info
+          xdg-utils help2man xvfb xauth librsvg2-bin appstream bash-completion)
 
 install_packages() {
     local missing=()

@@ -2,10 +2,12 @@
 
 #include "combine/parts_report.h"
 #include "core/texts.h"
+#include "mainwindow/gui_qt_host.h"
 #include "mainwindow/gui_wait_pointer.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,8 +40,8 @@ constexpr int MaxLabelHeight = px(6000);
 
 }  // namespace
 
-frmMsg::frmMsg(const PartsReport& report, QWidget* parent)
-    : QDialog(parent), report_(report), answer_(CancelMarker)
+frmMsg::frmMsg(const PartsReport& report, QWidget* parent, StatusSink status)
+    : QDialog(parent), report_(report), answer_(CancelMarker), status_(std::move(status))
 {
     setObjectName(QStringLiteral("frmMsg"));
     createControls();
@@ -158,20 +160,28 @@ void frmMsg::cmdCopy_Click()
 
 void frmMsg::cmdSave_Click()
 {
+    const QString path = listFilePath(report_);
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        if (showMessage(this, replaceListText(path), Buttons::YesNo, Icon::Question, Answer::No)
+            != Answer::Yes)
+            return;
+    }
     RunError error;
     {
         WaitPointer wait(QEventLoop::AllEvents);
         error = saveList(report_);
     }
     if (error.failed())
-        QMessageBox::warning(this, AppTitle, saveFailedText(listFilePath(report_), error));
+        QMessageBox::warning(this, AppTitle, saveFailedText(path, error));
+    else if (status_)
+        status_(listSavedText(path));
 }
 
-ReportAnswer showPartsReport(const PartsReport& report, QWidget* parent)
+ReportAnswer showPartsReport(const PartsReport& report, QWidget* parent, frmMsg::StatusSink status)
 {
     // The report is a question: the normal pointer over it, whatever the caller shows.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    frmMsg dialog(report, parent);
+    frmMsg dialog(report, parent, std::move(status));
     dialog.exec();
     QApplication::restoreOverrideCursor();
     return dialog.answer();

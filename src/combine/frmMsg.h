@@ -1,7 +1,8 @@
 // The parts report dialog of Combine: tells the user that a set has missing,
 // extra or wrong-size pieces, lists them, and asks whether to combine anyway
 // (or include them), exclude, skip to the next set or cancel the run. It can
-// copy the list to the clipboard or save it beside the output.
+// copy the list to the clipboard or save it beside the output (asking before
+// it replaces a file of that name, and saying where it saved it).
 //
 // The dialog only shows and answers; the rules (captions, Skip, the list and
 // its file) live in combine/parts_report.h, shared with tsl-cli.
@@ -11,6 +12,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -22,7 +24,10 @@ class frmMsg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmMsg(const PartsReport& report, QWidget* parent = nullptr);
+    // Where the dialog says that Save List saved the list (the window's status).
+    using StatusSink = std::function<void(const QString& text)>;
+
+    explicit frmMsg(const PartsReport& report, QWidget* parent = nullptr, StatusSink status = {});
 
     // The answer marker: Cancel until an answer button is clicked.
     const QString& answerMarker() const { return answer_; }
@@ -39,6 +44,7 @@ private:
 
     PartsReport report_;
     QString answer_;
+    StatusSink status_;
 
     QLabel* imgIcon = nullptr;
     QScrollArea* scrLabel = nullptr;  // holds lblLabel; scrolls only for very long lists
@@ -53,7 +59,8 @@ private:
 
 // Shows the report modally with the normal pointer (an hourglass the caller
 // shows comes back afterwards) and returns the answer; closing the window
-// answers Cancel.
-ReportAnswer showPartsReport(const PartsReport& report, QWidget* parent = nullptr);
+// answers Cancel. A saved list is announced through status.
+ReportAnswer showPartsReport(const PartsReport& report, QWidget* parent = nullptr,
+                             frmMsg::StatusSink status = {});
 
 }  // namespace tsl

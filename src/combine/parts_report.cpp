@@ -181,7 +181,20 @@ QString listFilePath(const PartsReport& report)
 
 RunError saveList(const PartsReport& report)
 {
-    return writeWholeFile(listFilePath(report), (listText(report) + CrLf).toUtf8());
+    // A text file of this platform: lines end in a line feed alone.
+    QString text = listText(report) + CrLf;
+    text.replace(CrLf, QStringLiteral("\n"));
+    return writeWholeFile(listFilePath(report), text.toUtf8());
+}
+
+QString replaceListText(const QString& path)
+{
+    return path + CrLf + QStringLiteral("exists already. Do you want to replace it?");
+}
+
+QString listSavedText(const QString& path)
+{
+    return QStringLiteral("Saved the list to ") + path;
 }
 
 QString saveFailedText(const QString& path, const RunError& error)

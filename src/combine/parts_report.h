@@ -93,8 +93,15 @@ inline QString listText(const PartsReport& r)
 QString listFilePath(const PartsReport& report);
 
 // Writes listText(report) followed by a line break to listFilePath(report),
-// replacing what the file held.
+// replacing what the file held; every line ends in a line feed. Callers ask
+// replaceListText first when the file exists.
 RunError saveList(const PartsReport& report);
+
+// The question before an existing list file is replaced (Yes/No, No first).
+QString replaceListText(const QString& path);
+
+// What is said once the list was saved: "Saved the list to PATH".
+QString listSavedText(const QString& path);
 
 // The message shown when saving the list to path failed.
 QString saveFailedText(const QString& path, const RunError& error);

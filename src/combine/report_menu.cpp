@@ -1,7 +1,9 @@
 #include "combine/report_menu.h"
 
 #include "combine/parts_report.h"
+#include "core/texts.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace tsl {
@@ -17,9 +19,16 @@ void printAnswer(const ReportConsole& console, ReportAnswer answer, const QStrin
 void saveFromMenu(const PartsReport& report, const ReportConsole& console)
 {
     const QString path = listFilePath(report);
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        console.print(QString(replaceListText(path)).replace(CrLf, QStringLiteral(" ")));
+        const std::optional<QString> typed = console.read(QStringLiteral("y / n: "));
+        if (!typed || !typed->trimmed().startsWith(QLatin1Char('y'), Qt::CaseInsensitive)) {
+            console.print(QStringLiteral("The list was not saved."));
+            return;
+        }
+    }
     const RunError error = saveList(report);
-    console.print(error.failed() ? saveFailedText(path, error)
-                                 : QStringLiteral("Saved the list to ") + path);
+    console.print(error.failed() ? saveFailedText(path, error) : listSavedText(path));
 }
 
 ReportAnswer askMenu(const PartsReport& report, const ReportConsole& console)

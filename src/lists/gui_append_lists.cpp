@@ -6,6 +6,7 @@
 #include "mainwindow/gui_wait_pointer.h"
 #include "pieces/file_utils.h"
 #include "ui_gui_append_lists.h"
+#include "widgets/gui_palette_follower.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,10 +63,13 @@ AppendLists::AppendLists(QWidget* parent) : QWidget(parent), ui(std::make_unique
     cmdUp = {ui->cmdUp_0, ui->cmdUp_1};
     cmdDown = {ui->cmdDown_0, ui->cmdDown_1};
 
-    cmdUp[0]->setIcon(drawOrderIcon(true));
-    cmdDown[0]->setIcon(drawOrderIcon(false));
-    cmdUp[1]->setIcon(drawFontSizeIcon(true));
-    cmdDown[1]->setIcon(drawFontSizeIcon(false));
+    // Drawn in the buttons' text colour, again whenever the palette changes.
+    followPalette(this, [this] {
+        cmdUp[0]->setIcon(drawOrderIcon(true, palette()));
+        cmdDown[0]->setIcon(drawOrderIcon(false, palette()));
+        cmdUp[1]->setIcon(drawFontSizeIcon(true, palette()));
+        cmdDown[1]->setIcon(drawFontSizeIcon(false, palette()));
+    });
     imlApp = drawDragPictures();
 
     tmrAppend = new QTimer(this);
@@ -78,6 +82,12 @@ AppendLists::AppendLists(QWidget* parent) : QWidget(parent), ui(std::make_unique
 }
 
 AppendLists::~AppendLists() = default;
+
+QList<QWidget*> AppendLists::tabOrder() const
+{
+    return {cmdUp[1],  cmdDown[1], lstFrom, cmdAdd[0], cmdAdd[1],
+            cmdRem[1], cmdRem[0],  lstTo,   cmdUp[0],  cmdDown[0]};
+}
 
 void AppendLists::connectControls()
 {

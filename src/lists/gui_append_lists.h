@@ -59,6 +59,10 @@ public:
     // lstFrom's entries (names in sourceDir()) in the list's order.
     QStringList sourceEntries() const;
 
+    // The widget's controls in reading order (left to right, top to bottom),
+    // for the window's Tab order.
+    QList<QWidget*> tabOrder() const;
+
     // The lists' font size in points; setting it changes both lists.
     double fontSize() const;
     void setFontSize(double points);

@@ -1,5 +1,7 @@
 #include "lists/gui_append_pictures.h"
 
+#include "widgets/gui_painted_icon.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -107,33 +109,33 @@ QHash<QString, QPixmap> drawDragPictures()
     };
 }
 
-QIcon drawOrderIcon(bool up)
+QIcon drawOrderIcon(bool up, const QPalette& palette)
 {
-    QPixmap pixmap = blank(16);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 70, 160));
-    p.drawPolygon(arrowHead(8, up ? 1 : 7, 12, 8, up));
-    p.drawRect(QRectF(5.5, up ? 9 : 1, 5, 6));
-    return QIcon(pixmap);
+    return paintedIcon(
+        [up](QPainter& p, const QColor& colour) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawPolygon(arrowHead(8, up ? 1 : 7, 12, 8, up));
+            p.drawRect(QRectF(5.5, up ? 9 : 1, 5, 6));
+        },
+        palette);
 }
 
-QIcon drawFontSizeIcon(bool bigger)
+QIcon drawFontSizeIcon(bool bigger, const QPalette& palette)
 {
-    QPixmap pixmap = blank(16);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font;
-    font.setPixelSize(bigger ? 13 : 10);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(0, 0, 11, 16), Qt::AlignCenter, QStringLiteral("A"));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 70, 160));
-    p.drawPolygon(arrowHead(13, bigger ? 2 : 9, 6, 5, bigger));
-    return QIcon(pixmap);
+    return paintedIcon(
+        [bigger](QPainter& p, const QColor& colour) {
+            QFont font;
+            font.setPixelSize(bigger ? 13 : 10);
+            font.setBold(true);
+            p.setFont(font);
+            p.setPen(colour);
+            p.drawText(QRectF(0, 0, 11, 16), Qt::AlignCenter, QStringLiteral("A"));
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawPolygon(arrowHead(13, bigger ? 2 : 9, 6, 5, bigger));
+        },
+        palette);
 }
 
 }  // namespace tsl

@@ -5,6 +5,7 @@
 #include "core/texts.h"
 #include "lists/gui_append_lists.h"
 #include "mainwindow/command_line.h"
+#include "mainwindow/gui_app_icon.h"
 #include "mainwindow/gui_qt_host.h"
 #include "mainwindow/status_text.h"
 #include "pieces/file_utils.h"
@@ -13,13 +14,18 @@
 #include "settings/settings_store.h"
 #include "shell/check_assoc.h"
 #include "ui_frmMain.h"
+#include "widgets/gui_painted_icon.h"
+#include "widgets/gui_palette_follower.h"
+#include "widgets/gui_read_only_look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPainter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -39,6 +45,7 @@ frmMain::frmMain(Settings& settings, SettingsStore& store, DesktopRegistration* 
     host_ = std::make_unique<QtHost>(*this);
     runner_ = std::make_unique<JobRunner>(*host_);
     connect(runner_.get(), &JobRunner::finished, this, &frmMain::jobEnded);
+    connect(this, &frmMain::jobFinished, this, &frmMain::jobOverWhileAsked);
     connectHandlers();
     // Keys reach the window before its controls, so Ctrl+Tab is the window's.
     qApp->installEventFilter(this);
@@ -76,17 +83,36 @@ void frmMain::gatherControls()
     lblTotal = {ui->lblTotal_0, ui->lblTotal_1, ui->lblTotal_2};
     pbrTotal = {ui->pbrTotal_0, ui->pbrTotal_1, ui->pbrTotal_2};
     lists_ = ui->appendLists;
+    // Tab through the Append panel in reading order, the lists' own controls
+    // between the folder row and the button column.
+    QList<QWidget*> append{txtFile[2], cmdBrowse[4], txtDir[2], cmdBrowse[5]};
+    append << lists_->tabOrder() << cmdClose[2] << cmdAbout[2] << cmdOpt[2] << ui->cmdAppend;
+    for (qsizetype i = 0; i + 1 < append.size(); ++i)
+        setTabOrder(append[i], append[i + 1]);
 
-    // Pictures from the style: an open file, a folder, a closing window.
-    for (int p = 0; p < 3; ++p) {
-        cmdBrowse[2 * p]->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-        cmdBrowse[2 * p + 1]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-        cmdClose[p]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    }
+    // Pictures from the style, a file and a folder; the closing cross is
+    // drawn in the buttons' text colour, which a dark palette makes light.
+    followPalette(this, [this] {
+        const QIcon cross = paintedIcon(
+            [](QPainter& p, const QColor& colour) {
+                p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(4.5, 4.5), QPointF(11.5, 11.5));
+                p.drawLine(QPointF(11.5, 4.5), QPointF(4.5, 11.5));
+            },
+            palette());
+        for (int p = 0; p < 3; ++p) {
+            cmdBrowse[2 * p]->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+            cmdBrowse[2 * p + 1]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+            cmdClose[p]->setIcon(cross);
+        }
+    });
     // The range's scroll bars are as tall as their fields, like spin buttons.
     ui->vsbStart->setFixedHeight(ui->txtStart->sizeHint().height());
     ui->vsbEnd->setFixedHeight(ui->txtEnd->sizeHint().height());
-    setWindowIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+    setWindowIcon(applicationIcon());
+    // The Combine and Split file fields only show the selection.
+    showAsReadOnly(txtFile[0]);
+    showAsReadOnly(txtFile[1]);
     ui->lblFileDir->installEventFilter(this);
     // Dropped files select files as the file dialog does.
     for (int p = 0; p < 2; ++p) {
@@ -126,6 +152,7 @@ void frmMain::connectHandlers()
         AppendFile = text;
         clearProgress(2);
     });
+    connect(txtDir[2], &QLineEdit::editingFinished, this, &frmMain::appendFolderTyped);
 }
 
 void frmMain::createStatusPanels()
@@ -148,14 +175,17 @@ void frmMain::createStatusPanels()
 
 bool frmMain::Form_Load(const QStringList& arguments)
 {
-    if (LoadReg(settings_, store_, *host_, DriveMap::system(), assocHook()).terminated)
+    const LoadOutcome loaded = LoadReg(settings_, store_, *host_, DriveMap::system(), assocHook());
+    if (loaded.terminated)
         return false;
+    reportReplacedValues(loaded);
     SetTTs(this, settings_);
     lists_->setFontSize(settings_.ListFontSize);
     showSplitBy();
     fillDirectories();
     readCommandLine(arguments);
     tmrStb_Timer();
+    focusFirstField();
     return exitCode_ == 0;
 }
 
@@ -226,6 +256,10 @@ void frmMain::tbsSplit_Click()
     const int n = ui->tbsSplit->currentIndex();
     const bool switched = n != CurFrame;
     CurFrame = n;
+    // A switch by the keyboard lands in the new panel; a click leaves the
+    // focus on the tab strip.
+    if (switched && !ui->tbsSplit->tabBar()->hasFocus())
+        focusFirstField();
     QPushButton* action[] = {ui->cmdCombine, ui->cmdSplit, ui->cmdAppend};
     for (int p = 0; p < 3; ++p)
         action[p]->setDefault(p == n);
@@ -242,16 +276,9 @@ AssocHook frmMain::assocHook() const
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && (key->modifiers() & Qt::ControlModifier) && widget && widget->window() == this) {
-            // Only Ctrl+Tab switches, and never while a job runs; the tab
-            // widget's own Ctrl+Tab and Ctrl+Shift+Tab never reach it.
-            if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier)
-                Form_KeyDown();
+        if (widget && widget->window() == this && windowKey(widget, static_cast<QKeyEvent*>(event)))
             return true;
-        }
     }
     if (watched == ui->lblFileDir && event->type() == QEvent::MouseButtonDblClick) {
         lblFileDir_DblClick();
@@ -263,11 +290,59 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::Form_KeyDown()
+// The window's own keys, before the control with the focus sees them.
+bool frmMain::windowKey(QWidget* widget, QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (tab && (modifiers & Qt::ControlModifier)) {
+        // Only these two switch, never while a job runs; the tab widget's
+        // own handling of them never runs.
+        if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Tab)
+            Form_KeyDown(1);
+        else if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+            Form_KeyDown(-1);
+        return true;
+    }
+    // Enter and the keypad's Enter.
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        && modifiers == Qt::NoModifier)
+        return enterPressed(widget);
+    return false;
+}
+
+// Enter on a button presses it; anywhere else in the panel it presses the
+// panel's default button (a main window has no dialog to do that), except
+// that a new folder typed into "Find parts in:" is read first.
+bool frmMain::enterPressed(QWidget* widget)
+{
+    if (!picSplit[CurFrame]->isAncestorOf(widget))
+        return false;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+    if (widget == txtDir[2] && appendFolderTyped())
+        return true;
+    QPushButton* action[] = {ui->cmdCombine, ui->cmdSplit, ui->cmdAppend};
+    if (action[CurFrame]->isEnabled())
+        action[CurFrame]->click();
+    return true;
+}
+
+void frmMain::Form_KeyDown(int step)
 {
     if (!ui->tbsSplit->tabBar()->isEnabled() || jobRunning())
         return;
-    ui->tbsSplit->setCurrentIndex((ui->tbsSplit->currentIndex() + 1) % ui->tbsSplit->count());
+    const int count = ui->tbsSplit->count();
+    ui->tbsSplit->setCurrentIndex((ui->tbsSplit->currentIndex() + step + count) % count);
+    focusFirstField();
+}
+
+void frmMain::focusFirstField()
+{
+    txtFile[CurFrame]->setFocus(Qt::TabFocusReason);
 }
 
 void frmMain::SetForm(int Pic, bool OnOff)

@@ -11,17 +11,22 @@
 #include "append/append_engine.h"
 #include "combine/combine_engine.h"
 #include "core/host.h"
+#include "mainwindow/hand_over.h"
 #include "settings/load_reg.h"
 #include "settings/settings.h"
 #include "split/split_engine.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
@@ -77,6 +82,17 @@ public:
     // The Append panel's lists.
     AppendLists* lists() const { return lists_; }
 
+    // Makes dir the Append panel's source folder, as the folder button or a
+    // folder typed into "Find parts in:" does: lstFrom reloaded, lstTo
+    // emptied, and "Save in" moved along unless the user chose it.
+    void setAppendSource(const QString& dir);
+
+    // The selection a second tsl handed over: Busy while a job runs;
+    // otherwise Taken, and soon after the window comes to the front and
+    // selects the files as if they had been dropped on the Combine panel (an
+    // info file or first piece) or the Split panel.
+    HandOverReply handOver(const CommandLineStart& start);
+
 signals:
     // A job ended and its outcome was recorded.
     void jobFinished();
@@ -95,7 +111,13 @@ private:
     void readCommandLine(const QStringList& arguments);
     void Form_Activate();
     void tbsSplit_Click();
-    void Form_KeyDown();
+    // Ctrl+Tab (step 1) and Ctrl+Shift+Tab (step -1).
+    void Form_KeyDown(int step);
+    bool windowKey(QWidget* widget, QKeyEvent* key);
+    bool enterPressed(QWidget* widget);
+    void focusFirstField();
+    // Stored values the range rules replaced, each reported once.
+    void reportReplacedValues(const LoadOutcome& outcome);
     void tmrStb_Timer();
     void cmdClose_Click(int Index);
     void cmdAbout_Click(int Index);
@@ -107,10 +129,12 @@ private:
     void browseFiles(int Index);
     void browseDirectory(int Index);
     void lblFileDir_DblClick();
+    bool appendFolderTyped();
     void selectCombine(const QStringList& names, const QString& dir, bool listing);
     void selectSplit(const QStringList& names, const QString& dir);
     void combineSummaryOf(const QString& infoFile, bool listing);
     bool dropFiles(int panel, QEvent* event);
+    void takeHandedOver(const CommandLineStart& start);
     void clearProgress(int panel);
 
     // Extract range (frmMain_range.cpp).
@@ -130,6 +154,9 @@ private:
     void combineEnded();
     void splitEnded();
     void appendEnded();
+    void askToStopTheJob();
+    void stopQuestionAnswered();
+    void jobOverWhileAsked();
 
     // Options (frmMain_options.cpp).
     void cmdOpt_Click(int Index);
@@ -198,8 +225,11 @@ private:
     CombineOutcome combineOutcome_;
     SplitOutcome splitOutcome_;
     AppendOutcome appendOutcome_;
-    bool autoRun_ = false;        // the running Combine is the automatic one
-    bool closeAfterJob_ = false;  // the user chose to stop the job and close
+    bool autoRun_ = false;                // the running Combine is the automatic one
+    bool closeAfterJob_ = false;          // the user chose to stop the job and close
+    bool saveInChosen_ = false;           // the user chose "Save in" rather than letting it follow
+    QPointer<QMessageBox> stopQuestion_;  // "A job is still running..." while it is open
+    QSet<QString> reported_;              // replaced stored values already reported
     int exitCode_ = 0;
 };
 

@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace tsl {
@@ -82,7 +83,9 @@ void frmMain::browseFiles(int Index)
     if (*filterIndex[panel] == 0)
         *filterIndex[panel] = 1;
 
-    QFileDialog dialog(this);
+    const char* titles[] = {"Choose the file sets to combine", "Choose the files to split",
+                            "Choose the file to append to"};
+    QFileDialog dialog(this, QString::fromLatin1(titles[panel]));
     dialog.setFileMode(panel < 2 ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(*filterIndex[panel] - 1));
@@ -110,30 +113,62 @@ void frmMain::browseFiles(int Index)
         txtFile[2]->setText(AppendFile);
         setStatusText(appendFileSummary(AppendFile, QFileInfo(chosen.first()).size()));
         showSaveIn(AppendOutDir);
+        saveInChosen_ = true;  // the target's own folder
     }
 }
 
 void frmMain::browseDirectory(int Index)
 {
     const int panel = Index / 2;
-    const QString chosen = BrowseForFolder(this, QString());
+    const char* titles[] = {"Choose the folder for the combined files",
+                            "Choose the folder for the pieces",
+                            "Choose the folder to find parts in"};
+    const QString chosen =
+        BrowseForFolder(this, QString::fromLatin1(titles[panel]), txtDir[panel]->text());
     if (panel == 0) {
         CombOutDir = chosen.isEmpty() ? txtDir[0]->text() : chosen;
         txtDir[0]->setText(CombOutDir);
     } else if (panel == 1) {
         SplitOutDir = chosen.isEmpty() ? txtDir[1]->text() : chosen;
         txtDir[1]->setText(SplitOutDir);
-    } else {
+    } else if (chosen.isEmpty()) {
         // A cancelled dialog keeps both lists as they are.
-        AppendSrcDir = chosen.isEmpty() ? txtDir[2]->text() : withTrailingSlash(chosen);
-        txtDir[2]->setText(AppendSrcDir);
-        if (!chosen.isEmpty())
-            lists_->loadSource(AppendSrcDir);
+        AppendSrcDir = txtDir[2]->text();
         if (AppendOutDir.isEmpty()) {
             AppendOutDir = AppendSrcDir;
             showSaveIn(AppendOutDir);
         }
+    } else {
+        setAppendSource(chosen);
     }
+}
+
+void frmMain::setAppendSource(const QString& dir)
+{
+    AppendSrcDir = withTrailingSlash(dir);
+    txtDir[2]->setText(AppendSrcDir);
+    lists_->loadSource(AppendSrcDir);
+    // "Save in" goes along with the parts until the user chooses it.
+    if (!saveInChosen_ || AppendOutDir.isEmpty()) {
+        AppendOutDir = AppendSrcDir;
+        showSaveIn(AppendOutDir);
+    }
+}
+
+// A folder typed into "Find parts in:" is read when the user presses Enter
+// or leaves the field; true when it was a new one.
+bool frmMain::appendFolderTyped()
+{
+    const QString typed = txtDir[2]->text().trimmed();
+    // A running Append works from the lists as they are.
+    if (typed.isEmpty() || jobRunning())
+        return false;
+    const QString folder = withTrailingSlash(QDir::cleanPath(QFileInfo(typed).absoluteFilePath()));
+    if (folder == withTrailingSlash(QDir::cleanPath(lists_->sourceDir())))
+        return false;
+    clearProgress(2);
+    setAppendSource(folder);
+    return true;
 }
 
 void frmMain::lblFileDir_DblClick()
@@ -147,9 +182,12 @@ void frmMain::lblFileDir_DblClick()
                    Buttons::Ok, Icon::Information, Answer::Ok);
         return;
     }
-    const QString chosen = BrowseForFolder(this, QString());
-    if (!chosen.isEmpty())
+    const QString chosen =
+        BrowseForFolder(this, QStringLiteral("Choose the folder to save in"), AppendOutDir);
+    if (!chosen.isEmpty()) {
         AppendOutDir = withTrailingSlash(chosen);
+        saveInChosen_ = true;
+    }
     if (AppendOutDir.isEmpty())
         AppendOutDir = AppendSrcDir;
     showSaveIn(AppendOutDir);
@@ -259,6 +297,48 @@ bool frmMain::dropFiles(int panel, QEvent* event)
     else
         selectSplit(names, dirs.first());
     return true;
+}
+
+HandOverReply frmMain::handOver(const CommandLineStart& start)
+{
+    if (jobRunning())
+        return HandOverReply::Busy;
+    // Answered first, selected after: a message about the files must not
+    // keep the sender waiting.
+    QTimer::singleShot(0, this, [this, start] { takeHandedOver(start); });
+    return HandOverReply::Taken;
+}
+
+void frmMain::takeHandedOver(const CommandLineStart& start)
+{
+    if (jobRunning())
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    const int panel = start.mode == StartMode::Split ? 1 : 0;
+    ui->tbsSplit->setCurrentIndex(panel);
+    clearProgress(panel);
+    if (!start.folders.isEmpty()) {
+        host_->ask(Ask::Notice, differentFoldersText(start.folders), Buttons::Ok, Icon::Exclamation,
+                   Answer::Ok);
+        return;
+    }
+    // As with a drop, only files that are there are taken.
+    QStringList names;
+    QStringList missing;
+    for (const QString& name : start.files)
+        (isOrdinaryFile(start.srcDir + name) ? names : missing) << name;
+    if (!names.isEmpty()) {
+        if (panel == 0)
+            selectCombine(names, start.srcDir, true);
+        else
+            selectSplit(names, start.srcDir);
+    }
+    if (!missing.isEmpty())
+        setStatusText(QStringLiteral("Not added (not an ordinary file): ")
+                      + missing.join(QStringLiteral(", ")));
 }
 
 }  // namespace tsl

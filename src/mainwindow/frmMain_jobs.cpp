@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QProgressBar>
 
 namespace tsl {
@@ -219,16 +220,52 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->ignore();
     if (closeAfterJob_)
         return;
-    const Answer answer = host_->ask(Ask::Notice,
+    if (stopQuestion_)
+        stopQuestion_->activateWindow();
+    else
+        askToStopTheJob();
+}
+
+// The question does not wait in a loop of its own: a job that ends while it
+// is open closes it (jobOverWhileAsked), and the questions of the job can
+// come up over it.
+void frmMain::askToStopTheJob()
+{
+    stopQuestion_ = createMessageBox(this,
                                      QStringLiteral("A job is still running.") + CrLf
                                          + QStringLiteral("Do you want to stop it and close TSL?"),
                                      Buttons::YesNo, Icon::Question, Answer::No);
-    if (answer == Answer::Yes && jobRunning()) {
+    stopQuestion_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(stopQuestion_, &QDialog::finished, this, &frmMain::stopQuestionAnswered);
+    stopQuestion_->open();
+}
+
+void frmMain::stopQuestionAnswered()
+{
+    if (!stopQuestion_)
+        return;  // closed because the job ended
+    const Answer answer = answerOf(*stopQuestion_, Buttons::YesNo);
+    stopQuestion_ = nullptr;
+    if (answer != Answer::Yes)
+        return;
+    if (jobRunning()) {
         closeAfterJob_ = true;
         runner_->cancel();
-    } else if (answer == Answer::Yes) {
+    } else {
         close();
     }
+}
+
+void frmMain::jobOverWhileAsked()
+{
+    if (!stopQuestion_)
+        return;
+    // The user asked to close and there is no job left to ask about.
+    QMessageBox* question = stopQuestion_;
+    stopQuestion_ = nullptr;
+    question->close();
+    if (isVisible())
+        close();
 }
 
 }  // namespace tsl

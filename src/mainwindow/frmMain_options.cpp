@@ -11,6 +11,7 @@
 #include "settings/gui_tooltips.h"
 #include "split/piece_size.h"
 #include "ui_frmMain.h"
+#include "settings/replaced_values.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -25,10 +26,12 @@ void frmMain::cmdOpt_Click(int Index)
         frmOpt dlg(settings_, store_, *host_, Index, this, DriveMap::system(), assocHook());
         dlg.exec();
         // After OK and after Cancel alike; a question the dialog asked is not asked again.
-        if (dlg.reloadAfterClose().terminated) {
+        const LoadOutcome loaded = dlg.reloadAfterClose();
+        if (loaded.terminated) {
             endProgram(1);
             return;
         }
+        reportReplacedValues(loaded);
     }
     SetTTs(this, settings_);
     // Every page can change every setting, whichever panel opened the dialog.
@@ -38,6 +41,14 @@ void frmMain::cmdOpt_Click(int Index)
     showSplitBy();
     if (Index == 1)
         reapplySplitSummary();
+}
+
+void frmMain::reportReplacedValues(const LoadOutcome& outcome)
+{
+    const QStringList lines = replacedValueLines(outcome, reported_);
+    if (!lines.isEmpty())
+        host_->ask(Ask::Notice, replacedValuesText(lines), Buttons::Ok, Icon::Exclamation,
+                   Answer::Ok);
 }
 
 void frmMain::reapplySplitSummary()

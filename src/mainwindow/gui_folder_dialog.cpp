@@ -2,17 +2,32 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace tsl {
 
-QString BrowseForFolder(QWidget* owner, const QString& title)
+QString startFolder(const QString& path)
+{
+    QString dir = path.trimmed();
+    if (dir.isEmpty() || QDir::isRelativePath(dir))
+        return QDir::homePath();
+    dir = QDir::cleanPath(dir);
+    while (!QFileInfo(dir).isDir()) {
+        const QString above = QFileInfo(dir).path();
+        if (above == dir)
+            return QDir::homePath();
+        dir = above;
+    }
+    return dir;
+}
+
+QString BrowseForFolder(QWidget* owner, const QString& title, const QString& start)
 {
     const QString caption = title.isEmpty() ? QStringLiteral("Choose a directory...") : title;
-    const QString dir = QFileDialog::getExistingDirectory(owner, caption, QDir::rootPath());
+    const QString dir = QFileDialog::getExistingDirectory(owner, caption, startFolder(start));
     if (dir.isEmpty())
         return {};
-    const QString clean = QDir::cleanPath(dir);
-    return clean;
+    return QDir::cleanPath(dir);
 }
 
 }  // namespace tsl

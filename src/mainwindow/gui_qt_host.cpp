@@ -5,9 +5,13 @@
 #include "mainwindow/frmMain.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <memory>
 
 namespace tsl {
 
@@ -54,35 +58,85 @@ QList<ButtonFor> buttonsOf(Buttons buttons)
     return {{Answer::Ok, QMessageBox::Ok}};
 }
 
+// The widest a message box lets its text be before it wraps anywhere, as
+// QMessageBox reckons it, less the icon and margins beside the text.
+int widestText(const QWidget* box)
+{
+    const QScreen* screen = box->screen() ? box->screen() : QGuiApplication::primaryScreen();
+    const int width = screen ? screen->availableGeometry().width() : 1024;
+    const int limit = width <= 1024 ? width : qMin(width - 480, 1000);
+    return limit - 120;
+}
+
+// A line with a path in it fits on one line of the box, so a path is never
+// broken at one of its slashes; lines without one wrap as usual.
+void keepPathsWhole(QMessageBox& box, const QString& text)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const QFontMetrics metrics(label->font());
+    int wanted = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (!line.contains(QLatin1Char('/')))
+            continue;
+        int lineWidth = metrics.horizontalAdvance(line) + 4;
+        if (lineWidth > widestText(&box)) {
+            // Too long for one line: at least each path on a line of its own.
+            lineWidth = 0;
+            for (const QString& word : line.split(QLatin1Char(' '))) {
+                if (word.contains(QLatin1Char('/')))
+                    lineWidth = qMax(lineWidth, metrics.horizontalAdvance(word) + 4);
+            }
+        }
+        wanted = qMax(wanted, lineWidth);
+    }
+    label->setMinimumWidth(qMin(wanted, widestText(&box)));
+}
+
 }  // namespace
 
-Answer showMessage(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
-                   Answer defaultAnswer)
+QMessageBox* createMessageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                              Answer defaultAnswer)
 {
-    NormalPointer pointer;
-    QMessageBox box(boxIcon(icon), AppTitle, QString(text).replace(CrLf, QStringLiteral("\n")),
-                    QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);  // file names are never markup
+    const QString shown = QString(text).replace(CrLf, QStringLiteral("\n"));
+    auto* box = new QMessageBox(boxIcon(icon), AppTitle, shown, QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);  // file names are never markup
     const QList<ButtonFor> choices = buttonsOf(buttons);
     for (const ButtonFor& choice : choices) {
-        QPushButton* b = box.addButton(choice.button);
+        QPushButton* b = box->addButton(choice.button);
         if (choice.answer == defaultAnswer)
-            box.setDefaultButton(b);
+            box->setDefaultButton(b);
     }
     // Escape and the window frame answer as Cancel, No or Abort would.
     for (Answer declining : {Answer::Cancel, Answer::No, Answer::Abort, Answer::Ok}) {
         for (const ButtonFor& choice : choices) {
-            if (choice.answer == declining && !box.escapeButton()) {
-                box.setEscapeButton(box.button(choice.button));
-            }
+            if (choice.answer == declining && !box->escapeButton())
+                box->setEscapeButton(box->button(choice.button));
         }
     }
-    box.exec();
+    keepPathsWhole(*box, shown);
+    return box;
+}
+
+Answer answerOf(const QMessageBox& box, Buttons buttons)
+{
+    const QList<ButtonFor> choices = buttonsOf(buttons);
     for (const ButtonFor& choice : choices) {
         if (box.clickedButton() == box.button(choice.button))
             return choice.answer;
     }
     return choices.last().answer;
+}
+
+Answer showMessage(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                   Answer defaultAnswer)
+{
+    NormalPointer pointer;
+    const std::unique_ptr<QMessageBox> box(
+        createMessageBox(parent, text, buttons, icon, defaultAnswer));
+    box->exec();
+    return answerOf(*box, buttons);
 }
 
 QtHost::QtHost(frmMain& form) : form_(form) {}
@@ -114,6 +168,13 @@ std::optional<QString> QtHost::input(Prompt, const QString& prompt, const QStrin
     dialog.setWindowTitle(AppTitle);
     dialog.setLabelText(QString(prompt).replace(CrLf, QStringLiteral("\n")));
     dialog.setTextValue(defaultText);
+    // Wide enough for the whole name it offers, within the screen.
+    const QScreen* screen = form_.screen() ? form_.screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() * 9 / 10 : 1000;
+    const QFontMetrics metrics(dialog.font());
+    const int wanted = qMax(metrics.horizontalAdvance(defaultText), metrics.averageCharWidth() * 60)
+        + 2 * metrics.averageCharWidth() * 4;
+    dialog.resize(qMin(qMax(dialog.sizeHint().width(), wanted), room), dialog.sizeHint().height());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
@@ -121,7 +182,8 @@ std::optional<QString> QtHost::input(Prompt, const QString& prompt, const QStrin
 
 ReportAnswer QtHost::report(const PartsReport& report)
 {
-    return showPartsReport(report, &form_);
+    return showPartsReport(report, &form_,
+                           [this](const QString& text) { form_.setStatusText(text); });
 }
 
 }  // namespace tsl

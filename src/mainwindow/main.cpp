@@ -1,6 +1,8 @@
 // tsl: the main window. Loads the settings, reads the files named on the
 // command line and opens the window on the Combine or Split panel.
 #include "mainwindow/frmMain.h"
+#include "mainwindow/gui_app_icon.h"
+#include "mainwindow/gui_hand_over_link.h"
 #include "mainwindow/gui_screenshots.h"
 #include "mainwindow/gui_single_instance.h"
 #include "mainwindow/single_instance.h"
@@ -58,9 +60,12 @@ int main(int argc, char** argv)
         parser.process(app);  // prints the help with Qt's options and ends
     }
 
-    // A second TSL says so and ends; the first is not told.
+    QApplication::setDesktopFileName(QStringLiteral("tsl"));
+    QApplication::setWindowIcon(tsl::applicationIcon());
+
+    // A second TSL hands its files to the first, or says that TSL runs, and ends.
     tsl::SingleInstance instance;
-    if (!tsl::claimSingleInstance(instance))
+    if (!tsl::claimSingleInstance(instance, QApplication::arguments().mid(1)))
         return 0;
 
     tsl::Settings settings;
@@ -72,6 +77,8 @@ int main(int argc, char** argv)
     if (!window.Form_Load(arguments.files))
         return window.exitCode() ? window.exitCode() : 1;
     window.show();
+    // Files a later `tsl FILE...` hands over.
+    const auto handOvers = tsl::serveHandOvers(window, instance.path());
     // A hidden switch of the screenshot test: save each panel and leave.
     const QString shots = qEnvironmentVariable("TSL_SCREENSHOTS");
     if (!shots.isEmpty())

@@ -5,6 +5,16 @@
 
 namespace tsl {
 
+namespace {
+
+// " pieces" after a count, " piece" after 1.
+QString piecesAfter(qint64 count)
+{
+    return count == 1 ? QStringLiteral(" piece") : QStringLiteral(" pieces");
+}
+
+}  // namespace
+
 QString thousands(quint64 n, const QLocale& locale)
 {
     if (n == 0)
@@ -20,19 +30,19 @@ QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 tota
     const QString each = firstPieceLength >= 0
         ? thousands(quint64(firstPieceLength), locale) + QStringLiteral(" bytes each -- ")
         : QString();
-    return QString::number(pieceCount) + QStringLiteral(" pieces -- ") + each
-        + thousands(totalSize, locale) + QStringLiteral(" bytes total");
+    return QString::number(pieceCount) + piecesAfter(qint64(pieceCount)) + QStringLiteral(" -- ")
+        + each + thousands(totalSize, locale) + QStringLiteral(" bytes total");
 }
 
 QString splitSummary(qint64 pieces, double splitSize)
 {
-    return QString::number(pieces) + QStringLiteral(" pieces -- ")
+    return QString::number(pieces) + piecesAfter(pieces) + QStringLiteral(" -- ")
         + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each");
 }
 
 QString splitOptionsSummary(qint64 pieces, double splitSize)
 {
-    return QString::number(pieces) + QStringLiteral(" pieces, ")
+    return QString::number(pieces) + piecesAfter(pieces) + QStringLiteral(", ")
         + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each.");
 }
 

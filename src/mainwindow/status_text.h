@@ -19,7 +19,7 @@ QString thousands(quint64 n, const QLocale& locale = QLocale());
 QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 totalSize,
                        const QLocale& locale = QLocale());
 
-// "3 pieces -- 512000 bytes each".
+// "3 pieces -- 512000 bytes each" ("1 piece -- ..." for one; so in all three).
 QString splitSummary(qint64 pieces, double splitSize);
 
 // "3 pieces, 512000 bytes each." (after the options dialog).

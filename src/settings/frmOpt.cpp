@@ -1,6 +1,7 @@
 #include "settings/frmOpt.h"
 
 #include "core/texts.h"
+#include "mainwindow/gui_folder_dialog.h"
 #include "settings/named_sizes.h"
 #include "settings/settings_store.h"
 #include "settings/value_conversion.h"
@@ -9,8 +10,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <cmath>
 
@@ -37,6 +41,37 @@ QString checkText(const QAbstractButton* box)
 {
     return truthText(box->isChecked());
 }
+
+// Room a window manager takes around a dialog: a title bar and a thin frame.
+constexpr int TitleBar = 40;
+constexpr int Frame = 8;
+
+// A page in a scroll area that asks for the page's whole size, yet lets the
+// dialog be lower than that on a low or scaled screen: the page scrolls then.
+class PageArea : public QScrollArea {
+public:
+    explicit PageArea(QWidget* page)
+    {
+        setObjectName(page->objectName() + QStringLiteral("_area"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The tab page's own background shows through.
+        viewport()->setAutoFillBackground(false);
+        setWidget(page);
+        page->setAutoFillBackground(false);
+    }
+
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+
+    QSize minimumSizeHint() const override
+    {
+        // Four lines and the scroll bar, wide enough not to scroll sideways.
+        const int scrollBar = verticalScrollBar()->sizeHint().width();
+        return {widget()->minimumSizeHint().width() + scrollBar,
+                4 * fontMetrics().height() + scrollBar};
+    }
+};
 
 }  // namespace
 
@@ -72,7 +107,30 @@ frmOpt::frmOpt(Settings& settings, SettingsStore& store, Host& host, int page, Q
     ui->txtSize->installEventFilter(this);
 
     Form_Load();
+    scrollPages();
     ui->tbsOpt->setCurrentIndex(qBound(0, page, ui->tbsOpt->count() - 1));
+    fitToScreen(parent ? parent->screen() : QGuiApplication::primaryScreen());
+}
+
+void frmOpt::scrollPages()
+{
+    QTabWidget* tabs = ui->tbsOpt;
+    for (int i = 0; i < tabs->count(); ++i) {
+        QWidget* page = tabs->widget(i);
+        const QString title = tabs->tabText(i);
+        const QString tip = tabs->tabToolTip(i);
+        tabs->removeTab(i);
+        tabs->insertTab(i, new PageArea(page), title);
+        tabs->setTabToolTip(i, tip);
+    }
+}
+
+void frmOpt::fitToScreen(const QScreen* screen)
+{
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    resize(sizeHint().boundedTo(QSize(room.width() - 2 * Frame, room.height() - TitleBar - Frame)));
 }
 
 frmOpt::~frmOpt() = default;
@@ -211,7 +269,10 @@ bool frmOpt::eventFilter(QObject* watched, QEvent* event)
 
 void frmOpt::cmdBrowse_Click(int index)
 {
-    const QString dir = QFileDialog::getExistingDirectory(this, QString(), txtDir[index]->text());
+    const char* titles[] = {"Choose the initial Combine folder", "Choose the initial Split folder",
+                            "Choose the initial Append folder"};
+    const QString dir =
+        BrowseForFolder(this, QString::fromLatin1(titles[index]), txtDir[index]->text());
     if (!dir.isEmpty())
         txtDir[index]->setText(QDir::toNativeSeparators(dir));
 }

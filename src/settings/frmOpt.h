@@ -27,6 +27,7 @@ class frmOpt;
 }
 class QAbstractButton;
 class QLineEdit;
+class QScreen;
 
 namespace tsl {
 
@@ -55,6 +56,9 @@ protected:
 
 private:
     void Form_Load();
+    // Each page in a scroll area, the dialog no larger than the screen.
+    void scrollPages();
+    void fitToScreen(const QScreen* screen);
     void showSettings();
     void setDependencies();
     void offerNamedSizes();

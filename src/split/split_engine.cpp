@@ -9,6 +9,7 @@
 #include "pieces/file_utils.h"
 #include "pieces/part_names.h"
 #include "pieces/short_name.h"
+#include "settings/load_reg.h"
 #include "split/batch_file.h"
 #include "split/existing_set.h"
 #include "split/piece_size.h"
@@ -21,6 +22,12 @@
 namespace tsl {
 
 namespace {
+
+// The smallest part size the settings accept: lower advice could not be taken.
+qint64 smallestPartSize()
+{
+    return qint64(settingRange(QStringLiteral("SplitSize"))->low);
+}
 
 // One source file as the command works on it.
 struct Source {
@@ -265,7 +272,8 @@ bool SplitRun::admit(Source& s)
         skip(s.name
                  + QStringLiteral(" will not be split because it is smaller than the part size "
                                   "specified. You should set the part size lower (to at least ")
-                 + QString::number(s.length - 1) + QStringLiteral(" bytes)."),
+                 + QString::number(qMax(s.length - 1, smallestPartSize()))
+                 + QStringLiteral(" bytes)."),
              Icon::None);
         return false;
     }

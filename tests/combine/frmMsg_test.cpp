@@ -128,10 +128,13 @@ TEST(frmMsg, CopyListPutsTheHeadingAndListOnTheClipboard)
 TEST(frmMsg, SaveListWritesTheListFileOrShowsWhyNotAndStaysOpen)
 {
     TempFolder tmp;
-    frmMsg saved(sampleReport(ReportMode::Extra, 2, 2, tmp.dir()));
+    QStringList status;
+    frmMsg saved(sampleReport(ReportMode::Extra, 2, 2, tmp.dir()), nullptr,
+                 [&status](const QString& text) { status << text; });
     saved.show();
     button(saved, "cmdSave")->click();
-    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\r\n\r\n5, 6\r\n"));
+    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\n\n5, 6\n"));
+    EXPECT_EQ(status, QStringList{"Saved the list to " + tmp.path("clip - extra.txt")});
     EXPECT_TRUE(saved.isVisible());
     EXPECT_EQ(saved.answerMarker(), CancelMarker);
 
@@ -150,6 +153,36 @@ TEST(frmMsg, SaveListWritesTheListFileOrShowsWhyNotAndStaysOpen)
                   + "/clip - extra.txt\r\n\r\nPath not found (error 76)");
     EXPECT_TRUE(failed.isVisible());
     EXPECT_EQ(failed.answerMarker(), CancelMarker);
+}
+
+TEST(frmMsg, SaveListAsksBeforeItReplacesAFile)
+{
+    TempFolder tmp;
+    const QString path = tmp.write("clip - extra.txt", "mine");
+    QStringList status;
+    frmMsg dialog(sampleReport(ReportMode::Extra, 2, 2, tmp.dir()), nullptr,
+                  [&status](const QString& text) { status << text; });
+    dialog.show();
+    for (const auto button_ : {QMessageBox::No, QMessageBox::Yes}) {
+        QString question;
+        QMessageBox::StandardButton preset = QMessageBox::NoButton;
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            preset = box->standardButton(box->defaultButton());
+            box->button(button_)->click();
+        });
+        button(dialog, "cmdSave")->click();
+        EXPECT_EQ(question, path + "\nexists already. Do you want to replace it?");
+        EXPECT_EQ(preset, QMessageBox::No);
+        if (button_ == QMessageBox::No) {
+            EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("mine"));
+            EXPECT_TRUE(status.isEmpty());
+        }
+    }
+    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\n\n5, 6\n"));
+    EXPECT_EQ(status, QStringList{"Saved the list to " + path});
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.answerMarker(), CancelMarker);
 }
 
 TEST(frmMsg, ButtonsSitBelowTheIconAndTheMessageAndTheWindowStaysOnScreen)

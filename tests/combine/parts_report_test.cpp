@@ -59,7 +59,7 @@ TEST(PartsReportList, IsTheTextBetweenTheFirstTwoBlankLines)
         EXPECT_EQ(reportList(message), list);
 }
 
-TEST(PartsReportFile, NamedAfterOutputDirBaseAndModeAndReplacesOldContent)
+TEST(PartsReportFile, NamedAfterOutputDirBaseAndModeWithLineFeedsReplacingOldContent)
 {
     PartsReport r = sampleReport(ReportMode::Missing, 1, 1, "/out");
     r.base = "a.b.c";
@@ -71,8 +71,12 @@ TEST(PartsReportFile, NamedAfterOutputDirBaseAndModeAndReplacesOldContent)
     TempFolder tmp;
     tmp.write("clip - extra.txt", QByteArray(500, 'z'));
     ASSERT_FALSE(saveList(sampleReport(ReportMode::Extra, 1, 1, tmp.dir())).failed());
-    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\r\n\r\n5, 6\r\n"));
-    EXPECT_EQ(tmp.names(), QStringList{"clip - extra.txt"});
+    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\n\n5, 6\n"));
+    ASSERT_FALSE(saveList(sampleReport(ReportMode::Corrupt, 1, 1, tmp.dir())).failed());
+    EXPECT_EQ(tmp.read("clip - corrupt.txt"),
+              QByteArray("Corrupt parts of clip.mpg:\n\nPart 2 -- 10 missing bytes\n"
+                         "Part 3 -- 7 extra bytes\n"));
+    EXPECT_EQ(tmp.names(), (QStringList{"clip - corrupt.txt", "clip - extra.txt"}));
 }
 
 TEST(PartsReportFile, SaveFailuresAreReportedAndTouchNothing)

@@ -82,7 +82,7 @@ TEST(ReportMenu, SaveListWritesTheDialogsFileOrSaysWhyNotAndTheMenuStays)
     TempFolder tmp;
     TypedConsole t{{"v", "c"}};
     EXPECT_EQ(t.run(sampleReport(ReportMode::Extra, 1, 1, tmp.dir())), ReportAnswer::Combine);
-    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\r\n\r\n5, 6\r\n"));
+    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\n\n5, 6\n"));
     EXPECT_EQ(t.prompts.size(), 2);
     EXPECT_TRUE(t.printed.contains("Saved the list to " + tmp.dir() + "clip - extra.txt"));
     EXPECT_EQ(t.printed.last(), "=> Combine (Include Extra Parts)");
@@ -93,6 +93,24 @@ TEST(ReportMenu, SaveListWritesTheDialogsFileOrSaysWhyNotAndTheMenuStays)
     EXPECT_TRUE(failed.printed.contains("The list could not be saved to\r\n" + dir
                                         + "clip - extra.txt\r\n\r\nPath not found (error 76)"));
     EXPECT_FALSE(tmp.exists("gone"));
+}
+
+TEST(ReportMenu, SaveListAsksBeforeItReplacesAFile)
+{
+    TempFolder tmp;
+    const QString path = tmp.write("clip - extra.txt", "mine");
+    const QString question = path + " exists already. Do you want to replace it?";
+    TypedConsole kept{{"v", "n", "v", "", "c"}};
+    EXPECT_EQ(kept.run(sampleReport(ReportMode::Extra, 1, 1, tmp.dir())), ReportAnswer::Combine);
+    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("mine"));
+    EXPECT_EQ(kept.printed.count(question), 2);
+    EXPECT_EQ(kept.printed.count("The list was not saved."), 2);
+
+    TypedConsole replaced{{"v", "y", "c"}};
+    EXPECT_EQ(replaced.run(sampleReport(ReportMode::Extra, 1, 1, tmp.dir())),
+              ReportAnswer::Combine);
+    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\n\n5, 6\n"));
+    EXPECT_TRUE(replaced.printed.contains("Saved the list to " + path));
 }
 
 TEST(ReportMenu, AnswersWithoutATypedChoice)

@@ -1,5 +1,6 @@
 // The window's Append panel: lstFrom filled on coming to the tab and from a
-// chosen folder, an Append run from the panel on real files, a target name
+// chosen or typed folder with "Save in" following it until the user chooses
+// it, an Append run from the panel on real files, a target name
 // that could lead out of the "Save in" folder refused, the list font
 // remembered, and the desktop registered at start-up.
 #include "append/append_target_name.h"
@@ -184,6 +185,52 @@ TEST(WindowAppend, TheTabAndTheFolderButtonFillLstFrom)
     EXPECT_EQ(lstFrom(w), QStringList({"x.bin"}));
     EXPECT_TRUE(lstTo(w).isEmpty());
     EXPECT_EQ(w.form->lists()->sourceDir(), other);
+}
+
+TEST(WindowAppend, AFolderTypedIntoFindPartsInIsReadAndSaveInFollowsUntilChosen)
+{
+    WindowFixture w;
+    const QString parts = w.t.mkdir("parts");
+    const QString other = w.t.mkdir("other");
+    const QString third = w.t.mkdir("third");
+    const QString out = w.t.mkdir("out");
+    w.t.write("parts/a.bin", "a");
+    w.t.write("other/x.bin", "x");
+    w.t.write("third/y.bin", "y");
+    w.stored(("InitAppendDir=" + parts + "\n").toUtf8());
+    ASSERT_TRUE(w.start({}));
+    w.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
+    w.form->selectPanel(2);
+    EXPECT_EQ(lstFrom(w), QStringList({"a.bin"}));
+    auto* folder = w.find<QLineEdit>("txtDir_2");
+
+    // Enter reads the typed folder (and runs nothing: there is nothing to append).
+    folder->setFocus();
+    folder->selectAll();
+    QTest::keyClicks(folder, w.t.path("other"));
+    QTest::keyClick(folder, Qt::Key_Return);
+    EXPECT_EQ(lstFrom(w), QStringList({"x.bin"}));
+    EXPECT_EQ(w.text("txtDir_2"), other);
+    EXPECT_EQ(w.form->lists()->sourceDir(), other);
+    EXPECT_EQ(w.text("lblFileDir"), "Save in directory: " + other);
+    EXPECT_FALSE(w.form->jobRunning());
+
+    // "Save in" chosen by the user stays where it is from then on.
+    chooseFolder(out);
+    QTest::mouseDClick(w.find<QLabel>("lblFileDir"), Qt::LeftButton);
+    EXPECT_EQ(w.text("lblFileDir"), "Save in directory: " + out);
+
+    // Leaving the field reads the folder too.
+    w.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
+    folder->setFocus();
+    folder->selectAll();
+    QTest::keyClicks(folder, w.t.path("third"));
+    w.find<QLineEdit>("txtFile_2")->setFocus();
+    EXPECT_EQ(lstFrom(w), QStringList({"y.bin"}));
+    EXPECT_EQ(w.form->AppendSrcDir, third);
+    EXPECT_EQ(w.text("lblFileDir"), "Save in directory: " + out);
 }
 
 TEST(WindowAppend, TheListFontComesFromTheSettingsAndIsStoredWhenChanged)

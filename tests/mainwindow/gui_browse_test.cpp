@@ -1,6 +1,7 @@
 // The browse buttons driven as the user would: the file dialogs' filters,
 // multiple selection, the filter remembered per dialog, the start folder,
-// a cancel that changes nothing, and the Append target's "Save in" folder.
+// a cancel that changes nothing, the Append target's "Save in" folder, and
+// each dialog's title and start folder.
 #include "mainwindow/gui_window_fixture.h"
 
 #include <QFileDialog>
@@ -116,4 +117,50 @@ TEST(WindowBrowse, AnAppendTargetMovesTheSaveInFolderUntilItsNameIsNew)
         "You can only change this directory if you enter\nthe name of a file that does not already exist.");
     QTest::keyClicks(w.find<QLineEdit>("txtFile_2"), "x");
     EXPECT_EQ(w.form->AppendFile, "target.mpgx");
+}
+
+TEST(WindowBrowse, EachDialogSaysWhatItChoosesAndFolderDialogsStartAtTheirField)
+{
+    WindowFixture w;
+    const QString sets = w.t.mkdir("sets");
+    const QString pieces = w.t.mkdir("pieces");
+    const QString parts = w.t.mkdir("parts");
+    w.stored(("SameDir=0\nSplitSameDir=0\nInitAppendDir=" + parts + "\n").toUtf8());
+    ASSERT_TRUE(w.start({}));
+    w.find<QLineEdit>("txtDir_0")->setText(sets);
+    // A folder that is gone: the dialog starts at the nearest one above it.
+    w.find<QLineEdit>("txtDir_1")->setText(pieces + "gone/deeper");
+    const struct {
+        int panel;
+        const char* button;
+        const char* title;
+        QString dir;
+    } cases[] = {
+        {0, "cmdBrowse_0", "Choose the file sets to combine", QDir::homePath()},
+        {0, "cmdBrowse_1", "Choose the folder for the combined files", w.t.path("sets")},
+        {1, "cmdBrowse_2", "Choose the files to split", QDir::homePath()},
+        {1, "cmdBrowse_3", "Choose the folder for the pieces", w.t.path("pieces")},
+        {2, "cmdBrowse_4", "Choose the file to append to", parts.chopped(1)},
+        {2, "cmdBrowse_5", "Choose the folder to find parts in", w.t.path("parts")},
+        {2, "lblFileDir", "Choose the folder to save in", w.t.path("parts")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        w.form->selectPanel(c.panel);
+        QString title;
+        QString dir;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            dir = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        if (QString(c.button) == "lblFileDir")
+            QTest::mouseDClick(w.find<QLabel>("lblFileDir"), Qt::LeftButton);
+        else
+            w.button(c.button)->click();
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(dir, c.dir);
+    }
+    // A cancelled folder dialog keeps the field as it was.
+    EXPECT_EQ(w.text("txtDir_0"), sets);
 }

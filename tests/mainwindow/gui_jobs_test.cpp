@@ -5,6 +5,7 @@
 #include "support/piece_sets.h"
 
 #include <QGroupBox>
+#include <QPointer>
 #include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -68,14 +69,15 @@ TEST(WindowJobs, SplitDisablesThePanelAndCtrlTabUntilItEnds)
     EXPECT_EQ(w.store.ReadReg("SplitDir", "", false, "Split"), w.t.dir());
     EXPECT_EQ(w.text("lblFileDir"), "Save in directory: " + QDir::homePath() + "/");
 
-    QTest::keyClick(w.form.get(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(w.panel(), 1);  // Ctrl+Shift+Tab does nothing
     QTest::keyClick(w.form.get(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(w.panel(), 2);
     EXPECT_TRUE(w.button("cmdAppend")->isDefault());
     QTest::keyClick(w.form.get(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(w.panel(), 0);  // wraps to Combine
     EXPECT_TRUE(w.button("cmdCombine")->isDefault());
+    QTest::keyClick(w.form.get(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w.panel(), 2);  // Ctrl+Shift+Tab goes back, wrapping to Append
+    EXPECT_TRUE(w.button("cmdAppend")->isDefault());
 }
 
 TEST(WindowJobs, AnInfoFileOnTheCommandLineIsCombinedAndTheWindowCloses)
@@ -149,26 +151,46 @@ TEST(WindowJobs, TheAnsweredPartsReportSteersTheCombine)
     EXPECT_TRUE(w.form->isVisible());
 }
 
+namespace {
+
+// The open "stop the job?" question, with its text checked.
+QMessageBox* stopQuestion()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    EXPECT_NE(box, nullptr);
+    if (box) {
+        EXPECT_EQ(box->text(), "A job is still running.\nDo you want to stop it and close TSL?");
+    }
+    return box;
+}
+
+}  // namespace
+
 TEST(WindowJobs, ClosingDuringAJobAsksAndYesStopsItBeforeClosing)
 {
     WindowFixture w;
     const QByteArray movie = movieWithPieces(w);
     ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
-    QStringList asked;
     bool openAfterNo = false;
     bool openAfterYes = false;
+    QMessageBox::StandardButton preset = QMessageBox::NoButton;
     whenModal<QMessageBox>([&](QMessageBox* overwrite) {
-        answerBox(nullptr, QMessageBox::No);
         w.form->close();
+        if (QMessageBox* asked = stopQuestion()) {
+            preset = asked->standardButton(asked->defaultButton());
+            asked->button(QMessageBox::No)->click();
+        }
         openAfterNo = w.form->isVisible() && w.form->jobRunning();
-        answerBox(nullptr, QMessageBox::Yes);
         w.form->close();
+        if (QMessageBox* asked = stopQuestion())
+            asked->button(QMessageBox::Yes)->click();
         openAfterYes = w.form->isVisible();
         overwrite->button(QMessageBox::Yes)->click();
     });
     QSignalSpy ended(w.form.get(), &frmMain::jobFinished);
     w.button("cmdSplit")->click();
     ASSERT_TRUE(ended.wait(60000));
+    EXPECT_EQ(preset, QMessageBox::No);
     EXPECT_TRUE(openAfterNo);
     EXPECT_TRUE(openAfterYes);  // the window waits for the job to stop
     EXPECT_FALSE(w.form->isVisible());
@@ -176,4 +198,29 @@ TEST(WindowJobs, ClosingDuringAJobAsksAndYesStopsItBeforeClosing)
     EXPECT_EQ(w.t.read("movie.avi"), movie);
     for (const char* name : {"movie.avi.000", "movie.avi.002", "movie.avi.003", "movie.avi.bat"})
         EXPECT_FALSE(w.t.exists(name)) << name;
+}
+
+TEST(WindowJobs, TheStopQuestionClosesItselfWhenTheJobEndsAndTheWindowCloses)
+{
+    WindowFixture w;
+    const QByteArray movie = movieWithPieces(w);
+    ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
+    QPointer<QMessageBox> asked;
+    whenModal<QMessageBox>([&](QMessageBox* overwrite) {
+        // The user closes the window, then the job's question is answered
+        // and the job runs to its end while "stop it?" is still open.
+        w.form->close();
+        asked = stopQuestion();
+        overwrite->button(QMessageBox::Yes)->click();
+    });
+    QSignalSpy ended(w.form.get(), &frmMain::jobFinished);
+    w.button("cmdSplit")->click();
+    ASSERT_TRUE(ended.wait(60000));
+    QApplication::processEvents();
+    EXPECT_TRUE(asked.isNull() || !asked->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(w.form->isVisible());
+    // The job was not stopped: the file is split.
+    EXPECT_EQ(w.t.read("movie.avi.001") + w.t.read("movie.avi.002") + w.t.read("movie.avi.003"),
+              movie);
 }

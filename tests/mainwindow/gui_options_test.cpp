@@ -1,6 +1,7 @@
 // The Options buttons of the window: the dialog opens on the panel's page,
 // Cancel leaves the store and the window as they were, OK re-applies the
-// folder buttons and the Split summary (without reading a file that has gone).
+// folder buttons and the Split summary (without reading a file that has gone);
+// a stored value out of range is reported once.
 #include "mainwindow/gui_window_fixture.h"
 #include "mainwindow/status_text.h"
 #include "settings/frmOpt.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -161,4 +163,36 @@ TEST(WindowOptions, ANumberOfPiecesGivesTheChosenFileItsOwnSize)
     ASSERT_TRUE(started.start({started.t.path("clip.mpg")}));
     EXPECT_EQ(started.status(), "3 pieces -- 334 bytes each");
     EXPECT_EQ(started.find<QScrollBar>("vsbEnd")->maximum(), 3);
+}
+
+TEST(WindowOptions, AStoredValueOutOfRangeIsReportedOnceWhenTheWindowLoadsIt)
+{
+    WindowFixture w;
+    w.stored("SplitSize=50\n");
+    QString said;
+    answerBox(&said, QMessageBox::Ok);
+    ASSERT_TRUE(w.start({}));
+    EXPECT_EQ(said,
+              "Some stored settings are outside the range TSL accepts:\n\nPart size (SplitSize): "
+              "50 is outside 100 to 1000000000; 512000 is used instead.\n\nChoose Options... and "
+              "OK to store the values in use.");
+    EXPECT_EQ(w.settings.SplitSize, 512000);
+
+    // The reloads around the dialog say nothing more; OK stores the value in use.
+    QStringList more;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&more] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            more << box->text();
+            box->accept();
+        }
+    });
+    watch.start(10);
+    inOptions([](frmOpt*) {}, "cmdCancel");
+    w.button("cmdOpt_0")->click();
+    inOptions([](frmOpt*) {}, "cmdOk");
+    w.button("cmdOpt_1")->click();
+    watch.stop();
+    EXPECT_EQ(more, QStringList());
+    EXPECT_EQ(w.store.ReadReg("SplitSize", "", false, "Split"), "512000");
 }

@@ -69,7 +69,7 @@ TEST(WindowStartup, SplitStartShowsPiecesAndLoadsTheExtractRange)
         QString status;
         int pieces;
     } cases[] = {
-        {{w.t.path("My Files/exact.avi")}, "exact.avi", "1 pieces -- 512000 bytes each", 1},
+        {{w.t.path("My Files/exact.avi")}, "exact.avi", "1 piece -- 512000 bytes each", 1},
         {{w.t.path("My"), "Files/more.avi"}, "more.avi", "2 pieces -- 512000 bytes each", 2},
         {{w.t.path("My Files/empty.avi")}, "empty.avi", "0 pieces -- 512000 bytes each", 0},
     };

@@ -23,6 +23,11 @@ TEST(StatusText, SummariesUseTheLocalesThousandsSeparator)
     EXPECT_EQ(thousands(999, c), "999");
     EXPECT_EQ(splitSummary(3, 512000), "3 pieces -- 512000 bytes each");
     EXPECT_EQ(splitSummary(3, 1126.4), "3 pieces -- 1126.4 bytes each");
+    // One piece is "1 piece".
+    EXPECT_EQ(combineSummary(1, 700, 700, c), "1 piece -- 700 bytes each -- 700 bytes total");
+    EXPECT_EQ(splitSummary(1, 512000), "1 piece -- 512000 bytes each");
+    EXPECT_EQ(splitOptionsSummary(1, 512000), "1 piece, 512000 bytes each.");
+    EXPECT_EQ(splitOptionsSummary(2, 512000), "2 pieces, 512000 bytes each.");
     EXPECT_EQ(filesSelected(2), "2 files selected.");
     EXPECT_EQ(quotedList({"a.001", "b c.001"}), "\"a.001\" \"b c.001\"");
     EXPECT_EQ(appendFileSummary("movie.mpg", 1048576), "movie.mpg -- 1048576 bytes");

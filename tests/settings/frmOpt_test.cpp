@@ -5,10 +5,13 @@
 #include "settings/frmOpt.h"
 #include "settings/value_conversion.h"
 #include "store_fixture.h"
+#include "support/modal_dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -354,6 +357,36 @@ TEST(frmOpt, AMissingDirectoryIsAskedAboutOnceAcrossTheReloads)
         f.host.asked[0].text.startsWith("The directory you specified (" + f.t.path("missing")));
     EXPECT_EQ(registrations, 3);  // opening, OK, and the window's reload
     EXPECT_EQ(s.InitSplitDir, f.t.path("missing"));
+}
+
+TEST(frmOpt, TheDirectoryButtonsSayWhichFolderTheyChooseAndStartAtTheirField)
+{
+    StoreFixture f;
+    const QString combine = f.t.mkdir("combine");
+    const QString chosen = f.t.mkdir("chosen");
+    f.user(("InitCombineDir=" + combine + "\n").toUtf8());
+    Dialog d(f, 3);
+    const char* titles[] = {"Choose the initial Combine folder", "Choose the initial Split folder",
+                            "Choose the initial Append folder"};
+    for (int i = 0; i < 3; ++i) {
+        QString title;
+        QString dir;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            dir = dialog->directory().absolutePath();
+            if (i == 0) {
+                dialog->setDirectory(chosen);
+                dialog->findChild<QLineEdit*>("fileNameEdit")->clear();
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else {
+                dialog->reject();
+            }
+        });
+        d.click(QString("cmdBrowse_%1").arg(i).toLatin1().constData());
+        EXPECT_EQ(title, titles[i]);
+        EXPECT_EQ(dir, i == 0 ? f.t.path("combine") : QDir::homePath());
+    }
+    EXPECT_EQ(d.text("txtDir_0"), f.t.path("chosen"));
 }
 
 }  // namespace

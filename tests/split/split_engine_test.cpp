@@ -166,6 +166,17 @@ TEST_F(SplitFixture, SmallSourceAndMissingSourceAreSkippedWithTheirMessages)
     EXPECT_TRUE(t.exists("fine.txt.002"));
 }
 
+TEST_F(SplitFixture, TheTooSmallAdviceNeverGoesBelowTheSmallestPartSize)
+{
+    // 10 bytes would be the size that splits it, but part sizes start at 100.
+    t.writePattern("tiny.txt", 11);
+    EXPECT_EQ(split({"tiny.txt"}).skipped, 1);
+    EXPECT_EQ(host.messages,
+              QStringList({"tiny.txt will not be split because it is smaller than the part size "
+                           "specified. You should set the part size lower (to at least 100 "
+                           "bytes)."}));
+}
+
 TEST_F(SplitFixture, TooManyPiecesIsRefusedBeforeAnythingIsWritten)
 {
     settings.SplitSize = 100;

@@ -1,0 +1,10 @@
+#include "mainwindow/gui_app_icon.h"
+
+namespace tsl {
+
+QIcon applicationIcon()
+{
+    return QIcon::fromTheme(QStringLiteral("tsl"), QIcon(QStringLiteral(":/icons/tsl.svg")));
+}
+
+}  // namespace tsl
