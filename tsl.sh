@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev desktop-file-utils shared-mime-info xdg-utils help2man xvfb xauth)
+packages=(cmake g++ make qt6-base-dev libssl-dev libgtest-dev desktop-file-utils shared-mime-info xdg-utils help2man xvfb xauth)
 
 install_packages() {
     local missing=()
