@@ -104,16 +104,15 @@ QByteArray sidecarLine(const DigestLine& line)
 {
     const QByteArray name = QFile::encodeName(line.name);
     QByteArray out;
-    // sha256sum escapes only these two; an escaped "\r" is not understood by
-    // every version that checks the file.
-    const bool escape = name.contains('\\') || name.contains('\n');
+    // As sha256sum escapes: a line end inside a name would end the line.
+    const bool escape = name.contains('\\') || name.contains('\n') || name.contains('\r');
     if (escape)
         out += '\\';
     out += line.digest.toHex();
     out += "  ";
     if (escape) {
         QByteArray escapedName = name;
-        escapedName.replace("\\", "\\\\").replace("\n", "\\n");
+        escapedName.replace("\\", "\\\\").replace("\n", "\\n").replace("\r", "\\r");
         out += escapedName;
     } else {
         out += name;

@@ -2,8 +2,9 @@
 // that `sha256sum -c` checks the pieces and the joined file on any machine.
 //
 // A line is the digest as 64 lower-case hex digits, two spaces and the file
-// name. A name with a backslash or a line break is written the way sha256sum
-// writes it: the line starts with "\" and the name carries "\\" and "\n".
+// name. A name with a backslash, a line feed or a carriage return is written
+// the way sha256sum writes it: the line starts with "\" and the name carries
+// "\\", "\n" and "\r".
 // The reader also takes what other tools and hands write: upper-case digits,
 // the binary-mode marker "*", a single space, the BSD form
 // "SHA256 (name) = digest", CR LF line ends, "#" comments and blank lines.

@@ -38,6 +38,7 @@ TEST(Sidecar, LinesAsSha256sumWritesThemEscapedWhereItEscapes)
         {" lead *star", Abc + "   lead *star\n"},
         {"back\\slash", "\\" + Abc + "  back\\\\slash\n"},
         {"two\nlines", "\\" + Abc + "  two\\nlines\n"},
+        {"ends in CR\r", "\\" + Abc + "  ends in CR\\r\n"},
     };
     for (const auto& [name, line] : table) {
         EXPECT_EQ(sidecarLine({digestOf(Abc), name}), line) << name.toStdString();
