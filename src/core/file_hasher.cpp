@@ -3,12 +3,14 @@
 #include "core/file_handle.h"
 #include "core/sha256.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <fcntl.h>
 #include <mutex>
+#include <numeric>
 #include <unistd.h>
 #include <vector>
 
@@ -187,6 +189,15 @@ QList<FileDigest> hashFiles(const QStringList& paths, int jobs, const HashOption
     QList<FileDigest> digests(paths.size());
     if (paths.isEmpty())
         return digests;
+    // Largest first: a big file started last would be hashed alone at the end
+    // while the other threads sit idle.
+    std::vector<qsizetype> order(size_t(paths.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::vector<qint64> sizes;
+    for (const QString& path : paths)
+        sizes.push_back(QFileInfo(path).size());
+    std::stable_sort(order.begin(), order.end(),
+                     [&sizes](qsizetype a, qsizetype b) { return sizes[a] > sizes[b]; });
     std::atomic<qint64> bytes{0};
     std::atomic<qsizetype> next{0};
     std::mutex mutex;
@@ -197,7 +208,8 @@ QList<FileDigest> hashFiles(const QStringList& paths, int jobs, const HashOption
         HashOptions own = options;
         own.whole = false;
         own.bytesDone = &bytes;
-        for (qsizetype i = next++; i < paths.size(); i = next++) {
+        for (qsizetype n = next++; n < paths.size(); n = next++) {
+            const qsizetype i = order[size_t(n)];
             const HashResult r = hashWith(work, {HashSpan{paths[i]}}, own, nullptr);
             work.file = FileHandle();  // each file is read once: close it now
             FileDigest& d = digests[i];

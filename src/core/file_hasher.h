@@ -98,7 +98,8 @@ struct FileDigest {
 };
 
 // Hashes each file of paths whole, up to `jobs` at a time, each on a thread
-// of its own (options.whole and options.bytesDone are not used). progress,
+// of its own, the largest files first (options.whole and options.bytesDone
+// are not used). progress,
 // when given, is called on the calling thread with the number of files done
 // and the bytes hashed, after every file and a few times a second between.
 // The result is in the order of paths.
