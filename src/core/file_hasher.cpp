@@ -120,6 +120,8 @@ bool hashSpan(HashWork& work, const HashSpan& span, const HashOptions& options,
     }
     result.digests.append(hash.finish());
     result.lengths.append(done);
+    if (options.spansDone)
+        options.spansDone->fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
@@ -168,7 +170,9 @@ void BackgroundHasher::start(QList<HashSpan> spans, HashOptions options)
     }
     stop_.store(false);
     done_.store(0);
+    spans_.store(0);
     options.bytesDone = &done_;
+    options.spansDone = &spans_;
     thread_ = std::thread([this, spans = std::move(spans), options] {
         HashWork work;
         result_ = hashWith(work, spans, options, &stop_);
@@ -186,9 +190,10 @@ HashResult BackgroundHasher::join()
 QList<FileDigest> hashFiles(const QStringList& paths, int jobs, const HashOptions& options,
                             const std::function<void(int filesDone, qint64 bytesDone)>& progress)
 {
-    QList<FileDigest> digests(paths.size());
     if (paths.isEmpty())
-        return digests;
+        return {};
+    // One slot per file, written by the thread that hashes it.
+    std::vector<FileDigest> digests(size_t(paths.size()));
     // Largest first: a big file started last would be hashed alone at the end
     // while the other threads sit idle.
     std::vector<qsizetype> order(size_t(paths.size()));
@@ -208,11 +213,12 @@ QList<FileDigest> hashFiles(const QStringList& paths, int jobs, const HashOption
         HashOptions own = options;
         own.whole = false;
         own.bytesDone = &bytes;
+        own.spansDone = nullptr;
         for (qsizetype n = next++; n < paths.size(); n = next++) {
             const qsizetype i = order[size_t(n)];
             const HashResult r = hashWith(work, {HashSpan{paths[i]}}, own, nullptr);
             work.file = FileHandle();  // each file is read once: close it now
-            FileDigest& d = digests[i];
+            FileDigest& d = digests[size_t(i)];
             d.error = r.error;
             d.cancelled = r.cancelled;
             if (r.complete()) {
@@ -244,7 +250,7 @@ QList<FileDigest> hashFiles(const QStringList& paths, int jobs, const HashOption
     }
     for (std::thread& t : pool)
         t.join();
-    return digests;
+    return QList<FileDigest>(digests.begin(), digests.end());
 }
 
 }  // namespace tsl

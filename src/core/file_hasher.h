@@ -41,6 +41,7 @@ struct HashOptions {
     bool whole = false;                         // also hash all the spans as one message
     const std::atomic<bool>* cancel = nullptr;  // stops the hash between chunks when set
     std::atomic<qint64>* bytesDone = nullptr;   // counted up after every chunk
+    std::atomic<qint64>* spansDone = nullptr;   // counted up after every span
 };
 
 struct HashResult {
@@ -71,7 +72,8 @@ public:
     BackgroundHasher& operator=(const BackgroundHasher&) = delete;
 
     // Starts hashing spans; a hash started before is cancelled and joined
-    // first. options.bytesDone is left alone: bytesDone() counts instead.
+    // first. options.bytesDone and options.spansDone are left alone:
+    // bytesDone() and spansDone() count instead.
     void start(QList<HashSpan> spans, HashOptions options);
     // Asks the hash to stop after the chunk it is on; join() then says cancelled.
     void cancel() { stop_.store(true); }
@@ -81,11 +83,14 @@ public:
     bool started() const { return thread_.joinable(); }
     // Bytes hashed so far; any thread may ask.
     qint64 bytesDone() const { return done_.load(std::memory_order_relaxed); }
+    // Spans hashed so far ("Checking piece 3 of 40..."); any thread may ask.
+    qint64 spansDone() const { return spans_.load(std::memory_order_relaxed); }
 
 private:
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<qint64> done_{0};
+    std::atomic<qint64> spans_{0};
     HashResult result_;
 };
 
@@ -98,8 +103,8 @@ struct FileDigest {
 };
 
 // Hashes each file of paths whole, up to `jobs` at a time, each on a thread
-// of its own, the largest files first (options.whole and options.bytesDone
-// are not used). progress,
+// of its own, the largest files first (options.whole, options.bytesDone and
+// options.spansDone are not used). progress,
 // when given, is called on the calling thread with the number of files done
 // and the bytes hashed, after every file and a few times a second between.
 // The result is in the order of paths.

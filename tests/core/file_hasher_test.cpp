@@ -101,6 +101,7 @@ TEST(BackgroundHasher, JoinsWithTheDigestsOrStopsWhenCancelled)
     EXPECT_EQ(r.digests[2], Sha256::of(data.mid(4000)));
     EXPECT_EQ(r.whole, Sha256::of(data));
     EXPECT_EQ(hasher.bytesDone(), 5000);
+    EXPECT_EQ(hasher.spansDone(), 3);
     EXPECT_FALSE(hasher.started());
 
     // A gigabyte in chunks of 10,000 bytes takes far longer than the cancel
