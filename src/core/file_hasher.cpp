@@ -80,10 +80,10 @@ struct HashWork {
     }
 };
 
-// Hashes one span into hash (and whole, when given); false when it failed or
-// was stopped, which result then says.
+// Hashes one span into piece and whole (each when given); false when it
+// failed or was stopped, which result then says.
 bool hashSpan(HashWork& work, const HashSpan& span, const HashOptions& options,
-              const std::atomic<bool>* stop, Sha256& hash, Sha256* whole, HashResult& result)
+              const std::atomic<bool>* stop, Sha256* piece, Sha256* whole, HashResult& result)
 {
     int fd = -1;
     result.error = work.descriptor(span, &fd);
@@ -111,28 +111,34 @@ bool hashSpan(HashWork& work, const HashSpan& span, const HashOptions& options,
         }
         if (got == 0)
             break;
-        hash.add(work.buffer.data(), got);
+        if (piece)
+            piece->add(work.buffer.data(), got);
         if (whole)
             whole->add(work.buffer.data(), got);
         done += got;
         if (options.bytesDone)
             options.bytesDone->fetch_add(got, std::memory_order_relaxed);
     }
-    result.digests.append(hash.finish());
-    result.lengths.append(done);
+    if (piece) {
+        result.digests.append(piece->finish());
+        result.lengths.append(done);
+    }
     if (options.spansDone)
         options.spansDone->fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
+// Hashes spans: each span's digest unless wholeOnly, and with options.whole
+// the digest of all of them.
 HashResult hashWith(HashWork& work, const QList<HashSpan>& spans, const HashOptions& options,
-                    const std::atomic<bool>* stop)
+                    const std::atomic<bool>* stop, bool wholeOnly = false)
 {
     HashResult result;
-    Sha256 hash;
+    Sha256 piece;
     Sha256 whole;
     for (const HashSpan& span : spans) {
-        if (!hashSpan(work, span, options, stop, hash, options.whole ? &whole : nullptr, result))
+        if (!hashSpan(work, span, options, stop, wholeOnly ? nullptr : &piece,
+                      options.whole ? &whole : nullptr, result))
             return result;
     }
     if (options.whole)
@@ -171,6 +177,18 @@ void BackgroundHasher::start(QList<HashSpan> spans, HashOptions options)
     stop_.store(false);
     done_.store(0);
     spans_.store(0);
+    if (options.whole && spans.size() > 1) {
+        // Two passes of SHA-256 over the same bytes, one per thread: on two
+        // cores the digests of the pieces and of the whole take the time of one.
+        HashOptions whole = options;
+        whole.bytesDone = nullptr;
+        whole.spansDone = nullptr;
+        wholeThread_ = std::thread([this, spans, whole] {
+            HashWork work;
+            wholeResult_ = hashWith(work, spans, whole, &stop_, true);
+        });
+        options.whole = false;
+    }
     options.bytesDone = &done_;
     options.spansDone = &spans_;
     thread_ = std::thread([this, spans = std::move(spans), options] {
@@ -184,7 +202,17 @@ HashResult BackgroundHasher::join()
     if (!thread_.joinable())
         return {};
     thread_.join();
-    return std::exchange(result_, HashResult());
+    HashResult result = std::exchange(result_, HashResult());
+    if (wholeThread_.joinable()) {
+        wholeThread_.join();
+        const HashResult whole = std::exchange(wholeResult_, HashResult());
+        if (!result.error.failed())
+            result.error = whole.error;
+        result.cancelled = result.cancelled || whole.cancelled;
+        if (result.complete())
+            result.whole = whole.whole;
+    }
+    return result;
 }
 
 QList<FileDigest> hashFiles(const QStringList& paths, int jobs, const HashOptions& options,

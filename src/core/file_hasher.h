@@ -63,6 +63,8 @@ HashResult hashFile(const QString& path, qint64 chunkSize,
                     const std::atomic<bool>* cancel = nullptr);
 
 // hashSpans on a thread of its own: started before a copy, joined after it.
+// With options.whole and more than one span, the digest of the whole is
+// computed on a second thread beside the spans' digests.
 class BackgroundHasher {
 public:
     BackgroundHasher() = default;
@@ -88,10 +90,12 @@ public:
 
 private:
     std::thread thread_;
+    std::thread wholeThread_;
     std::atomic<bool> stop_{false};
     std::atomic<qint64> done_{0};
     std::atomic<qint64> spans_{0};
     HashResult result_;
+    HashResult wholeResult_;
 };
 
 // The digest of one whole file among many hashed at once.

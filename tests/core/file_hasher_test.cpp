@@ -105,14 +105,15 @@ TEST(BackgroundHasher, JoinsWithTheDigestsOrStopsWhenCancelled)
     EXPECT_FALSE(hasher.started());
 
     // A gigabyte in chunks of 10,000 bytes takes far longer than the cancel
-    // after the start: the hash stops partway.
+    // after the start: both hashes (the pieces' and the whole's) stop partway.
     const QString big = t.writeSparse("big", qint64(1) << 30);
     options.chunkSize = 10000;
-    hasher.start({HashSpan{big}}, options);
+    hasher.start(pieceSpans(big, qint64(1) << 30, qint64(1) << 28, 1, 4), options);
     hasher.cancel();
     r = hasher.join();
     EXPECT_TRUE(r.cancelled);
     EXPECT_TRUE(r.digests.isEmpty());
+    EXPECT_TRUE(r.whole.isEmpty());
     EXPECT_LT(hasher.bytesDone(), qint64(1) << 30);
 
     // The job's own cancel request stops it too.
