@@ -12,8 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # libqt6svg6: Qt's SVG icon engine, which draws TSL's window icon.
-packages=(cmake g++ make qt6-base-dev libqt6svg6 libgtest-dev desktop-file-utils shared-mime-info
-          xdg-utils help2man xvfb xauth librsvg2-bin appstream bash-completion)
+packages=(cmake g++ make qt6-base-dev libqt6svg6 libssl-dev libgtest-dev desktop-file-utils
+          shared-mime-info xdg-utils help2man xvfb xauth librsvg2-bin appstream bash-completion)
 
 install_packages() {
     local missing=()
@@ -62,8 +62,8 @@ fuzz)
     install_packages clang
     seconds=${2:-600}
     CXX=clang++ build build-fuzz -DTSL_BUILD_TESTS=OFF -DTSL_FUZZ=ON
-    for target in info_file piece_names profile_file; do
-        seeds=tests/fuzz/corpus/$(case $target in info_file) echo info ;; piece_names) echo names ;; *) echo profile ;; esac)
+    for target in info_file piece_names profile_file sidecar; do
+        seeds=tests/fuzz/corpus/$(case $target in info_file) echo info ;; piece_names) echo names ;; sidecar) echo sidecar ;; *) echo profile ;; esac)
         mkdir -p "build-fuzz/corpus/$target"
         echo "fuzzing $target for $seconds s" >&2
         "build-fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" \
@@ -76,6 +76,8 @@ bench)
     bench/split_bench.sh build
     bench/combine_bench.sh build/tsl-cli
     bench/shared_storage_bench.sh build
+    bench/sha256_bench.sh build
+    bench/verify_bench.sh build/tsl-cli
     ;;
 deb)
     install_packages dpkg-dev file lintian

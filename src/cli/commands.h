@@ -12,5 +12,6 @@ int runAppend(const QStringList& args);
 int runConfig(const QStringList& args);
 int runCombine(const QStringList& args);
 int runDesktop(const QStringList& args);
+int runVerify(const QStringList& args);
 
 }  // namespace tsl::cli

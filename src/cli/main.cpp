@@ -22,6 +22,8 @@ const Command commands[] = {
     {"combine", "Combine each SET of pieces (name.000 or name.001) back into its file.",
      tsl::cli::runCombine},
     {"append", "Append each FILE, in order, to the end of --to TARGET.", tsl::cli::runAppend},
+    {"verify", "Check each SET and its joined file against the checksum file NAME.sha256.",
+     tsl::cli::runVerify},
     {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
     {"config", "Show and change the stored settings, and choose their store.", tsl::cli::runConfig},
     {"desktop", "Show or apply TSL's desktop registration (status or apply).",

@@ -1,0 +1,225 @@
+// tsl-cli verify: checks piece sets and their joined files against the
+// checksum files beside them, naming every damaged or missing piece.
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "combine/verify_set.h"
+#include "pieces/part_names.h"
+#include "pieces/set_digests.h"
+#include "pieces/sha256_sidecar.h"
+
+#include <QFileInfo>
+#include <QThread>
+#include <cstdio>
+
+namespace tsl::cli {
+
+namespace {
+
+constexpr int MaxJobs = 256;
+
+void addVerifyOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks each SET against its checksum file NAME.sha256 (the format of\n"
+        "sha256sum; a hand-made one will do): every piece the file has a line for,\n"
+        "found under any name combine accepts, and the joined file NAME when it is\n"
+        "there. SET is the checksum file, an info file or a piece of the set, or the\n"
+        "joined file.\n\n"
+        "Prints one line for each damaged, missing or unreadable file, then one line\n"
+        "for each SET: NAME: OK or NAME: FAILED, with the counts.\n"
+        "Pieces that are missing do not fail a SET whose joined file is there and\n"
+        "intact.\n\n"
+        "Exit status: 0 when every SET is intact, 1 when something differs, is missing\n"
+        "or cannot be read (or a SET has no checksum file), 2 bad usage, 130 stopped\n"
+        "by Ctrl-C."));
+    parser.addOptions({
+        {{QStringLiteral("j"), QStringLiteral("jobs")},
+         QStringLiteral("Files hashed at once, 1..%1 (default: the number of processors).")
+             .arg(MaxJobs),
+         QStringLiteral("N")},
+        {QStringLiteral("chunk"),
+         QStringLiteral("Largest single read, 10000..10000000 bytes (setting ChunkSize)."),
+         QStringLiteral("BYTES")},
+        {QStringLiteral("no-underscore-names"),
+         QStringLiteral("Do not take name_ext.NNN and name.ext.NNN for pieces of name.ext "
+                        "(UnderPeriod off).")},
+    });
+    addAnswerOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("SET"),
+        QStringLiteral("A checksum file (name.sha256), an info file or piece of a set "
+                       "(name.000, name.001), or the joined file."),
+        QStringLiteral("SET..."));
+}
+
+bool readJobs(const QCommandLineParser& parser, int* jobs, QString* error)
+{
+    *jobs = QThread::idealThreadCount();
+    if (!parser.isSet(QStringLiteral("jobs")))
+        return true;
+    qint64 n = 0;
+    if (!parseCount(parser.value(QStringLiteral("jobs")), &n) || n < 1 || n > MaxJobs) {
+        *error = QStringLiteral("--jobs takes a number from 1 to %1.").arg(MaxJobs);
+        return false;
+    }
+    *jobs = int(n);
+    return true;
+}
+
+void printOut(const QString& line)
+{
+    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+// How a file of the set is shown: with the folder as the SET argument gave it.
+struct Shown {
+    QString prefix;  // "" or the argument's folder with "/"
+    QString operator()(const QString& name) const { return prefix + name; }
+};
+
+Shown shownFor(const QString& argument)
+{
+    if (!argument.contains(QLatin1Char('/')))
+        return {};
+    return {argument.left(argument.lastIndexOf(QLatin1Char('/')) + 1)};
+}
+
+QString problemLine(const Shown& shown, const VerifiedFile& file)
+{
+    switch (file.verdict) {
+    case FileVerdict::Damaged:
+        return shown(file.name) + QStringLiteral(": damaged (checksum differs)");
+    case FileVerdict::Missing: return shown(file.name) + QStringLiteral(": missing");
+    case FileVerdict::Unreadable:
+        return shown(file.name) + QStringLiteral(": unreadable (")
+            + (file.error.failed() ? runErrorLine(file.error) : QStringLiteral("cancelled"))
+            + QLatin1Char(')');
+    case FileVerdict::Intact: break;
+    }
+    return {};
+}
+
+QString piecesSummary(const VerifyOutcome& o)
+{
+    if (o.pieces.isEmpty())
+        return QStringLiteral("no piece checksums");
+    QString text = QStringLiteral("%1 of %2 pieces intact")
+                       .arg(o.count(FileVerdict::Intact))
+                       .arg(o.pieces.size());
+    const std::pair<FileVerdict, const char*> others[] = {{FileVerdict::Damaged, "damaged"},
+                                                          {FileVerdict::Missing, "missing"},
+                                                          {FileVerdict::Unreadable, "unreadable"}};
+    for (const auto& [verdict, word] : others) {
+        if (const int n = o.count(verdict))
+            text += QStringLiteral(", %1 %2").arg(n).arg(QLatin1String(word));
+    }
+    return text;
+}
+
+QString wholeSummary(const Shown& shown, const VerifyOutcome& o)
+{
+    if (!o.whole)
+        return QStringLiteral("no checksum for the joined file");
+    const QString name = shown(o.target.base);
+    switch (o.whole->verdict) {
+    case FileVerdict::Intact: return name + QStringLiteral(" intact");
+    case FileVerdict::Damaged: return name + QStringLiteral(" damaged");
+    case FileVerdict::Missing: return name + QStringLiteral(" not joined yet");
+    case FileVerdict::Unreadable: return name + QStringLiteral(" unreadable");
+    }
+    return {};
+}
+
+// Prints what was found about one set; true when it passed.
+bool report(TerminalHost& host, const Shown& shown, const VerifyOutcome& o)
+{
+    const QString sidecar = shown(QFileInfo(o.target.sidecar).fileName());
+    if (o.malformedLines > 0)
+        host.printLine(QStringLiteral("tsl-cli: %1: %2 improperly formatted line(s) left aside")
+                           .arg(sidecar)
+                           .arg(o.malformedLines));
+    const QString head = shown(o.target.base)
+        + (o.passed() ? QStringLiteral(": OK (") : QStringLiteral(": FAILED ("));
+    if (o.sidecarError.failed()) {
+        printOut(head + runErrorLine(o.sidecarError) + QLatin1Char(')'));
+        return false;
+    }
+    if (o.noLines()) {
+        printOut(head + sidecar + QStringLiteral(" has no line for ") + o.target.base
+                 + QStringLiteral(" or its pieces)"));
+        return false;
+    }
+    // Pieces that are gone are no loss once the joined file is there and intact.
+    const bool listMissing = !(o.whole && o.whole->verdict == FileVerdict::Intact);
+    for (const VerifiedFile& piece : o.pieces) {
+        if (piece.verdict != FileVerdict::Intact
+            && (piece.verdict != FileVerdict::Missing || listMissing))
+            printOut(problemLine(shown, piece));
+    }
+    if (o.whole && o.whole->verdict != FileVerdict::Intact
+        && o.whole->verdict != FileVerdict::Missing)
+        printOut(problemLine(shown, *o.whole));
+    printOut(head + piecesSummary(o) + QStringLiteral("; ") + wholeSummary(shown, o)
+             + QLatin1Char(')'));
+    return o.passed();
+}
+
+}  // namespace
+
+int runVerify(const QStringList& args)
+{
+    QCommandLineParser parser;
+    addVerifyOptions(parser);
+    const std::optional<TerminalOptions> terminal = parseCommand(parser, args);
+    if (!terminal)
+        return exitcode::Usage;
+    QString error;
+    VerifyOptions options;
+    const QStringList sets = parser.positionalArguments();
+    if (!readJobs(parser, &options.jobs, &error))
+        return usageError(parser, error);
+    if (sets.isEmpty())
+        return usageError(
+            parser, QStringLiteral("Name at least one SET (name.sha256, name.000 or name.001)."));
+    for (const QString& set : sets) {
+        error = fileArgumentProblem(set);
+        if (!error.isEmpty())
+            return usageError(parser, error);
+    }
+    TerminalHost host(*terminal);
+    Settings settings = loadSettings(host);
+    if (!applyChunkOption(parser, settings, &error))
+        return usageError(parser, error);
+    options.chunkSize = settings.ChunkSize;
+    options.underPeriod =
+        settings.UnderPeriod && !parser.isSet(QStringLiteral("no-underscore-names"));
+
+    cancelOnSignals(host);
+    bool allPassed = true;
+    for (const QString& set : sets) {
+        const Shown shown = shownFor(set);
+        const std::optional<VerifyTarget> target = verifyTargetOf(set);
+        if (!target) {
+            const QString name = QFileInfo(set).fileName();
+            const QString stripped = StripExt(name);
+            const bool ofASet =
+                name.endsWith(QStringLiteral(".000")) || pieceNumberOf(name, stripped) > 0;
+            const QString base = ofASet ? stripped : name;
+            printOut(shown(base) + QStringLiteral(": FAILED (no checksum file ")
+                     + shown(sidecarName(base)) + QLatin1Char(')'));
+            allPassed = false;
+            continue;
+        }
+        const VerifyOutcome outcome = verifySet(*target, options, host);
+        if (outcome.cancelled) {
+            JobEnd end;
+            end.cancelled = true;
+            return jobStatus(host, end, false);
+        }
+        allPassed = report(host, shown, outcome) && allPassed;
+    }
+    return allPassed ? exitcode::Done : exitcode::Partial;
+}
+
+}  // namespace tsl::cli
