@@ -23,7 +23,7 @@ _tsl_cli_options()
             --no-search-extra --no-size-check --no-size-prompt --no-underscore-names \
             --no-fix-ext --delete --keep --no-wipe $job ;;
         append) echo --to --delete --keep --no-wipe $job ;;
-        verify) echo --jobs $job ;;
+        verify) echo --jobs --no-underscore-names $job ;;
         info) echo --help ;;
         config | desktop) echo $answer ;;
     esac

@@ -113,21 +113,20 @@ void Transaction::setTimes(int index, const QDateTime& lastWrite, const QDateTim
     files_.at(size_t(index)).times = std::make_pair(lastWrite, lastAccess);
 }
 
+// Inputs and removals are looked up by path: a set of twenty thousand
+// pieces must not cost a comparison with every other.
 void Transaction::read(const QString& path)
 {
-    for (Input& in : inputs_) {
-        if (in.path == path)
-            return;
-    }
+    if (inputIndex_.contains(path))
+        return;
+    inputIndex_.insert(path, inputs_.size());
     inputs_.push_back({path, stampOf(path)});
 }
 
 void Transaction::restamp(const QString& path)
 {
-    for (Input& in : inputs_) {
-        if (in.path == path)
-            in.stamp = stampOf(path);
-    }
+    if (const auto it = inputIndex_.constFind(path); it != inputIndex_.constEnd())
+        inputs_[size_t(*it)].stamp = stampOf(path);
 }
 
 void Transaction::extend(const QString& path)
@@ -149,10 +148,9 @@ void Transaction::setExtendedSize(qint64 size)
 
 void Transaction::remove(const QString& path, bool wipe)
 {
-    for (const Removal& r : removals_) {
-        if (r.path == path)
-            return;
-    }
+    if (removalIndex_.contains(path))
+        return;
+    removalIndex_.insert(path);
     removals_.push_back({path, wipe});
 }
 
@@ -182,11 +180,8 @@ QStringList Transaction::inputPaths() const
 
 const Transaction::Input* Transaction::inputAt(const QString& path) const
 {
-    for (const Input& in : inputs_) {
-        if (in.path == path)
-            return &in;
-    }
-    return nullptr;
+    const auto it = inputIndex_.constFind(path);
+    return it == inputIndex_.constEnd() ? nullptr : &inputs_[size_t(*it)];
 }
 
 QString folderProblem(const QString& dir)
@@ -226,17 +221,22 @@ QString Transaction::checkCreate(const Planned& f) const
             return f.path + QStringLiteral(": the file is read-only.");
     }
     const FileStamp made = stampOf(f.path);
-    for (const Input& in : inputs_) {
-        if (in.path == f.path
-            || (made.exists && in.stamp.exists && made.device == in.stamp.device
-                && made.inode == in.stamp.inode))
-            return f.path + QStringLiteral(": that file is also read by this run.");
+    bool read = inputAt(f.path) != nullptr;
+    if (made.exists) {
+        read = read || readInodes_.contains(qMakePair(quint64(made.device), quint64(made.inode)));
     }
+    if (read)
+        return f.path + QStringLiteral(": that file is also read by this run.");
     return {};
 }
 
 QString Transaction::check()
 {
+    readInodes_.clear();
+    for (const Input& in : inputs_) {
+        if (in.stamp.exists)
+            readInodes_.insert(qMakePair(quint64(in.stamp.device), quint64(in.stamp.inode)));
+    }
     QSet<QString> names;
     QSet<QString> folders;
     for (const Planned& f : files_) {
@@ -452,10 +452,12 @@ RunError Transaction::deleteListed(const std::atomic<bool>* cancel, Deleted* res
 {
     if (!committed_)
         return RunError::of(err::PathFileAccess);
+    QSet<QString> created;
+    for (const Planned& f : files_)
+        created.insert(f.path);
     for (const Removal& r : removals_) {
         // What this unit has just put in place is never what it deletes.
-        if (std::any_of(files_.begin(), files_.end(),
-                        [&](const Planned& f) { return f.path == r.path; }))
+        if (created.contains(r.path))
             continue;
         if (const Input* in = inputAt(r.path); in && !stampOf(r.path).sameAs(in->stamp)) {
             result->kept << r.path;
@@ -476,18 +478,18 @@ RunError Transaction::deleteListed(const std::atomic<bool>* cancel, Deleted* res
 
 QString runCollision(const std::vector<const Transaction*>& units)
 {
-    for (size_t a = 0; a < units.size(); ++a) {
-        QStringList written = units[a]->createdPaths() + units[a]->removedPaths();
-        for (size_t b = 0; b < units.size(); ++b) {
-            if (a == b)
-                continue;
-            const QStringList theirs = units[b]->inputPaths() + units[b]->createdPaths();
-            for (const QString& path : std::as_const(written)) {
-                for (const QString& other : theirs) {
-                    if (path.compare(other, Qt::CaseInsensitive) == 0)
-                        return path
-                            + QStringLiteral(": two files of this run would use this name.");
-                }
+    // Every name each unit reads or creates, folded, with the unit's number;
+    // then each name a unit creates or deletes is looked up once.
+    QMultiHash<QString, size_t> used;
+    for (size_t u = 0; u < units.size(); ++u) {
+        for (const QString& path : units[u]->inputPaths() + units[u]->createdPaths())
+            used.insert(path.toCaseFolded(), u);
+    }
+    for (size_t u = 0; u < units.size(); ++u) {
+        for (const QString& path : units[u]->createdPaths() + units[u]->removedPaths()) {
+            for (const size_t other : used.values(path.toCaseFolded())) {
+                if (other != u)
+                    return path + QStringLiteral(": two files of this run would use this name.");
             }
         }
     }

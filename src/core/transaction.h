@@ -20,6 +20,9 @@
 #include "core/temporary_names.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -85,7 +88,11 @@ public:
     // A file deleted after the commit, wiped first when wipe is set.
     void remove(const QString& path, bool wipe);
     // Deletes nothing after all (what was written turned out not to be whole).
-    void keepAll() { removals_.clear(); }
+    void keepAll()
+    {
+        removals_.clear();
+        removalIndex_.clear();
+    }
 
     const QString& finalPath(int index) const { return files_.at(size_t(index)).path; }
     const QString& temporaryPath(int index) const { return files_.at(size_t(index)).temp; }
@@ -173,6 +180,9 @@ private:
         bool wipe = false;
     };
     std::vector<Removal> removals_;
+    QHash<QString, qsizetype> inputIndex_;
+    QSet<QString> removalIndex_;
+    QSet<QPair<quint64, quint64>> readInodes_;  // device and inode of every input, at check()
     QString extendPath_;
     qint64 extendLength_ = -1;
     qint64 extendTarget_ = -1;

@@ -366,7 +366,7 @@ bool frmOpt::piecesAccepted()
                                             "to %2.")
                                  .arg(qint64(r.low))
                                  .arg(qint64(r.high)));
-    ui->tbsOpt->setCurrentWidget(ui->picOpt_1);
+    ui->tbsOpt->setCurrentIndex(1);  // the Split page (its tab holds the page's scroll area)
     ui->txtPieces->setFocus();
     return false;
 }

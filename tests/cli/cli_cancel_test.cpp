@@ -75,7 +75,7 @@ TEST(CliCancel, CtrlCTakesBackTheFileInProgressAndExitsWith130)
     EXPECT_EQ(run.exitCode, 130) << run.err.toStdString();
     // The piece in progress went under its temporary name.
     const QRegularExpression removedSplit("tsl-cli: removed " + QRegularExpression::escape(t.dir())
-                                          + "\\.tsl-s[a-z0-9]{8}\r\n");
+                                          + "\\.tsl-s[a-z0-9]{14}\r\n");
     EXPECT_TRUE(run.err.contains(removedSplit)) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("tsl-cli: cancelled\r\n"));
     EXPECT_EQ(t.names(), QStringList{"big"});
@@ -87,7 +87,7 @@ TEST(CliCancel, CtrlCTakesBackTheFileInProgressAndExitsWith130)
     run = interrupted({"combine", "--chunk", "10000", "big.000"}, t.dir());
     EXPECT_EQ(run.exitCode, 130) << run.err.toStdString();
     const QRegularExpression removedCombine(
-        "tsl-cli: removed " + QRegularExpression::escape(t.dir()) + "\\.tsl-c[a-z0-9]{8}\r\n");
+        "tsl-cli: removed " + QRegularExpression::escape(t.dir()) + "\\.tsl-c[a-z0-9]{14}\r\n");
     EXPECT_TRUE(run.err.contains(removedCombine)) << run.err.toStdString();
     EXPECT_EQ(t.names(), pieces + QStringList{"source"});
 

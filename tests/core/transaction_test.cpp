@@ -236,6 +236,8 @@ TEST(Transaction, CollisionsBetweenUnitsOfOneRun)
     b.create(t.path("a.001.001"));
     EXPECT_EQ(runCollision({&a, &b}),
               t.path("a.001") + ": two files of this run would use this name.");
+    // Whichever unit comes first in the run.
+    EXPECT_EQ(runCollision({&b, &a}), runCollision({&a, &b}));
     Transaction c(JobKind::Split);
     c.read(t.path("c"));
     c.create(t.path("c.001"));

@@ -174,7 +174,7 @@ TEST(WindowOptions, AStoredValueOutOfRangeIsReportedOnceWhenTheWindowLoadsIt)
     ASSERT_TRUE(w.start({}));
     EXPECT_EQ(said,
               "Some stored settings are outside the range TSL accepts:\n\nPart size (SplitSize): "
-              "50 is outside 100 to 1000000000; 512000 is used instead.\n\nChoose Options... and "
+              "50 is outside 100 to 1099511627776; 512000 is used instead.\n\nChoose Options... and "
               "OK to store the values in use.");
     EXPECT_EQ(w.settings.SplitSize, 512000);
 

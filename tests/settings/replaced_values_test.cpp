@@ -22,7 +22,7 @@ TEST(ReplacedValues, EachValueOutsideItsRangeHasOneLine)
               (QStringList{
                   "When parts are missing (MissingParts): 7 is outside 0 to 2; 1 is used "
                   "instead.",
-                  "Part size (SplitSize): 50 is outside 100 to 1000000000; 512000 is used "
+                  "Part size (SplitSize): 50 is outside 100 to 1099511627776; 512000 is used "
                   "instead.",
                   "Chunk size (ChunkSize): 12 is outside 10000 to 10000000; 1000000 is "
                   "used instead.",
