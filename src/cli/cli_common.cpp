@@ -216,14 +216,24 @@ Settings loadSettings(TerminalHost& host)
     return settings;
 }
 
+bool readCountOption(const QCommandLineParser& parser, const QString& option, const QString& key,
+                     const QString& what, qint64* value, QString* error)
+{
+    qint64 n = -1;
+    (void)parseCount(parser.value(option), &n);
+    if (!withinRange(key, double(n), QStringLiteral("--") + option, what, error))
+        return false;
+    *value = n;
+    return true;
+}
+
 bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QString* error)
 {
     if (!parser.isSet(QStringLiteral("chunk")))
         return true;
-    qint64 chunk = -1;
-    (void)parseCount(parser.value(QStringLiteral("chunk")), &chunk);
-    if (!withinRange(QStringLiteral("ChunkSize"), double(chunk), QStringLiteral("--chunk"),
-                     QStringLiteral("a number of bytes"), error))
+    qint64 chunk = 0;
+    if (!readCountOption(parser, QStringLiteral("chunk"), QStringLiteral("ChunkSize"),
+                         QStringLiteral("a number of bytes"), &chunk, error))
         return false;
     settings.ChunkSize = qint32(chunk);
     return true;

@@ -74,6 +74,11 @@ SettingsStore& settingsStore();
 // program at a run-time error question, the program ends here (status 1).
 Settings loadSettings(TerminalHost& host);
 
+// Reads the whole number of --option, checked against the range rule of the
+// setting key; false with *error ("--option takes <what> from LOW to HIGH.").
+bool readCountOption(const QCommandLineParser& parser, const QString& option, const QString& key,
+                     const QString& what, qint64* value, QString* error);
+
 // Applies --chunk to settings, checking its range; false with *error on a bad value.
 bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QString* error);
 

@@ -122,10 +122,9 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
         s.SplitMode = 0;
     }
     if (p.isSet(QStringLiteral("pieces"))) {
-        qint64 pieces = -1;
-        (void)parseCount(p.value(QStringLiteral("pieces")), &pieces);
-        if (!withinRange(QStringLiteral("SplitPieces"), double(pieces), QStringLiteral("--pieces"),
-                         QStringLiteral("a number of pieces"), error))
+        qint64 pieces = 0;
+        if (!readCountOption(p, QStringLiteral("pieces"), QStringLiteral("SplitPieces"),
+                             QStringLiteral("a number of pieces"), &pieces, error))
             return false;
         s.SplitPieces = qint32(pieces);
         s.SplitMode = 1;
