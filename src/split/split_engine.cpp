@@ -337,6 +337,11 @@ Flow SplitRun::splitAndCommit(Source& s)
 {
     if (!admit(s))
         return Flow::Skip;
+    if (!s.unit) {
+        // It appeared or changed after the run was planned: it is no part of this run.
+        notDone(s, s.path + QStringLiteral(": the file changed while it was read."));
+        return Flow::Failed;
+    }
     if (const QString problem = s.unit->check(); !problem.isEmpty()) {
         notDone(s, problem);
         return Flow::Failed;
