@@ -278,7 +278,7 @@ Flow AppendJob::openTarget()
     if (flow != Flow::Go)
         return flow;
     // A new target is never more open than its sources.
-    const int created = target_.plan((mode & 0666) | 0200);
+    const int created = target_.plan(madeFromMode(mode));
     if (created >= 0)
         unit_.setPlannedSize(created, total);
     else

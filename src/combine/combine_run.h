@@ -49,9 +49,8 @@ struct PieceSet {
     PartTable table;
     qint64 missing = 0;
     qint64 extra = 0;
-    int flags = 0;            // the decision word
-    qint64 beyondLimit = 0;   // a piece found past the highest number searched, else 0
-    bool keepPieces = false;  // the set is not whole: delete none of its files
+    int flags = 0;           // the decision word
+    qint64 beyondLimit = 0;  // a piece found past the highest number searched, else 0
 
     // Whether the set's values came from its info file.
     bool readThroughInfo() const { return infoFlag && readResult == info::Read; }

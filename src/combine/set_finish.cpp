@@ -77,7 +77,7 @@ int planSet(CombineRun& run, const PieceSet& set, qint64 count, const QString& n
     if (chosen.replace && name == chosen.name)
         t.allowReplace(out, chosen.readOnly);
     // Never more open than the pieces it is made of.
-    mode_t mode = pieces.isEmpty() ? 0644 : (permissionBits(pieces.first()) & 0666) | 0200;
+    mode_t mode = pieces.isEmpty() ? 0644 : madeFromMode(permissionBits(pieces.first()));
     if (set.readThroughInfo()) {
         if (set.info.InfoAttributes & attr::ReadOnly)
             mode &= ~0222;

@@ -1,5 +1,6 @@
 #include "core/transaction.h"
 
+#include "core/file_facts.h"
 #include "core/file_handle.h"
 #include "core/file_system.h"
 
@@ -123,22 +124,14 @@ void Transaction::read(const QString& path)
     inputs_.push_back({path, stampOf(path)});
 }
 
-void Transaction::restamp(const QString& path)
-{
-    if (const auto it = inputIndex_.constFind(path); it != inputIndex_.constEnd())
-        inputs_[size_t(*it)].stamp = stampOf(path);
-}
-
 void Transaction::extend(const QString& path)
 {
     extendPath_ = path;
     extendStamp_ = stampOf(path);
     extendLength_ = extendStamp_.size;
-    const PathFacts info = pathFacts(path);
-    extendWrite_ = QDateTime::fromMSecsSinceEpoch(
-        qint64(info.st.st_mtim.tv_sec) * 1000 + info.st.st_mtim.tv_nsec / 1000000, Qt::UTC);
-    extendAccess_ = QDateTime::fromMSecsSinceEpoch(
-        qint64(info.st.st_atim.tv_sec) * 1000 + info.st.st_atim.tv_nsec / 1000000, Qt::UTC);
+    const FileFacts facts = readFileFacts(path);
+    extendWrite_ = facts.lastWriteTime;
+    extendAccess_ = facts.lastAccessTime;
 }
 
 void Transaction::setExtendedSize(qint64 size)

@@ -54,6 +54,13 @@ FileStamp stampOf(const QString& path);
 // 0600 when it cannot be read.
 mode_t permissionBits(const QString& path);
 
+// The permission bits of a file made from sources with these bits: readable
+// by no one who cannot read them, always writable by the owner.
+inline mode_t madeFromMode(mode_t sourceBits)
+{
+    return (sourceBits & 0666) | 0200;
+}
+
 // The process's umask, read without changing it for good.
 mode_t currentUmask();
 
@@ -77,8 +84,6 @@ public:
     void setTimes(int index, const QDateTime& lastWrite, const QDateTime& lastAccess);
     // An input of this unit: stamped now, checked again at verify() and before it is deleted.
     void read(const QString& path);
-    // Restamps an input (after this unit itself changed it, e.g. an extended target).
-    void restamp(const QString& path);
     // An existing file this unit adds to: its length, mode and times recorded
     // now, before anything opens it. Rolled back by cutting it to that length.
     void extend(const QString& path);

@@ -53,13 +53,6 @@ bool batchNameIsAPiece(const Source& s)
     return s.letters && s.pieceCount >= LetterPieceNumber(QStringLiteral("bat"));
 }
 
-// The permission bits of the files made from source: readable by no one who
-// cannot read the source, always writable by the owner.
-mode_t piecesMode(const QString& source)
-{
-    return (permissionBits(source) & 0666) | 0200;
-}
-
 class SplitRun {
 public:
     SplitRun(const SplitRequest& request, const Settings& settings, Host& host)
@@ -214,7 +207,7 @@ void SplitRun::plan(Source& s) const
     Transaction& t = *s.unit;
     t.setDurable(deletesSource());
     t.read(s.path);
-    const mode_t mode = piecesMode(s.path);
+    const mode_t mode = madeFromMode(permissionBits(s.path));
     for (qint64 i = s.first; i <= s.last; ++i) {
         const qint64 at = (i - 1) * s.wholeSize;
         const int index =
