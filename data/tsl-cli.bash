@@ -58,7 +58,7 @@ _tsl_cli_keys()
 {
     echo CombineAssoc CombineAuto CombineDelete CombineRemember ExtraParts MissingParts \
         SameDir SearchExtra ShowTipsC UnderPeriod FixExt AssocSplit PartsExist SearchExist \
-        ShowTipsS Split000 SplitBat SplitDelete SplitFileNames SplitRemember SplitSameDir \
+        ShowTipsS Split000 SplitBat Checksums SplitDelete SplitFileNames SplitRemember SplitSameDir \
         SplitSize SplitUnits SplitMode SplitPieces AssocSendTo AppendDelete AutoClose ChunkSize HighPart \
         ListFontSize PSizeCheck PSizePrompt ShowTipsA WipeOnDel InitCombineDir InitSplitDir \
         InitAppendDir CombineDir SplitDir AppendPartDir

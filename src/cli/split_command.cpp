@@ -49,7 +49,8 @@ void addSplitOptions(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral(
         "Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as\n"
         "FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file\n"
-        "(FILE.bat) that rebuilds FILE. All FILEs are in one directory.\n\n"
+        "(FILE.bat) that rebuilds FILE, and a checksum file (FILE.sha256) that\n"
+        "sha256sum -c checks. All FILEs are in one directory.\n\n"
         "Messages go to standard error; on a terminal the progress is one updating line.\n"
         "Questions are asked when standard input and standard error are terminals. Else (and\n"
         "at the end of input) overwriting existing pieces is answered No unless --yes or\n"
@@ -85,6 +86,10 @@ void addSplitOptions(QCommandLineParser& parser)
              "Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
         {QStringLiteral("no-info"), QStringLiteral("Write no info file (setting Split000 off).")},
         {QStringLiteral("no-bat"), QStringLiteral("Write no batch file (setting SplitBat off).")},
+        {QStringLiteral("checksums"),
+         QStringLiteral("Write the checksum file NAME.sha256 (setting Checksums on).")},
+        {QStringLiteral("no-checksums"),
+         QStringLiteral("Write no checksum file (setting Checksums off).")},
         {QStringLiteral("delete"),
          QStringLiteral("Delete each FILE after splitting it (setting SplitDelete on).")},
         {QStringLiteral("keep"), QStringLiteral("Keep each FILE, whatever SplitDelete says.")},
@@ -145,6 +150,14 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
         s.Split000 = false;
     if (p.isSet(QStringLiteral("no-bat")))
         s.SplitBat = false;
+    if (p.isSet(QStringLiteral("checksums")) && p.isSet(QStringLiteral("no-checksums"))) {
+        *error = QStringLiteral("--checksums and --no-checksums cannot be given together.");
+        return false;
+    }
+    if (p.isSet(QStringLiteral("checksums")))
+        s.Checksums = true;
+    if (p.isSet(QStringLiteral("no-checksums")))
+        s.Checksums = false;
     if (p.isSet(QStringLiteral("delete")) && p.isSet(QStringLiteral("keep"))) {
         *error = QStringLiteral("--delete and --keep cannot be given together.");
         return false;

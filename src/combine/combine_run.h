@@ -9,6 +9,7 @@
 #include "core/file_handle.h"
 #include "core/run_error.h"
 #include "core/run_frame.h"
+#include "pieces/set_digests.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,9 @@ struct PieceSet {
     qint64 extra = 0;
     int flags = 0;           // the decision word
     qint64 beyondLimit = 0;  // a piece found past the highest number searched, else 0
+    QString sumsPath;        // the set's checksum file when it has one that concerns it
+    SetDigests digests;      // its lines about this set
+    bool sumsAlone = false;  // it holds nothing but lines about this set
 
     // Whether the set's values came from its info file.
     bool readThroughInfo() const { return infoFlag && readResult == info::Read; }
@@ -71,6 +75,11 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count);
 
 // The whole-job line after set k, done or not: it counts only what was done.
 void showSetTotal(CombineRun& run, int k);
+
+// Reads the set's checksum file, when it has one, and checks each present
+// piece that has a line in it, marking those that differ as damaged. Stop
+// on a cancel request.
+Flow checkDigests(CombineRun& run, PieceSet& set);
 
 // Whether piece i is left out of the copy: absent, or of the wrong size and excluded.
 bool leftOut(const PieceSet& set, qint64 i);

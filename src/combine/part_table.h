@@ -14,6 +14,7 @@ struct PartRecord {
     QString Path;  // full path under which the piece was found
     qint64 Size = 0;
     bool WrongSize = false;
+    bool Damaged = false;  // its checksum differs from its line in the set's checksum file
 };
 
 class PartTable {

@@ -128,21 +128,35 @@ Flow reportExtra(CombineRun& run, PieceSet& set)
                      extraPartsMessage(set.names.base, set.extra, list));
 }
 
-Flow reportWrongSizes(CombineRun& run, PieceSet& set)
+SizeCheckResult checkWrongSizes(CombineRun& run, PieceSet& set);
+
+// The wrong-size pieces and, when the set has a checksum file, the damaged
+// ones: one report of corrupt parts.
+Flow reportCorrupt(CombineRun& run, PieceSet& set)
+{
+    SizeCheckResult result;
+    const InfoRecord& info = set.info;
+    if (info.InfoPieceSize > 0 && info.InfoHasPieceSize && run.settings.PSizeCheck)
+        result = checkWrongSizes(run, set);
+    if (const Flow flow = checkDigests(run, set); flow != Flow::Go)
+        return flow;
+    const SizeCheckResult damaged = damagedParts(set.table);
+    if (result.count + damaged.count == 0)
+        return Flow::Go;
+    return askReport(run, set, ReportMode::Corrupt,
+                     corruptPartsMessage(set.names.base, result, damaged));
+}
+
+SizeCheckResult checkWrongSizes(CombineRun& run, PieceSet& set)
 {
     const InfoRecord& info = set.info;
-    if (info.InfoPieceSize == 0 || !info.InfoHasPieceSize || !run.settings.PSizeCheck)
-        return Flow::Go;
     SizeCheck check;
     check.pieceSize = qint64(info.InfoPieceSize);
     check.totalSize = qint64(qMin<quint64>(info.InfoTotalSize, std::numeric_limits<qint64>::max()));
     check.expected = set.expected;
     check.upper = set.extra > 0 ? set.table.upper() : set.expected;
     check.extraFound = set.extra > 0;
-    const SizeCheckResult result = checkPieceSizes(run.host, set.table, check);
-    if (result.count == 0)
-        return Flow::Go;
-    return askReport(run, set, ReportMode::Corrupt, corruptPartsMessage(set.names.base, result));
+    return checkPieceSizes(run.host, set.table, check);
 }
 
 }  // namespace
@@ -160,7 +174,7 @@ Flow checkSet(CombineRun& run, PieceSet& set, qint64* count)
     askPieceSize(run, set);
     set.letterScheme = usesLetterScheme(set.expected);
     findPieces(run, set);
-    for (auto step : {reportMissing, reportBeyondLimit, reportExtra, reportWrongSizes}) {
+    for (auto step : {reportMissing, reportBeyondLimit, reportExtra, reportCorrupt}) {
         flow = step(run, set);
         if (flow != Flow::Go)
             return flow;

@@ -86,7 +86,8 @@ Flow copyPiece(Copy& c, qint64 i, QStringList* combinedNames)
 bool leftOut(const PieceSet& set, qint64 i)
 {
     const PartRecord& record = set.table[i];
-    return !record.Present || ((set.flags & ExcludeWrongSize) && record.WrongSize);
+    return !record.Present
+        || ((set.flags & ExcludeWrongSize) && (record.WrongSize || record.Damaged));
 }
 
 Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& out,

@@ -6,6 +6,7 @@
 #include "combine/ext_repair.h"
 #include "combine/set_verdicts.h"
 #include "core/file_facts.h"
+#include "core/file_hasher.h"
 #include "core/file_system.h"
 #include "core/host.h"
 #include "core/texts.h"
@@ -44,14 +45,14 @@ QStringList joinedPieces(const PieceSet& set, qint64 count)
 }
 
 // Whether what is joined is the whole original as far as can be told: every
-// piece of the set and nothing past it. Without an info file the pieces must
-// run from 1 without a gap and none may lie beyond.
+// piece of the set, none known to be damaged, and nothing past it. Without an
+// info file the pieces must run from 1 without a gap and none may lie beyond.
 bool joinsWholeSet(const PieceSet& set, qint64 count)
 {
     if (set.beyondLimit > 0 || count == 0)
         return false;
     for (qint64 i = 1; i <= count; ++i) {
-        if (leftOut(set, i))
+        if (leftOut(set, i) || set.table[i].Damaged)
             return false;
     }
     if (set.readThroughInfo())
@@ -95,6 +96,10 @@ int planSet(CombineRun& run, const PieceSet& set, qint64 count, const QString& n
     const QString batch = set.names.dir + set.names.base + QStringLiteral(".bat");
     if (isOrdinaryFile(batch) && !pieces.contains(batch))
         t.remove(batch, run.settings.WipeOnDel);
+    // Checked and about nothing else: it goes with the set (the commit happens
+    // only when the joined file matched it too).
+    if (!set.sumsPath.isEmpty() && set.sumsAlone)
+        t.remove(set.sumsPath, false);
     return out;
 }
 
@@ -148,6 +153,48 @@ void showSetTotal(CombineRun& run, int k)
 
 namespace {
 
+// Starts hashing the pieces joined as one message, beside the copy, when the
+// checksum file has a line for the whole file and the set is joined whole.
+void startWholeHash(const CombineRun& run, const PieceSet& set, qint64 count,
+                    BackgroundHasher& hasher)
+{
+    if (set.sumsPath.isEmpty() || set.digests.whole.isEmpty() || !joinsWholeSet(set, count))
+        return;
+    QList<HashSpan> spans;
+    for (const QString& path : joinedPieces(set, count))
+        spans.append(HashSpan{path});
+    HashOptions options;
+    options.chunkSize = run.settings.ChunkSize;
+    options.whole = true;
+    options.wholeOnly = true;
+    options.cancel = &run.host.cancelFlag();
+    hasher.start(spans, options);
+}
+
+// What the digest of the joined bytes says: Go when it matches the whole
+// file's line (or there is none to check).
+Flow checkWholeHash(CombineRun& run, const PieceSet& set, BackgroundHasher& hasher, Flow flow)
+{
+    if (!hasher.started())
+        return flow;
+    if (flow != Flow::Go)
+        hasher.cancel();
+    const HashResult result = hasher.join();
+    if (flow != Flow::Go)
+        return flow;
+    if (result.cancelled)
+        return Flow::Stop;
+    if (result.error.failed())
+        return runtimeError(run, result.error, Flow::Failed);
+    if (!set.digests.checkWhole(result.whole).value_or(true)) {
+        notCombined(run, set,
+                    QStringLiteral("the joined file does not match its checksum in ")
+                        + QFileInfo(set.sumsPath).fileName() + QLatin1Char('.'));
+        return Flow::Failed;
+    }
+    return Flow::Go;
+}
+
 // Writes the output aside and checks it against the plan; Go when it may be committed.
 Flow writeAside(CombineRun& run, const PieceSet& set, qint64 count, Transaction& t)
 {
@@ -156,7 +203,9 @@ Flow writeAside(CombineRun& run, const PieceSet& set, qint64 count, Transaction&
     if (opened.failed())
         return runtimeError(run, opened, Flow::Failed);
     QStringList combinedNames;
-    Flow flow = copyPieces(run, set, count, file, &combinedNames);
+    BackgroundHasher hasher;
+    startWholeHash(run, set, count, hasher);
+    Flow flow = checkWholeHash(run, set, hasher, copyPieces(run, set, count, file, &combinedNames));
     // The pieces may be deleted after this: the result must be on the disk.
     const RunError closed = file.close(t.durable());
     if (flow == Flow::Go && closed.failed())

@@ -3,6 +3,7 @@
 #include "core/host.h"
 #include "core/texts.h"
 
+#include <QFileInfo>
 #include <cstdlib>
 
 namespace tsl {
@@ -57,12 +58,37 @@ SizeCheckResult checkPieceSizes(Host& host, PartTable& table, const SizeCheck& c
     return result;
 }
 
-QString corruptPartsMessage(const QString& base, const SizeCheckResult& result)
+SizeCheckResult damagedParts(const PartTable& table)
 {
-    return QStringLiteral("Corrupted Parts:") + CrLf2 + result.list + CrLf
-        + (result.count > 1
-               ? QStringLiteral("These parts of ") + base + QStringLiteral(" are the wrong size.")
-               : QStringLiteral("This part of ") + base + QStringLiteral(" is the wrong size."));
+    SizeCheckResult result;
+    for (qint64 i = 1; i <= table.upper(); ++i) {
+        if (table.present(i) && table[i].Damaged) {
+            result.list += QStringLiteral("Part %1 -- %2: damaged (checksum differs)")
+                               .arg(i)
+                               .arg(QFileInfo(table[i].Path).fileName())
+                + CrLf;
+            ++result.count;
+        }
+    }
+    return result;
+}
+
+QString corruptPartsMessage(const QString& base, const SizeCheckResult& result,
+                            const SizeCheckResult& damaged)
+{
+    QStringList closing;
+    if (result.count > 0)
+        closing << (result.count > 1 ? QStringLiteral("These parts of ") + base
+                                           + QStringLiteral(" are the wrong size.")
+                                     : QStringLiteral("This part of ") + base
+                                           + QStringLiteral(" is the wrong size."));
+    if (damaged.count > 0)
+        closing << (damaged.count > 1
+                        ? QStringLiteral("These parts of %1 differ from their checksums in %1.sha256.")
+                        : QStringLiteral("This part of %1 differs from its checksum in %1.sha256."))
+                       .arg(base);
+    return QStringLiteral("Corrupted Parts:") + CrLf2 + result.list + damaged.list + CrLf
+        + closing.join(CrLf);
 }
 
 }  // namespace tsl

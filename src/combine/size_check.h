@@ -28,7 +28,13 @@ struct SizeCheckResult {
 // file size for part ..." after every number, and returns the entries.
 SizeCheckResult checkPieceSizes(Host& host, PartTable& table, const SizeCheck& check);
 
+// The entries of the pieces marked damaged: "Part 3 -- clip.mpg.003: damaged
+// (checksum differs)".
+SizeCheckResult damagedParts(const PartTable& table);
+
 // "Corrupted Parts:" + the list + "These parts of clip.mpg are the wrong size."
-QString corruptPartsMessage(const QString& base, const SizeCheckResult& result);
+// With damaged pieces their entries follow, and a line that says so.
+QString corruptPartsMessage(const QString& base, const SizeCheckResult& result,
+                            const SizeCheckResult& damaged = {});
 
 }  // namespace tsl

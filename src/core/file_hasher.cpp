@@ -151,7 +151,7 @@ HashResult hashWith(HashWork& work, const QList<HashSpan>& spans, const HashOpti
 HashResult hashSpans(const QList<HashSpan>& spans, const HashOptions& options)
 {
     HashWork work;
-    return hashWith(work, spans, options, nullptr);
+    return hashWith(work, spans, options, nullptr, options.whole && options.wholeOnly);
 }
 
 HashResult hashFile(const QString& path, qint64 chunkSize, const std::atomic<bool>* cancel)
@@ -177,6 +177,15 @@ void BackgroundHasher::start(QList<HashSpan> spans, HashOptions options)
     stop_.store(false);
     done_.store(0);
     spans_.store(0);
+    if (options.whole && options.wholeOnly) {
+        options.bytesDone = &done_;
+        options.spansDone = &spans_;
+        thread_ = std::thread([this, spans = std::move(spans), options] {
+            HashWork work;
+            result_ = hashWith(work, spans, options, &stop_, true);
+        });
+        return;
+    }
     if (options.whole && spans.size() > 1) {
         // Two passes of SHA-256 over the same bytes, one per thread: on two
         // cores the digests of the pieces and of the whole take the time of one.

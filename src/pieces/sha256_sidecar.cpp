@@ -1,6 +1,7 @@
 #include "pieces/sha256_sidecar.h"
 
 #include "core/file_handle.h"
+#include "core/file_system.h"
 #include "core/sha256.h"
 
 #include <QFile>
@@ -89,7 +90,7 @@ bool parseLine(QByteArrayView line, DigestLine* out)
     if (escaped && !unescape(name, &bytes))
         return false;
     out->digest = QByteArray::fromHex(hex.toByteArray());
-    out->name = QFile::decodeName(bytes);
+    out->name = pathFromNative(bytes);
     return true;
 }
 
@@ -102,7 +103,7 @@ QString sidecarName(const QString& base)
 
 QByteArray sidecarLine(const DigestLine& line)
 {
-    const QByteArray name = QFile::encodeName(line.name);
+    const QByteArray name = nativePath(line.name);
     QByteArray out;
     // As sha256sum escapes: a line end inside a name would end the line.
     const bool escape = name.contains('\\') || name.contains('\n') || name.contains('\r');

@@ -31,6 +31,7 @@ struct Settings {
     bool ShowTipsS = true;
     bool Split000 = true;
     bool SplitBat = true;
+    bool Checksums = true;  // write NAME.sha256 beside the pieces
     bool SplitDelete = false;
     qint16 SplitFileNames = 0;  // 0 long names, 1 8.3 names
     bool SplitRemember = false;

@@ -3,6 +3,7 @@
 #include "combine/info_file.h"
 #include "pieces/file_utils.h"
 #include "pieces/part_names.h"
+#include "pieces/sha256_sidecar.h"
 
 namespace tsl {
 
@@ -34,7 +35,8 @@ bool splitWouldOverwrite(const SplitNames& n)
 {
     if (n.wholeSet
         && (isOrdinaryFile(n.dir + n.base + QStringLiteral(".000"))
-            || isOrdinaryFile(n.dir + n.base + QStringLiteral(".bat"))))
+            || isOrdinaryFile(n.dir + n.base + QStringLiteral(".bat"))
+            || isOrdinaryFile(n.dir + sidecarName(n.base))))
         return true;
     const bool letters = usesLetterScheme(n.pieceCount);
     for (qint64 i = n.first; i <= n.last; ++i) {
@@ -44,7 +46,8 @@ bool splitWouldOverwrite(const SplitNames& n)
     return false;
 }
 
-QStringList staleSetFiles(const SplitNames& n, bool writesInfo, bool writesBatch)
+QStringList staleSetFiles(const SplitNames& n, bool writesInfo, bool writesBatch,
+                          bool writesChecksums)
 {
     QStringList stale;
     if (!n.wholeSet)
@@ -65,6 +68,8 @@ QStringList staleSetFiles(const SplitNames& n, bool writesInfo, bool writesBatch
         stale << batchPath;
     if (!writesInfo && isOrdinaryFile(infoPath))
         stale << infoPath;
+    if (const QString sums = n.dir + sidecarName(n.base); !writesChecksums && isOrdinaryFile(sums))
+        stale << sums;
     stale.removeDuplicates();
     return stale;
 }

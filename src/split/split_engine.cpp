@@ -3,11 +3,13 @@
 
 #include "combine/info_file.h"
 #include "core/file_handle.h"
+#include "core/file_hasher.h"
 #include "core/host.h"
 #include "core/texts.h"
 #include "core/transaction.h"
 #include "pieces/file_utils.h"
 #include "pieces/part_names.h"
+#include "pieces/sha256_sidecar.h"
 #include "pieces/short_name.h"
 #include "settings/load_reg.h"
 #include "split/batch_file.h"
@@ -44,6 +46,10 @@ struct Source {
     bool splittable = false;  // exists, is an ordinary file, and gives 2..19682 pieces
     std::unique_ptr<Transaction> unit;
     int firstPiece = 0;  // the unit's index of piece `first`
+    int sums = -1;       // the unit's index of the checksum file, -1 when none is written
+    QList<DigestLine> keptLines;  // an extract's: the lines of an earlier checksum file it keeps
+    QString sumsLeftAlone;        // an extract's: a checksum file it could not rewrite
+    HashResult digests;           // of pieces first..last, and of the whole file unless extracting
 };
 
 // In the letter scheme one piece number is written "bat": from that many
@@ -79,6 +85,9 @@ private:
     Flow writePieces(Source& s, FileHandle& input);
     Flow copyPiece(const Source& s, FileHandle& input, FileHandle& piece, qint64 i);
     Flow writeSetFiles(Source& s);
+    void planChecksums(Source& s, mode_t mode) const;
+    Flow joinDigests(BackgroundHasher& hasher, Source& s, Flow flow);
+    Flow writeChecksums(Source& s);
     Flow commit(Source& s);
     Flow deleteAfter(Source& s);
     void finishFile(const Source& s, bool done);
@@ -221,6 +230,37 @@ void SplitRun::plan(Source& s) const
         t.setMode(t.create(outcome_.outDir + s.base + QStringLiteral(".000")), mode);
     if (!extract_ && settings_.SplitBat && !batchNameIsAPiece(s))
         t.setMode(t.create(outcome_.outDir + s.base + QStringLiteral(".bat")), mode);
+    planChecksums(s, mode);
+}
+
+// The checksum file: a whole split writes it new (replacing an earlier one
+// only with leave, like the other files of the set); an extract rewrites an
+// earlier one with the lines of its pieces, keeping every other line.
+void SplitRun::planChecksums(Source& s, mode_t mode) const
+{
+    if (!settings_.Checksums)
+        return;
+    Transaction& t = *s.unit;
+    const QString path = outcome_.outDir + sidecarName(s.base);
+    if (extract_ && pathFacts(path).exists) {
+        SidecarContents earlier;
+        if (!isOrdinaryFile(path) || readSidecar(path, &earlier).failed() || earlier.malformed > 0) {
+            s.sumsLeftAlone = path;
+            return;
+        }
+        QStringList written;
+        for (qint64 i = s.first; i <= s.last; ++i)
+            written << s.base + QLatin1Char('.') + PartExt(i, s.letters);
+        for (const DigestLine& line : std::as_const(earlier.lines)) {
+            if (!written.contains(line.name))
+                s.keptLines << line;
+        }
+        s.sums = t.create(path);
+        t.allowReplace(s.sums);
+    } else {
+        s.sums = t.create(path);
+    }
+    t.setMode(s.sums, mode);
 }
 
 void SplitRun::skip(const QString& message, Icon icon)
@@ -280,7 +320,8 @@ bool SplitRun::admit(Source& s)
              Icon::Information);
         return false;
     }
-    const QStringList stale = staleSetFiles(namesOf(s), settings_.Split000, settings_.SplitBat);
+    const QStringList stale =
+        staleSetFiles(namesOf(s), settings_.Split000, settings_.SplitBat, settings_.Checksums);
     return grantOverwrite(s, stale);
 }
 
@@ -403,7 +444,18 @@ Flow SplitRun::writeAside(Source& s)
     if (opened.failed())
         return runtimeError(opened);
     host_.progress(Panel::Split, Line::Part, QString(), 1, 100);
-    Flow flow = writePieces(s, input);
+    // The copy may never pass the bytes through this process: a second
+    // reader hashes them beside it, from the page cache the copy fills.
+    BackgroundHasher hasher;
+    if (s.sums >= 0) {
+        HashOptions options;
+        options.chunkSize = settings_.ChunkSize;
+        options.whole = !extract_;
+        options.cancel = &host_.cancelFlag();
+        hasher.start(pieceSpans(s.path, s.length, s.wholeSize, s.first, s.last, input.fd()),
+                     options);
+    }
+    Flow flow = joinDigests(hasher, s, writePieces(s, input));
     const RunError closed = input.close();
     if (flow == Flow::Go && closed.failed())
         flow = runtimeError(closed);
@@ -461,8 +513,44 @@ Flow SplitRun::copyPiece(const Source& s, FileHandle& input, FileHandle& piece, 
     return Flow::Go;
 }
 
+// Waits for the digests of the pieces just written (stopping them when the
+// copy did not succeed); a hash that failed fails the file.
+Flow SplitRun::joinDigests(BackgroundHasher& hasher, Source& s, Flow flow)
+{
+    if (!hasher.started())
+        return flow;
+    if (flow != Flow::Go)
+        hasher.cancel();
+    s.digests = hasher.join();
+    if (flow != Flow::Go)
+        return flow;
+    if (s.digests.error.failed())
+        return runtimeError(s.digests.error);
+    if (s.digests.cancelled)
+        return Flow::Stop;
+    return Flow::Go;
+}
+
+// The checksum file in the format of sha256sum: a line per piece written,
+// then the whole file under the name Combine gives it.
+Flow SplitRun::writeChecksums(Source& s)
+{
+    if (s.sums < 0)
+        return Flow::Go;
+    QList<DigestLine> lines = s.keptLines;
+    for (qint64 i = s.first; i <= s.last && i - s.first < s.digests.digests.size(); ++i)
+        lines.append({s.digests.digests.at(i - s.first),
+                      s.base + QLatin1Char('.') + PartExt(i, s.letters)});
+    if (!extract_)
+        lines.append({s.digests.whole, s.base});
+    const RunError e = s.unit->writeAside(s.sums, sidecarText(lines));
+    return e.failed() ? runtimeError(e) : Flow::Go;
+}
+
 Flow SplitRun::writeSetFiles(Source& s)
 {
+    if (const Flow flow = writeChecksums(s); flow != Flow::Go)
+        return flow;
     if (extract_)
         return Flow::Go;
     Transaction& t = *s.unit;
@@ -540,6 +628,10 @@ void SplitRun::finishFile(const Source& s, bool done)
                                            : QStringLiteral("it changed while it was read.")));
     else if (done)
         host_.status(QStringLiteral("Processed ") + s.name);
+    if (done && !s.sumsLeftAlone.isEmpty())
+        host_.status(s.sumsLeftAlone
+                     + QStringLiteral(" was left as it is: it is not a checksum file TSL can "
+                                      "rewrite, so it has no lines for these pieces."));
     showTotal();
 }
 
