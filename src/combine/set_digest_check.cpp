@@ -68,14 +68,17 @@ Flow checkDigests(CombineRun& run, PieceSet& set)
     options.chunkSize = run.settings.ChunkSize;
     options.cancel = &run.host.cancelFlag();
     const int all = int(paths.size());
+    run.host.progress(Panel::Combine, Line::Part, checkingCaption(0, all), 0, double(all));
     const QList<FileDigest> results = hashFiles(
         paths, qMax(1, QThread::idealThreadCount()), options, [&](int done, qint64) {
             run.host.progress(Panel::Combine, Line::Part, checkingCaption(done, all), double(done),
                               double(all));
         });
     for (qsizetype n = 0; n < results.size(); ++n) {
-        if (results[n].cancelled)
+        if (results[n].cancelled) {
+            run.frame.cancelRequested();  // records the cancel in the run's outcome
             return Flow::Stop;
+        }
         PartRecord& record = set.table[numbers[n]];
         const std::optional<bool> same =
             results[n].error.failed()

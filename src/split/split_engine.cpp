@@ -18,7 +18,9 @@
 #include "split/split_progress.h"
 
 #include <QFileInfo>
+#include <climits>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace tsl {
@@ -48,7 +50,7 @@ struct Source {
     int firstPiece = 0;  // the unit's index of piece `first`
     int sums = -1;       // the unit's index of the checksum file, -1 when none is written
     QList<DigestLine> keptLines;  // an extract's: the lines of an earlier checksum file it keeps
-    QString sumsLeftAlone;        // an extract's: a checksum file it could not rewrite
+    QString sumsNote;             // why no checksum file is written, said after the split
     HashResult digests;           // of pieces first..last, and of the whole file unless extracting
 };
 
@@ -242,10 +244,19 @@ void SplitRun::planChecksums(Source& s, mode_t mode) const
         return;
     Transaction& t = *s.unit;
     const QString path = outcome_.outDir + sidecarName(s.base);
+    // Pieces whose names just fit are still split; only their checksum file is left out.
+    const long longest = ::pathconf(nativePath(outcome_.outDir).constData(), _PC_NAME_MAX);
+    if (nativePath(sidecarName(s.base)).size() > (longest > 0 ? longest : NAME_MAX)) {
+        s.sumsNote = QStringLiteral("No checksum file was written for ") + s.name
+            + QStringLiteral(": its name would be too long.");
+        return;
+    }
     if (extract_ && pathFacts(path).exists) {
         SidecarContents earlier;
         if (!isOrdinaryFile(path) || readSidecar(path, &earlier).failed() || earlier.malformed > 0) {
-            s.sumsLeftAlone = path;
+            s.sumsNote = path
+                + QStringLiteral(" was left as it is: it is not a checksum file TSL can "
+                                 "rewrite, so it has no lines for these pieces.");
             return;
         }
         QStringList written;
@@ -628,10 +639,8 @@ void SplitRun::finishFile(const Source& s, bool done)
                                            : QStringLiteral("it changed while it was read.")));
     else if (done)
         host_.status(QStringLiteral("Processed ") + s.name);
-    if (done && !s.sumsLeftAlone.isEmpty())
-        host_.status(s.sumsLeftAlone
-                     + QStringLiteral(" was left as it is: it is not a checksum file TSL can "
-                                      "rewrite, so it has no lines for these pieces."));
+    if (done && !s.sumsNote.isEmpty())
+        host_.status(s.sumsNote);
     showTotal();
 }
 

@@ -53,7 +53,7 @@ TEST(AccessKeys, EachPageOfTheOptionsDialog)
         "Alt+0 Alt+A Alt+B Alt+C Alt+D Alt+E Alt+F Alt+H Alt+I Alt+K Alt+L Alt+M Alt+N Alt+O "
         "Alt+P Alt+R Alt+S Alt+T Alt+V Alt+W Alt+X Alt+Y",
         // Split
-        "Alt+0 Alt+8 Alt+A Alt+B Alt+C Alt+D Alt+E Alt+F Alt+G Alt+H Alt+I Alt+K Alt+L Alt+M Alt+N "
+        "Alt+0 Alt+2 Alt+8 Alt+A Alt+B Alt+C Alt+D Alt+E Alt+F Alt+G Alt+H Alt+I Alt+K Alt+L Alt+M Alt+N "
         "Alt+O Alt+P Alt+R Alt+S Alt+T Alt+U Alt+V Alt+W Alt+X Alt+Y Alt+Z",
         // Append / Misc
         "Alt+A Alt+C Alt+D Alt+E Alt+H Alt+I Alt+L Alt+M Alt+O Alt+P Alt+R Alt+S Alt+T Alt+V "

@@ -32,7 +32,7 @@ TEST(ConfigCli, ListShowsEveryKeyWithItsSource)
     const CliRun r = c.run({"list"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 38 + 3);
+    EXPECT_EQ(lines.size(), 39 + 3);
     for (const char* line : {"Misc        ChunkSize       20000      store",
                              "Split       SplitMode       0          default",
                              "Split       SplitPieces     2          default",
