@@ -1,10 +1,12 @@
 // Jobs run from the window: the panel disabled while a job runs, Ctrl+Tab,
 // the automatic combine of an info file named on the command line, the parts
 // report answered, and closing the window during a job.
+#include "core/sha256.h"
 #include "mainwindow/gui_window_fixture.h"
 #include "support/piece_sets.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPointer>
 #include <QTabBar>
 #include <QTest>
@@ -149,6 +151,36 @@ TEST(WindowJobs, TheAnsweredPartsReportSteersTheCombine)
         << notice.toStdString();
     EXPECT_EQ(w.t.read("clip.mpg"), whole.left(512000) + whole.mid(1024000));
     EXPECT_TRUE(w.form->isVisible());
+}
+
+TEST(WindowJobs, ADamagedPieceIsNamedInThePartsReportAndTheSetIsKept)
+{
+    WindowFixture w;
+    const QByteArray whole =
+        writePieceSet(w.t, {.name = "clip.mpg", .size = 1300000, .pieceSize = 512000});
+    QByteArray sums;
+    for (int i = 1; i <= 3; ++i)
+        sums += Sha256::of(whole.mid((i - 1) * 512000, 512000)).toHex() + "  clip.mpg.00"
+            + QByteArray::number(i) + "\n";
+    w.t.write("clip.mpg.sha256", sums);
+    QByteArray piece = w.t.read("clip.mpg.002");
+    piece[7] = char(piece[7] ^ 0x20);
+    w.t.write("clip.mpg.002", piece);
+    ASSERT_TRUE(w.start({w.t.path("clip.mpg.000")}));
+    const QStringList before = w.t.names();
+    QString title;
+    QString text;
+    whenModal([&title, &text](QWidget* dialog) {
+        title = dialog->windowTitle();
+        text = dialog->findChild<QLabel*>("lblLabel")->text();
+        dialog->findChild<QPushButton*>("cmdCancel")->click();
+    });
+    w.button("cmdCombine")->click();
+    ASSERT_TRUE(w.waitForJob());
+    EXPECT_EQ(title, "Corrupt Parts...");
+    EXPECT_TRUE(text.contains("Part 2 -- clip.mpg.002: damaged (checksum differs)"))
+        << text.toStdString();
+    EXPECT_EQ(w.t.names(), before);
 }
 
 namespace {
