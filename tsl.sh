@@ -78,6 +78,7 @@ bench)
     bench/shared_storage_bench.sh build
     bench/sha256_bench.sh build
     bench/verify_bench.sh build/tsl-cli
+    bench/checksums_bench.sh build/tsl-cli
     ;;
 deb)
     install_packages dpkg-dev file lintian
