@@ -266,6 +266,39 @@ void frmMain::tbsSplit_Click()
     // Coming to the Append panel starts from a fresh list of its folder.
     if (n == 2 && switched)
         lists_->loadSource(AppendSrcDir);
+    fitToPanel();
+}
+
+// The window is as tall as the panel it shows, so the Combine and Split
+// panels end with their progress lines rather than an empty band below them
+// as tall as the Append panel's lists: the hidden panels do not count
+// towards the window's height. A height the user has chosen stays; the
+// Append lists or the space below the progress lines take what it adds.
+void frmMain::fitToPanel()
+{
+    const int n = ui->tbsSplit->currentIndex();
+    // Asked before the new minimum can grow the window.
+    const bool chosen = fittedHeight_ >= 0 && height() != fittedHeight_;
+    for (int p = 0; p < 3; ++p)
+        picSplit[p]->setSizePolicy(QSizePolicy::Preferred,
+                                   p == n ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    // The layouts answer with the new policies, and the window's minimum
+    // follows, at once rather than after the layout requests they posted.
+    for (QWidget* w = picSplit[n]; w; w = w->parentWidget()) {
+        w->updateGeometry();
+        if (w->layout())
+            w->layout()->invalidate();
+        if (w == this)
+            break;
+    }
+    layout()->activate();
+    QWidget* panel = picSplit[n];
+    const int wanted = minimumSizeHint().height() - panel->minimumSizeHint().height()
+        + qMax(panel->sizeHint().height(), panel->minimumSizeHint().height());
+    if (chosen || isMaximized() || isFullScreen())
+        return;
+    resize(width(), wanted);
+    fittedHeight_ = height();
 }
 
 AssocHook frmMain::assocHook() const
