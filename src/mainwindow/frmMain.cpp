@@ -277,13 +277,16 @@ void frmMain::tbsSplit_Click()
 void frmMain::fitToPanel()
 {
     const int n = ui->tbsSplit->currentIndex();
-    // Asked before the new minimum can grow the window.
-    const bool chosen = fittedHeight_ >= 0 && height() != fittedHeight_;
+    // Asked before the new minimum can grow the window. A window at its
+    // minimum was not sized by the user: the minimum grew it, e.g. when the
+    // style was applied on show.
+    const bool chosen =
+        fittedHeight_ >= 0 && height() != fittedHeight_ && height() > minimumHeight();
     for (int p = 0; p < 3; ++p)
         picSplit[p]->setSizePolicy(QSizePolicy::Preferred,
                                    p == n ? QSizePolicy::Preferred : QSizePolicy::Ignored);
-    // The layouts answer with the new policies, and the window's minimum
-    // follows, at once rather than after the layout requests they posted.
+    // The layouts answer with the new policies at once, not after the layout
+    // requests they posted have gone round.
     for (QWidget* w = picSplit[n]; w; w = w->parentWidget()) {
         w->updateGeometry();
         if (w->layout())
@@ -291,13 +294,20 @@ void frmMain::fitToPanel()
         if (w == this)
             break;
     }
-    layout()->activate();
     QWidget* panel = picSplit[n];
     const int wanted = minimumSizeHint().height() - panel->minimumSizeHint().height()
         + qMax(panel->sizeHint().height(), panel->minimumSizeHint().height());
-    if (chosen || isMaximized() || isFullScreen())
+    // One change of size for the window system: a window that grows takes
+    // its height before the new minimum would grow it a first time, one that
+    // shrinks loses its old minimum first.
+    const bool fit = !chosen && !isMaximized() && !isFullScreen();
+    if (fit && wanted > height())
+        resize(width(), wanted);
+    layout()->activate();
+    if (!fit)
         return;
-    resize(width(), wanted);
+    if (wanted < height())
+        resize(width(), wanted);
     fittedHeight_ = height();
 }
 

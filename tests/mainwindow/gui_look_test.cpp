@@ -135,6 +135,8 @@ TEST(WindowLook, TheWindowShowsTslsOwnIcon)
     EXPECT_GT(piece.blue(), piece.red());
 }
 
+namespace {
+
 // The tallest empty band across a panel, between two of its controls
 // (stacked or side by side) or, with toBottom, under the lowest one.
 int widestBand(QWidget* page, bool toBottom)
@@ -155,17 +157,33 @@ int widestBand(QWidget* page, bool toBottom)
     return band;
 }
 
+// Shows panel n and returns it once the layouts have settled.
+QWidget* showPanel(WindowFixture& w, int n)
+{
+    w.form->selectPanel(n);
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    return w.find<QWidget>(qPrintable(QStringLiteral("picSplit_%1").arg(n)));
+}
+
+}  // namespace
+
+TEST(WindowLook, AWindowOpenedOnTheCombinePanelFitsEachPanelItComesTo)
+{
+    WindowFixture w;
+    ASSERT_TRUE(w.start({}));
+    for (const int panel : {0, 1, 2, 0}) {
+        SCOPED_TRACE(panel);
+        EXPECT_LE(widestBand(showPanel(w, panel), true), 16);
+    }
+}
+
 TEST(WindowLook, EachPanelFitsTheWindowAndExtraHeightGoesToTheAppendLists)
 {
     WindowFixture w;
     w.t.write("movie.avi", QByteArray(1100000, 'm'));
     ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
-    auto show = [&w](int panel) {
-        w.form->selectPanel(panel);
-        for (int i = 0; i < 3; ++i)
-            QApplication::processEvents();
-        return w.find<QWidget>(qPrintable(QStringLiteral("picSplit_%1").arg(panel)));
-    };
+    auto show = [&w](int panel) { return showPanel(w, panel); };
     auto listHeight = [&w, &show] {
         show(2);
         return w.find<QListWidget>("lstFrom")->height();
