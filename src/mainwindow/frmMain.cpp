@@ -266,6 +266,49 @@ void frmMain::tbsSplit_Click()
     // Coming to the Append panel starts from a fresh list of its folder.
     if (n == 2 && switched)
         lists_->loadSource(AppendSrcDir);
+    fitToPanel();
+}
+
+// The window is as tall as the panel it shows, so the Combine and Split
+// panels end with their progress lines rather than an empty band below them
+// as tall as the Append panel's lists: the hidden panels do not count
+// towards the window's height. A height the user has chosen stays; the
+// Append lists or the space below the progress lines take what it adds.
+void frmMain::fitToPanel()
+{
+    const int n = ui->tbsSplit->currentIndex();
+    // Asked before the new minimum can grow the window. A window at its
+    // minimum was not sized by the user: the minimum grew it, e.g. when the
+    // style was applied on show.
+    const bool chosen =
+        fittedHeight_ >= 0 && height() != fittedHeight_ && height() > minimumHeight();
+    for (int p = 0; p < 3; ++p)
+        picSplit[p]->setSizePolicy(QSizePolicy::Preferred,
+                                   p == n ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    // The layouts answer with the new policies at once, not after the layout
+    // requests they posted have gone round.
+    for (QWidget* w = picSplit[n]; w; w = w->parentWidget()) {
+        w->updateGeometry();
+        if (w->layout())
+            w->layout()->invalidate();
+        if (w == this)
+            break;
+    }
+    QWidget* panel = picSplit[n];
+    const int wanted = minimumSizeHint().height() - panel->minimumSizeHint().height()
+        + qMax(panel->sizeHint().height(), panel->minimumSizeHint().height());
+    // One change of size for the window system: a window that grows takes
+    // its height before the new minimum would grow it a first time, one that
+    // shrinks loses its old minimum first.
+    const bool fit = !chosen && !isMaximized() && !isFullScreen();
+    if (fit && wanted > height())
+        resize(width(), wanted);
+    layout()->activate();
+    if (!fit)
+        return;
+    if (wanted < height())
+        resize(width(), wanted);
+    fittedHeight_ = height();
 }
 
 AssocHook frmMain::assocHook() const

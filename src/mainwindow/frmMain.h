@@ -111,6 +111,7 @@ private:
     void readCommandLine(const QStringList& arguments);
     void Form_Activate();
     void tbsSplit_Click();
+    void fitToPanel();
     // Ctrl+Tab (step 1) and Ctrl+Shift+Tab (step -1).
     void Form_KeyDown(int step);
     bool windowKey(QWidget* widget, QKeyEvent* key);
@@ -231,6 +232,7 @@ private:
     QPointer<QMessageBox> stopQuestion_;  // "A job is still running..." while it is open
     QSet<QString> reported_;              // replaced stored values already reported
     int exitCode_ = 0;
+    int fittedHeight_ = -1;  // the height fitToPanel last gave the window
 };
 
 }  // namespace tsl

@@ -1,17 +1,20 @@
 // How the window looks whatever the style, the palette and the screen: the
 // read-only file fields drawn on the window's colour, the drawn icons in the
 // palette's text colour (light on a dark palette) and sharp at twice the
-// scale, TSL's own window icon, and the panels' height where it helps.
+// scale, TSL's own window icon, and each panel as tall as its controls.
 #include "lists/gui_append_lists.h"
 #include "mainwindow/gui_window_fixture.h"
 
+#include <QLayout>
 #include <QListWidget>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace tsl;
 using namespace tsl::test;
@@ -132,31 +135,80 @@ TEST(WindowLook, TheWindowShowsTslsOwnIcon)
     EXPECT_GT(piece.blue(), piece.red());
 }
 
-TEST(WindowLook, ProgressLinesFollowTheButtonsAndExtraHeightGoesToTheAppendLists)
+namespace {
+
+// The tallest empty band across a panel, between two of its controls
+// (stacked or side by side) or, with toBottom, under the lowest one.
+int widestBand(QWidget* page, bool toBottom)
+{
+    std::vector<std::pair<int, int>> spans;
+    for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            spans.emplace_back(child->geometry().top(), child->geometry().bottom() + 1);
+    std::sort(spans.begin(), spans.end());
+    int band = 0;
+    int bottom = spans.empty() ? 0 : spans.front().first;
+    for (const auto& [top, end] : spans) {
+        band = std::max(band, top - bottom);
+        bottom = std::max(bottom, end);
+    }
+    if (toBottom)
+        band = std::max(band, page->height() - page->layout()->contentsMargins().bottom() - bottom);
+    return band;
+}
+
+// Shows panel n and returns it once the layouts have settled.
+QWidget* showPanel(WindowFixture& w, int n)
+{
+    w.form->selectPanel(n);
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    return w.find<QWidget>(qPrintable(QStringLiteral("picSplit_%1").arg(n)));
+}
+
+}  // namespace
+
+TEST(WindowLook, AWindowOpenedOnTheCombinePanelFitsEachPanelItComesTo)
+{
+    WindowFixture w;
+    ASSERT_TRUE(w.start({}));
+    for (const int panel : {0, 1, 2, 0}) {
+        SCOPED_TRACE(panel);
+        EXPECT_LE(widestBand(showPanel(w, panel), true), 16);
+    }
+}
+
+TEST(WindowLook, EachPanelFitsTheWindowAndExtraHeightGoesToTheAppendLists)
 {
     WindowFixture w;
     w.t.write("movie.avi", QByteArray(1100000, 'm'));
     ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
-    auto gapBelowButtons = [&w](int panel) {
-        w.form->selectPanel(panel);
-        QApplication::processEvents();
-        QWidget* close = w.button(panel == 0 ? "cmdClose_0" : "cmdClose_1");
-        QWidget* part = w.find<QLabel>(panel == 0 ? "lblPart_0" : "lblPart_1");
-        return part->mapTo(w.form.get(), QPoint(0, 0)).y()
-            - close->mapTo(w.form.get(), QPoint(0, close->height())).y();
-    };
-    auto listHeight = [&w] {
-        w.form->selectPanel(2);
-        QApplication::processEvents();
+    auto show = [&w](int panel) { return showPanel(w, panel); };
+    auto listHeight = [&w, &show] {
+        show(2);
         return w.find<QListWidget>("lstFrom")->height();
     };
-    const int list = listHeight();
-    EXPECT_LE(gapBelowButtons(0), 16);
-    EXPECT_LE(gapBelowButtons(1), 16);
 
-    w.form->resize(w.form->width(), w.form->height() + 200);
+    // Whichever panel is shown, the window ends where its controls end: no
+    // band under the Combine or Split progress lines as tall as the lists,
+    // none between its rows.
+    for (const int panel : {1, 0, 2, 1, 2, 0}) {
+        SCOPED_TRACE(panel);
+        EXPECT_LE(widestBand(show(panel), true), 16);
+    }
+    const int list = listHeight();
+    EXPECT_GE(list, 60);
+
+    // A height the user gives the window stays over a switch of panels; the
+    // Append lists take it, the other panels keep their rows together.
+    const int height = w.form->height() + 200;
+    w.form->resize(w.form->width(), height);
     QApplication::processEvents();
-    EXPECT_LE(gapBelowButtons(0), 16);
-    EXPECT_LE(gapBelowButtons(1), 16);
+    EXPECT_GE(listHeight(), list + 190);
+    for (const int panel : {0, 1}) {
+        SCOPED_TRACE(panel);
+        EXPECT_LE(widestBand(show(panel), false), 16);
+        EXPECT_EQ(w.form->height(), height);
+    }
     EXPECT_GE(listHeight(), list + 190);
 }
