@@ -22,16 +22,17 @@ qint64 lastPieceSize(const SizeCheck& check)
 // The entry for piece i of `size` bytes, or an empty text for a correct last piece.
 QString entryFor(qint64 i, qint64 size, const SizeCheck& check)
 {
-    const QString head = QStringLiteral("Part ") + QString::number(i) + QStringLiteral(" -- ");
+    const QString head = CombineText::tr("Part %1 -- ").arg(i);
     if (i == check.expected && size == lastPieceSize(check)) {
         if (!check.extraFound)
             return {};
-        return head + QStringLiteral("This might not be the correct 'last part' for this movie.");
+        return head + CombineText::tr("This might not be the correct 'last part' for this movie.");
     }
     const qint64 difference = std::llabs(size - check.pieceSize);
-    return head + QString::number(difference)
-        + (size < check.pieceSize ? QStringLiteral(" missing bytes")
-                                  : QStringLiteral(" extra bytes"));
+    return head
+        + (size < check.pieceSize ? CombineText::tr("%1 missing bytes")
+                                  : CombineText::tr("%1 extra bytes"))
+              .arg(difference);
 }
 
 }  // namespace
@@ -49,9 +50,8 @@ SizeCheckResult checkPieceSizes(Host& host, PartTable& table, const SizeCheck& c
             }
         }
         host.progress(Panel::Combine, Line::Part,
-                      QStringLiteral("Checking file size for part ") + QString::number(i)
-                          + QStringLiteral(" - ") + QString::number(i * 100 / check.upper)
-                          + QStringLiteral("% complete"),
+                      CombineText::tr("Checking file size for part %1 - %2% complete")
+                          .arg(QString::number(i), QString::number(i * 100 / check.upper)),
                       double(i), double(check.upper));
     }
     return result;
@@ -59,10 +59,10 @@ SizeCheckResult checkPieceSizes(Host& host, PartTable& table, const SizeCheck& c
 
 QString corruptPartsMessage(const QString& base, const SizeCheckResult& result)
 {
-    return QStringLiteral("Corrupted Parts:") + CrLf2 + result.list + CrLf
-        + (result.count > 1
-               ? QStringLiteral("These parts of ") + base + QStringLiteral(" are the wrong size.")
-               : QStringLiteral("This part of ") + base + QStringLiteral(" is the wrong size."));
+    return CombineText::tr("Corrupted Parts:") + CrLf2 + result.list + CrLf
+        + (result.count > 1 ? CombineText::tr("These parts of %1 are the wrong size.")
+                            : CombineText::tr("This part of %1 is the wrong size."))
+              .arg(base);
 }
 
 }  // namespace tsl
