@@ -140,7 +140,7 @@ void frmMain::connectHandlers()
                         QStringLiteral("Append"));
     });
     connect(lists_, &AppendLists::dropRefused, this, [this](const QStringList& names) {
-        setStatusText(QStringLiteral("Not added (not an ordinary file): ")
+        setStatusText(WindowText::tr("Not added (not an ordinary file): ")
                       + names.join(QStringLiteral(", ")));
     });
     connect(ui->tbsSplit, &QTabWidget::currentChanged, this, &frmMain::tbsSplit_Click);

@@ -31,14 +31,14 @@ namespace {
 // The dialogs' filters. Qt reads the patterns from the parentheses, so "all
 // files" is "*" (on Linux "*.*" would leave out names without a dot).
 const QStringList InfoFilter = {
-    QStringLiteral("000 files (*.000)"),
-    QStringLiteral("000 & 001 files (*.000 *.001)"),
-    QStringLiteral("001 files (*.001)"),
-    QStringLiteral("All files (*)"),
+    WindowText::tr("000 files (*.000)"),
+    WindowText::tr("000 & 001 files (*.000 *.001)"),
+    WindowText::tr("001 files (*.001)"),
+    WindowText::tr("All files (*)"),
 };
 const QStringList MovieFilter = {
-    QStringLiteral("Movie files (*.mpg *.avi *.mov *.rm)"),
-    QStringLiteral("All files (*)"),
+    WindowText::tr("Movie files (*.mpg *.avi *.mov *.rm)"),
+    WindowText::tr("All files (*)"),
 };
 
 // The local files among dropped URLs; empty when anything else is dropped.
@@ -177,13 +177,13 @@ void frmMain::lblFileDir_DblClick()
     const QString target = txtFile[2]->text();
     if (!target.isEmpty() && FileExists(AppendOutDir + target)) {
         host_->ask(Ask::Notice,
-                   QStringLiteral("You can only change this directory if you enter") + CrLf
-                       + QStringLiteral("the name of a file that does not already exist."),
+                   WindowText::tr("You can only change this directory if you enter") + CrLf
+                       + WindowText::tr("the name of a file that does not already exist."),
                    Buttons::Ok, Icon::Information, Answer::Ok);
         return;
     }
     const QString chosen =
-        BrowseForFolder(this, QStringLiteral("Choose the folder to save in"), AppendOutDir);
+        BrowseForFolder(this, WindowText::tr("Choose the folder to save in"), AppendOutDir);
     if (!chosen.isEmpty()) {
         AppendOutDir = withTrailingSlash(chosen);
         saveInChosen_ = true;
@@ -223,7 +223,7 @@ void frmMain::combineSummaryOf(const QString& infoFile, bool listing)
         return;
     }
     if (result != info::Read) {
-        setStatusText(QStringLiteral("(Bad .000 file)"));
+        setStatusText(WindowText::tr("(Bad .000 file)"));
         return;
     }
     const QString first = infoFile.left(infoFile.size() - 3) + QStringLiteral("001");
@@ -247,7 +247,7 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
             // A folder or a device: refused here, before anything could be written.
             host_->ask(Ask::Notice,
                        path
-                           + QStringLiteral(" is not an ordinary file; there is nothing to split."),
+                           + WindowText::tr(" is not an ordinary file; there is nothing to split."),
                        Buttons::Ok, Icon::Information, Answer::Ok);
             SplitFiles.clear();
             SplitFile.clear();
@@ -337,7 +337,7 @@ void frmMain::takeHandedOver(const CommandLineStart& start)
             selectSplit(names, start.srcDir);
     }
     if (!missing.isEmpty())
-        setStatusText(QStringLiteral("Not added (not an ordinary file): ")
+        setStatusText(WindowText::tr("Not added (not an ordinary file): ")
                       + missing.join(QStringLiteral(", ")));
 }
 

@@ -1,4 +1,5 @@
 #include "mainwindow/window_options.h"
+#include "core/texts.h"
 
 #include <QCommandLineParser>
 
@@ -37,7 +38,7 @@ void addWindowOptions(QCommandLineParser& parser)
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("A set's info file (.000) or first piece (.001) to combine, or files to "
+        WindowText::tr("A set's info file (.000) or first piece (.001) to combine, or files to "
                        "split; all in one folder. A path with blanks may come unquoted, as "
                        "several words. Put -- before a FILE that starts with '-'."),
         QStringLiteral("[FILE...]"));
@@ -57,7 +58,7 @@ WindowArguments readWindowArguments(const QStringList& arguments, const QString&
         // before the application object exists; the usage line names it tsl.
         const QString text = parser.helpText();
         result.action = WindowAction::Help;
-        result.text = QStringLiteral("Usage: tsl [options] [FILE...]")
+        result.text = WindowText::tr("Usage: tsl [options] [FILE...]")
             + text.mid(text.indexOf(QLatin1Char('\n')));
     } else if (parser.isSet(QStringLiteral("version"))) {
         result.action = WindowAction::Version;
@@ -65,7 +66,7 @@ WindowArguments readWindowArguments(const QStringList& arguments, const QString&
     } else if (!parsed) {
         result.action = WindowAction::BadUsage;
         result.text = QStringLiteral("tsl: ") + parser.errorText()
-            + QStringLiteral("\nTry 'tsl --help' for more information.\n");
+            + WindowText::tr("\nTry 'tsl --help' for more information.\n");
     } else {
         result.files = parser.positionalArguments();
     }

@@ -212,9 +212,9 @@ void frmOpt::offerNamedSizes()
 {
     const QLocale locale;
     for (const NamedSize& n : namedSizes()) {
-        ui->txtSize->addItem(QLatin1String(n.name) + QStringLiteral(" - ") + QLatin1String(n.what)
-                                 + QStringLiteral(" (") + locale.toString(n.bytes)
-                                 + QStringLiteral(" bytes)"),
+        ui->txtSize->addItem(SettingsText::tr("%1 - %2 (%3 bytes)")
+                                 .arg(QLatin1String(n.name), SettingsText::tr(n.what),
+                                      locale.toString(n.bytes)),
                              n.bytes);
     }
     connect(ui->txtSize, &QComboBox::activated, this, [this](int index) {
@@ -269,10 +269,10 @@ bool frmOpt::eventFilter(QObject* watched, QEvent* event)
 
 void frmOpt::cmdBrowse_Click(int index)
 {
-    const char* titles[] = {"Choose the initial Combine folder", "Choose the initial Split folder",
-                            "Choose the initial Append folder"};
-    const QString dir =
-        BrowseForFolder(this, QString::fromLatin1(titles[index]), txtDir[index]->text());
+    const QString titles[] = {SettingsText::tr("Choose the initial Combine folder"),
+                              SettingsText::tr("Choose the initial Split folder"),
+                              SettingsText::tr("Choose the initial Append folder")};
+    const QString dir = BrowseForFolder(this, titles[index], txtDir[index]->text());
     if (!dir.isEmpty())
         txtDir[index]->setText(QDir::toNativeSeparators(dir));
 }
@@ -362,7 +362,7 @@ bool frmOpt::piecesAccepted()
     if (whole && n >= r.low && n <= r.high)
         return true;
     QMessageBox::information(this, AppTitle,
-                             QStringLiteral("The number of pieces takes a whole number from %1 "
+                             SettingsText::tr("The number of pieces takes a whole number from %1 "
                                             "to %2.")
                                  .arg(qint64(r.low))
                                  .arg(qint64(r.high)));
