@@ -105,46 +105,46 @@ bool skipOffered(int set, int setCount)
 
 ReportCaptions reportCaptions(ReportMode mode, const QString& message, bool translated)
 {
-    const auto tr = [translated](const char* text) {
+    const auto shown = [translated](const char* text) {
         return translated ? CombineText::tr(text) : QString::fromUtf8(text);
     };
     ReportCaptions c;
     // Whole texts for each kind of report, so a translation can inflect the word.
     switch (mode) {
     case ReportMode::Missing:
-        c.title = tr(QT_TRANSLATE_NOOP("Combine", "Missing Parts..."));
-        c.copyTip = tr(QT_TRANSLATE_NOOP("Combine", "Copy the list of missing parts to the clipboard"));
-        c.saveTip = tr(QT_TRANSLATE_NOOP("Combine", "Save the list of missing parts to a file"));
+        c.title = shown(QT_TRANSLATE_NOOP("Combine", "Missing Parts..."));
+        c.copyTip = shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of missing parts to the clipboard"));
+        c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of missing parts to a file"));
         break;
     case ReportMode::Extra:
-        c.title = tr(QT_TRANSLATE_NOOP("Combine", "Extra Parts..."));
-        c.copyTip = tr(QT_TRANSLATE_NOOP("Combine", "Copy the list of extra parts to the clipboard"));
-        c.saveTip = tr(QT_TRANSLATE_NOOP("Combine", "Save the list of extra parts to a file"));
-        c.combine = tr(QT_TRANSLATE_NOOP("Combine", "In&clude Extra Parts"));
-        c.exclude = tr(QT_TRANSLATE_NOOP("Combine", "E&xclude Extra Parts"));
+        c.title = shown(QT_TRANSLATE_NOOP("Combine", "Extra Parts..."));
+        c.copyTip = shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of extra parts to the clipboard"));
+        c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of extra parts to a file"));
+        c.combine = shown(QT_TRANSLATE_NOOP("Combine", "In&clude Extra Parts"));
+        c.exclude = shown(QT_TRANSLATE_NOOP("Combine", "E&xclude Extra Parts"));
         break;
     case ReportMode::Corrupt:
-        c.title = tr(QT_TRANSLATE_NOOP("Combine", "Corrupt Parts..."));
-        c.copyTip = tr(QT_TRANSLATE_NOOP("Combine", "Copy the list of corrupt parts to the clipboard"));
-        c.saveTip = tr(QT_TRANSLATE_NOOP("Combine", "Save the list of corrupt parts to a file"));
-        c.combine = tr(QT_TRANSLATE_NOOP("Combine", "In&clude Corrupt Parts"));
-        c.exclude = tr(QT_TRANSLATE_NOOP("Combine", "E&xclude Corrupt Parts"));
+        c.title = shown(QT_TRANSLATE_NOOP("Combine", "Corrupt Parts..."));
+        c.copyTip = shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of corrupt parts to the clipboard"));
+        c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of corrupt parts to a file"));
+        c.combine = shown(QT_TRANSLATE_NOOP("Combine", "In&clude Corrupt Parts"));
+        c.exclude = shown(QT_TRANSLATE_NOOP("Combine", "E&xclude Corrupt Parts"));
         break;
     }
-    c.skip = tr(QT_TRANSLATE_NOOP("Combine", "&Skip to Next File Set"));
-    c.cancel = tr(QT_TRANSLATE_NOOP("Combine", "C&ancel"));
-    c.copy = tr(QT_TRANSLATE_NOOP("Combine", "Copy &List"));
-    c.save = tr(QT_TRANSLATE_NOOP("Combine", "Sa&ve List"));
+    c.skip = shown(QT_TRANSLATE_NOOP("Combine", "&Skip to Next File Set"));
+    c.cancel = shown(QT_TRANSLATE_NOOP("Combine", "C&ancel"));
+    c.copy = shown(QT_TRANSLATE_NOOP("Combine", "Copy &List"));
+    c.save = shown(QT_TRANSLATE_NOOP("Combine", "Sa&ve List"));
     if (mode == ReportMode::Missing) {
-        c.combine = tr(QT_TRANSLATE_NOOP("Combine", "&Combine Existing Parts"));
+        c.combine = shown(QT_TRANSLATE_NOOP("Combine", "&Combine Existing Parts"));
         // The list sits below the first blank line; a comma there means more
         // than one gap. Only the message's first comma is looked at, so a comma
         // in the set's name (first line) gives "Combine to &Gap" whatever the
         // list holds. The button does the same either way: up to the first gap.
         const qsizetype comma = message.indexOf(QLatin1Char(','));
         const bool severalGaps = comma >= 0 && comma > message.indexOf(CrLf2);
-        c.exclude = severalGaps ? tr(QT_TRANSLATE_NOOP("Combine", "Combine to First &Gap"))
-                                : tr(QT_TRANSLATE_NOOP("Combine", "Combine to &Gap"));
+        c.exclude = severalGaps ? shown(QT_TRANSLATE_NOOP("Combine", "Combine to First &Gap"))
+                                : shown(QT_TRANSLATE_NOOP("Combine", "Combine to &Gap"));
     }
     return c;
 }
