@@ -308,10 +308,10 @@ Flow AppendJob::commit()
     if (const QString problem = unit_.verify(); !problem.isEmpty()) {
         outcome_.error = true;
         ++outcome_.failed;
-        host_.ask(Ask::Notice,
-                  AppendText::tr("Nothing was appended to %1: %2")
-                      .arg(request_.AppendFile, problem),
-                  Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        host_.ask(
+            Ask::Notice,
+            AppendText::tr("Nothing was appended to %1: %2").arg(request_.AppendFile, problem),
+            Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Failed;
     }
     const RunError e = unit_.commit(settings_.AppendDelete && !outcome_.error);
@@ -343,8 +343,8 @@ Flow AppendJob::deleteSources()
                          .arg(result.kept.join(QStringLiteral(", "))));
     }
     if (result.wipeStopped)
-        host_.status(
-            AppendText::tr("The wipe was stopped; the data is safe in %1.").arg(request_.AppendFile));
+        host_.status(AppendText::tr("The wipe was stopped; the data is safe in %1.")
+                         .arg(request_.AppendFile));
     if (e.failed()) {
         outcome_.error = true;
         if (frame_.error(e, Flow::Go) == Flow::Terminate)

@@ -79,11 +79,11 @@ Flow AppendTarget::open()
     if (info.isLink) {
         outcome_.error = true;
         outcome_.refused = true;
-        frame_.host().ask(Ask::Notice,
-                          AppendText::tr("%1 is a symbolic link. Name the file it leads to;")
-                                  .arg(name_)
-                              + CrLf + AppendText::tr("nothing was appended."),
-                          Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        frame_.host().ask(
+            Ask::Notice,
+            AppendText::tr("%1 is a symbolic link. Name the file it leads to;").arg(name_) + CrLf
+                + AppendText::tr("nothing was appended."),
+            Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Stop;
     }
     existed_ = info.exists;

@@ -1,8 +1,8 @@
 // tsl-cli append: the Append command from a terminal or a script.
 #include "append/append_engine.h"
-#include "core/texts.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,8 +12,8 @@ namespace tsl::cli {
 
 namespace {
 
-const char* const appendDescription =
-    QT_TRANSLATE_NOOP("Cli",
+const char* const appendDescription = QT_TRANSLATE_NOOP(
+    "Cli",
     "Appends each FILE, in the order given, to the end of TARGET. TARGET is created\n"
     "when it does not exist; when it exists its bytes are kept in front. The FILEs\n"
     "may lie in different directories: each is read from where its path leads.\n"

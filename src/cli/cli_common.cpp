@@ -34,11 +34,13 @@ void addCommonOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
         {{QStringLiteral("y"), QStringLiteral("yes")},
-         CliText::tr("Answer every Yes/No question (overwrite, read-only, ...) with Yes, without asking; not the run-time error question (see --on-error).")},
+         CliText::tr(
+             "Answer every Yes/No question (overwrite, read-only, ...) with Yes, without asking; not the run-time error question (see --on-error).")},
         {{QStringLiteral("n"), QStringLiteral("no")},
          CliText::tr("Answer every Yes/No question with No, without asking.")},
         {QStringLiteral("on-error"),
-         CliText::tr("After a run-time error (disk full, a file that cannot be created, ...): stop (the default) or continue with the next step. Without this option the question is asked on a terminal, and answered stop otherwise."),
+         CliText::tr(
+             "After a run-time error (disk full, a file that cannot be created, ...): stop (the default) or continue with the next step. Without this option the question is asked on a terminal, and answered stop otherwise."),
          QStringLiteral("stop|continue")},
         {{QStringLiteral("q"), QStringLiteral("quiet")},
          CliText::tr("Show only questions, messages and errors.")},
@@ -139,12 +141,13 @@ QString fileArgumentProblem(const QString& path)
 {
     const PathFacts info = pathFacts(path);
     if (!info.exists)
-        return path + CliText::tr(": no such file.");
+        return CliText::tr("%1: no such file.").arg(path);
     if (!info.isFile)
-        return path + CliText::tr(": not an ordinary file.");
+        return CliText::tr("%1: not an ordinary file.").arg(path);
     if (QFileInfo(path).fileName().startsWith(QLatin1Char('.')))
-        return path
-            + CliText::tr(": a hidden file (its name starts with \".\"), which TSL leaves alone.");
+        return CliText::tr(
+                   "%1: a hidden file (its name starts with \".\"), which TSL leaves alone.")
+            .arg(path);
     return {};
 }
 
@@ -181,9 +184,10 @@ bool withinRange(const QString& key, double value, const QString& option, const 
     const SettingRange* r = settingRange(key);
     if (value >= r->low && value <= r->high)
         return true;
-    *error = option + CliText::tr(" takes ") + what + CliText::tr(" from ")
-        + QString::number(qint64(r->low)) + CliText::tr(" to ")
-        + QString::number(qint64(r->high)) + QLatin1Char('.');
+    //: %1 an option, %2 what it takes ("a number of bytes"), %3 and %4 the bounds
+    *error =
+        CliText::tr("%1 takes %2 from %3 to %4.")
+            .arg(option, what, QString::number(qint64(r->low)), QString::number(qint64(r->high)));
     return false;
 }
 

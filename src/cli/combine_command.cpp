@@ -2,9 +2,9 @@
 // of the store overridden by options and the questions answered by options
 // or on the terminal.
 #include "cli/cli_common.h"
-#include "core/texts.h"
 #include "cli/commands.h"
 #include "combine/combine_engine.h"
+#include "core/texts.h"
 #include "pieces/part_names.h"
 
 #include <QDir>
@@ -44,44 +44,62 @@ struct OptionText {
 };
 
 const OptionText CombineOptions[] = {
-    {"o,out", "DIR", QT_TRANSLATE_NOOP("Cli", "Write the combined files into DIR (default: the pieces' directory).")},
+    {"o,out", "DIR",
+     QT_TRANSLATE_NOOP("Cli",
+                       "Write the combined files into DIR (default: the pieces' directory).")},
     {"missing", "skip|ask|combine",
-     QT_TRANSLATE_NOOP("Cli", "When pieces are missing: skip the set, ask, or combine the existing pieces "
-     "(setting MissingParts 0, 1, 2).")},
+     QT_TRANSLATE_NOOP("Cli",
+                       "When pieces are missing: skip the set, ask, or combine the existing pieces "
+                       "(setting MissingParts 0, 1, 2).")},
     {"extra", "ask|include",
-     QT_TRANSLATE_NOOP("Cli", "When extra pieces are found: ask, or always include them (setting ExtraParts 0, 1).")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "When extra pieces are found: ask, or always include them (setting ExtraParts 0, 1).")},
     {"report-answer", "combine|exclude|skip|cancel",
-     QT_TRANSLATE_NOOP("Cli", "Answer every parts report (missing, extra or wrong-size pieces) this way without "
-     "asking.")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Answer every parts report (missing, extra or wrong-size pieces) this way without "
+         "asking.")},
     {"piece-size", "BYTES",
-     QT_TRANSLATE_NOOP("Cli", "Answer the piece-size prompt of a set without a piece size with BYTES (0 skips the "
-     "size check).")},
-    {"high-part", "N", QT_TRANSLATE_NOOP("Cli", "Highest piece number to look for, 1..19682 (setting HighPart).")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Answer the piece-size prompt of a set without a piece size with BYTES (0 skips the "
+         "size check).")},
+    {"high-part", "N",
+     QT_TRANSLATE_NOOP("Cli", "Highest piece number to look for, 1..19682 (setting HighPart).")},
     {"no-search-extra", "",
-     QT_TRANSLATE_NOOP("Cli", "Do not look for pieces beyond the expected last one (SearchExtra off).")},
+     QT_TRANSLATE_NOOP("Cli",
+                       "Do not look for pieces beyond the expected last one (SearchExtra off).")},
     {"no-size-check", "", QT_TRANSLATE_NOOP("Cli", "Do not check piece sizes (PSizeCheck off).")},
-    {"no-size-prompt", "", QT_TRANSLATE_NOOP("Cli", "Never ask for the piece size (PSizePrompt off).")},
+    {"no-size-prompt", "",
+     QT_TRANSLATE_NOOP("Cli", "Never ask for the piece size (PSizePrompt off).")},
     {"no-underscore-names", "",
-     QT_TRANSLATE_NOOP("Cli", "Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off).")},
-    {"no-fix-ext", "", QT_TRANSLATE_NOOP("Cli", "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off).")},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off).")},
+    {"no-fix-ext", "",
+     QT_TRANSLATE_NOOP(
+         "Cli", "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off).")},
     {"delete", "",
-     QT_TRANSLATE_NOOP("Cli", "Delete the pieces, the info file and the batch file of each combined set "
-     "(CombineDelete on).")},
-    {"keep", "", QT_TRANSLATE_NOOP("Cli", "Keep the pieces, the info file and the batch file, whatever CombineDelete says.")},
-    {"no-wipe", "", QT_TRANSLATE_NOOP("Cli", "Delete pieces without overwriting them first (WipeOnDel off).")},
+     QT_TRANSLATE_NOOP("Cli",
+                       "Delete the pieces, the info file and the batch file of each combined set "
+                       "(CombineDelete on).")},
+    {"keep", "",
+     QT_TRANSLATE_NOOP(
+         "Cli", "Keep the pieces, the info file and the batch file, whatever CombineDelete says.")},
+    {"no-wipe", "",
+     QT_TRANSLATE_NOOP("Cli", "Delete pieces without overwriting them first (WipeOnDel off).")},
 };
 
 void addCombineOptions(QCommandLineParser& parser)
 {
     for (const OptionText& o : CombineOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(o.names).split(QLatin1Char(',')),
-                                            CliText::tr(o.text),
-                                            QString::fromLatin1(o.value)));
+                                            CliText::tr(o.text), QString::fromLatin1(o.value)));
     addCommonOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("SET"),
         CliText::tr("An info file (name.000) or a piece (name.001) of each set; all in one "
-                       "directory."),
+                    "directory."),
         QStringLiteral("SET..."));
 }
 
@@ -212,24 +230,25 @@ bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QStri
 int runCombine(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(CliText::tr("Combines each SET of pieces back into its file: finds the pieces (also as\n"
-        "name_ext.NNN and in the other numbering scheme), looks for extra pieces,\n"
-        "checks piece sizes, reports missing, extra and wrong-size pieces, joins the\n"
-        "pieces, restores the time stamps and the read-only attribute from the info\n"
-        "file, and deletes the pieces when asked to. Each option overrides the\n"
-        "setting of the same meaning.\n"
-        "Each file is written under a temporary name (.tsl-c...) in the output\n"
-        "directory, checked (its size, the pieces unchanged) and renamed to NAME only\n"
-        "when complete: an existing NAME stays as it was until then, and a result\n"
-        "known not to be whole never replaces it. A set joined with a gap counts as\n"
-        "failed and keeps its pieces. --keep keeps the pieces whatever CombineDelete\n"
-        "says. Without a terminal (and at the end of input) overwriting an existing\n"
-        "file is answered No unless --yes says so, and a run-time error stops the run\n"
-        "unless --on-error continue says so. Ctrl-C (or SIGTERM) stops the run and\n"
-        "removes the file being written; a second Ctrl-C ends at once.\n"
-        "Exit status: 0 when every set was combined, 1 when a set was skipped or\n"
-        "cancelled or a run-time error was answered, 2 for bad usage, 130 stopped\n"
-        "by Ctrl-C."));
+    parser.setApplicationDescription(
+        CliText::tr("Combines each SET of pieces back into its file: finds the pieces (also as\n"
+                    "name_ext.NNN and in the other numbering scheme), looks for extra pieces,\n"
+                    "checks piece sizes, reports missing, extra and wrong-size pieces, joins the\n"
+                    "pieces, restores the time stamps and the read-only attribute from the info\n"
+                    "file, and deletes the pieces when asked to. Each option overrides the\n"
+                    "setting of the same meaning.\n"
+                    "Each file is written under a temporary name (.tsl-c...) in the output\n"
+                    "directory, checked (its size, the pieces unchanged) and renamed to NAME only\n"
+                    "when complete: an existing NAME stays as it was until then, and a result\n"
+                    "known not to be whole never replaces it. A set joined with a gap counts as\n"
+                    "failed and keeps its pieces. --keep keeps the pieces whatever CombineDelete\n"
+                    "says. Without a terminal (and at the end of input) overwriting an existing\n"
+                    "file is answered No unless --yes says so, and a run-time error stops the run\n"
+                    "unless --on-error continue says so. Ctrl-C (or SIGTERM) stops the run and\n"
+                    "removes the file being written; a second Ctrl-C ends at once.\n"
+                    "Exit status: 0 when every set was combined, 1 when a set was skipped or\n"
+                    "cancelled or a run-time error was answered, 2 for bad usage, 130 stopped\n"
+                    "by Ctrl-C."));
     addCombineOptions(parser);
     if (!parseArguments(parser, args))
         return exitcode::Usage;

@@ -1,8 +1,8 @@
 // tsl-cli config: the stored settings, one key or all, changed one at a time,
 // and the choice between tsl.ini and the native store.
 #include "cli/cli_common.h"
-#include "core/texts.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 #include "settings/load_reg.h"
 #include "settings/named_sizes.h"
 #include "settings/setting_keys.h"
@@ -13,8 +13,8 @@ namespace tsl::cli {
 
 namespace {
 
-const char* const Description =
-    QT_TRANSLATE_NOOP("Cli",
+const char* const Description = QT_TRANSLATE_NOOP(
+    "Cli",
     "Shows and changes the stored settings.\n"
     "\n"
     "  list              every key: section, loaded value, where it came from\n"

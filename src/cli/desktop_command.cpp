@@ -2,8 +2,8 @@
 // Split entry, the send-to entries), and bringing it in line with the stored
 // settings, as the window does at every load.
 #include "cli/cli_common.h"
-#include "core/texts.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 #include "settings/load_reg.h"
 #include "shell/check_assoc.h"
 #include "shell/desktop_entries.h"
@@ -18,8 +18,8 @@ namespace tsl::cli {
 
 namespace {
 
-const char Description[] =
-    QT_TRANSLATE_NOOP("Cli",
+const char Description[] = QT_TRANSLATE_NOOP(
+    "Cli",
     "Show or apply TSL's desktop registration: the info file type (*.000) opening in\n"
     "TSL (CombineAssoc), the Split entry for MPEG video (AssocSplit) and the send-to\n"
     "entries of Thunar, Nautilus and KDE (AssocSendTo). Everything is per user under\n"
@@ -56,8 +56,8 @@ QString itemState(const DesktopRegistration& reg, const DesktopItem& item)
 void printStatus(const DesktopRegistration& reg, const Settings& s)
 {
     printOut(CliText::tr("Settings: CombineAssoc ") + onOff(s.CombineAssoc)
-             + CliText::tr(", AssocSplit ") + onOff(s.AssocSplit)
-             + CliText::tr(", AssocSendTo ") + onOff(s.AssocSendTo));
+             + CliText::tr(", AssocSplit ") + onOff(s.AssocSplit) + CliText::tr(", AssocSendTo ")
+             + onOff(s.AssocSendTo));
     printOut(CliText::tr("Program: ") + QDir::toNativeSeparators(reg.locations().program));
     for (const DesktopItem& item : reg.items()) {
         printOut(item.what + QStringLiteral(": ") + itemState(reg, item) + QStringLiteral("  ")

@@ -1,9 +1,9 @@
 // tsl-cli info: what an info file records.
 #include "cli/cli_common.h"
-#include "core/texts.h"
 #include "cli/commands.h"
 #include "combine/info_file.h"
 #include "core/file_facts.h"
+#include "core/texts.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -39,8 +39,9 @@ QString attributeNames(int bits)
 int runInfo(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(CliText::tr("Shows what the info file of a split file records: piece count, piece size,\n"
-        "total size, the three time stamps (UTC) and the attributes."));
+    parser.setApplicationDescription(
+        CliText::tr("Shows what the info file of a split file records: piece count, piece size,\n"
+                    "total size, the three time stamps (UTC) and the attributes."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE.000"), CliText::tr("The info file."));
     if (!parseArguments(parser, args))

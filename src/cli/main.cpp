@@ -24,7 +24,8 @@ const Command commands[] = {
                        "Split each FILE into numbered pieces, with an info file and a batch file."),
      tsl::cli::runSplit},
     {"combine",
-     QT_TRANSLATE_NOOP("Cli", "Combine each SET of pieces (name.000 or name.001) back into its file."),
+     QT_TRANSLATE_NOOP("Cli",
+                       "Combine each SET of pieces (name.000 or name.001) back into its file."),
      tsl::cli::runCombine},
     {"append", QT_TRANSLATE_NOOP("Cli", "Append each FILE, in order, to the end of --to TARGET."),
      tsl::cli::runAppend},
@@ -33,9 +34,11 @@ const Command commands[] = {
                        "Check each SET and its joined file against the checksum file NAME.sha256."),
      tsl::cli::runVerify},
     {"info", QT_TRANSLATE_NOOP("Cli", "Show what an info file (.000) records."), tsl::cli::runInfo},
-    {"config", QT_TRANSLATE_NOOP("Cli", "Show and change the stored settings, and choose their store."),
+    {"config",
+     QT_TRANSLATE_NOOP("Cli", "Show and change the stored settings, and choose their store."),
      tsl::cli::runConfig},
-    {"desktop", QT_TRANSLATE_NOOP("Cli", "Show or apply TSL's desktop registration (status or apply)."),
+    {"desktop",
+     QT_TRANSLATE_NOOP("Cli", "Show or apply TSL's desktop registration (status or apply)."),
      tsl::cli::runDesktop},
 };
 
@@ -46,12 +49,14 @@ void print(FILE* out, const QString& text)
 
 void printUsage(FILE* out)
 {
-    print(out, tsl::CliText::tr("Usage: tsl-cli COMMAND [options] [FILE...]\n\n"
-                                "TSL moves large files in pieces.\n\nCommands:\n"));
+    print(out,
+          tsl::CliText::tr("Usage: tsl-cli COMMAND [options] [FILE...]\n\n"
+                           "TSL moves large files in pieces.\n\nCommands:\n"));
     for (const Command& c : commands) {
-        print(out, QStringLiteral("  %1 %2\n")
-                       .arg(QLatin1String(c.name), -9)
-                       .arg(tsl::CliText::tr(c.summary)));
+        print(out,
+              QStringLiteral("  %1 %2\n")
+                  .arg(QLatin1String(c.name), -9)
+                  .arg(tsl::CliText::tr(c.summary)));
     }
     print(out,
           tsl::CliText::tr(

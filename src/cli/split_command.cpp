@@ -1,7 +1,7 @@
 // tsl-cli split: the Split command from a terminal or a script.
 #include "cli/cli_common.h"
-#include "core/texts.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 #include "pieces/part_names.h"
 #include "settings/load_reg.h"
 #include "settings/named_sizes.h"
@@ -29,7 +29,7 @@ QString sizeOptionText()
 {
     const SettingRange& r = *settingRange(QStringLiteral("SplitSize"));
     return CliText::tr("Part size in bytes, %1..%2 (setting SplitSize); k, M, G count 1000s, "
-                          "KiB, MiB, GiB 1024s (2MiB); or a name (bytes): %3.")
+                       "KiB, MiB, GiB 1024s (2MiB); or a name (bytes): %3.")
         .arg(qint64(r.low))
         .arg(qint64(r.high))
         .arg(namedSizesText());
@@ -39,15 +39,16 @@ QString piecesOptionText()
 {
     const SettingRange& r = *settingRange(QStringLiteral("SplitPieces"));
     return CliText::tr("Cut each FILE into N pieces, %1..%2 (settings SplitMode 1 and "
-                          "SplitPieces): each FILE gets its own part size. The last piece may be "
-                          "smaller, and a very small FILE gives fewer than N pieces, never more.")
+                       "SplitPieces): each FILE gets its own part size. The last piece may be "
+                       "smaller, and a very small FILE gives fewer than N pieces, never more.")
         .arg(qint64(r.low))
         .arg(qint64(r.high));
 }
 
 void addSplitOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(CliText::tr("Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as\n"
+    parser.setApplicationDescription(CliText::tr(
+        "Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as\n"
         "FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file\n"
         "(FILE.bat) that rebuilds FILE. All FILEs are in one directory.\n\n"
         "Messages go to standard error; on a terminal the progress is one updating line.\n"
@@ -77,7 +78,8 @@ void addSplitOptions(QCommandLineParser& parser)
          CliText::tr("Output directory; default the directory of the FILEs."),
          QStringLiteral("DIR")},
         {QStringLiteral("range"),
-         CliText::tr("Write only pieces FIRST to LAST of the one FILE (no info file, batch file or deletion)."),
+         CliText::tr(
+             "Write only pieces FIRST to LAST of the one FILE (no info file, batch file or deletion)."),
          QStringLiteral("FIRST-LAST")},
         {QStringLiteral("short-names"),
          CliText::tr("Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
@@ -89,7 +91,8 @@ void addSplitOptions(QCommandLineParser& parser)
         {QStringLiteral("no-wipe"),
          CliText::tr("Delete without overwriting first (setting WipeOnDel off).")},
         {QStringLiteral("existing"),
-         CliText::tr("When pieces of a FILE exist already: never overwrite, ask, always overwrite (setting PartsExist)."),
+         CliText::tr(
+             "When pieces of a FILE exist already: never overwrite, ask, always overwrite (setting PartsExist)."),
          QStringLiteral("never|ask|always")},
     });
     addCommonOptions(parser);
@@ -112,7 +115,7 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
         if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
                          CliText::tr("a name (") + namedSizeList()
                              + CliText::tr(") or a number of bytes (k, M, G count 1000s, "
-                                              "KiB, MiB, GiB 1024s)"),
+                                           "KiB, MiB, GiB 1024s)"),
                          error))
             return false;
         s.SplitSize = size;
@@ -167,7 +170,8 @@ bool selectFiles(const QStringList& files, SplitRequest& request, QString* error
         if (request.srcDir.isEmpty())
             request.srcDir = dir;
         else if (dir != request.srcDir) {
-            *error = CliText::tr("All FILEs must be in one directory (run tsl-cli once per directory).");
+            *error =
+                CliText::tr("All FILEs must be in one directory (run tsl-cli once per directory).");
             return false;
         }
         request.files << info.fileName();

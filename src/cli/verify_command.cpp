@@ -1,9 +1,9 @@
 // tsl-cli verify: checks piece sets and their joined files against the
 // checksum files beside them, naming every damaged or missing piece.
 #include "cli/cli_common.h"
-#include "core/texts.h"
 #include "cli/commands.h"
 #include "combine/verify_set.h"
+#include "core/texts.h"
 #include "pieces/part_names.h"
 #include "pieces/set_digests.h"
 #include "pieces/sha256_sidecar.h"
@@ -20,7 +20,8 @@ constexpr int MaxJobs = 256;
 
 void addVerifyOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(CliText::tr("Checks each SET against its checksum file NAME.sha256 (the format of\n"
+    parser.setApplicationDescription(CliText::tr(
+        "Checks each SET against its checksum file NAME.sha256 (the format of\n"
         "sha256sum; a hand-made one will do): every piece the file has a line for,\n"
         "found under any name combine accepts, and the joined file NAME when it is\n"
         "there. SET is the checksum file, an info file or a piece of the set, or the\n"
@@ -42,13 +43,13 @@ void addVerifyOptions(QCommandLineParser& parser)
          QStringLiteral("BYTES")},
         {QStringLiteral("no-underscore-names"),
          CliText::tr("Do not take name_ext.NNN and name.ext.NNN for pieces of name.ext "
-                        "(UnderPeriod off).")},
+                     "(UnderPeriod off).")},
     });
     addAnswerOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("SET"),
         CliText::tr("A checksum file (name.sha256), an info file or piece of a set "
-                       "(name.000, name.001), or the joined file."),
+                    "(name.000, name.001), or the joined file."),
         QStringLiteral("SET..."));
 }
 
@@ -107,9 +108,10 @@ QString piecesSummary(const VerifyOutcome& o)
     QString text = CliText::tr("%1 of %2 pieces intact")
                        .arg(o.count(FileVerdict::Intact))
                        .arg(o.pieces.size());
-    const std::pair<FileVerdict, const char*> others[] = {{FileVerdict::Damaged, QT_TRANSLATE_NOOP("Cli", "damaged")},
-                                                          {FileVerdict::Missing, QT_TRANSLATE_NOOP("Cli", "missing")},
-                                                          {FileVerdict::Unreadable, QT_TRANSLATE_NOOP("Cli", "unreadable")}};
+    const std::pair<FileVerdict, const char*> others[] = {
+        {FileVerdict::Damaged, QT_TRANSLATE_NOOP("Cli", "damaged")},
+        {FileVerdict::Missing, QT_TRANSLATE_NOOP("Cli", "missing")},
+        {FileVerdict::Unreadable, QT_TRANSLATE_NOOP("Cli", "unreadable")}};
     for (const auto& [verdict, word] : others) {
         if (const int n = o.count(verdict))
             text += QStringLiteral(", %1 %2").arg(n).arg(CliText::tr(word));
@@ -139,8 +141,8 @@ bool report(TerminalHost& host, const Shown& shown, const VerifyOutcome& o)
         host.printLine(CliText::tr("tsl-cli: %1: %2 improperly formatted line(s) left aside")
                            .arg(sidecar)
                            .arg(o.malformedLines));
-    const QString head = shown(o.target.base)
-        + (o.passed() ? CliText::tr(": OK (") : CliText::tr(": FAILED ("));
+    const QString head =
+        shown(o.target.base) + (o.passed() ? CliText::tr(": OK (") : CliText::tr(": FAILED ("));
     if (o.sidecarError.failed()) {
         printOut(head + runErrorLine(o.sidecarError) + QLatin1Char(')'));
         return false;

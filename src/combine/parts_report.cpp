@@ -113,19 +113,22 @@ ReportCaptions reportCaptions(ReportMode mode, const QString& message, bool tran
     switch (mode) {
     case ReportMode::Missing:
         c.title = shown(QT_TRANSLATE_NOOP("Combine", "Missing Parts..."));
-        c.copyTip = shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of missing parts to the clipboard"));
+        c.copyTip =
+            shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of missing parts to the clipboard"));
         c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of missing parts to a file"));
         break;
     case ReportMode::Extra:
         c.title = shown(QT_TRANSLATE_NOOP("Combine", "Extra Parts..."));
-        c.copyTip = shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of extra parts to the clipboard"));
+        c.copyTip =
+            shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of extra parts to the clipboard"));
         c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of extra parts to a file"));
         c.combine = shown(QT_TRANSLATE_NOOP("Combine", "In&clude Extra Parts"));
         c.exclude = shown(QT_TRANSLATE_NOOP("Combine", "E&xclude Extra Parts"));
         break;
     case ReportMode::Corrupt:
         c.title = shown(QT_TRANSLATE_NOOP("Combine", "Corrupt Parts..."));
-        c.copyTip = shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of corrupt parts to the clipboard"));
+        c.copyTip =
+            shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of corrupt parts to the clipboard"));
         c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of corrupt parts to a file"));
         c.combine = shown(QT_TRANSLATE_NOOP("Combine", "In&clude Corrupt Parts"));
         c.exclude = shown(QT_TRANSLATE_NOOP("Combine", "E&xclude Corrupt Parts"));

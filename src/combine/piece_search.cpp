@@ -1,6 +1,6 @@
 #include "combine/piece_search.h"
-#include "core/texts.h"
 #include "core/file_system.h"
+#include "core/texts.h"
 
 #include "core/host.h"
 #include "pieces/file_utils.h"

@@ -37,10 +37,9 @@ ReportAnswer askMenu(const PartsReport& report, const ReportConsole& console)
     QStringList words;
     for (const ReportChoice& choice : choices) {
         // A translated caption shows the English key after it: "Abbrechen [a]".
-        words << (choice.caption == choice.english
-                      ? menuWord(choice.caption)
-                      : plainCaption(choice.caption) + QStringLiteral(" [")
-                          + accessKey(choice.english) + QLatin1Char(']'));
+        words << (choice.caption == choice.english ? menuWord(choice.caption)
+                                                   : plainCaption(choice.caption)
+                          + QStringLiteral(" [") + accessKey(choice.english) + QLatin1Char(']'));
     }
     const QString menu = words.join(QStringLiteral(" / ")) + QStringLiteral(": ");
     for (;;) {

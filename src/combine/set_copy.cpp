@@ -2,9 +2,9 @@
 // chunks of at most ChunkSize bytes, with a progress update after each chunk
 // and each piece, and a look at the cancel request between them.
 #include "combine/combine_decision.h"
-#include "core/texts.h"
 #include "combine/combine_run.h"
 #include "core/host.h"
+#include "core/texts.h"
 #include "pieces/file_utils.h"
 
 #include <QFileInfo>

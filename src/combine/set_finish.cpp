@@ -219,11 +219,11 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
         whole = false;
         t.keepAll();
         if (out.replace) {
-            notCombined(run, set,
-                        CombineText::tr("%1 bytes were joined, but its info file records %2 "
-                                        "bytes; the existing %3 was kept.")
-                            .arg(QString::number(*written),
-                                 QString::number(set.info.InfoTotalSize), name));
+            notCombined(
+                run, set,
+                CombineText::tr("%1 bytes were joined, but its info file records %2 "
+                                "bytes; the existing %3 was kept.")
+                    .arg(QString::number(*written), QString::number(set.info.InfoTotalSize), name));
             flow = Flow::Failed;
         }
     }
@@ -246,7 +246,8 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
         run.outcome.removed << result.deleted;
         if (result.wipeStopped)
             run.host.status(
-                CombineText::tr("The wipe of the parts of %1 was stopped; their data is safe in %2.")
+                CombineText::tr(
+                    "The wipe of the parts of %1 was stopped; their data is safe in %2.")
                     .arg(set.names.base, name));
         if (e.failed() && runtimeError(run, e, Flow::Go) == Flow::Terminate)
             return Flow::Terminate;

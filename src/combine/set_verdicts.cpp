@@ -26,7 +26,7 @@ QString beyondLimitMessage(const QString& base, qint64 number, qint32 highPart, 
                .arg(base, QString::number(highPart))
         + CrLf2 + QString::number(number) + ext + CrLf2
         + CombineText::tr(
-            "Raise the highest part number to combine the whole set. The parts are kept.")
+               "Raise the highest part number to combine the whole set. The parts are kept.")
         + CrLf + CombineText::tr("Do you want to combine the existing parts?");
 }
 
@@ -43,7 +43,7 @@ QString sizeMismatchMessage(const QString& outputName, quint64 recorded, qint64 
                .arg(outputName, QString::number(written), QString::number(recorded))
         + CrLf
         + CombineText::tr(
-            "The file is not the original: its parts, info file and batch file are kept.");
+               "The file is not the original: its parts, info file and batch file are kept.");
 }
 
 QString missingSkipText(const QString& base, qint64 missing, const QString& list)

@@ -52,9 +52,10 @@ ExtractRange checkExtractRange(const QString& start, const QString& end, qint64 
     }
     if (!range.ok) {
         range.start = range.end = 0;
-        range.message = WindowText::tr("The pieces to extract must be whole numbers from 1 to ")
-            + QString::number(pieces) + WindowText::tr(", the pieces of ") + file
-            + WindowText::tr(". Leave both at 0 to split the whole file.");
+        range.message = WindowText::tr("The pieces to extract must be whole numbers from 1 to "
+                                       "%1, the pieces of %2. Leave both at 0 to split the whole "
+                                       "file.")
+                            .arg(QString::number(pieces), file);
     }
     return range;
 }

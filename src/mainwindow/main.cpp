@@ -1,5 +1,6 @@
 // tsl: the main window. Loads the settings, reads the files named on the
 // command line and opens the window on the Combine or Split panel.
+#include "core/translations.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/gui_app_icon.h"
 #include "mainwindow/gui_hand_over_link.h"
@@ -9,7 +10,6 @@
 #include "mainwindow/window_options.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
-#include "core/translations.h"
 #include "shell/check_assoc.h"
 
 #include <QApplication>
@@ -45,8 +45,7 @@ int main(int argc, char** argv)
             raw << QString::fromLocal8Bit(argv[i]);
         const tsl::WindowArguments early =
             tsl::readWindowArguments(raw, QStringLiteral(TSL_VERSION));
-        if (early.action == tsl::WindowAction::Help
-            || early.action == tsl::WindowAction::Version) {
+        if (early.action == tsl::WindowAction::Help || early.action == tsl::WindowAction::Version) {
             print(stdout, early.text);
             return 0;
         }

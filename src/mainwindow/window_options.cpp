@@ -7,7 +7,8 @@ namespace tsl {
 
 namespace {
 
-const char* const Description =
+const char* const Description = QT_TRANSLATE_NOOP(
+    "Window",
     "TSL moves large files in pieces: it splits a file into numbered pieces\n"
     "(movie.avi.001, movie.avi.002, ...) with an info file (movie.avi.000) and a\n"
     "batch file that rebuilds it, combines the pieces of each set back into the\n"
@@ -26,14 +27,14 @@ const char* const Description =
     "$XDG_CONFIG_HOME/Tessel/TSL.conf (~/.config), with /etc/xdg/Tessel/TSL.conf\n"
     "for keys the user has not set.\n"
     "\n"
-    "Exit status: 0, or 2 for an unknown option.";
+    "Exit status: 0, or 2 for an unknown option.");
 
 }  // namespace
 
 void addWindowOptions(QCommandLineParser& parser)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QString::fromLatin1(Description));
+    parser.setApplicationDescription(WindowText::tr(Description));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(

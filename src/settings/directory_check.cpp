@@ -139,14 +139,12 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
         step = 1;
         const RunError e = enterDirectory(path);
         if (e.number == err::PathNotFound) {
-            const Answer a = host.ask(Ask::CreateDirectory,
-                                      SettingsText::tr("The directory you specified (%1) for the")
-                                              .arg(path)
-                                          + CrLf
-                                          + SettingsText::tr("%1 does not exist.").arg(description)
-                                          + CrLf2
-                                          + SettingsText::tr("Do you want the program to create it?"),
-                                      Buttons::YesNo, Icon::Question, Answer::Yes);
+            const Answer a =
+                host.ask(Ask::CreateDirectory,
+                         SettingsText::tr("The directory you specified (%1) for the").arg(path)
+                             + CrLf + SettingsText::tr("%1 does not exist.").arg(description)
+                             + CrLf2 + SettingsText::tr("Do you want the program to create it?"),
+                         Buttons::YesNo, Icon::Question, Answer::Yes);
             if (a == Answer::Yes)
                 step = 2;
         } else if (e.failed() && e.number != err::DeviceUnavailable
@@ -157,8 +155,7 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
     if (step == 2) {
         const RunError e = makeDirectory(path);
         if (e.number == err::PathNotFound) {
-            inform(host,
-                   SettingsText::tr("There was an error (76) creating %1.").arg(path));
+            inform(host, SettingsText::tr("There was an error (76) creating %1.").arg(path));
             step = 3;
         } else if (e.failed() && e.number != err::DeviceUnavailable
                    && !askToContinue(host, e, Procedure)) {

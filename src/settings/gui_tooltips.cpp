@@ -67,34 +67,42 @@ std::vector<TipRecord> buildTable()
         {"cmdAbout", 1, about},
         {"cmdUp", 1, SettingsText::tr("Click to increase the font size in the file lists.")},
         {"cmdDown", 1, SettingsText::tr("Click to decrease the font size in the file lists.")},
-        {"cmdDown", 0, SettingsText::tr("Click to move the selected file down in the append order.")},
+        {"cmdDown", 0,
+         SettingsText::tr("Click to move the selected file down in the append order.")},
         {"cmdRem", 0, SettingsText::tr("Click to remove all files from list.")},
         {"cmdRem", 1, SettingsText::tr("Click to remove selected file(s) from list.")},
         {"cmdAdd", 1, SettingsText::tr("Click to move selected file(s) to list.")},
         {"cmdAdd", 0, SettingsText::tr("Click to move all files to list.")},
         {"cmdUp", 0, SettingsText::tr("Click to move the selected file up in the append order.")},
-        {"lstFrom", -1, SettingsText::tr("Click the buttons to the right (or drag) to move files to the other box.")},
+        {"lstFrom", -1,
+         SettingsText::tr(
+             "Click the buttons to the right (or drag) to move files to the other box.")},
         {"txtDir", 2, SettingsText::tr("Click the Browse button to choose a directory.")},
         {"cmdBrowse", 5, folder},
         {"cmdAppend", -1, SettingsText::tr("Append files.")},
         {"txtFile", 2,
-         SettingsText::tr("Either a) enter or browse for an existing file; or, b) enter a nonexistent filename "
-         "to use for the resulting file.")},
+         SettingsText::tr(
+             "Either a) enter or browse for an existing file; or, b) enter a nonexistent filename "
+             "to use for the resulting file.")},
         {"cmdBrowse", 4, files},
         {"cmdClose", 2, close},
         {"cmdOpt", 2, options},
         {"cmdAbout", 2, about},
         {"lblFileDir", -1, SettingsText::tr("Double-click to change the \"Save In\" directory.")},
-        {tabCaption("Co&mbine"), -1, SettingsText::tr("Combine files - this is specifically for sequentially-numbered parts.")},
-        {tabCaption("&Split"), -1, SettingsText::tr("Split files into sequentially-numbered pieces.")},
-        {tabCaption("A&ppend"), -1, SettingsText::tr("Concatenate files or append files to the end of another file.")},
+        {tabCaption("Co&mbine"), -1,
+         SettingsText::tr("Combine files - this is specifically for sequentially-numbered parts.")},
+        {tabCaption("&Split"), -1,
+         SettingsText::tr("Split files into sequentially-numbered pieces.")},
+        {tabCaption("A&ppend"), -1,
+         SettingsText::tr("Concatenate files or append files to the end of another file.")},
         {"lblFrom", -1, SettingsText::tr("Double-click to refresh the list of files.")},
         {"txtStart", -1, normal},
         {"txtEnd", -1, normal},
         {"lblSplitBy", -1,
-         SettingsText::tr("Set on the Split page of the options: pieces of one part size, or a number of "
-         "pieces, for which every file gets its own part size (its length divided by that "
-         "number, rounded up).")},
+         SettingsText::tr(
+             "Set on the Split page of the options: pieces of one part size, or a number of "
+             "pieces, for which every file gets its own part size (its length divided by that "
+             "number, rounded up).")},
     };
 }
 

@@ -16,9 +16,12 @@ struct InitialDir {
 };
 
 const InitialDir InitialDirs[] = {
-    {&Settings::InitCombineDir, "InitCombineDir", QT_TRANSLATE_NOOP("Settings", "initial combine directory")},
-    {&Settings::InitSplitDir, "InitSplitDir", QT_TRANSLATE_NOOP("Settings", "initial split directory")},
-    {&Settings::InitAppendDir, "InitAppendDir", QT_TRANSLATE_NOOP("Settings", "initial append directory")},
+    {&Settings::InitCombineDir, "InitCombineDir",
+     QT_TRANSLATE_NOOP("Settings", "initial combine directory")},
+    {&Settings::InitSplitDir, "InitSplitDir",
+     QT_TRANSLATE_NOOP("Settings", "initial split directory")},
+    {&Settings::InitAppendDir, "InitAppendDir",
+     QT_TRANSLATE_NOOP("Settings", "initial append directory")},
 };
 
 // One range rule applied to its variable; true when it replaced the value.

@@ -122,7 +122,8 @@ DesktopOutcome DesktopRegistration::apply(bool combineAssoc, bool assocSplit, bo
         if (item.isDefault) {
             record(setDefaultApplication(item.path, InfoMimeType, DesktopId, on), item.path);
         } else if (on && item.contents.isEmpty()) {
-            out.failures << DesktopText::tr("%1: the program's path cannot stand in a desktop entry")
+            out.failures << DesktopText::tr(
+                                "%1: the program's path cannot stand in a desktop entry")
                                 .arg(QDir::toNativeSeparators(item.path));
         } else {
             record(on ? writeOwnFile(item.path, item.contents, item.executable)

@@ -291,9 +291,9 @@ bool SplitRun::grantOverwrite(Source& s, const QStringList& stale)
         return true;
     if (settings_.SearchExist && settings_.PartsExist == 0) {
         // No box, as the setting asks; the status line still says why.
-        host_.status(
-            SplitText::tr("%1 was skipped: its split files exist already and are never overwritten.")
-                .arg(s.name));
+        host_.status(SplitText::tr(
+                         "%1 was skipped: its split files exist already and are never overwritten.")
+                         .arg(s.name));
         skip(QString(), Icon::None);
         return false;
     }
@@ -532,9 +532,9 @@ void SplitRun::finishFile(const Source& s, bool done)
         ++outcome_.split;
     if (outcome_.sourcesKept.contains(s.path))
         host_.status(SplitText::tr("%1 was split, but not deleted: %2")
-                         .arg(s.name, outcome_.errorFlag
-                                          ? SplitText::tr("an error was reported before.")
-                                          : SplitText::tr("it changed while it was read.")));
+                         .arg(s.name,
+                              outcome_.errorFlag ? SplitText::tr("an error was reported before.")
+                                                 : SplitText::tr("it changed while it was read.")));
     else if (done)
         host_.status(SplitText::tr("Processed %1").arg(s.name));
     showTotal();

@@ -40,7 +40,8 @@ TEST(MessageLanguages, FollowLanguageThenLcAllLcMessagesLang)
         {environment({{"LANGUAGE", ""}, {"LANG", ""}}), {}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(messageLanguages(c.env), c.languages) << c.env.toStringList().join(' ').toStdString();
+        EXPECT_EQ(messageLanguages(c.env), c.languages)
+            << c.env.toStringList().join(' ').toStdString();
 }
 
 TEST(Translations, FirstLanguageWithATranslationIsInstalled)
@@ -89,12 +90,14 @@ TEST(CliLanguage, GermanHelpUsageErrorAndJobMessage)
     env.insert("LANGUAGE", "de");
     const auto help = runCli({"--help"}, {}, {}, env);
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith("Aufruf: tsl-cli COMMAND [Optionen] [FILE...]\n")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.startsWith("Aufruf: tsl-cli COMMAND [Optionen] [FILE...]\n"))
+        << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("Befehle:\n")) << help.out.toStdString();
 
     const auto unknown = runCli({"teilen"}, {}, {}, env);
     EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_TRUE(unknown.err.startsWith("tsl-cli: unbekannter Befehl „teilen“\n")) << unknown.err.toStdString();
+    EXPECT_TRUE(unknown.err.startsWith("tsl-cli: unbekannter Befehl „teilen“\n"))
+        << unknown.err.toStdString();
 
     t.write("tiny.txt", "0123456789");
     const auto split = runCli({"split", "--size", "100000", t.path("tiny.txt")}, {}, {}, env);
