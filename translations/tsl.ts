@@ -329,23 +329,7 @@ Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>: no such file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: not an ordinary file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: a hidden file (its name starts with &quot;.&quot;), which TSL leaves alone.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> takes </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> from </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1024,6 +1008,23 @@ by Ctrl-C.</source>
     </message>
     <message>
         <source>: FAILED (no checksum file </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not an ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a hidden file (its name starts with &quot;.&quot;), which TSL leaves alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2 from %3 to %4.</source>
+        <extracomment>%1 an option, %2 what it takes (&quot;a number of bytes&quot;), %3 and %4 the bounds</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1974,6 +1975,22 @@ by Ctrl-C.</source>
         <source>Choose Options... and OK to store the values in use.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings were written, but %1 could not be removed, so it would still be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove it, or choose that store again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed: TSL keeps its settings where they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Split</name>
@@ -2118,22 +2135,6 @@ by Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The pieces to extract must be whole numbers from 1 to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, the pieces of </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>. Leave both at 0 to split the whole file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not added (not an ordinary file): </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>000 files (*.000)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2167,10 +2168,6 @@ by Ctrl-C.</source>
     </message>
     <message>
         <source>(Bad .000 file)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> is not an ordinary file; there is nothing to split.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2249,6 +2246,64 @@ by Ctrl-C.</source>
         <source>
 Try &apos;tsl --help&apos; for more information.
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file sets to combine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the files to split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file to append to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder for the combined files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder for the pieces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder to find parts in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TSL moves large files in pieces: it splits a file into numbered pieces
+(movie.avi.001, movie.avi.002, ...) with an info file (movie.avi.000) and a
+batch file that rebuilds it, combines the pieces of each set back into the
+file, and appends files to one another.
+
+Started with files, the window opens the Combine panel for a set of pieces
+(a FILE ending in .000 or .001) or the Split panel for any other FILE, with
+the files selected; without files it opens the empty Combine panel. With the
+options &quot;Auto-combine&quot; and &quot;Associate .000 files with TSL&quot; on, a set given
+here is combined at once. One window runs at a time: a second tsl says
+&quot;TSL is already running...&quot; and ends. tsl-cli runs the same jobs from a
+terminal.
+
+The settings are read from tsl.ini in the program directory (the folder of
+tsl, or $TSL_PROGRAM_DIR) while that file exists, else from
+$XDG_CONFIG_HOME/Tessel/TSL.conf (~/.config), with /etc/xdg/Tessel/TSL.conf
+for keys the user has not set.
+
+Exit status: 0, or 2 for an unknown option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pieces to extract must be whole numbers from 1 to %1, the pieces of %2. Leave both at 0 to split the whole file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not added (not an ordinary file): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file; there is nothing to split.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -358,24 +358,8 @@ angehalten oder ein Laufzeitfehler beantwortet wurde, 2 bei falschem Aufruf,
         <translation>--on-error nimmt stop oder continue.</translation>
     </message>
     <message>
-        <source>: no such file.</source>
-        <translation>: Datei nicht vorhanden.</translation>
-    </message>
-    <message>
-        <source>: not an ordinary file.</source>
-        <translation>: keine gewöhnliche Datei.</translation>
-    </message>
-    <message>
-        <source>: a hidden file (its name starts with &quot;.&quot;), which TSL leaves alone.</source>
-        <translation>: eine versteckte Datei (ihr Name beginnt mit „.“), die TSL nicht antastet.</translation>
-    </message>
-    <message>
         <source> takes </source>
         <translation> nimmt </translation>
-    </message>
-    <message>
-        <source> from </source>
-        <translation> von </translation>
     </message>
     <message>
         <source> to </source>
@@ -1168,6 +1152,23 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
     <message>
         <source>: FAILED (no checksum file </source>
         <translation>: FAILED (keine Prüfsummendatei </translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1: Datei nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1: not an ordinary file.</source>
+        <translation>%1: keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1: a hidden file (its name starts with &quot;.&quot;), which TSL leaves alone.</source>
+        <translation>%1: eine versteckte Datei (ihr Name beginnt mit „.“), die TSL nicht antastet.</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 from %3 to %4.</source>
+        <extracomment>%1 an option, %2 what it takes (&quot;a number of bytes&quot;), %3 and %4 the bounds</extracomment>
+        <translation>%1 nimmt %2 von %3 bis %4.</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2118,22 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
         <source>Choose Options... and OK to store the values in use.</source>
         <translation>Wählen Sie „Optionen...“ und „OK“, um die verwendeten Werte zu speichern.</translation>
     </message>
+    <message>
+        <source>The settings were written, but %1 could not be removed, so it would still be used.</source>
+        <translation>Die Einstellungen wurden geschrieben, aber %1 konnte nicht entfernt werden und würde daher weiterhin verwendet.</translation>
+    </message>
+    <message>
+        <source>Remove it, or choose that store again.</source>
+        <translation>Entfernen Sie die Datei oder wählen Sie diesen Speicher erneut.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1.</source>
+        <translation>Die Einstellungen konnten nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: TSL keeps its settings where they were.</source>
+        <translation>Es wurde nichts geändert: TSL behält seine Einstellungen, wo sie waren.</translation>
+    </message>
 </context>
 <context>
     <name>Split</name>
@@ -2261,22 +2278,6 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
         <translation>Bitte jeweils Dateien aus nur einem Ordner wählen. Es wurde nichts ausgewählt.</translation>
     </message>
     <message>
-        <source>The pieces to extract must be whole numbers from 1 to </source>
-        <translation>Die zu extrahierenden Teile müssen ganze Zahlen von 1 bis </translation>
-    </message>
-    <message>
-        <source>, the pieces of </source>
-        <translation> sein, die Teile von </translation>
-    </message>
-    <message>
-        <source>. Leave both at 0 to split the whole file.</source>
-        <translation>. Beide Werte auf 0 lassen, um die ganze Datei aufzuteilen.</translation>
-    </message>
-    <message>
-        <source>Not added (not an ordinary file): </source>
-        <translation>Nicht hinzugefügt (keine gewöhnliche Datei): </translation>
-    </message>
-    <message>
         <source>000 files (*.000)</source>
         <translation>000-Dateien (*.000)</translation>
     </message>
@@ -2311,10 +2312,6 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
     <message>
         <source>(Bad .000 file)</source>
         <translation>(Fehlerhafte .000-Datei)</translation>
-    </message>
-    <message>
-        <source> is not an ordinary file; there is nothing to split.</source>
-        <translation> ist keine gewöhnliche Datei; es gibt nichts aufzuteilen.</translation>
     </message>
     <message>
         <source>A job is still running.</source>
@@ -2395,6 +2392,83 @@ Try &apos;tsl --help&apos; for more information.
         <translation>
 „tsl --help“ gibt weitere Informationen.
 </translation>
+    </message>
+    <message>
+        <source>Choose the file sets to combine</source>
+        <translation>Zusammenzufügende Dateisätze wählen</translation>
+    </message>
+    <message>
+        <source>Choose the files to split</source>
+        <translation>Aufzuteilende Dateien wählen</translation>
+    </message>
+    <message>
+        <source>Choose the file to append to</source>
+        <translation>Datei wählen, an die angehängt wird</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the combined files</source>
+        <translation>Ordner für die zusammengefügten Dateien wählen</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the pieces</source>
+        <translation>Ordner für die Teile wählen</translation>
+    </message>
+    <message>
+        <source>Choose the folder to find parts in</source>
+        <translation>Ordner wählen, in dem Teile gesucht werden</translation>
+    </message>
+    <message>
+        <source>TSL moves large files in pieces: it splits a file into numbered pieces
+(movie.avi.001, movie.avi.002, ...) with an info file (movie.avi.000) and a
+batch file that rebuilds it, combines the pieces of each set back into the
+file, and appends files to one another.
+
+Started with files, the window opens the Combine panel for a set of pieces
+(a FILE ending in .000 or .001) or the Split panel for any other FILE, with
+the files selected; without files it opens the empty Combine panel. With the
+options &quot;Auto-combine&quot; and &quot;Associate .000 files with TSL&quot; on, a set given
+here is combined at once. One window runs at a time: a second tsl says
+&quot;TSL is already running...&quot; and ends. tsl-cli runs the same jobs from a
+terminal.
+
+The settings are read from tsl.ini in the program directory (the folder of
+tsl, or $TSL_PROGRAM_DIR) while that file exists, else from
+$XDG_CONFIG_HOME/Tessel/TSL.conf (~/.config), with /etc/xdg/Tessel/TSL.conf
+for keys the user has not set.
+
+Exit status: 0, or 2 for an unknown option.</source>
+        <translation>TSL bewegt große Dateien in Teilen: Es teilt eine Datei in nummerierte Teile auf
+(movie.avi.001, movie.avi.002, ...), mit einer Infodatei (movie.avi.000) und
+einer Batchdatei, die sie wiederherstellt, fügt die Teile jedes Satzes wieder zur
+Datei zusammen und hängt Dateien aneinander an.
+
+Mit Dateien gestartet, öffnet das Fenster die Seite „Zusammenfügen“ für einen
+Satz von Teilen (eine FILE, die auf .000 oder .001 endet) oder die Seite
+„Aufteilen“ für jede andere FILE, mit den Dateien ausgewählt; ohne Dateien öffnet
+es die leere Seite „Zusammenfügen“. Sind die Optionen „Automatisch
+zusammenfügen“ und „.000-Dateien mit TSL verknüpfen“ an, wird ein hier
+angegebener Satz sofort zusammengefügt. Es läuft immer nur ein Fenster: Ein
+zweites tsl meldet „TSL läuft bereits...“ und endet. tsl-cli führt dieselben
+Aufträge im Terminal aus.
+
+Die Einstellungen werden aus tsl.ini im Programmordner (dem Ordner von tsl oder
+$TSL_PROGRAM_DIR) gelesen, solange diese Datei vorhanden ist, sonst aus
+$XDG_CONFIG_HOME/Tessel/TSL.conf (~/.config), mit /etc/xdg/Tessel/TSL.conf für
+Schlüssel, die der Benutzer nicht gesetzt hat.
+
+Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
+    </message>
+    <message>
+        <source>The pieces to extract must be whole numbers from 1 to %1, the pieces of %2. Leave both at 0 to split the whole file.</source>
+        <translation>Die zu extrahierenden Teile müssen ganze Zahlen von 1 bis %1 sein, die Teile von %2. Beide Werte auf 0 lassen, um die ganze Datei aufzuteilen.</translation>
+    </message>
+    <message>
+        <source>Not added (not an ordinary file): %1</source>
+        <translation>Nicht hinzugefügt (keine gewöhnliche Datei): %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file; there is nothing to split.</source>
+        <translation>%1 ist keine gewöhnliche Datei; es gibt nichts aufzuteilen.</translation>
     </message>
 </context>
 <context>
