@@ -858,10 +858,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> (default </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> (--yes)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -883,14 +879,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source> (--on-error stop)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot; (default)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>] (Enter keeps it, Ctrl-D cancels): </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1025,6 +1013,19 @@ by Ctrl-C.</source>
     <message>
         <source>%1 takes %2 from %3 to %4.</source>
         <extracomment>%1 an option, %2 what it takes (&quot;a number of bytes&quot;), %3 and %4 the bounds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (default %2): </source>
+        <extracomment>%1 the answer letters (&quot;[y]es / [n]o&quot;), %2 the default answer</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; &quot;%1&quot; (default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1] (Enter keeps it, Ctrl-D cancels): </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

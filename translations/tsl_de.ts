@@ -988,10 +988,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <translation>[a] Abbrechen / [r] Wiederholen / [i] Ignorieren</translation>
     </message>
     <message>
-        <source> (default </source>
-        <translation> (Vorgabe </translation>
-    </message>
-    <message>
         <source> (--yes)</source>
         <translation> (--yes)</translation>
     </message>
@@ -1014,14 +1010,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source> (--on-error stop)</source>
         <translation> (--on-error stop)</translation>
-    </message>
-    <message>
-        <source>&quot; (default)</source>
-        <translation>“ (Vorgabe)</translation>
-    </message>
-    <message>
-        <source>] (Enter keeps it, Ctrl-D cancels): </source>
-        <translation>] (Eingabetaste behält ihn, Strg-D bricht ab): </translation>
     </message>
     <message>
         <source>Checks each SET against its checksum file NAME.sha256 (the format of
@@ -1169,6 +1157,19 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
         <source>%1 takes %2 from %3 to %4.</source>
         <extracomment>%1 an option, %2 what it takes (&quot;a number of bytes&quot;), %3 and %4 the bounds</extracomment>
         <translation>%1 nimmt %2 von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>%1 (default %2): </source>
+        <extracomment>%1 the answer letters (&quot;[y]es / [n]o&quot;), %2 the default answer</extracomment>
+        <translation>%1 (Vorgabe %2): </translation>
+    </message>
+    <message>
+        <source>=&gt; &quot;%1&quot; (default)</source>
+        <translation>=&gt; „%1“ (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>[%1] (Enter keeps it, Ctrl-D cancels): </source>
+        <translation>[%1] (Eingabetaste behält ihn, Strg-D bricht ab): </translation>
     </message>
 </context>
 <context>

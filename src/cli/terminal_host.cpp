@@ -142,8 +142,9 @@ void TerminalHost::progress(Panel, Line line, const QString& caption, double, do
 std::optional<Answer> TerminalHost::askTyped(Buttons buttons, Answer defaultAnswer)
 {
     for (;;) {
-        const auto typed = readLine(buttonsHint(buttons) + CliText::tr(" (default ")
-                                    + answerWord(defaultAnswer) + QStringLiteral("): "));
+        //: %1 the answer letters ("[y]es / [n]o"), %2 the default answer
+        const auto typed = readLine(
+            CliText::tr("%1 (default %2): ").arg(buttonsHint(buttons), answerWord(defaultAnswer)));
         if (!typed)
             return std::nullopt;
         if (typed->trimmed().isEmpty())
@@ -201,12 +202,12 @@ std::optional<QString> TerminalHost::input(Prompt, const QString& prompt,
 {
     if (!interactive()) {
         printLine(prompt);
-        printLine(QStringLiteral("=> \"") + defaultText + CliText::tr("\" (default)"));
+        printLine(CliText::tr("=> \"%1\" (default)").arg(defaultText));
         return defaultText;
     }
     printLine(prompt);
-    const auto typed = readLine(QStringLiteral("[") + defaultText
-                                + CliText::tr("] (Enter keeps it, Ctrl-D cancels): "));
+    const auto typed =
+        readLine(CliText::tr("[%1] (Enter keeps it, Ctrl-D cancels): ").arg(defaultText));
     if (!typed)
         return std::nullopt;
     return typed->isEmpty() ? defaultText : *typed;
