@@ -152,6 +152,30 @@ ReportCaptions reportCaptions(ReportMode mode, const QString& message, bool tran
     return c;
 }
 
+QString plainCaption(const QString& caption)
+{
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+QChar accessKey(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toLower();
+        ++i;  // "&&" is a literal ampersand
+    }
+    return {};
+}
+
 QString reportList(const QString& message)
 {
     const qsizetype first = message.indexOf(CrLf2);
