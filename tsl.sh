@@ -12,8 +12,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # libqt6svg6: Qt's SVG icon engine, which draws TSL's window icon.
+# qt6-tools-dev (CMake's Qt6LinguistTools) and qt6-l10n-tools (lupdate, lrelease)
+# build the translations; qt6-translations-l10n holds Qt's own (the buttons of
+# the standard dialogs).
 packages=(cmake g++ make qt6-base-dev libqt6svg6 libssl-dev libgtest-dev desktop-file-utils
-          shared-mime-info xdg-utils help2man xvfb xauth librsvg2-bin appstream bash-completion)
+          shared-mime-info xdg-utils help2man xvfb xauth librsvg2-bin appstream bash-completion
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 install_packages() {
     local missing=()

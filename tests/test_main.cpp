@@ -27,6 +27,9 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--hold-instance-lock") == 0)
         return holdInstanceLock(argv[2]);
+    // The tests read English texts whatever the machine's language (also in
+    // the tsl-cli they start); the test of the translations asks for German.
+    qputenv("LANGUAGE", "en");
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -19,30 +19,32 @@ namespace tsl {
 QString appendProgressCaption(int i, int n, const QString& appendFile)
 {
     const int percent = n > 0 ? int(qint64(100) * i / n) : 0;
-    return QString::number(percent) + QStringLiteral("% complete (") + QString::number(i)
-        + QStringLiteral(" of ") + QString::number(n) + QStringLiteral(" parts read - ")
-        + appendFile.trimmed() + QLatin1Char(')');
+    return AppendText::tr("%1% complete (%2 of %3 parts read - %4)")
+        .arg(QString::number(percent), QString::number(i), QString::number(n),
+             appendFile.trimmed());
 }
 
 namespace {
 
 QString selfLine(const QString& appendFile, const QString& entry)
 {
-    return appendFile + QStringLiteral(" cannot be appended to itself: the list entry ") + entry
-        + QStringLiteral(" is that file.") + CrLf;
+    return AppendText::tr("%1 cannot be appended to itself: the list entry %2 is that file.")
+               .arg(appendFile, entry)
+        + CrLf;
 }
 
 }  // namespace
 
 QString appendSelfText(const QString& appendFile, const QString& entry)
 {
-    return selfLine(appendFile, entry) + QStringLiteral("Nothing was appended.");
+    return selfLine(appendFile, entry) + AppendText::tr("Nothing was appended.");
 }
 
 QString appendBadEntriesText(const QString& appendFile, const QStringList& badEntries)
 {
-    return QStringLiteral("Nothing was appended to ") + appendFile
-        + QStringLiteral(": these list entries cannot be appended.") + CrLf + badEntries.join(CrLf);
+    return AppendText::tr("Nothing was appended to %1: these list entries cannot be appended.")
+               .arg(appendFile)
+        + CrLf + badEntries.join(CrLf);
 }
 
 namespace {
@@ -53,15 +55,15 @@ QString sourceProblem(const QString& path)
 {
     const PathFacts info = pathFacts(path);
     if (!info.exists)
-        return QStringLiteral("does not exist");
+        return AppendText::tr("does not exist");
     if (info.isDir)
-        return QStringLiteral("is a directory");
+        return AppendText::tr("is a directory");
     if (!info.isFile)
-        return QStringLiteral("is not an ordinary file");
+        return AppendText::tr("is not an ordinary file");
     if (path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).startsWith(QLatin1Char('.')))
-        return QStringLiteral("is a hidden file");
+        return AppendText::tr("is a hidden file");
     if (::access(nativePath(path).constData(), R_OK) != 0)
-        return QStringLiteral("cannot be read");
+        return AppendText::tr("cannot be read");
     return {};
 }
 
@@ -134,7 +136,7 @@ AppendOutcome AppendJob::run()
             flow = deleteSources();
     }
     if (flow == Flow::Go)
-        host_.status(QStringLiteral("Processed ") + request_.AppendFile);
+        host_.status(AppendText::tr("Processed %1").arg(request_.AppendFile));
     outcome_.stopped = flow == Flow::Stop && !outcome_.refused;
     return outcome_;
 }
@@ -295,8 +297,7 @@ void AppendJob::refuse(const QString& problem)
     outcome_.refused = true;
     outcome_.error = true;
     host_.ask(Ask::Notice,
-              QStringLiteral("Nothing was appended to ") + request_.AppendFile
-                  + QStringLiteral(": ") + problem,
+              AppendText::tr("Nothing was appended to %1: %2").arg(request_.AppendFile, problem),
               Buttons::Ok, Icon::Exclamation, Answer::Ok);
 }
 
@@ -307,10 +308,10 @@ Flow AppendJob::commit()
     if (const QString problem = unit_.verify(); !problem.isEmpty()) {
         outcome_.error = true;
         ++outcome_.failed;
-        host_.ask(Ask::Notice,
-                  QStringLiteral("Nothing was appended to ") + request_.AppendFile
-                      + QStringLiteral(": ") + problem,
-                  Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        host_.ask(
+            Ask::Notice,
+            AppendText::tr("Nothing was appended to %1: %2").arg(request_.AppendFile, problem),
+            Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Failed;
     }
     const RunError e = unit_.commit(settings_.AppendDelete && !outcome_.error);
@@ -338,12 +339,12 @@ Flow AppendJob::deleteSources()
     outcome_.deleted = int(result.deleted.size());
     if (!result.kept.isEmpty()) {
         outcome_.sourcesKept = true;
-        host_.status(QStringLiteral("Not deleted, changed while they were read: ")
-                     + result.kept.join(QStringLiteral(", ")));
+        host_.status(AppendText::tr("Not deleted, changed while they were read: %1")
+                         .arg(result.kept.join(QStringLiteral(", "))));
     }
     if (result.wipeStopped)
-        host_.status(QStringLiteral("The wipe was stopped; the data is safe in ")
-                     + request_.AppendFile + QLatin1Char('.'));
+        host_.status(AppendText::tr("The wipe was stopped; the data is safe in %1.")
+                         .arg(request_.AppendFile));
     if (e.failed()) {
         outcome_.error = true;
         if (frame_.error(e, Flow::Go) == Flow::Terminate)

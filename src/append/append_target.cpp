@@ -17,15 +17,15 @@ namespace {
 
 QString readOnlyText(const QString& name)
 {
-    return name + QStringLiteral(" is a read-only file.") + CrLf
-        + QStringLiteral("Do you want to add the selected files to it anyway?");
+    return AppendText::tr("%1 is a read-only file.").arg(name) + CrLf
+        + AppendText::tr("Do you want to add the selected files to it anyway?");
 }
 
 QString inUseText(const QString& name)
 {
-    return name + QStringLiteral(" is in use by another program.") + CrLf
-        + QStringLiteral("To add the specified parts to the file, first close") + CrLf
-        + QStringLiteral("it in whatever program is using it, and then click OK.");
+    return AppendText::tr("%1 is in use by another program.").arg(name) + CrLf
+        + AppendText::tr("To add the specified parts to the file, first close") + CrLf
+        + AppendText::tr("it in whatever program is using it, and then click OK.");
 }
 
 // Where path leads: links followed (also dangling ones, to the file they
@@ -79,10 +79,11 @@ Flow AppendTarget::open()
     if (info.isLink) {
         outcome_.error = true;
         outcome_.refused = true;
-        frame_.host().ask(Ask::Notice,
-                          name_ + QStringLiteral(" is a symbolic link. Name the file it leads to;")
-                              + CrLf + QStringLiteral("nothing was appended."),
-                          Buttons::Ok, Icon::Exclamation, Answer::Ok);
+        frame_.host().ask(
+            Ask::Notice,
+            AppendText::tr("%1 is a symbolic link. Name the file it leads to;").arg(name_) + CrLf
+                + AppendText::tr("nothing was appended."),
+            Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Stop;
     }
     existed_ = info.exists;

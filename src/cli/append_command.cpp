@@ -2,6 +2,7 @@
 #include "append/append_engine.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,8 @@ namespace tsl::cli {
 
 namespace {
 
-const char* const appendDescription =
+const char* const appendDescription = QT_TRANSLATE_NOOP(
+    "Cli",
     "Appends each FILE, in the order given, to the end of TARGET. TARGET is created\n"
     "when it does not exist; when it exists its bytes are kept in front. The FILEs\n"
     "may lie in different directories: each is read from where its path leads.\n"
@@ -39,23 +41,23 @@ const char* const appendDescription =
     "\n"
     "Exit status: 0 when every FILE was appended, 1 when something was refused,\n"
     "stopped or a run-time error was answered, 2 for bad usage, 130 stopped by\n"
-    "Ctrl-C.";
+    "Ctrl-C.");
 
 void addAppendOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QString::fromLatin1(appendDescription));
+    parser.setApplicationDescription(CliText::tr(appendDescription));
     parser.addOptions({
-        {QStringLiteral("to"), QStringLiteral("The file to append to (created when missing)."),
+        {QStringLiteral("to"), CliText::tr("The file to append to (created when missing)."),
          QStringLiteral("TARGET")},
         {QStringLiteral("delete"),
-         QStringLiteral("Delete the FILEs after a run without any error (setting AppendDelete).")},
-        {QStringLiteral("keep"), QStringLiteral("Keep the FILEs, whatever AppendDelete says.")},
+         CliText::tr("Delete the FILEs after a run without any error (setting AppendDelete).")},
+        {QStringLiteral("keep"), CliText::tr("Keep the FILEs, whatever AppendDelete says.")},
         {QStringLiteral("no-wipe"),
-         QStringLiteral("Delete without overwriting the files first (setting WipeOnDel off).")},
+         CliText::tr("Delete without overwriting the files first (setting WipeOnDel off).")},
     });
     addCommonOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The files to append, in this order."),
+                                 CliText::tr("The files to append, in this order."),
                                  QStringLiteral("FILE..."));
 }
 
@@ -79,7 +81,7 @@ AppendRequest appendRequest(const QStringList& files, const QString& target)
 bool appendSettings(const QCommandLineParser& parser, Settings& settings, QString* error)
 {
     if (parser.isSet(QStringLiteral("delete")) && parser.isSet(QStringLiteral("keep"))) {
-        *error = QStringLiteral("--delete and --keep cannot be given together.");
+        *error = CliText::tr("--delete and --keep cannot be given together.");
         return false;
     }
     if (parser.isSet(QStringLiteral("delete")))
@@ -96,16 +98,16 @@ void printSummary(TerminalHost& host, const AppendOutcome& outcome, int count,
 {
     if (quiet || outcome.refused)
         return;
-    QString line = QStringLiteral("Appended %1 of %2 files (%3 bytes) to %4")
+    QString line = CliText::tr("Appended %1 of %2 files (%3 bytes) to %4")
                        .arg(outcome.appended)
                        .arg(count)
                        .arg(outcome.bytesAppended)
                        .arg(target);
     if (outcome.deleted > 0)
-        line += QStringLiteral("; deleted %1").arg(outcome.deleted);
+        line += CliText::tr("; deleted %1").arg(outcome.deleted);
     host.printLine(line + QLatin1Char('.'));
     if (outcome.sourcesKept)
-        host.printLine(QStringLiteral("No FILE was deleted, since something was reported."));
+        host.printLine(CliText::tr("No FILE was deleted, since something was reported."));
 }
 
 }  // namespace
@@ -119,11 +121,11 @@ int runAppend(const QStringList& args)
     const QStringList files = parser.positionalArguments();
     const QString target = parser.value(QStringLiteral("to"));
     if (target.isEmpty())
-        return usageError(parser, QStringLiteral("Name the file to append to with --to TARGET."));
+        return usageError(parser, CliText::tr("Name the file to append to with --to TARGET."));
     if (files.isEmpty())
-        return usageError(parser, QStringLiteral("Name at least one FILE to append."));
+        return usageError(parser, CliText::tr("Name at least one FILE to append."));
     if (QFileInfo(target).isDir())
-        return usageError(parser, QStringLiteral("--to names a directory: ") + target);
+        return usageError(parser, CliText::tr("--to names a directory: ") + target);
     QString error;
     const TerminalOptions options = terminalOptions(parser, &error);
     if (!error.isEmpty())

@@ -1,4 +1,5 @@
 #include "cli/cli_common.h"
+#include "core/texts.h"
 
 #include "core/file_system.h"
 #include "settings/load_reg.h"
@@ -33,19 +34,18 @@ void addCommonOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
         {{QStringLiteral("y"), QStringLiteral("yes")},
-         QStringLiteral(
+         CliText::tr(
              "Answer every Yes/No question (overwrite, read-only, ...) with Yes, without asking; not the run-time error question (see --on-error).")},
         {{QStringLiteral("n"), QStringLiteral("no")},
-         QStringLiteral("Answer every Yes/No question with No, without asking.")},
+         CliText::tr("Answer every Yes/No question with No, without asking.")},
         {QStringLiteral("on-error"),
-         QStringLiteral(
+         CliText::tr(
              "After a run-time error (disk full, a file that cannot be created, ...): stop (the default) or continue with the next step. Without this option the question is asked on a terminal, and answered stop otherwise."),
          QStringLiteral("stop|continue")},
         {{QStringLiteral("q"), QStringLiteral("quiet")},
-         QStringLiteral("Show only questions, messages and errors.")},
+         CliText::tr("Show only questions, messages and errors.")},
         {QStringLiteral("chunk"),
-         QStringLiteral(
-             "Largest single read and write, 10000..10000000 bytes (setting ChunkSize)."),
+         CliText::tr("Largest single read and write, 10000..10000000 bytes (setting ChunkSize)."),
          QStringLiteral("BYTES")},
     });
     parser.addHelpOption();
@@ -55,11 +55,11 @@ void addAnswerOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
         {{QStringLiteral("y"), QStringLiteral("yes")},
-         QStringLiteral("Answer every Yes/No question with Yes, without asking.")},
+         CliText::tr("Answer every Yes/No question with Yes, without asking.")},
         {{QStringLiteral("n"), QStringLiteral("no")},
-         QStringLiteral("Answer every Yes/No question with No, without asking.")},
+         CliText::tr("Answer every Yes/No question with No, without asking.")},
         {{QStringLiteral("q"), QStringLiteral("quiet")},
-         QStringLiteral("Show only questions, messages and errors.")},
+         CliText::tr("Show only questions, messages and errors.")},
     });
     parser.addHelpOption();
 }
@@ -108,7 +108,7 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
     const bool yes = parser.isSet(QStringLiteral("yes"));
     const bool no = parser.isSet(QStringLiteral("no"));
     if (yes && no)
-        *error = QStringLiteral("--yes and --no cannot be given together.");
+        *error = CliText::tr("--yes and --no cannot be given together.");
     else if (yes)
         options.yesNoAnswer = Answer::Yes;
     else if (no)
@@ -122,7 +122,7 @@ TerminalOptions terminalOptions(const QCommandLineParser& parser, QString* error
         else if (value == QLatin1String("continue"))
             options.onError = Answer::Yes;
         else
-            *error = QStringLiteral("--on-error takes stop or continue.");
+            *error = CliText::tr("--on-error takes stop or continue.");
     }
     return options;
 }
@@ -141,13 +141,13 @@ QString fileArgumentProblem(const QString& path)
 {
     const PathFacts info = pathFacts(path);
     if (!info.exists)
-        return path + QStringLiteral(": no such file.");
+        return CliText::tr("%1: no such file.").arg(path);
     if (!info.isFile)
-        return path + QStringLiteral(": not an ordinary file.");
+        return CliText::tr("%1: not an ordinary file.").arg(path);
     if (QFileInfo(path).fileName().startsWith(QLatin1Char('.')))
-        return path
-            + QStringLiteral(
-                   ": a hidden file (its name starts with \".\"), which TSL leaves alone.");
+        return CliText::tr(
+                   "%1: a hidden file (its name starts with \".\"), which TSL leaves alone.")
+            .arg(path);
     return {};
 }
 
@@ -184,9 +184,10 @@ bool withinRange(const QString& key, double value, const QString& option, const 
     const SettingRange* r = settingRange(key);
     if (value >= r->low && value <= r->high)
         return true;
-    *error = option + QStringLiteral(" takes ") + what + QStringLiteral(" from ")
-        + QString::number(qint64(r->low)) + QStringLiteral(" to ")
-        + QString::number(qint64(r->high)) + QLatin1Char('.');
+    //: %1 an option, %2 what it takes ("a number of bytes"), %3 and %4 the bounds
+    *error =
+        CliText::tr("%1 takes %2 from %3 to %4.")
+            .arg(option, what, QString::number(qint64(r->low)), QString::number(qint64(r->high)));
     return false;
 }
 
@@ -233,7 +234,7 @@ bool applyChunkOption(const QCommandLineParser& parser, Settings& settings, QStr
         return true;
     qint64 chunk = 0;
     if (!readCountOption(parser, QStringLiteral("chunk"), QStringLiteral("ChunkSize"),
-                         QStringLiteral("a number of bytes"), &chunk, error))
+                         CliText::tr("a number of bytes"), &chunk, error))
         return false;
     settings.ChunkSize = qint32(chunk);
     return true;
@@ -271,7 +272,7 @@ int jobStatus(TerminalHost& host, const JobEnd& end, bool done)
     for (const QString& line : end.undone)
         host.printLine(QStringLiteral("tsl-cli: ") + line);
     if (end.cancelled) {
-        host.printLine(QStringLiteral("tsl-cli: cancelled"));
+        host.printLine(CliText::tr("tsl-cli: cancelled"));
         return exitcode::Cancelled;
     }
     return done ? exitcode::Done : exitcode::Partial;

@@ -4,6 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "combine/combine_engine.h"
+#include "core/texts.h"
 #include "pieces/part_names.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ public:
         if (!pieceSize_ || kind != Prompt::PieceSize)
             return TerminalHost::input(kind, prompt, defaultText);
         printLine(prompt);
-        printLine(QStringLiteral("=> ") + *pieceSize_ + QStringLiteral(" (--piece-size)"));
+        printLine(QStringLiteral("=> ") + *pieceSize_ + CliText::tr(" (--piece-size)"));
         return pieceSize_;
     }
 
@@ -43,44 +44,62 @@ struct OptionText {
 };
 
 const OptionText CombineOptions[] = {
-    {"o,out", "DIR", "Write the combined files into DIR (default: the pieces' directory)."},
+    {"o,out", "DIR",
+     QT_TRANSLATE_NOOP("Cli",
+                       "Write the combined files into DIR (default: the pieces' directory).")},
     {"missing", "skip|ask|combine",
-     "When pieces are missing: skip the set, ask, or combine the existing pieces "
-     "(setting MissingParts 0, 1, 2)."},
+     QT_TRANSLATE_NOOP("Cli",
+                       "When pieces are missing: skip the set, ask, or combine the existing pieces "
+                       "(setting MissingParts 0, 1, 2).")},
     {"extra", "ask|include",
-     "When extra pieces are found: ask, or always include them (setting ExtraParts 0, 1)."},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "When extra pieces are found: ask, or always include them (setting ExtraParts 0, 1).")},
     {"report-answer", "combine|exclude|skip|cancel",
-     "Answer every parts report (missing, extra or wrong-size pieces) this way without "
-     "asking."},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Answer every parts report (missing, extra or wrong-size pieces) this way without "
+         "asking.")},
     {"piece-size", "BYTES",
-     "Answer the piece-size prompt of a set without a piece size with BYTES (0 skips the "
-     "size check)."},
-    {"high-part", "N", "Highest piece number to look for, 1..19682 (setting HighPart)."},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Answer the piece-size prompt of a set without a piece size with BYTES (0 skips the "
+         "size check).")},
+    {"high-part", "N",
+     QT_TRANSLATE_NOOP("Cli", "Highest piece number to look for, 1..19682 (setting HighPart).")},
     {"no-search-extra", "",
-     "Do not look for pieces beyond the expected last one (SearchExtra off)."},
-    {"no-size-check", "", "Do not check piece sizes (PSizeCheck off)."},
-    {"no-size-prompt", "", "Never ask for the piece size (PSizePrompt off)."},
+     QT_TRANSLATE_NOOP("Cli",
+                       "Do not look for pieces beyond the expected last one (SearchExtra off).")},
+    {"no-size-check", "", QT_TRANSLATE_NOOP("Cli", "Do not check piece sizes (PSizeCheck off).")},
+    {"no-size-prompt", "",
+     QT_TRANSLATE_NOOP("Cli", "Never ask for the piece size (PSizePrompt off).")},
     {"no-underscore-names", "",
-     "Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off)."},
-    {"no-fix-ext", "", "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off)."},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Do not treat name_ext.NNN and name.ext.NNN as the same set (UnderPeriod off).")},
+    {"no-fix-ext", "",
+     QT_TRANSLATE_NOOP(
+         "Cli", "Do not repair a lost extension such as clip_mpg -> clip.mpg (FixExt off).")},
     {"delete", "",
-     "Delete the pieces, the info file and the batch file of each combined set "
-     "(CombineDelete on)."},
-    {"keep", "", "Keep the pieces, the info file and the batch file, whatever CombineDelete says."},
-    {"no-wipe", "", "Delete pieces without overwriting them first (WipeOnDel off)."},
+     QT_TRANSLATE_NOOP("Cli",
+                       "Delete the pieces, the info file and the batch file of each combined set "
+                       "(CombineDelete on).")},
+    {"keep", "",
+     QT_TRANSLATE_NOOP(
+         "Cli", "Keep the pieces, the info file and the batch file, whatever CombineDelete says.")},
+    {"no-wipe", "",
+     QT_TRANSLATE_NOOP("Cli", "Delete pieces without overwriting them first (WipeOnDel off).")},
 };
 
 void addCombineOptions(QCommandLineParser& parser)
 {
     for (const OptionText& o : CombineOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(o.names).split(QLatin1Char(',')),
-                                            QString::fromLatin1(o.text),
-                                            QString::fromLatin1(o.value)));
+                                            CliText::tr(o.text), QString::fromLatin1(o.value)));
     addCommonOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("SET"),
-        QStringLiteral("An info file (name.000) or a piece (name.001) of each set; all in one "
-                       "directory."),
+        CliText::tr("An info file (name.000) or a piece (name.001) of each set; all in one "
+                    "directory."),
         QStringLiteral("SET..."));
 }
 
@@ -107,8 +126,8 @@ bool readChoice(const QCommandLineParser& parser, const QString& name, const QSt
     *index = choice(parser.value(name), words);
     if (*index >= 0)
         return true;
-    *error = QStringLiteral("--") + name + QStringLiteral(" takes ")
-        + words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
+    *error = QStringLiteral("--") + name + CliText::tr(" takes ")
+        + words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + CliText::tr(" or ")
         + words.last() + QLatin1Char('.');
     return false;
 }
@@ -142,13 +161,13 @@ bool readNumbers(const QCommandLineParser& parser, Overrides& o, QString* error)
         n = -1;
         (void)parseCount(parser.value(QStringLiteral("high-part")), &n);
         if (!withinRange(QStringLiteral("HighPart"), double(n), QStringLiteral("--high-part"),
-                         QStringLiteral("a number"), error))
+                         CliText::tr("a number"), error))
             return false;
         o.HighPart = qint32(n);
     }
     if (parser.isSet(QStringLiteral("piece-size"))) {
         if (!parseCount(parser.value(QStringLiteral("piece-size")), &n))
-            return *error = QStringLiteral("--piece-size takes a number of bytes."), false;
+            return *error = CliText::tr("--piece-size takes a number of bytes."), false;
         o.pieceSize = QString::number(n);
     }
     return true;
@@ -191,7 +210,7 @@ void applySwitches(const QCommandLineParser& parser, Settings& s)
 bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QString* error)
 {
     if (sets.isEmpty())
-        return *error = QStringLiteral("Name at least one SET (name.000 or name.001)."), false;
+        return *error = CliText::tr("Name at least one SET (name.000 or name.001)."), false;
     for (const QString& set : sets) {
         const QFileInfo info(set);
         *error = fileArgumentProblem(set);
@@ -199,7 +218,7 @@ bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QStri
             return false;
         const QString setDir = info.absolutePath() + QLatin1Char('/');
         if (!dir->isEmpty() && setDir != *dir)
-            return *error = QStringLiteral("All SETs must be in one directory."), false;
+            return *error = CliText::tr("All SETs must be in one directory."), false;
         *dir = setDir;
         *names << info.fileName();
     }
@@ -211,7 +230,8 @@ bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QStri
 int runCombine(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(
+        CliText::tr(
         "Combines each SET of pieces back into its file: finds the pieces (also as\n"
         "name_ext.NNN and in the other numbering scheme), looks for extra pieces,\n"
         "checks piece sizes, reports missing, extra and wrong-size pieces, joins the\n"
@@ -246,7 +266,7 @@ int runCombine(const QStringList& args)
     QString dir;
     if (error.isEmpty() && parser.isSet(QStringLiteral("delete"))
         && parser.isSet(QStringLiteral("keep")))
-        error = QStringLiteral("--delete and --keep cannot be given together.");
+        error = CliText::tr("--delete and --keep cannot be given together.");
     if (error.isEmpty() && readChoices(parser, overrides, terminal, &error)
         && readNumbers(parser, overrides, &error))
         gatherSets(parser.positionalArguments(), &names, &dir, &error);
@@ -254,7 +274,7 @@ int runCombine(const QStringList& args)
     if (error.isEmpty() && parser.isSet(QStringLiteral("out"))) {
         const QFileInfo out(parser.value(QStringLiteral("out")));
         if (!out.isDir())
-            error = parser.value(QStringLiteral("out")) + QStringLiteral(": no such directory.");
+            error = parser.value(QStringLiteral("out")) + CliText::tr(": no such directory.");
         outDir = out.absoluteFilePath() + QLatin1Char('/');
     }
     if (!error.isEmpty())

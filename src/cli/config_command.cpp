@@ -2,6 +2,7 @@
 // and the choice between tsl.ini and the native store.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 #include "settings/load_reg.h"
 #include "settings/named_sizes.h"
 #include "settings/setting_keys.h"
@@ -12,7 +13,8 @@ namespace tsl::cli {
 
 namespace {
 
-const char* const Description =
+const char* const Description = QT_TRANSLATE_NOOP(
+    "Cli",
     "Shows and changes the stored settings.\n"
     "\n"
     "  list              every key: section, loaded value, where it came from\n"
@@ -35,7 +37,7 @@ const char* const Description =
     "  TSL_PROGRAM_DIR   the program directory that holds tsl.ini\n"
     "                    (default: the folder of tsl-cli)\n"
     "  XDG_CONFIG_HOME   moves the per-user store\n"
-    "  XDG_CONFIG_DIRS   moves the machine-wide store";
+    "  XDG_CONFIG_DIRS   moves the machine-wide store");
 
 QString sourceWord(ValueSource source)
 {
@@ -55,7 +57,7 @@ QString sourceText(const KeyLoad& load)
 {
     QString text = sourceWord(load.source);
     if (load.source == ValueSource::Refused || load.source == ValueSource::Replaced)
-        text += QStringLiteral(", stored \"") + load.stored + QLatin1Char('"');
+        text += CliText::tr(", stored \"") + load.stored + QLatin1Char('"');
     return text;
 }
 
@@ -67,9 +69,9 @@ void printOut(const QString& text)
 QString storeDescription(const SettingsStore& store)
 {
     if (store.UseIni)
-        return QStringLiteral("ini: ") + store.iniFile();
-    return QStringLiteral("registry: ") + store.locations().userFile
-        + QStringLiteral(" (machine-wide fallback: ") + store.locations().systemFile
+        return CliText::tr("ini: ") + store.iniFile();
+    return CliText::tr("registry: ") + store.locations().userFile
+        + CliText::tr(" (machine-wide fallback: ") + store.locations().systemFile
         + QLatin1Char(')');
 }
 
@@ -107,8 +109,8 @@ int listKeys(const Settings& settings, const LoadOutcome& loaded)
                      .arg(r.section, -11)
                      .arg(r.key, -15)
                      .arg(recordValue(store, r), -10)
-                     .arg(stored ? QStringLiteral("store, recorded only")
-                                 : QStringLiteral("default, recorded only")));
+                     .arg(stored ? CliText::tr("store, recorded only")
+                                 : CliText::tr("default, recorded only")));
     }
     return exitcode::Done;
 }
@@ -132,16 +134,16 @@ QString refusedValue(const Settings& loaded, const KeyDef& d, const QString& val
 {
     Settings trial = loaded;
     if (!applyText(trial, d, value))
-        return d.key + QStringLiteral(" cannot hold \"") + value + QStringLiteral("\": it is no ")
+        return d.key + CliText::tr(" cannot hold \"") + value + CliText::tr("\": it is no ")
             + (d.type == KeyType::Text ? QStringLiteral("text") : QStringLiteral("number"))
-            + QStringLiteral(" it takes. Nothing was written.");
+            + CliText::tr(" it takes. Nothing was written.");
     const QString given = valueText(trial, d);
     applyRangeRules(trial);
     if (valueText(trial, d) == given)
         return {};
     return d.key + QStringLiteral(" ") + value
-        + QStringLiteral(" is out of its range: it would load as ") + valueText(trial, d)
-        + QStringLiteral(". Nothing was written.");
+        + CliText::tr(" is out of its range: it would load as ") + valueText(trial, d)
+        + CliText::tr(". Nothing was written.");
 }
 
 // The text to store for value: a part size given as --size takes it (2MiB,
@@ -179,7 +181,7 @@ int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& na
     const QString key = d ? d->key : r->key;
     SettingsStore& store = settingsStore();
     if (store.WriteReg(key, value, false, d ? d->section : r->section) != 0) {
-        host.printLine(QStringLiteral("tsl-cli: could not write ") + key + QStringLiteral(" to ")
+        host.printLine(CliText::tr("tsl-cli: could not write ") + key + CliText::tr(" to ")
                        + storeDescription(store));
         return exitcode::Partial;
     }
@@ -192,7 +194,7 @@ int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& na
                  + sourceText(loaded.keys.value(key)) + QLatin1Char(')'));
     } else {
         printOut(key + QStringLiteral(" = ") + recordValue(store, *r)
-                 + QStringLiteral("  (recorded only)"));
+                 + CliText::tr("  (recorded only)"));
     }
     return exitcode::Done;
 }
@@ -201,9 +203,9 @@ int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
 {
     SettingsStore& store = settingsStore();
     if (!SwitchStore(store, useIni, dialogValues(settings))) {
-        host.printLine(QStringLiteral("tsl-cli: the settings could not be moved to ")
+        host.printLine(CliText::tr("tsl-cli: the settings could not be moved to ")
                        + (useIni ? store.iniFile() : store.locations().userFile)
-                       + QStringLiteral("; the store in use is ") + storeDescription(store));
+                       + CliText::tr("; the store in use is ") + storeDescription(store));
         return exitcode::Partial;
     }
     Settings reloaded;
@@ -218,12 +220,12 @@ int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
 int runConfig(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(Description).arg(namedSizeList()));
+    parser.setApplicationDescription(CliText::tr(Description).arg(namedSizeList()));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     addAnswerOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("ACTION"),
-        QStringLiteral("list, get KEY, set KEY VALUE or store [ini|registry]."));
+        CliText::tr("list, get KEY, set KEY VALUE or store [ini|registry]."));
     const std::optional<TerminalOptions> options = parseCommand(parser, args);
     if (!options)
         return exitcode::Usage;
@@ -235,15 +237,15 @@ int runConfig(const QStringList& args)
         : action == QLatin1String("store")                     ? (words.size() == 1 ? 1 : 2)
                                                                : -1;
     if (expected < 0)
-        return usageError(parser, QStringLiteral("Name an action: list, get, set or store."));
+        return usageError(parser, CliText::tr("Name an action: list, get, set or store."));
     if (words.size() != expected)
         return usageError(
-            parser, QStringLiteral("Wrong number of words for '") + action + QStringLiteral("'."));
+            parser, CliText::tr("Wrong number of words for '") + action + QStringLiteral("'."));
     if (words.size() == 2 && action == QLatin1String("store"))
         words[1] = words[1].toLower();
     if (action == QLatin1String("store") && words.size() == 2 && words[1] != QLatin1String("ini")
         && words[1] != QLatin1String("registry"))
-        return usageError(parser, QStringLiteral("The store is 'ini' or 'registry'."));
+        return usageError(parser, CliText::tr("The store is 'ini' or 'registry'."));
 
     if ((action == QLatin1String("get") || action == QLatin1String("set"))
         && !findLoadedKey(words[1]) && !findRecordKey(words[1]))

@@ -3,6 +3,7 @@
 // settings, as the window does at every load.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 #include "settings/load_reg.h"
 #include "shell/check_assoc.h"
 #include "shell/desktop_entries.h"
@@ -17,14 +18,15 @@ namespace tsl::cli {
 
 namespace {
 
-const char Description[] =
+const char Description[] = QT_TRANSLATE_NOOP(
+    "Cli",
     "Show or apply TSL's desktop registration: the info file type (*.000) opening in\n"
     "TSL (CombineAssoc), the Split entry for MPEG video (AssocSplit) and the send-to\n"
     "entries of Thunar, Nautilus and KDE (AssocSendTo). Everything is per user under\n"
     "$XDG_DATA_HOME and $XDG_CONFIG_HOME; a setting that is off removes what TSL\n"
     "added and nothing else.\n\n"
     "  status  (the default) what is registered, and the type of a .000 file\n"
-    "  apply   bring the registration in line with the stored settings";
+    "  apply   bring the registration in line with the stored settings");
 
 void printOut(const QString& line)
 {
@@ -43,27 +45,27 @@ QString itemState(const DesktopRegistration& reg, const DesktopItem& item)
         return ids.isEmpty() ? QStringLiteral("none") : ids.join(QLatin1Char(';'));
     }
     switch (fileState(item.path)) {
-    case FileState::Absent: return QStringLiteral("not registered");
-    case FileState::Foreign: return QStringLiteral("another program's file (left alone)");
+    case FileState::Absent: return CliText::tr("not registered");
+    case FileState::Foreign: return CliText::tr("another program's file (left alone)");
     case FileState::Own: break;
     }
     return reg.isRegistered(item) ? QStringLiteral("registered")
-                                  : QStringLiteral("registered, out of date");
+                                  : CliText::tr("registered, out of date");
 }
 
 void printStatus(const DesktopRegistration& reg, const Settings& s)
 {
-    printOut(QStringLiteral("Settings: CombineAssoc ") + onOff(s.CombineAssoc)
-             + QStringLiteral(", AssocSplit ") + onOff(s.AssocSplit)
-             + QStringLiteral(", AssocSendTo ") + onOff(s.AssocSendTo));
-    printOut(QStringLiteral("Program: ") + QDir::toNativeSeparators(reg.locations().program));
+    printOut(CliText::tr("Settings: CombineAssoc ") + onOff(s.CombineAssoc)
+             + CliText::tr(", AssocSplit ") + onOff(s.AssocSplit) + CliText::tr(", AssocSendTo ")
+             + onOff(s.AssocSendTo));
+    printOut(CliText::tr("Program: ") + QDir::toNativeSeparators(reg.locations().program));
     for (const DesktopItem& item : reg.items()) {
         printOut(item.what + QStringLiteral(": ") + itemState(reg, item) + QStringLiteral("  ")
                  + QDir::toNativeSeparators(item.path));
     }
     const QMimeType type =
         QMimeDatabase().mimeTypeForFile(QStringLiteral("name.000"), QMimeDatabase::MatchExtension);
-    printOut(QStringLiteral("A file named name.000 is: ") + type.name() + QStringLiteral(" (")
+    printOut(CliText::tr("A file named name.000 is: ") + type.name() + QStringLiteral(" (")
              + type.comment() + QLatin1Char(')'));
 }
 
@@ -72,18 +74,18 @@ void printStatus(const DesktopRegistration& reg, const Settings& s)
 int runDesktop(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(Description));
+    parser.setApplicationDescription(CliText::tr(Description));
     addAnswerOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("ACTION"), QStringLiteral("status or apply."));
+    parser.addPositionalArgument(QStringLiteral("ACTION"), CliText::tr("status or apply."));
     const std::optional<TerminalOptions> options = parseCommand(parser, args);
     if (!options)
         return exitcode::Usage;
     const QStringList words = parser.positionalArguments();
     if (words.size() > 1)
-        return usageError(parser, QStringLiteral("Name one action: status or apply."));
+        return usageError(parser, CliText::tr("Name one action: status or apply."));
     const QString action = words.value(0, QStringLiteral("status"));
     if (action != QLatin1String("status") && action != QLatin1String("apply"))
-        return usageError(parser, QStringLiteral("The action is 'status' or 'apply'."));
+        return usageError(parser, CliText::tr("The action is 'status' or 'apply'."));
 
     TerminalHost host(*options);
     const Settings settings = loadSettings(host);
@@ -94,7 +96,7 @@ int runDesktop(const QStringList& args)
         const DesktopOutcome out =
             reg.apply(settings.CombineAssoc, settings.AssocSplit, settings.AssocSendTo);
         for (const QString& path : out.changed)
-            printOut(QStringLiteral("Changed ") + QDir::toNativeSeparators(path));
+            printOut(CliText::tr("Changed ") + QDir::toNativeSeparators(path));
         for (const QString& f : out.failures)
             std::fprintf(stderr, "tsl-cli: %s\n", f.toLocal8Bit().constData());
         if (!out.failures.isEmpty())

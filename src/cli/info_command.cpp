@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "combine/info_file.h"
 #include "core/file_facts.h"
+#include "core/texts.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -38,15 +39,15 @@ QString attributeNames(int bits)
 int runInfo(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Shows what the info file of a split file records: piece count, piece size,\n"
-        "total size, the three time stamps (UTC) and the attributes."));
+    parser.setApplicationDescription(
+        CliText::tr("Shows what the info file of a split file records: piece count, piece size,\n"
+                    "total size, the three time stamps (UTC) and the attributes."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("FILE.000"), QStringLiteral("The info file."));
+    parser.addPositionalArgument(QStringLiteral("FILE.000"), CliText::tr("The info file."));
     if (!parseArguments(parser, args))
         return exitcode::Usage;
     if (parser.positionalArguments().size() != 1)
-        return usageError(parser, QStringLiteral("Name exactly one info file."));
+        return usageError(parser, CliText::tr("Name exactly one info file."));
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     const QString problem = fileArgumentProblem(parser.positionalArguments().first());
     if (!problem.isEmpty())
@@ -57,21 +58,21 @@ int runInfo(const QStringList& args)
     InfoRecord record;
     const qint16 result = ParseMS000(path, true, record, host);
     if (result == info::Damaged) {
-        host.printLine(path + QStringLiteral(": (Bad .000 file)"));
+        host.printLine(path + CliText::tr(": (Bad .000 file)"));
         return exitcode::Partial;
     }
     if (result != info::Read)
         return exitcode::Partial;
     QString out;
-    out += QStringLiteral("File:          %1\n").arg(path);
-    out += QStringLiteral("Pieces:        %1\n").arg(record.InfoPieceCount);
+    out += CliText::tr("File:          %1\n").arg(path);
+    out += CliText::tr("Pieces:        %1\n").arg(record.InfoPieceCount);
     if (record.InfoHasPieceSize)
-        out += QStringLiteral("Piece size:    %1\n").arg(record.InfoPieceSize);
-    out += QStringLiteral("Total size:    %1\n").arg(record.InfoTotalSize);
-    out += QStringLiteral("Created:       %1\n").arg(utc(record.InfoCreationTime));
-    out += QStringLiteral("Last written:  %1\n").arg(utc(record.InfoLastWriteTime));
-    out += QStringLiteral("Last accessed: %1\n").arg(utc(record.InfoLastAccessTime));
-    out += QStringLiteral("Attributes:    %1\n").arg(attributeNames(record.InfoAttributes));
+        out += CliText::tr("Piece size:    %1\n").arg(record.InfoPieceSize);
+    out += CliText::tr("Total size:    %1\n").arg(record.InfoTotalSize);
+    out += CliText::tr("Created:       %1\n").arg(utc(record.InfoCreationTime));
+    out += CliText::tr("Last written:  %1\n").arg(utc(record.InfoLastWriteTime));
+    out += CliText::tr("Last accessed: %1\n").arg(utc(record.InfoLastAccessTime));
+    out += CliText::tr("Attributes:    %1\n").arg(attributeNames(record.InfoAttributes));
     std::fputs(out.toLocal8Bit().constData(), stdout);
     return exitcode::Done;
 }

@@ -4,6 +4,8 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "core/file_system.h"
+#include "core/texts.h"
+#include "core/translations.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -17,31 +19,51 @@ struct Command {
 };
 
 const Command commands[] = {
-    {"split", "Split each FILE into numbered pieces, with an info file and a batch file.",
+    {"split",
+     QT_TRANSLATE_NOOP("Cli",
+                       "Split each FILE into numbered pieces, with an info file and a batch file."),
      tsl::cli::runSplit},
-    {"combine", "Combine each SET of pieces (name.000 or name.001) back into its file.",
+    {"combine",
+     QT_TRANSLATE_NOOP("Cli",
+                       "Combine each SET of pieces (name.000 or name.001) back into its file."),
      tsl::cli::runCombine},
-    {"append", "Append each FILE, in order, to the end of --to TARGET.", tsl::cli::runAppend},
-    {"verify", "Check each SET and its joined file against the checksum file NAME.sha256.",
+    {"append", QT_TRANSLATE_NOOP("Cli", "Append each FILE, in order, to the end of --to TARGET."),
+     tsl::cli::runAppend},
+    {"verify",
+     QT_TRANSLATE_NOOP("Cli",
+                       "Check each SET and its joined file against the checksum file NAME.sha256."),
      tsl::cli::runVerify},
-    {"info", "Show what an info file (.000) records.", tsl::cli::runInfo},
-    {"config", "Show and change the stored settings, and choose their store.", tsl::cli::runConfig},
-    {"desktop", "Show or apply TSL's desktop registration (status or apply).",
+    {"info", QT_TRANSLATE_NOOP("Cli", "Show what an info file (.000) records."), tsl::cli::runInfo},
+    {"config",
+     QT_TRANSLATE_NOOP("Cli", "Show and change the stored settings, and choose their store."),
+     tsl::cli::runConfig},
+    {"desktop",
+     QT_TRANSLATE_NOOP("Cli", "Show or apply TSL's desktop registration (status or apply)."),
      tsl::cli::runDesktop},
 };
 
+void print(FILE* out, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), out);
+}
+
 void printUsage(FILE* out)
 {
-    std::fprintf(out,
-                 "Usage: tsl-cli COMMAND [options] [FILE...]\n\n"
-                 "TSL moves large files in pieces.\n\nCommands:\n");
-    for (const Command& c : commands)
-        std::fprintf(out, "  %-9s %s\n", c.name, c.summary);
-    std::fprintf(out,
-                 "\nRun 'tsl-cli COMMAND --help' for the options of a command.\n"
-                 "Exit status: 0 when everything was done, 1 when something was skipped\n"
-                 "or failed, 2 for bad usage (also a FILE, SET or folder that is not there),\n"
-                 "130 when Ctrl-C or SIGTERM stopped it.\n");
+    print(out,
+          tsl::CliText::tr("Usage: tsl-cli COMMAND [options] [FILE...]\n\n"
+                           "TSL moves large files in pieces.\n\nCommands:\n"));
+    for (const Command& c : commands) {
+        print(out,
+              QStringLiteral("  %1 %2\n")
+                  .arg(QLatin1String(c.name), -9)
+                  .arg(tsl::CliText::tr(c.summary)));
+    }
+    print(out,
+          tsl::CliText::tr(
+              "\nRun 'tsl-cli COMMAND --help' for the options of a command.\n"
+              "Exit status: 0 when everything was done, 1 when something was skipped\n"
+              "or failed, 2 for bad usage (also a FILE, SET or folder that is not there),\n"
+              "130 when Ctrl-C or SIGTERM stopped it.\n"));
 }
 
 }  // namespace
@@ -51,6 +73,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tsl-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TSL_VERSION));
+    const tsl::Translations translations(
+        tsl::messageLanguages(QProcessEnvironment::systemEnvironment()));
     // File names are taken as the bytes the kernel knows them by, so a name
     // that is no UTF-8 (an old archive's Latin-1) still names its file.
     QStringList args;
@@ -74,7 +98,7 @@ int main(int argc, char** argv)
         if (name == QLatin1String(c.name))
             return c.run(args.mid(1));
     }
-    std::fprintf(stderr, "tsl-cli: unknown command '%s'\n\n", name.toLocal8Bit().constData());
+    print(stderr, tsl::CliText::tr("tsl-cli: unknown command '%1'\n\n").arg(name));
     printUsage(stderr);
     return tsl::cli::exitcode::Usage;
 }

@@ -1,6 +1,7 @@
 // tsl-cli split: the Split command from a terminal or a script.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "core/texts.h"
 #include "pieces/part_names.h"
 #include "settings/load_reg.h"
 #include "settings/named_sizes.h"
@@ -27,8 +28,8 @@ QString namedSizesText()
 QString sizeOptionText()
 {
     const SettingRange& r = *settingRange(QStringLiteral("SplitSize"));
-    return QStringLiteral("Part size in bytes, %1..%2 (setting SplitSize); k, M, G count 1000s, "
-                          "KiB, MiB, GiB 1024s (2MiB); or a name (bytes): %3.")
+    return CliText::tr("Part size in bytes, %1..%2 (setting SplitSize); k, M, G count 1000s, "
+                       "KiB, MiB, GiB 1024s (2MiB); or a name (bytes): %3.")
         .arg(qint64(r.low))
         .arg(qint64(r.high))
         .arg(namedSizesText());
@@ -37,16 +38,16 @@ QString sizeOptionText()
 QString piecesOptionText()
 {
     const SettingRange& r = *settingRange(QStringLiteral("SplitPieces"));
-    return QStringLiteral("Cut each FILE into N pieces, %1..%2 (settings SplitMode 1 and "
-                          "SplitPieces): each FILE gets its own part size. The last piece may be "
-                          "smaller, and a very small FILE gives fewer than N pieces, never more.")
+    return CliText::tr("Cut each FILE into N pieces, %1..%2 (settings SplitMode 1 and "
+                       "SplitPieces): each FILE gets its own part size. The last piece may be "
+                       "smaller, and a very small FILE gives fewer than N pieces, never more.")
         .arg(qint64(r.low))
         .arg(qint64(r.high));
 }
 
 void addSplitOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CliText::tr(
         "Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as\n"
         "FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file\n"
         "(FILE.bat) that rebuilds FILE, and a checksum file (FILE.sha256) that\n"
@@ -75,33 +76,32 @@ void addSplitOptions(QCommandLineParser& parser)
         {{QStringLiteral("s"), QStringLiteral("size")}, sizeOptionText(), QStringLiteral("BYTES")},
         {{QStringLiteral("p"), QStringLiteral("pieces")}, piecesOptionText(), QStringLiteral("N")},
         {{QStringLiteral("o"), QStringLiteral("out")},
-         QStringLiteral("Output directory; default the directory of the FILEs."),
+         CliText::tr("Output directory; default the directory of the FILEs."),
          QStringLiteral("DIR")},
         {QStringLiteral("range"),
-         QStringLiteral(
+         CliText::tr(
              "Write only pieces FIRST to LAST of the one FILE (no info file, batch file or deletion)."),
          QStringLiteral("FIRST-LAST")},
         {QStringLiteral("short-names"),
-         QStringLiteral(
-             "Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
-        {QStringLiteral("no-info"), QStringLiteral("Write no info file (setting Split000 off).")},
-        {QStringLiteral("no-bat"), QStringLiteral("Write no batch file (setting SplitBat off).")},
+         CliText::tr("Name the pieces after an 8.3-style short name (setting SplitFileNames 1).")},
+        {QStringLiteral("no-info"), CliText::tr("Write no info file (setting Split000 off).")},
+        {QStringLiteral("no-bat"), CliText::tr("Write no batch file (setting SplitBat off).")},
         {QStringLiteral("checksums"),
-         QStringLiteral("Write the checksum file NAME.sha256 (setting Checksums on).")},
+         CliText::tr("Write the checksum file NAME.sha256 (setting Checksums on).")},
         {QStringLiteral("no-checksums"),
-         QStringLiteral("Write no checksum file (setting Checksums off).")},
+         CliText::tr("Write no checksum file (setting Checksums off).")},
         {QStringLiteral("delete"),
-         QStringLiteral("Delete each FILE after splitting it (setting SplitDelete on).")},
-        {QStringLiteral("keep"), QStringLiteral("Keep each FILE, whatever SplitDelete says.")},
+         CliText::tr("Delete each FILE after splitting it (setting SplitDelete on).")},
+        {QStringLiteral("keep"), CliText::tr("Keep each FILE, whatever SplitDelete says.")},
         {QStringLiteral("no-wipe"),
-         QStringLiteral("Delete without overwriting first (setting WipeOnDel off).")},
+         CliText::tr("Delete without overwriting first (setting WipeOnDel off).")},
         {QStringLiteral("existing"),
-         QStringLiteral(
+         CliText::tr(
              "When pieces of a FILE exist already: never overwrite, ask, always overwrite (setting PartsExist)."),
          QStringLiteral("never|ask|always")},
     });
     addCommonOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The files to split."),
+    parser.addPositionalArgument(QStringLiteral("FILE"), CliText::tr("The files to split."),
                                  QStringLiteral("FILE..."));
 }
 
@@ -111,16 +111,16 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (!applyChunkOption(p, s, error))
         return false;
     if (p.isSet(QStringLiteral("size")) && p.isSet(QStringLiteral("pieces"))) {
-        *error = QStringLiteral("--size and --pieces cannot be used together.");
+        *error = CliText::tr("--size and --pieces cannot be used together.");
         return false;
     }
     if (p.isSet(QStringLiteral("size"))) {
         double size = 0;
         const bool ok = parseByteSize(p.value(QStringLiteral("size")), &size);
         if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
-                         QStringLiteral("a name (") + namedSizeList()
-                             + QStringLiteral(") or a number of bytes (k, M, G count 1000s, "
-                                              "KiB, MiB, GiB 1024s)"),
+                         CliText::tr("a name (") + namedSizeList()
+                             + CliText::tr(") or a number of bytes (k, M, G count 1000s, "
+                                           "KiB, MiB, GiB 1024s)"),
                          error))
             return false;
         s.SplitSize = size;
@@ -129,7 +129,7 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (p.isSet(QStringLiteral("pieces"))) {
         qint64 pieces = 0;
         if (!readCountOption(p, QStringLiteral("pieces"), QStringLiteral("SplitPieces"),
-                             QStringLiteral("a number of pieces"), &pieces, error))
+                             CliText::tr("a number of pieces"), &pieces, error))
             return false;
         s.SplitPieces = qint32(pieces);
         s.SplitMode = 1;
@@ -139,7 +139,7 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
             QStringList{QStringLiteral("never"), QStringLiteral("ask"), QStringLiteral("always")}
                 .indexOf(p.value(QStringLiteral("existing")).trimmed().toLower());
         if (index < 0) {
-            *error = QStringLiteral("--existing takes never, ask or always.");
+            *error = CliText::tr("--existing takes never, ask or always.");
             return false;
         }
         s.PartsExist = qint16(index);
@@ -151,7 +151,7 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (p.isSet(QStringLiteral("no-bat")))
         s.SplitBat = false;
     if (p.isSet(QStringLiteral("checksums")) && p.isSet(QStringLiteral("no-checksums"))) {
-        *error = QStringLiteral("--checksums and --no-checksums cannot be given together.");
+        *error = CliText::tr("--checksums and --no-checksums cannot be given together.");
         return false;
     }
     if (p.isSet(QStringLiteral("checksums")))
@@ -159,7 +159,7 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
     if (p.isSet(QStringLiteral("no-checksums")))
         s.Checksums = false;
     if (p.isSet(QStringLiteral("delete")) && p.isSet(QStringLiteral("keep"))) {
-        *error = QStringLiteral("--delete and --keep cannot be given together.");
+        *error = CliText::tr("--delete and --keep cannot be given together.");
         return false;
     }
     if (p.isSet(QStringLiteral("delete")))
@@ -183,8 +183,8 @@ bool selectFiles(const QStringList& files, SplitRequest& request, QString* error
         if (request.srcDir.isEmpty())
             request.srcDir = dir;
         else if (dir != request.srcDir) {
-            *error = QStringLiteral(
-                "All FILEs must be in one directory (run tsl-cli once per directory).");
+            *error =
+                CliText::tr("All FILEs must be in one directory (run tsl-cli once per directory).");
             return false;
         }
         request.files << info.fileName();
@@ -198,22 +198,22 @@ bool applyRange(const QString& range, const Settings& s, SplitRequest& request, 
     static const QRegularExpression form(QStringLiteral("^(\\d+)-(\\d+)$"));
     const QRegularExpressionMatch m = form.match(range.trimmed());
     if (!m.hasMatch() || m.captured(1).toLongLong() < 1 || m.captured(2).toLongLong() < 1) {
-        *error = QStringLiteral("--range takes FIRST-LAST, two piece numbers from 1 up.");
+        *error = CliText::tr("--range takes FIRST-LAST, two piece numbers from 1 up.");
         return false;
     }
     if (m.captured(2).toLongLong() < m.captured(1).toLongLong()) {
-        *error = QStringLiteral("--range: the first piece cannot be higher than the last.");
+        *error = CliText::tr("--range: the first piece cannot be higher than the last.");
         return false;
     }
     if (request.files.size() != 1) {
-        *error = QStringLiteral("--range works with one FILE only.");
+        *error = CliText::tr("--range works with one FILE only.");
         return false;
     }
     const QFileInfo info(request.srcDir + request.files.first());
     const qint64 pieces = PieceCount(info.size(), splitPieceSize(s, info.size()));
     if (info.isFile()
         && (m.captured(1).toLongLong() > pieces || m.captured(2).toLongLong() > pieces)) {
-        *error = QStringLiteral("%1 has %2 pieces of this size: --range must stay within 1-%2.")
+        *error = CliText::tr("%1 has %2 pieces of this size: --range must stay within 1-%2.")
                      .arg(request.files.first())
                      .arg(pieces);
         return false;
@@ -234,7 +234,7 @@ int runSplit(const QStringList& args)
         return exitcode::Usage;
     QString error;
     if (parser.positionalArguments().isEmpty())
-        return usageError(parser, QStringLiteral("Name at least one FILE to split."));
+        return usageError(parser, CliText::tr("Name at least one FILE to split."));
 
     TerminalHost host(*options);
     Settings settings = loadSettings(host);
@@ -249,7 +249,7 @@ int runSplit(const QStringList& args)
     const QString out = parser.value(QStringLiteral("out")).trimmed();
     request.outDirText = out.isEmpty() ? request.srcDir : QFileInfo(out).absoluteFilePath();
     if (!out.isEmpty() && !QFileInfo(out).isDir())
-        return usageError(parser, out + QStringLiteral(": no such directory."));
+        return usageError(parser, out + CliText::tr(": no such directory."));
 
     cancelOnSignals(host);
     const SplitOutcome outcome = runSplit(request, settings, host);

@@ -16,9 +16,9 @@ QString buttonsHint(Buttons buttons)
 {
     switch (buttons) {
     case Buttons::Ok: return QStringLiteral("[OK]");
-    case Buttons::OkCancel: return QStringLiteral("[o]k / [c]ancel");
-    case Buttons::YesNo: return QStringLiteral("[y]es / [n]o");
-    case Buttons::AbortRetryIgnore: return QStringLiteral("[a]bort / [r]etry / [i]gnore");
+    case Buttons::OkCancel: return CliText::tr("[o]k / [c]ancel");
+    case Buttons::YesNo: return CliText::tr("[y]es / [n]o");
+    case Buttons::AbortRetryIgnore: return CliText::tr("[a]bort / [r]etry / [i]gnore");
     }
     return {};
 }
@@ -142,8 +142,9 @@ void TerminalHost::progress(Panel, Line line, const QString& caption, double, do
 std::optional<Answer> TerminalHost::askTyped(Buttons buttons, Answer defaultAnswer)
 {
     for (;;) {
-        const auto typed = readLine(buttonsHint(buttons) + QStringLiteral(" (default ")
-                                    + answerWord(defaultAnswer) + QStringLiteral("): "));
+        //: %1 the answer letters ("[y]es / [n]o"), %2 the default answer
+        const auto typed = readLine(
+            CliText::tr("%1 (default %2): ").arg(buttonsHint(buttons), answerWord(defaultAnswer)));
         if (!typed)
             return std::nullopt;
         if (typed->trimmed().isEmpty())
@@ -160,8 +161,8 @@ Answer TerminalHost::ask(Ask kind, const QString& text, Buttons buttons, Icon, A
         return Answer::Ok;
     if (buttons == Buttons::YesNo && options_.yesNoAnswer && kind != Ask::RuntimeError) {
         printLine(QStringLiteral("=> ") + answerWord(*options_.yesNoAnswer)
-                  + (*options_.yesNoAnswer == Answer::Yes ? QStringLiteral(" (--yes)")
-                                                          : QStringLiteral(" (--no)")));
+                  + (*options_.yesNoAnswer == Answer::Yes ? CliText::tr(" (--yes)")
+                                                          : CliText::tr(" (--no)")));
         return *options_.yesNoAnswer;
     }
     if (interactive()) {
@@ -170,10 +171,10 @@ Answer TerminalHost::ask(Ask kind, const QString& text, Buttons buttons, Icon, A
     }
     if (const auto kept = keepingAnswer(kind)) {
         printLine(QStringLiteral("=> ") + answerWord(*kept)
-                  + QStringLiteral(" (nobody to ask: keeps the files as they are)"));
+                  + CliText::tr(" (nobody to ask: keeps the files as they are)"));
         return *kept;
     }
-    printLine(QStringLiteral("=> ") + answerWord(defaultAnswer) + QStringLiteral(" (default)"));
+    printLine(QStringLiteral("=> ") + answerWord(defaultAnswer) + CliText::tr(" (default)"));
     return defaultAnswer;
 }
 
@@ -185,8 +186,8 @@ Answer TerminalHost::askRuntimeError(const RunError& error, const QString& proce
     if (options_.onError) {
         if (stderrTerminal_)
             printLine(QStringLiteral("=> ") + answerWord(*options_.onError)
-                      + (*options_.onError == Answer::Yes ? QStringLiteral(" (--on-error continue)")
-                                                          : QStringLiteral(" (--on-error stop)")));
+                      + (*options_.onError == Answer::Yes ? CliText::tr(" (--on-error continue)")
+                                                          : CliText::tr(" (--on-error stop)")));
         return *options_.onError;
     }
     if (interactive()) {
@@ -201,12 +202,12 @@ std::optional<QString> TerminalHost::input(Prompt, const QString& prompt,
 {
     if (!interactive()) {
         printLine(prompt);
-        printLine(QStringLiteral("=> \"") + defaultText + QStringLiteral("\" (default)"));
+        printLine(CliText::tr("=> \"%1\" (default)").arg(defaultText));
         return defaultText;
     }
     printLine(prompt);
-    const auto typed = readLine(QStringLiteral("[") + defaultText
-                                + QStringLiteral("] (Enter keeps it, Ctrl-D cancels): "));
+    const auto typed =
+        readLine(CliText::tr("[%1] (Enter keeps it, Ctrl-D cancels): ").arg(defaultText));
     if (!typed)
         return std::nullopt;
     return typed->isEmpty() ? defaultText : *typed;

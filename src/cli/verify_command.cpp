@@ -3,6 +3,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "combine/verify_set.h"
+#include "core/texts.h"
 #include "pieces/part_names.h"
 #include "pieces/set_digests.h"
 #include "pieces/sha256_sidecar.h"
@@ -19,7 +20,7 @@ constexpr int MaxJobs = 256;
 
 void addVerifyOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CliText::tr(
         "Checks each SET against its checksum file NAME.sha256 (the format of\n"
         "sha256sum; a hand-made one will do): every piece the file has a line for,\n"
         "found under any name combine accepts, and the joined file NAME when it is\n"
@@ -34,21 +35,21 @@ void addVerifyOptions(QCommandLineParser& parser)
         "by Ctrl-C."));
     parser.addOptions({
         {{QStringLiteral("j"), QStringLiteral("jobs")},
-         QStringLiteral("Files hashed at once, 1..%1 (default: the number of processors).")
+         CliText::tr("Files hashed at once, 1..%1 (default: the number of processors).")
              .arg(MaxJobs),
          QStringLiteral("N")},
         {QStringLiteral("chunk"),
-         QStringLiteral("Largest single read, 10000..10000000 bytes (setting ChunkSize)."),
+         CliText::tr("Largest single read, 10000..10000000 bytes (setting ChunkSize)."),
          QStringLiteral("BYTES")},
         {QStringLiteral("no-underscore-names"),
-         QStringLiteral("Do not take name_ext.NNN and name.ext.NNN for pieces of name.ext "
-                        "(UnderPeriod off).")},
+         CliText::tr("Do not take name_ext.NNN and name.ext.NNN for pieces of name.ext "
+                     "(UnderPeriod off).")},
     });
     addAnswerOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("SET"),
-        QStringLiteral("A checksum file (name.sha256), an info file or piece of a set "
-                       "(name.000, name.001), or the joined file."),
+        CliText::tr("A checksum file (name.sha256), an info file or piece of a set "
+                    "(name.000, name.001), or the joined file."),
         QStringLiteral("SET..."));
 }
 
@@ -59,7 +60,7 @@ bool readJobs(const QCommandLineParser& parser, int* jobs, QString* error)
         return true;
     qint64 n = 0;
     if (!parseCount(parser.value(QStringLiteral("jobs")), &n) || n < 1 || n > MaxJobs) {
-        *error = QStringLiteral("--jobs takes a number from 1 to %1.").arg(MaxJobs);
+        *error = CliText::tr("--jobs takes a number from 1 to %1.").arg(MaxJobs);
         return false;
     }
     *jobs = int(n);
@@ -89,10 +90,10 @@ QString problemLine(const Shown& shown, const VerifiedFile& file)
 {
     switch (file.verdict) {
     case FileVerdict::Damaged:
-        return shown(file.name) + QStringLiteral(": damaged (checksum differs)");
-    case FileVerdict::Missing: return shown(file.name) + QStringLiteral(": missing");
+        return shown(file.name) + CliText::tr(": damaged (checksum differs)");
+    case FileVerdict::Missing: return shown(file.name) + CliText::tr(": missing");
     case FileVerdict::Unreadable:
-        return shown(file.name) + QStringLiteral(": unreadable (")
+        return shown(file.name) + CliText::tr(": unreadable (")
             + (file.error.failed() ? runErrorLine(file.error) : QStringLiteral("cancelled"))
             + QLatin1Char(')');
     case FileVerdict::Intact: break;
@@ -103,16 +104,17 @@ QString problemLine(const Shown& shown, const VerifiedFile& file)
 QString piecesSummary(const VerifyOutcome& o)
 {
     if (o.pieces.isEmpty())
-        return QStringLiteral("no piece checksums");
-    QString text = QStringLiteral("%1 of %2 pieces intact")
+        return CliText::tr("no piece checksums");
+    QString text = CliText::tr("%1 of %2 pieces intact")
                        .arg(o.count(FileVerdict::Intact))
                        .arg(o.pieces.size());
-    const std::pair<FileVerdict, const char*> others[] = {{FileVerdict::Damaged, "damaged"},
-                                                          {FileVerdict::Missing, "missing"},
-                                                          {FileVerdict::Unreadable, "unreadable"}};
+    const std::pair<FileVerdict, const char*> others[] = {
+        {FileVerdict::Damaged, QT_TRANSLATE_NOOP("Cli", "damaged")},
+        {FileVerdict::Missing, QT_TRANSLATE_NOOP("Cli", "missing")},
+        {FileVerdict::Unreadable, QT_TRANSLATE_NOOP("Cli", "unreadable")}};
     for (const auto& [verdict, word] : others) {
         if (const int n = o.count(verdict))
-            text += QStringLiteral(", %1 %2").arg(n).arg(QLatin1String(word));
+            text += QStringLiteral(", %1 %2").arg(n).arg(CliText::tr(word));
     }
     return text;
 }
@@ -120,13 +122,13 @@ QString piecesSummary(const VerifyOutcome& o)
 QString wholeSummary(const Shown& shown, const VerifyOutcome& o)
 {
     if (!o.whole)
-        return QStringLiteral("no checksum for the joined file");
+        return CliText::tr("no checksum for the joined file");
     const QString name = shown(o.target.base);
     switch (o.whole->verdict) {
-    case FileVerdict::Intact: return name + QStringLiteral(" intact");
-    case FileVerdict::Damaged: return name + QStringLiteral(" damaged");
-    case FileVerdict::Missing: return name + QStringLiteral(" not joined yet");
-    case FileVerdict::Unreadable: return name + QStringLiteral(" unreadable");
+    case FileVerdict::Intact: return name + CliText::tr(" intact");
+    case FileVerdict::Damaged: return name + CliText::tr(" damaged");
+    case FileVerdict::Missing: return name + CliText::tr(" not joined yet");
+    case FileVerdict::Unreadable: return name + CliText::tr(" unreadable");
     }
     return {};
 }
@@ -136,18 +138,18 @@ bool report(TerminalHost& host, const Shown& shown, const VerifyOutcome& o)
 {
     const QString sidecar = shown(QFileInfo(o.target.sidecar).fileName());
     if (o.malformedLines > 0)
-        host.printLine(QStringLiteral("tsl-cli: %1: %2 improperly formatted line(s) left aside")
+        host.printLine(CliText::tr("tsl-cli: %1: %2 improperly formatted line(s) left aside")
                            .arg(sidecar)
                            .arg(o.malformedLines));
-    const QString head = shown(o.target.base)
-        + (o.passed() ? QStringLiteral(": OK (") : QStringLiteral(": FAILED ("));
+    const QString head =
+        shown(o.target.base) + (o.passed() ? CliText::tr(": OK (") : CliText::tr(": FAILED ("));
     if (o.sidecarError.failed()) {
         printOut(head + runErrorLine(o.sidecarError) + QLatin1Char(')'));
         return false;
     }
     if (o.noLines()) {
-        printOut(head + sidecar + QStringLiteral(" has no line for ") + o.target.base
-                 + QStringLiteral(" or its pieces)"));
+        printOut(head + sidecar + CliText::tr(" has no line for ") + o.target.base
+                 + CliText::tr(" or its pieces)"));
         return false;
     }
     // Pieces that are gone are no loss once the joined file is there and intact.
@@ -181,7 +183,7 @@ int runVerify(const QStringList& args)
         return usageError(parser, error);
     if (sets.isEmpty())
         return usageError(
-            parser, QStringLiteral("Name at least one SET (name.sha256, name.000 or name.001)."));
+            parser, CliText::tr("Name at least one SET (name.sha256, name.000 or name.001)."));
     for (const QString& set : sets) {
         error = fileArgumentProblem(set);
         if (!error.isEmpty())
@@ -206,7 +208,7 @@ int runVerify(const QStringList& args)
             const bool ofASet =
                 name.endsWith(QStringLiteral(".000")) || pieceNumberOf(name, stripped) > 0;
             const QString base = ofASet ? stripped : name;
-            printOut(shown(base) + QStringLiteral(": FAILED (no checksum file ")
+            printOut(shown(base) + CliText::tr(": FAILED (no checksum file ")
                      + shown(sidecarName(base)) + QLatin1Char(')'));
             allPassed = false;
             continue;

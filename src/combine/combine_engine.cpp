@@ -2,6 +2,7 @@
 // and the loop over the chosen sets with what each set's end means for the
 // run.
 #include "combine/combine_engine.h"
+#include "core/texts.h"
 
 #include "combine/combine_run.h"
 #include "core/host.h"
@@ -84,7 +85,7 @@ CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host)
     outcome.CombineDir = dirText;
     if (const QString problem = folderProblem(outDir); !problem.isEmpty()) {
         // Foreseen: refused once, before any set is looked at.
-        host.ask(Ask::Notice, QStringLiteral("Nothing was combined: ") + problem, Buttons::Ok,
+        host.ask(Ask::Notice, CombineText::tr("Nothing was combined: %1").arg(problem), Buttons::Ok,
                  Icon::Exclamation, Answer::Ok);
         outcome.failed = run.setCount;
         return outcome;

@@ -60,10 +60,10 @@ QDateTime fromSeconds(quint32 seconds)
 
 QString damagedText(const QString& path)
 {
-    return path + CrLf2 + QStringLiteral("This .000 file is probably messed up.") + CrLf
-        + QStringLiteral("Click the Retry button to try to read the file again.") + CrLf
-        + QStringLiteral("Click the Ignore button if you want to combine files anyway.") + CrLf
-        + QStringLiteral("Click the Abort button to skip this file set.");
+    return path + CrLf2 + CombineText::tr("This .000 file is probably messed up.") + CrLf
+        + CombineText::tr("Click the Retry button to try to read the file again.") + CrLf
+        + CombineText::tr("Click the Ignore button if you want to combine files anyway.") + CrLf
+        + CombineText::tr("Click the Abort button to skip this file set.");
 }
 
 }  // namespace
@@ -165,7 +165,7 @@ qint16 ParseMS000(const QString& path, bool listing, InfoRecord& record, Host& h
     if (listing && !isOrdinaryFile(path)) {
         host.ask(Ask::Notice,
                  path + CrLf2
-                     + QStringLiteral("This file is missing, so the file set will be skipped."),
+                     + CombineText::tr("This file is missing, so the file set will be skipped."),
                  Buttons::Ok, Icon::Information, Answer::Ok);
         return info::Skip;
     }

@@ -59,21 +59,21 @@ QString extraPartsList(const PartTable& table, qint64 expected, qint64 highPart)
 
 QString missingPartsMessage(const QString& base, qint64 missingCount, const QString& list)
 {
-    const QString head = missingCount == 1 ? QStringLiteral(" is missing the following part:")
-                                           : QStringLiteral(" is missing the following parts:");
-    return base + head + CrLf2 + list + CrLf2
-        + QStringLiteral("Do you want to combine the existing parts?");
+    const QString head = missingCount == 1 ? CombineText::tr("%1 is missing the following part:")
+                                           : CombineText::tr("%1 is missing the following parts:");
+    return head.arg(base) + CrLf2 + list + CrLf2
+        + CombineText::tr("Do you want to combine the existing parts?");
 }
 
 QString extraPartsMessage(const QString& base, qint64 extraCount, const QString& list)
 {
     const bool one = extraCount == 1;
-    return (one ? QStringLiteral("The following extra part to ")
-                : QStringLiteral("The following extra parts to "))
-        + base + (one ? QStringLiteral(" was found:") : QStringLiteral(" were found:")) + CrLf2
-        + list + CrLf2
-        + (one ? QStringLiteral("Do you want to combine this one also?")
-               : QStringLiteral("Do you want to combine these also?"));
+    return (one ? CombineText::tr("The following extra part to %1 was found:")
+                : CombineText::tr("The following extra parts to %1 were found:"))
+               .arg(base)
+        + CrLf2 + list + CrLf2
+        + (one ? CombineText::tr("Do you want to combine this one also?")
+               : CombineText::tr("Do you want to combine these also?"));
 }
 
 }  // namespace tsl

@@ -103,32 +103,51 @@ bool skipOffered(int set, int setCount)
     return set != setCount;
 }
 
-ReportCaptions reportCaptions(ReportMode mode, const QString& message)
+ReportCaptions reportCaptions(ReportMode mode, const QString& message, bool translated)
 {
-    const QString word = modeWord(mode);
-    const QString lower = word.toLower();
+    const auto shown = [translated](const char* text) {
+        return translated ? CombineText::tr(text) : QString::fromUtf8(text);
+    };
     ReportCaptions c;
-    c.title = word + QStringLiteral(" Parts...");
-    c.skip = QStringLiteral("&Skip to Next File Set");
-    c.cancel = QStringLiteral("C&ancel");
-    c.copy = QStringLiteral("Copy &List");
-    c.save = QStringLiteral("Sa&ve List");
-    c.copyTip =
-        QStringLiteral("Copy the list of ") + lower + QStringLiteral(" parts to the clipboard");
-    c.saveTip = QStringLiteral("Save the list of ") + lower + QStringLiteral(" parts to a file");
+    // Whole texts for each kind of report, so a translation can inflect the word.
+    switch (mode) {
+    case ReportMode::Missing:
+        c.title = shown(QT_TRANSLATE_NOOP("Combine", "Missing Parts..."));
+        c.copyTip =
+            shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of missing parts to the clipboard"));
+        c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of missing parts to a file"));
+        break;
+    case ReportMode::Extra:
+        c.title = shown(QT_TRANSLATE_NOOP("Combine", "Extra Parts..."));
+        c.copyTip =
+            shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of extra parts to the clipboard"));
+        c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of extra parts to a file"));
+        c.combine = shown(QT_TRANSLATE_NOOP("Combine", "In&clude Extra Parts"));
+        c.exclude = shown(QT_TRANSLATE_NOOP("Combine", "E&xclude Extra Parts"));
+        break;
+    case ReportMode::Corrupt:
+        c.title = shown(QT_TRANSLATE_NOOP("Combine", "Corrupt Parts..."));
+        c.copyTip =
+            shown(QT_TRANSLATE_NOOP("Combine", "Copy the list of corrupt parts to the clipboard"));
+        c.saveTip = shown(QT_TRANSLATE_NOOP("Combine", "Save the list of corrupt parts to a file"));
+        c.combine = shown(QT_TRANSLATE_NOOP("Combine", "In&clude Corrupt Parts"));
+        c.exclude = shown(QT_TRANSLATE_NOOP("Combine", "E&xclude Corrupt Parts"));
+        break;
+    }
+    c.skip = shown(QT_TRANSLATE_NOOP("Combine", "&Skip to Next File Set"));
+    c.cancel = shown(QT_TRANSLATE_NOOP("Combine", "C&ancel"));
+    c.copy = shown(QT_TRANSLATE_NOOP("Combine", "Copy &List"));
+    c.save = shown(QT_TRANSLATE_NOOP("Combine", "Sa&ve List"));
     if (mode == ReportMode::Missing) {
-        c.combine = QStringLiteral("&Combine Existing Parts");
+        c.combine = shown(QT_TRANSLATE_NOOP("Combine", "&Combine Existing Parts"));
         // The list sits below the first blank line; a comma there means more
         // than one gap. Only the message's first comma is looked at, so a comma
         // in the set's name (first line) gives "Combine to &Gap" whatever the
         // list holds. The button does the same either way: up to the first gap.
         const qsizetype comma = message.indexOf(QLatin1Char(','));
         const bool severalGaps = comma >= 0 && comma > message.indexOf(CrLf2);
-        c.exclude = severalGaps ? QStringLiteral("Combine to First &Gap")
-                                : QStringLiteral("Combine to &Gap");
-    } else {
-        c.combine = QStringLiteral("In&clude ") + word + QStringLiteral(" Parts");
-        c.exclude = QStringLiteral("E&xclude ") + word + QStringLiteral(" Parts");
+        c.exclude = severalGaps ? shown(QT_TRANSLATE_NOOP("Combine", "Combine to First &Gap"))
+                                : shown(QT_TRANSLATE_NOOP("Combine", "Combine to &Gap"));
     }
     return c;
 }
@@ -169,8 +188,13 @@ QString reportList(const QString& message)
 
 QString listText(ReportMode mode, const QString& base, const QString& message)
 {
-    return modeWord(mode) + QStringLiteral(" parts of ") + base + QLatin1Char(':') + CrLf2
-        + reportList(message);
+    QString head;
+    switch (mode) {
+    case ReportMode::Missing: head = CombineText::tr("Missing parts of %1:"); break;
+    case ReportMode::Extra: head = CombineText::tr("Extra parts of %1:"); break;
+    case ReportMode::Corrupt: head = CombineText::tr("Corrupt parts of %1:"); break;
+    }
+    return head.arg(base) + CrLf2 + reportList(message);
 }
 
 QString listFilePath(const PartsReport& report)
@@ -189,19 +213,18 @@ RunError saveList(const PartsReport& report)
 
 QString replaceListText(const QString& path)
 {
-    return path + CrLf + QStringLiteral("exists already. Do you want to replace it?");
+    return path + CrLf + CombineText::tr("exists already. Do you want to replace it?");
 }
 
 QString listSavedText(const QString& path)
 {
-    return QStringLiteral("Saved the list to ") + path;
+    return CombineText::tr("Saved the list to %1").arg(path);
 }
 
 QString saveFailedText(const QString& path, const RunError& error)
 {
-    return QStringLiteral("The list could not be saved to") + CrLf + path + CrLf2
-        + error.description + QStringLiteral(" (error ") + QString::number(error.number)
-        + QLatin1Char(')');
+    return CombineText::tr("The list could not be saved to") + CrLf + path + CrLf2
+        + CombineText::tr("%1 (error %2)").arg(error.description, QString::number(error.number));
 }
 
 }  // namespace tsl

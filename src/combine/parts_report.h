@@ -69,7 +69,9 @@ struct ReportCaptions {
     QString copyTip;  // "Copy the list of missing parts to the clipboard"
     QString saveTip;  // "Save the list of missing parts to a file"
 };
-ReportCaptions reportCaptions(ReportMode mode, const QString& message);
+// The captions in the user's language, or untranslated: tsl-cli's menu takes
+// the English captions' access keys in every language, as scripts type them.
+ReportCaptions reportCaptions(ReportMode mode, const QString& message, bool translated = true);
 
 // A caption without its access-key marker ("C&ancel" gives "Cancel"; "&&" is one "&").
 QString plainCaption(const QString& caption);

@@ -1,5 +1,6 @@
 #include "combine/piece_search.h"
 #include "core/file_system.h"
+#include "core/texts.h"
 
 #include "core/host.h"
 #include "pieces/file_utils.h"
@@ -46,10 +47,9 @@ QString searchCaption(qint64 i, qint64 from, qint64 to, bool extra)
     // Extra pieces count from the first number past the expected ones.
     const qint64 done = extra ? i - from + 1 : i;
     const qint64 all = extra ? to - from + 1 : to;
-    const QString what =
-        extra ? QStringLiteral("Searching for extra part ") : QStringLiteral("Searching for part ");
-    return what + QString::number(i) + QStringLiteral(" - ") + QString::number(done * 100 / all)
-        + QStringLiteral("% complete");
+    const QString what = extra ? CombineText::tr("Searching for extra part %1 - %2% complete")
+                               : CombineText::tr("Searching for part %1 - %2% complete");
+    return what.arg(QString::number(i), QString::number(done * 100 / all));
 }
 
 // The set's batch file (base.bat) carries the letter name of piece 1505. It is

@@ -21,9 +21,9 @@ void saveFromMenu(const PartsReport& report, const ReportConsole& console)
     const QString path = listFilePath(report);
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
         console.print(QString(replaceListText(path)).replace(CrLf, QStringLiteral(" ")));
-        const std::optional<QString> typed = console.read(QStringLiteral("y / n: "));
+        const std::optional<QString> typed = console.read(CombineText::tr("y / n: "));
         if (!typed || !typed->trimmed().startsWith(QLatin1Char('y'), Qt::CaseInsensitive)) {
-            console.print(QStringLiteral("The list was not saved."));
+            console.print(CombineText::tr("The list was not saved."));
             return;
         }
     }
@@ -35,13 +35,17 @@ ReportAnswer askMenu(const PartsReport& report, const ReportConsole& console)
 {
     const std::vector<ReportChoice> choices = reportChoices(report);
     QStringList words;
-    for (const ReportChoice& choice : choices)
-        words << menuWord(choice.caption);
+    for (const ReportChoice& choice : choices) {
+        // A translated caption shows the English key after it: "Abbrechen [a]".
+        words << (choice.caption == choice.english ? menuWord(choice.caption)
+                                                   : plainCaption(choice.caption)
+                          + QStringLiteral(" [") + accessKey(choice.english) + QLatin1Char(']'));
+    }
     const QString menu = words.join(QStringLiteral(" / ")) + QStringLiteral(": ");
     for (;;) {
         const std::optional<QString> typed = console.read(menu);
         if (!typed) {
-            printAnswer(console, ReportAnswer::Cancel, QStringLiteral("end of input"));
+            printAnswer(console, ReportAnswer::Cancel, CombineText::tr("end of input"));
             return ReportAnswer::Cancel;
         }
         const ReportChoice* choice = typedChoice(choices, *typed);
@@ -61,12 +65,13 @@ ReportAnswer askMenu(const PartsReport& report, const ReportConsole& console)
 std::vector<ReportChoice> reportChoices(const PartsReport& report)
 {
     const ReportCaptions c = reportCaptions(report.mode, report.message);
-    std::vector<ReportChoice> choices{{c.combine, ReportAnswer::Combine},
-                                      {c.exclude, ReportAnswer::Exclude}};
+    const ReportCaptions e = reportCaptions(report.mode, report.message, false);
+    std::vector<ReportChoice> choices{{c.combine, e.combine, ReportAnswer::Combine},
+                                      {c.exclude, e.exclude, ReportAnswer::Exclude}};
     if (skipOffered(report))
-        choices.push_back({c.skip, ReportAnswer::Skip});
-    choices.push_back({c.cancel, ReportAnswer::Cancel});
-    choices.push_back({c.save, std::nullopt});
+        choices.push_back({c.skip, e.skip, ReportAnswer::Skip});
+    choices.push_back({c.cancel, e.cancel, ReportAnswer::Cancel});
+    choices.push_back({c.save, e.save, std::nullopt});
     return choices;
 }
 
@@ -93,8 +98,9 @@ const ReportChoice* typedChoice(const std::vector<ReportChoice>& choices, const 
     for (const ReportChoice& choice : choices) {
         const QString word =
             choice.answer ? reportAnswerWord(*choice.answer) : QStringLiteral("save");
-        if ((t.size() == 1 && t[0].toLower() == accessKey(choice.caption))
+        if ((t.size() == 1 && t[0].toLower() == accessKey(choice.english))
             || t.compare(plainCaption(choice.caption), Qt::CaseInsensitive) == 0
+            || t.compare(plainCaption(choice.english), Qt::CaseInsensitive) == 0
             || t.compare(word, Qt::CaseInsensitive) == 0)
             return &choice;
     }
@@ -109,14 +115,14 @@ ReportAnswer runReportConsole(const PartsReport& report, std::optional<ReportAns
     if (given) {
         if (*given == ReportAnswer::Skip && !skipOffered(report)) {
             printAnswer(console, ReportAnswer::Cancel,
-                        QStringLiteral("--report-answer skip: no next set to skip to"));
+                        CombineText::tr("--report-answer skip: no next set to skip to"));
             return ReportAnswer::Cancel;
         }
         printAnswer(console, *given, QStringLiteral("--report-answer"));
         return *given;
     }
     if (!interactive) {
-        printAnswer(console, ReportAnswer::Cancel, QStringLiteral("no terminal to ask"));
+        printAnswer(console, ReportAnswer::Cancel, CombineText::tr("no terminal to ask"));
         return ReportAnswer::Cancel;
     }
     return askMenu(report, console);

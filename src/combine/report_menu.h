@@ -25,6 +25,7 @@ struct ReportConsole {
 // One entry of the menu: an answer button, or Save List (no answer).
 struct ReportChoice {
     QString caption;  // the dialog's caption, access key marked with "&"
+    QString english;  // the untranslated caption: its access key is typed in every language
     std::optional<ReportAnswer> answer;
 };
 

@@ -22,7 +22,6 @@ namespace tsl {
 namespace {
 
 constexpr qint64 ProposedPieceSize = 512000;
-const QString PromptStart = QStringLiteral("Enter the part size (in bytes) for the");
 
 // Reads the info file of an info entry. Skip on Abort, Terminate when a
 // run-time error was answered No; Ignore leaves the set without its values.
@@ -45,9 +44,9 @@ void askPieceSize(CombineRun& run, PieceSet& set)
         return;
     const QString first = set.names.dir + set.names.base + QStringLiteral(".001");
     const qint64 proposed = isOrdinaryFile(first) ? pathFacts(first).size : ProposedPieceSize;
-    const QString prompt = PromptStart + CrLf + QStringLiteral("segments of ") + set.names.base
-        + QStringLiteral(". Click the Cancel button") + CrLf
-        + QStringLiteral("to skip the part size check.");
+    const QString prompt = CombineText::tr("Enter the part size (in bytes) for the") + CrLf
+        + CombineText::tr("segments of %1. Click the Cancel button").arg(set.names.base) + CrLf
+        + CombineText::tr("to skip the part size check.");
     const auto answer = run.host.input(Prompt::PieceSize, prompt, QString::number(proposed));
     const double value = answer ? leadingNumber(*answer).value : 0;
     constexpr double most = double(std::numeric_limits<qint64>::max() / 2);
@@ -109,9 +108,8 @@ Flow reportBeyondLimit(CombineRun& run, PieceSet& set)
     // Asked, skipped or joined as the missing-pieces setting says.
     const int rule = run.settings.MissingParts;
     if (rule == 0) {
-        run.host.status(QStringLiteral("Skipped ") + set.names.base + QStringLiteral(": part ")
-                        + QString::number(number)
-                        + QStringLiteral(" lies past the highest part searched."));
+        run.host.status(CombineText::tr("Skipped %1: part %2 lies past the highest part searched.")
+                            .arg(set.names.base, QString::number(number)));
         return Flow::Skip;
     }
     if (rule != 1)

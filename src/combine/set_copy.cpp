@@ -4,6 +4,7 @@
 #include "combine/combine_decision.h"
 #include "combine/combine_run.h"
 #include "core/host.h"
+#include "core/texts.h"
 #include "pieces/file_utils.h"
 
 #include <QFileInfo>
@@ -24,9 +25,9 @@ struct Copy {
 // "50% complete (2 of 4 parts read - clip.mpg)" for piece i.
 void partProgress(Copy& c, qint64 i)
 {
-    const QString caption = QString::number(i * 100 / c.count) + QStringLiteral("% complete (")
-        + QString::number(i) + QStringLiteral(" of ") + QString::number(c.count)
-        + QStringLiteral(" parts read - ") + c.set.names.base + QLatin1Char(')');
+    const QString caption = CombineText::tr("%1% complete (%2 of %3 parts read - %4)")
+                                .arg(QString::number(i * 100 / c.count), QString::number(i),
+                                     QString::number(c.count), c.set.names.base);
     c.run.host.progress(Panel::Combine, Line::Part, caption, double(i), double(c.count));
 }
 
@@ -35,10 +36,10 @@ void totalProgress(Copy& c, qint64 i)
     const qint64 sets = c.run.setCount;
     const qint64 k = c.set.k;
     const qint64 percent = 100 * (i + (k - 1) * c.count) / (c.count * sets);
-    QString caption = QString::number(percent) + QStringLiteral("% complete");
+    QString caption = CombineText::tr("%1% complete").arg(percent);
     if (k > 1)
-        caption += QStringLiteral(" (") + QString::number(k - 1) + QStringLiteral(" of ")
-            + QString::number(sets) + QStringLiteral(" file sets combined)");
+        caption += CombineText::tr(" (%1 of %2 file sets combined)")
+                       .arg(QString::number(k - 1), QString::number(sets));
     c.run.host.progress(Panel::Combine, Line::Total, caption, double(percent), 100);
 }
 
@@ -102,8 +103,8 @@ Flow copyPieces(CombineRun& run, const PieceSet& set, qint64 count, FileHandle& 
             return Flow::Stop;
         if (!leftOut(set, i)) {
             if (!isOrdinaryFile(set.table[i].Path)) {
-                const QString text = QStringLiteral("Part ") + QString::number(i)
-                    + QStringLiteral(" is missing. Continue with the next piece?");
+                const QString text =
+                    CombineText::tr("Part %1 is missing. Continue with the next piece?").arg(i);
                 const Answer a = run.host.ask(Ask::MissingPiece, text, Buttons::YesNo,
                                               Icon::Question, Answer::Yes);
                 if (a != Answer::Yes)

@@ -5,6 +5,7 @@
 #include "combine/combine_run.h"
 #include "core/file_hasher.h"
 #include "core/host.h"
+#include "core/texts.h"
 #include "pieces/file_utils.h"
 #include "pieces/sha256_sidecar.h"
 
@@ -18,7 +19,7 @@ namespace {
 // "Checking piece 3 of 40..."
 QString checkingCaption(int done, int all)
 {
-    return QStringLiteral("Checking piece %1 of %2...").arg(qMin(done + 1, all)).arg(all);
+    return CombineText::tr("Checking piece %1 of %2...").arg(qMin(done + 1, all)).arg(all);
 }
 
 // The set's lines from its checksum file; false when it has none for the set.
@@ -29,16 +30,18 @@ bool loadDigests(CombineRun& run, PieceSet& set)
         return false;
     SidecarContents contents;
     if (const RunError e = readSidecar(path, &contents); e.failed()) {
-        run.host.status(path + QStringLiteral(" could not be read (") + e.description
-                        + QStringLiteral("): the parts of ") + set.names.base
-                        + QStringLiteral(" were not checked against it."));
+        run.host.status(
+            CombineText::tr("%1 could not be read (%2): the parts of %3 were not checked "
+                            "against it.")
+                .arg(path, e.description, set.names.base));
         return false;
     }
     set.digests =
         pickSetDigests(contents.lines, set.names.dir, set.names.base, run.settings.UnderPeriod);
     if (set.digests.isEmpty()) {
-        run.host.status(path + QStringLiteral(" has no line for ") + set.names.base
-                        + QStringLiteral(" or its parts: they were not checked against it."));
+        run.host.status(
+            CombineText::tr("%1 has no line for %2 or its parts: they were not checked against it.")
+                .arg(path, set.names.base));
         return false;
     }
     set.sumsPath = path;

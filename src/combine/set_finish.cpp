@@ -108,7 +108,7 @@ QString collidesWithRun(const CombineRun& run, const QString& outputPath)
 {
     for (const QString& entry : run.request.CombFiles) {
         if ((run.request.CombSrcDir + entry).compare(outputPath, Qt::CaseInsensitive) == 0)
-            return outputPath + QStringLiteral(": that file is also read by this run.");
+            return CombineText::tr("%1: that file is also read by this run.").arg(outputPath);
     }
     return {};
 }
@@ -116,8 +116,8 @@ QString collidesWithRun(const CombineRun& run, const QString& outputPath)
 void notCombined(CombineRun& run, const PieceSet& set, const QString& problem)
 {
     run.host.ask(Ask::Notice,
-                 set.names.base + QStringLiteral(" was not combined: ") + problem + CrLf
-                     + QStringLiteral("Nothing was written for it, and its parts were kept."),
+                 CombineText::tr("%1 was not combined: %2").arg(set.names.base, problem) + CrLf
+                     + CombineText::tr("Nothing was written for it, and its parts were kept."),
                  Buttons::Ok, Icon::Exclamation, Answer::Ok);
 }
 
@@ -127,12 +127,12 @@ void showSetTotal(CombineRun& run, int k)
 {
     const CombineOutcome& o = run.outcome;
     const int sets = run.setCount;
-    const QString word = sets > 1 ? QStringLiteral("sets") : QStringLiteral("set");
+    const QString word = sets > 1 ? CombineText::tr("sets") : CombineText::tr("set");
     const int notDone = o.skipped + o.failed;
     QString caption;
     if (notDone > 0) {
         const int done = k - notDone;
-        caption = QStringLiteral("%1% complete (%2 of %3 file %4 combined%5)")
+        caption = CombineText::tr("%1% complete (%2 of %3 file %4 combined%5)")
                       .arg(100 * done / sets)
                       .arg(done)
                       .arg(sets)
@@ -142,12 +142,11 @@ void showSetTotal(CombineRun& run, int k)
         return;
     }
     const int percent = 100 * k / sets;
-    caption = QString::number(percent) + QStringLiteral("% complete");
+    caption = CombineText::tr("%1% complete").arg(percent);
     const int shown = k == sets ? k : k - 1;
     if (k == sets || k > 1)
-        caption += QStringLiteral(" (") + QString::number(shown) + QStringLiteral(" of ")
-            + QString::number(sets) + QStringLiteral(" file ") + word
-            + QStringLiteral(" combined)");
+        caption += CombineText::tr(" (%1 of %2 file %3 combined)")
+                       .arg(QString::number(shown), QString::number(sets), word);
     run.host.progress(Panel::Combine, Line::Total, caption, percent, 100);
 }
 
@@ -188,8 +187,8 @@ Flow checkWholeHash(CombineRun& run, const PieceSet& set, BackgroundHasher& hash
         return runtimeError(run, result.error, Flow::Failed);
     if (!set.digests.checkWhole(result.whole).value_or(true)) {
         notCombined(run, set,
-                    QStringLiteral("the joined file does not match its checksum in ")
-                        + QFileInfo(set.sumsPath).fileName() + QLatin1Char('.'));
+                    CombineText::tr("the joined file does not match its checksum in %1.")
+                        .arg(QFileInfo(set.sumsPath).fileName()));
         return Flow::Failed;
     }
     return Flow::Go;
@@ -217,9 +216,8 @@ Flow writeAside(CombineRun& run, const PieceSet& set, qint64 count, Transaction&
     for (qint64 i = 1; i <= count; ++i) {
         if (!leftOut(set, i) && combinedNames.value(i - 1).isEmpty()) {
             notCombined(run, set,
-                        set.table[i].Path
-                            + QStringLiteral(": the file is gone since the set was "
-                                             "checked."));
+                        CombineText::tr("%1: the file is gone since the set was checked.")
+                            .arg(set.table[i].Path));
             return Flow::Failed;
         }
     }
@@ -248,7 +246,7 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
     if (flow != Flow::Go)
         return flow;
     if (joinedPieces(set, count).isEmpty()) {
-        notCombined(run, set, QStringLiteral("none of its parts was found."));
+        notCombined(run, set, CombineText::tr("none of its parts was found."));
         return Flow::Failed;
     }
     const QString name = finalName(run, out);
@@ -270,13 +268,11 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
         whole = false;
         t.keepAll();
         if (out.replace) {
-            notCombined(run, set,
-                        QString::number(*written)
-                            + QStringLiteral(" bytes were joined, but its info "
-                                             "file records ")
-                            + QString::number(set.info.InfoTotalSize)
-                            + QStringLiteral(" bytes; the existing ") + name
-                            + QStringLiteral(" was kept."));
+            notCombined(
+                run, set,
+                CombineText::tr("%1 bytes were joined, but its info file records %2 "
+                                "bytes; the existing %3 was kept.")
+                    .arg(QString::number(*written), QString::number(set.info.InfoTotalSize), name));
             flow = Flow::Failed;
         }
     }
@@ -293,14 +289,15 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
     }
     run.outcome.outputs << t.finalPath(0);
     if (!t.removedPaths().isEmpty()) {
-        run.host.status(QStringLiteral("Deleting combined parts..."));
+        run.host.status(CombineText::tr("Deleting combined parts..."));
         Transaction::Deleted result;
         const RunError e = t.deleteListed(&run.host.cancelFlag(), &result);
         run.outcome.removed << result.deleted;
         if (result.wipeStopped)
-            run.host.status(QStringLiteral("The wipe of the parts of ") + set.names.base
-                            + QStringLiteral(" was stopped; their data is safe in ") + name
-                            + QLatin1Char('.'));
+            run.host.status(
+                CombineText::tr(
+                    "The wipe of the parts of %1 was stopped; their data is safe in %2.")
+                    .arg(set.names.base, name));
         if (e.failed() && runtimeError(run, e, Flow::Go) == Flow::Terminate)
             return Flow::Terminate;
     }
@@ -315,17 +312,18 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count)
         // What the user chose to join is there, but it is not the whole
         // original: its parts stay and the set does not count as done.
         ++run.outcome.incomplete;
-        run.host.status(name + QStringLiteral(" was written, but it is not the whole file: ")
-                        + QStringLiteral("its parts were kept."));
+        run.host.status(
+            CombineText::tr("%1 was written, but it is not the whole file: its parts were kept.")
+                .arg(name));
         return Flow::Failed;
     }
-    run.host.status(QStringLiteral("Processed ") + name);
+    run.host.status(CombineText::tr("Processed %1").arg(name));
     if (run.settings.CombineDelete && run.outcome.noDelete) {
         // Deleting was asked for: that it did not happen is said, not silent.
         ++run.outcome.piecesKept;
-        run.host.status(QStringLiteral("The parts of ") + set.names.base
-                        + QStringLiteral(" were kept: an earlier answer or error switched "
-                                         "deleting off."));
+        run.host.status(CombineText::tr("The parts of %1 were kept: an earlier answer or error "
+                                        "switched deleting off.")
+                            .arg(set.names.base));
     }
     return Flow::Go;
 }

@@ -28,7 +28,7 @@ bool isReadOnlyFile(const QString& path)
 // Asks for a name other than base; an empty answer or Cancel skips the set.
 Flow askNewName(CombineRun& run, const QString& base, QString* name)
 {
-    QString prompt = QStringLiteral("Enter a new filename for") + CrLf + base + QLatin1Char('.');
+    QString prompt = CombineText::tr("Enter a new filename for") + CrLf + base + QLatin1Char('.');
     for (;;) {
         const auto answer = run.host.input(Prompt::OutputName, prompt, QString());
         if (!answer || answer->isEmpty())
@@ -36,14 +36,14 @@ Flow askNewName(CombineRun& run, const QString& base, QString* name)
         // A name, not a path: nothing is written outside the output folder.
         if (answer->contains(QLatin1Char('/')) || *answer == QLatin1String(".")
             || *answer == QLatin1String("..")) {
-            prompt = *answer + QStringLiteral(" is not a file name. Please try again.");
+            prompt = CombineText::tr("%1 is not a file name. Please try again.").arg(*answer);
             continue;
         }
         if (!somethingAt(run.outDir + *answer)) {
             *name = *answer;
             return Flow::Go;
         }
-        prompt = *answer + QStringLiteral(" exists, too. Please try again.");
+        prompt = CombineText::tr("%1 exists, too. Please try again.").arg(*answer);
     }
 }
 
@@ -55,8 +55,8 @@ Flow confirmReadOnly(CombineRun& run, const QString& name)
         return Flow::Go;
     run.outcome.noDelete = true;
     const Answer a = run.host.ask(Ask::ReadOnlyOutput,
-                                  name + QStringLiteral(" is a read-only file.") + CrLf
-                                      + QStringLiteral("Do you want to overwrite it anyway?"),
+                                  CombineText::tr("%1 is a read-only file.").arg(name) + CrLf
+                                      + CombineText::tr("Do you want to overwrite it anyway?"),
                                   Buttons::YesNo, Icon::Exclamation, Answer::No);
     return a == Answer::Yes ? Flow::Go : Flow::Skip;
 }
@@ -82,7 +82,7 @@ Flow chooseOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile
         if (nothingToCopy(set, count))
             return Flow::Skip;
         const Answer a = run.host.ask(Ask::OverwriteOutput,
-                                      QStringLiteral("Do you want to overwrite the existing file")
+                                      CombineText::tr("Do you want to overwrite the existing file")
                                           + CrLf + base + QLatin1Char('?'),
                                       Buttons::YesNo, Icon::Question, Answer::Yes);
         if (a != Answer::Yes) {

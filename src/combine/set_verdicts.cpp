@@ -21,36 +21,36 @@ QString beyondLimitMessage(const QString& base, qint64 number, qint32 highPart, 
 {
     const QString ext =
         letterScheme ? QStringLiteral(" (") + PartExt(number, true) + QLatin1Char(')') : QString();
-    return base + QStringLiteral(" goes on past the highest part searched (")
-        + QString::number(highPart) + QStringLiteral("); this part was found after it:") + CrLf2
-        + QString::number(number) + ext + CrLf2
-        + QStringLiteral(
+    return CombineText::tr("%1 goes on past the highest part searched (%2); this part was found "
+                           "after it:")
+               .arg(base, QString::number(highPart))
+        + CrLf2 + QString::number(number) + ext + CrLf2
+        + CombineText::tr(
                "Raise the highest part number to combine the whole set. The parts are kept.")
-        + CrLf + QStringLiteral("Do you want to combine the existing parts?");
+        + CrLf + CombineText::tr("Do you want to combine the existing parts?");
 }
 
 QString beyondLimitNotice(const QString& base, qint64 number, qint32 highPart)
 {
-    return base + QStringLiteral(" goes on past the highest part searched (")
-        + QString::number(highPart) + QStringLiteral("): part ") + QString::number(number)
-        + QStringLiteral(" exists. The file was joined from the parts found; the parts are kept.");
+    return CombineText::tr("%1 goes on past the highest part searched (%2): part %3 exists. The "
+                           "file was joined from the parts found; the parts are kept.")
+        .arg(base, QString::number(highPart), QString::number(number));
 }
 
 QString sizeMismatchMessage(const QString& outputName, quint64 recorded, qint64 written)
 {
-    return outputName + QStringLiteral(" was written with ") + QString::number(written)
-        + QStringLiteral(" bytes, but its info file records ") + QString::number(recorded)
-        + QStringLiteral(" bytes.") + CrLf
-        + QStringLiteral(
+    return CombineText::tr("%1 was written with %2 bytes, but its info file records %3 bytes.")
+               .arg(outputName, QString::number(written), QString::number(recorded))
+        + CrLf
+        + CombineText::tr(
                "The file is not the original: its parts, info file and batch file are kept.");
 }
 
 QString missingSkipText(const QString& base, qint64 missing, const QString& list)
 {
-    return QStringLiteral("Skipped ") + base + QStringLiteral(": ") + QString::number(missing)
-        + (missing == 1 ? QStringLiteral(" part is missing (")
-                        : QStringLiteral(" parts are missing ("))
-        + list + QStringLiteral(").");
+    return (missing == 1 ? CombineText::tr("Skipped %1: %2 part is missing (%3).")
+                         : CombineText::tr("Skipped %1: %2 parts are missing (%3)."))
+        .arg(base, QString::number(missing), list);
 }
 
 }  // namespace tsl

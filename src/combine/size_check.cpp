@@ -23,16 +23,17 @@ qint64 lastPieceSize(const SizeCheck& check)
 // The entry for piece i of `size` bytes, or an empty text for a correct last piece.
 QString entryFor(qint64 i, qint64 size, const SizeCheck& check)
 {
-    const QString head = QStringLiteral("Part ") + QString::number(i) + QStringLiteral(" -- ");
+    const QString head = CombineText::tr("Part %1 -- ").arg(i);
     if (i == check.expected && size == lastPieceSize(check)) {
         if (!check.extraFound)
             return {};
-        return head + QStringLiteral("This might not be the correct 'last part' for this movie.");
+        return head + CombineText::tr("This might not be the correct 'last part' for this movie.");
     }
     const qint64 difference = std::llabs(size - check.pieceSize);
-    return head + QString::number(difference)
-        + (size < check.pieceSize ? QStringLiteral(" missing bytes")
-                                  : QStringLiteral(" extra bytes"));
+    return head
+        + (size < check.pieceSize ? CombineText::tr("%1 missing bytes")
+                                  : CombineText::tr("%1 extra bytes"))
+              .arg(difference);
 }
 
 }  // namespace
@@ -50,9 +51,8 @@ SizeCheckResult checkPieceSizes(Host& host, PartTable& table, const SizeCheck& c
             }
         }
         host.progress(Panel::Combine, Line::Part,
-                      QStringLiteral("Checking file size for part ") + QString::number(i)
-                          + QStringLiteral(" - ") + QString::number(i * 100 / check.upper)
-                          + QStringLiteral("% complete"),
+                      CombineText::tr("Checking file size for part %1 - %2% complete")
+                          .arg(QString::number(i), QString::number(i * 100 / check.upper)),
                       double(i), double(check.upper));
     }
     return result;
@@ -63,7 +63,7 @@ SizeCheckResult damagedParts(const PartTable& table)
     SizeCheckResult result;
     for (qint64 i = 1; i <= table.upper(); ++i) {
         if (table.present(i) && table[i].Damaged) {
-            result.list += QStringLiteral("Part %1 -- %2: damaged (checksum differs)")
+            result.list += CombineText::tr("Part %1 -- %2: damaged (checksum differs)")
                                .arg(i)
                                .arg(QFileInfo(table[i].Path).fileName())
                 + CrLf;
@@ -78,16 +78,15 @@ QString corruptPartsMessage(const QString& base, const SizeCheckResult& result,
 {
     QStringList closing;
     if (result.count > 0)
-        closing << (result.count > 1 ? QStringLiteral("These parts of ") + base
-                                           + QStringLiteral(" are the wrong size.")
-                                     : QStringLiteral("This part of ") + base
-                                           + QStringLiteral(" is the wrong size."));
+        closing << (result.count > 1 ? CombineText::tr("These parts of %1 are the wrong size.")
+                                     : CombineText::tr("This part of %1 is the wrong size."))
+                       .arg(base);
     if (damaged.count > 0)
         closing << (damaged.count > 1
-                        ? QStringLiteral("These parts of %1 differ from their checksums in %1.sha256.")
-                        : QStringLiteral("This part of %1 differs from its checksum in %1.sha256."))
+                        ? CombineText::tr("These parts of %1 differ from their checksums in %1.sha256.")
+                        : CombineText::tr("This part of %1 differs from its checksum in %1.sha256."))
                        .arg(base);
-    return QStringLiteral("Corrupted Parts:") + CrLf2 + result.list + damaged.list + CrLf
+    return CombineText::tr("Corrupted Parts:") + CrLf2 + result.list + damaged.list + CrLf
         + closing.join(CrLf);
 }
 

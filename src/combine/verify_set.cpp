@@ -1,4 +1,5 @@
 #include "combine/verify_set.h"
+#include "core/texts.h"
 
 #include "combine/piece_search.h"
 #include "core/file_hasher.h"
@@ -60,7 +61,7 @@ void addToPlan(Plan& plan, const VerifyTarget& target, VerifiedFile* file)
 QString checkingCaption(const VerifyTarget& target, int done, int all, qint64 bytes, qint64 total)
 {
     const qint64 percent = total > 0 ? bytes * 100 / total : 100;
-    return QStringLiteral("Checking %1: %2 of %3 files, %4% complete")
+    return CombineText::tr("Checking %1: %2 of %3 files, %4% complete")
         .arg(target.base)
         .arg(done)
         .arg(all)

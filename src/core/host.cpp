@@ -1,4 +1,5 @@
 #include "core/host.h"
+#include "core/texts.h"
 
 #include "core/run_error.h"
 
@@ -7,13 +8,13 @@ namespace tsl {
 QString answerWord(Answer answer)
 {
     switch (answer) {
-    case Answer::Ok: return QStringLiteral("OK");
-    case Answer::Cancel: return QStringLiteral("Cancel");
-    case Answer::Yes: return QStringLiteral("Yes");
-    case Answer::No: return QStringLiteral("No");
-    case Answer::Abort: return QStringLiteral("Abort");
-    case Answer::Retry: return QStringLiteral("Retry");
-    case Answer::Ignore: return QStringLiteral("Ignore");
+    case Answer::Ok: return FileText::tr("OK");
+    case Answer::Cancel: return FileText::tr("Cancel");
+    case Answer::Yes: return FileText::tr("Yes");
+    case Answer::No: return FileText::tr("No");
+    case Answer::Abort: return FileText::tr("Abort");
+    case Answer::Retry: return FileText::tr("Retry");
+    case Answer::Ignore: return FileText::tr("Ignore");
     }
     return {};
 }

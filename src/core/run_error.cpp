@@ -12,24 +12,24 @@ namespace tsl {
 QString runErrorDescription(int number)
 {
     switch (number) {
-    case 5: return QStringLiteral("Invalid procedure call or argument");
-    case 6: return QStringLiteral("Overflow");
-    case 7: return QStringLiteral("Out of memory");
-    case err::BadFileName: return QStringLiteral("Bad file name or number");
-    case err::FileNotFound: return QStringLiteral("File not found");
-    case 55: return QStringLiteral("File already open");
-    case err::DeviceIo: return QStringLiteral("Device I/O error");
-    case err::FileAlreadyExists: return QStringLiteral("File already exists");
-    case err::DiskFull: return QStringLiteral("Disk full");
-    case err::InputPastEnd: return QStringLiteral("Input past end of file");
-    case 67: return QStringLiteral("Too many files");
-    case err::DeviceUnavailable: return QStringLiteral("Device unavailable");
-    case err::PermissionDenied: return QStringLiteral("Permission denied");
-    case err::DiskNotReady: return QStringLiteral("Disk not ready");
-    case err::PathFileAccess: return QStringLiteral("Path/File access error");
-    case err::PathNotFound: return QStringLiteral("Path not found");
-    case err::InvalidProperty: return QStringLiteral("Invalid property value");
-    default: return QStringLiteral("Application-defined or object-defined error");
+    case 5: return FileText::tr("Invalid procedure call or argument");
+    case 6: return FileText::tr("Overflow");
+    case 7: return FileText::tr("Out of memory");
+    case err::BadFileName: return FileText::tr("Bad file name or number");
+    case err::FileNotFound: return FileText::tr("File not found");
+    case 55: return FileText::tr("File already open");
+    case err::DeviceIo: return FileText::tr("Device I/O error");
+    case err::FileAlreadyExists: return FileText::tr("File already exists");
+    case err::DiskFull: return FileText::tr("Disk full");
+    case err::InputPastEnd: return FileText::tr("Input past end of file");
+    case 67: return FileText::tr("Too many files");
+    case err::DeviceUnavailable: return FileText::tr("Device unavailable");
+    case err::PermissionDenied: return FileText::tr("Permission denied");
+    case err::DiskNotReady: return FileText::tr("Disk not ready");
+    case err::PathFileAccess: return FileText::tr("Path/File access error");
+    case err::PathNotFound: return FileText::tr("Path not found");
+    case err::InvalidProperty: return FileText::tr("Invalid property value");
+    default: return FileText::tr("Application-defined or object-defined error");
     }
 }
 
@@ -46,28 +46,28 @@ RunError RunError::of(int number, const QString& path, FileOp operation)
 QString operationVerb(FileOp operation)
 {
     switch (operation) {
-    case FileOp::None: return QStringLiteral("use");
-    case FileOp::Open: return QStringLiteral("open");
-    case FileOp::Create: return QStringLiteral("create");
-    case FileOp::Read: return QStringLiteral("read");
-    case FileOp::Write: return QStringLiteral("write");
-    case FileOp::Flush: return QStringLiteral("flush");
-    case FileOp::Close: return QStringLiteral("close");
-    case FileOp::Delete: return QStringLiteral("delete");
-    case FileOp::Rename: return QStringLiteral("rename");
-    case FileOp::Truncate: return QStringLiteral("truncate");
+    case FileOp::None: return FileText::tr("use", "cannot ...");
+    case FileOp::Open: return FileText::tr("open", "cannot ...");
+    case FileOp::Create: return FileText::tr("create", "cannot ...");
+    case FileOp::Read: return FileText::tr("read", "cannot ...");
+    case FileOp::Write: return FileText::tr("write", "cannot ...");
+    case FileOp::Flush: return FileText::tr("flush", "cannot ...");
+    case FileOp::Close: return FileText::tr("close", "cannot ...");
+    case FileOp::Delete: return FileText::tr("delete", "cannot ...");
+    case FileOp::Rename: return FileText::tr("rename", "cannot ...");
+    case FileOp::Truncate: return FileText::tr("truncate", "cannot ...");
     }
     return {};
 }
 
 QString runErrorLine(const RunError& error)
 {
-    const QString reason = error.description + QStringLiteral(" (run-time error ")
-        + QString::number(error.number) + QLatin1Char(')');
+    const QString reason =
+        FileText::tr("%1 (run-time error %2)").arg(error.description).arg(error.number);
     if (error.path.isEmpty())
         return reason;
-    return QStringLiteral("cannot ") + operationVerb(error.operation) + QLatin1Char(' ')
-        + error.path + QStringLiteral(": ") + reason;
+    //: %1 is a verb such as "open", %2 the file, %3 the reason
+    return FileText::tr("cannot %1 %2: %3").arg(operationVerb(error.operation), error.path, reason);
 }
 
 namespace {
@@ -119,11 +119,11 @@ RunError runErrorFromErrno(int e, const QString& path, FileOp operation)
 
 QString runtimeErrorText(const RunError& error, const QString& procedure)
 {
-    return QStringLiteral("Runtime Error: ") + QString::number(error.number) + CrLf
-        + QStringLiteral("Procedure: ") + procedure + QStringLiteral(".Shit") + CrLf2
-        + error.description + (error.path.isEmpty() ? QString() : CrLf + error.path) + CrLf2
-        + QStringLiteral("Do you want the program to try to continue?") + CrLf
-        + QStringLiteral("(Click NO to close the program.)");
+    return FileText::tr("Runtime Error: %1").arg(error.number) + CrLf
+        + FileText::tr("Procedure: %1.Shit").arg(procedure) + CrLf2 + error.description
+        + (error.path.isEmpty() ? QString() : CrLf + error.path) + CrLf2
+        + FileText::tr("Do you want the program to try to continue?") + CrLf
+        + FileText::tr("(Click NO to close the program.)");
 }
 
 bool askToContinue(Host& host, const RunError& error, const QString& procedure)

@@ -3,6 +3,7 @@
 #include "core/file_facts.h"
 #include "core/file_handle.h"
 #include "core/file_system.h"
+#include "core/texts.h"
 
 #include <QSet>
 #include <algorithm>
@@ -21,9 +22,9 @@ QString nameOf(const QString& path)
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString plural(qint64 n, const char* word)
+QString bytes(qint64 n)
 {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(word) + (n == 1 ? "" : "s");
+    return n == 1 ? FileText::tr("1 byte") : FileText::tr("%1 bytes").arg(n);
 }
 
 timespec toTimespec(const QDateTime& t)
@@ -184,11 +185,11 @@ QString folderProblem(const QString& dir)
         folder.chop(1);
     struct stat st {};
     if (folder.isEmpty() || !statPath(folder, &st))
-        return folder + QStringLiteral(": the folder does not exist.");
+        return FileText::tr("%1: the folder does not exist.").arg(folder);
     if (!S_ISDIR(st.st_mode))
-        return folder + QStringLiteral(": this is no folder.");
+        return FileText::tr("%1: this is no folder.").arg(folder);
     if (::access(nativePath(folder).constData(), W_OK | X_OK) != 0)
-        return folder + QStringLiteral(": the folder cannot be written to.");
+        return FileText::tr("%1: the folder cannot be written to.").arg(folder);
     return {};
 }
 
@@ -201,17 +202,16 @@ QString Transaction::checkCreate(const Planned& f) const
     const qint64 length = nativePath(nameOf(f.path)).size();
     const long max = nameMax(folder);
     if (length > max)
-        return f.path + QStringLiteral(": the name is ") + plural(length, "byte")
-            + QStringLiteral(" long; this file system allows ") + QString::number(max)
-            + QLatin1Char('.');
+        return FileText::tr("%1: the name is %2 long; this file system allows %3.")
+            .arg(f.path, bytes(length), QString::number(max));
     if (lstatPath(f.path, &st)) {
         if (S_ISDIR(st.st_mode))
-            return f.path + QStringLiteral(": a folder has that name.");
+            return FileText::tr("%1: a folder has that name.").arg(f.path);
         if (!f.replace)
-            return f.path + QStringLiteral(": a file of that name is there already.");
+            return FileText::tr("%1: a file of that name is there already.").arg(f.path);
         // The read-only attribute holds for every user, root included.
         if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR) && !f.replaceReadOnly)
-            return f.path + QStringLiteral(": the file is read-only.");
+            return FileText::tr("%1: the file is read-only.").arg(f.path);
     }
     const FileStamp made = stampOf(f.path);
     bool read = inputAt(f.path) != nullptr;
@@ -219,7 +219,7 @@ QString Transaction::checkCreate(const Planned& f) const
         read = read || readInodes_.contains(qMakePair(quint64(made.device), quint64(made.inode)));
     }
     if (read)
-        return f.path + QStringLiteral(": that file is also read by this run.");
+        return FileText::tr("%1: that file is also read by this run.").arg(f.path);
     return {};
 }
 
@@ -235,7 +235,7 @@ QString Transaction::check()
     for (const Planned& f : files_) {
         const QString folded = f.path.toCaseFolded();
         if (names.contains(folded))
-            return f.path + QStringLiteral(": this run would write two files of that name.");
+            return FileText::tr("%1: this run would write two files of that name.").arg(f.path);
         names.insert(folded);
         folders.insert(folderOf(f.path));
     }
@@ -247,7 +247,7 @@ QString Transaction::check()
     for (const Removal& r : removals_) {
         struct stat st {};
         if (lstatPath(r.path, &st) && S_ISDIR(st.st_mode))
-            return r.path + QStringLiteral(": a folder has that name.");
+            return FileText::tr("%1: a folder has that name.").arg(r.path);
         folders.insert(folderOf(r.path));
     }
     for (const QString& folder : std::as_const(folders))
@@ -288,20 +288,19 @@ QString Transaction::verify() const
     // An input that changed explains any size that differs: it is named first.
     for (const Input& in : inputs_) {
         if (!stampOf(in.path).sameAs(in.stamp))
-            return in.path + QStringLiteral(": the file changed while it was read.");
+            return FileText::tr("%1: the file changed while it was read.").arg(in.path);
     }
     for (const Planned& f : files_) {
         if (f.temp.isEmpty())
-            return f.path + QStringLiteral(": was not written.");
+            return FileText::tr("%1: was not written.").arg(f.path);
         const FileStamp written = stampOf(f.temp);
         if (f.size >= 0 && written.size != f.size)
-            return f.path + QStringLiteral(": ") + plural(written.size, "byte")
-                + QStringLiteral(" were written where ") + plural(f.size, "byte")
-                + QStringLiteral(" were planned.");
+            return FileText::tr("%1: %2 were written where %3 were planned.")
+                .arg(f.path, bytes(written.size), bytes(f.size));
     }
     if (!extendPath_.isEmpty() && extendTarget_ >= 0 && stampOf(extendPath_).size != extendTarget_)
-        return extendPath_ + QStringLiteral(": it does not hold ") + plural(extendTarget_, "byte")
-            + QStringLiteral(" as planned.");
+        return FileText::tr("%1: it does not hold %2 as planned.")
+            .arg(extendPath_, bytes(extendTarget_));
     return {};
 }
 
@@ -411,9 +410,9 @@ QStringList Transaction::rollback()
         struct stat st {};
         if (lstatPath(f.temp, &st)) {
             if (fileSystem().unlink(nativePath(f.temp).constData()) == 0)
-                undone << QStringLiteral("removed ") + f.temp;
+                undone << FileText::tr("removed %1").arg(f.temp);
             else
-                undone << QStringLiteral("could not remove ") + f.temp;
+                undone << FileText::tr("could not remove %1").arg(f.temp);
         }
         f.temp.clear();
     }
@@ -424,10 +423,9 @@ QStringList Transaction::rollback()
             const int fd =
                 fileSystem().open(native.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0);
             if (fd >= 0 && fileSystem().ftruncate(fd, extendLength_) == 0)
-                undone << QStringLiteral("cut ") + extendPath_ + QStringLiteral(" back to ")
-                        + plural(extendLength_, "byte");
+                undone << FileText::tr("cut %1 back to %2").arg(extendPath_, bytes(extendLength_));
             else
-                undone << QStringLiteral("could not cut ") + extendPath_ + QStringLiteral(" back");
+                undone << FileText::tr("could not cut %1 back").arg(extendPath_);
             if (fd >= 0)
                 fileSystem().close(fd);
         }
@@ -482,7 +480,7 @@ QString runCollision(const std::vector<const Transaction*>& units)
         for (const QString& path : units[u]->createdPaths() + units[u]->removedPaths()) {
             for (const size_t other : used.values(path.toCaseFolded())) {
                 if (other != u)
-                    return path + QStringLiteral(": two files of this run would use this name.");
+                    return FileText::tr("%1: two files of this run would use this name.").arg(path);
             }
         }
     }

@@ -1,4 +1,5 @@
 #include "lists/gui_append_lists.h"
+#include "core/texts.h"
 
 #include "lists/append_source_files.h"
 #include "lists/gui_append_list_box.h"
@@ -23,7 +24,7 @@ constexpr double DefaultFontSize = 10;
 QString countText(int count)
 {
     return QString::number(count)
-        + (count == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+        + (count == 1 ? WindowText::tr(" file") : WindowText::tr(" files"));
 }
 
 QString entryOf(const QListWidgetItem* item)

@@ -79,8 +79,8 @@ CommandLineStart readCommandLine(const QStringList& arguments,
 
 QString differentFoldersText(const QStringList& folders)
 {
-    return QStringLiteral("The chosen files lie in different folders:") + CrLf2 + folders.join(CrLf)
-        + CrLf2 + QStringLiteral("Choose files of one folder at a time. Nothing was selected.");
+    return WindowText::tr("The chosen files lie in different folders:") + CrLf2 + folders.join(CrLf)
+        + CrLf2 + WindowText::tr("Choose files of one folder at a time. Nothing was selected.");
 }
 
 }  // namespace tsl

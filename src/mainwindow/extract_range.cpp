@@ -1,4 +1,5 @@
 #include "mainwindow/extract_range.h"
+#include "core/texts.h"
 
 #include "settings/value_conversion.h"
 
@@ -51,9 +52,10 @@ ExtractRange checkExtractRange(const QString& start, const QString& end, qint64 
     }
     if (!range.ok) {
         range.start = range.end = 0;
-        range.message = QStringLiteral("The pieces to extract must be whole numbers from 1 to ")
-            + QString::number(pieces) + QStringLiteral(", the pieces of ") + file
-            + QStringLiteral(". Leave both at 0 to split the whole file.");
+        range.message = WindowText::tr("The pieces to extract must be whole numbers from 1 to "
+                                       "%1, the pieces of %2. Leave both at 0 to split the whole "
+                                       "file.")
+                            .arg(QString::number(pieces), file);
     }
     return range;
 }

@@ -140,8 +140,8 @@ void frmMain::connectHandlers()
                         QStringLiteral("Append"));
     });
     connect(lists_, &AppendLists::dropRefused, this, [this](const QStringList& names) {
-        setStatusText(QStringLiteral("Not added (not an ordinary file): ")
-                      + names.join(QStringLiteral(", ")));
+        setStatusText(WindowText::tr("Not added (not an ordinary file): %1")
+                          .arg(names.join(QStringLiteral(", "))));
     });
     connect(ui->tbsSplit, &QTabWidget::currentChanged, this, &frmMain::tbsSplit_Click);
     connect(ui->txtStart, &QLineEdit::textChanged, this, &frmMain::txtStart_Change);

@@ -31,14 +31,14 @@ namespace {
 // The dialogs' filters. Qt reads the patterns from the parentheses, so "all
 // files" is "*" (on Linux "*.*" would leave out names without a dot).
 const QStringList InfoFilter = {
-    QStringLiteral("000 files (*.000)"),
-    QStringLiteral("000 & 001 files (*.000 *.001)"),
-    QStringLiteral("001 files (*.001)"),
-    QStringLiteral("All files (*)"),
+    WindowText::tr("000 files (*.000)"),
+    WindowText::tr("000 & 001 files (*.000 *.001)"),
+    WindowText::tr("001 files (*.001)"),
+    WindowText::tr("All files (*)"),
 };
 const QStringList MovieFilter = {
-    QStringLiteral("Movie files (*.mpg *.avi *.mov *.rm)"),
-    QStringLiteral("All files (*)"),
+    WindowText::tr("Movie files (*.mpg *.avi *.mov *.rm)"),
+    WindowText::tr("All files (*)"),
 };
 
 // The local files among dropped URLs; empty when anything else is dropped.
@@ -83,9 +83,10 @@ void frmMain::browseFiles(int Index)
     if (*filterIndex[panel] == 0)
         *filterIndex[panel] = 1;
 
-    const char* titles[] = {"Choose the file sets to combine", "Choose the files to split",
-                            "Choose the file to append to"};
-    QFileDialog dialog(this, QString::fromLatin1(titles[panel]));
+    const QString titles[] = {WindowText::tr("Choose the file sets to combine"),
+                              WindowText::tr("Choose the files to split"),
+                              WindowText::tr("Choose the file to append to")};
+    QFileDialog dialog(this, titles[panel]);
     dialog.setFileMode(panel < 2 ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(*filterIndex[panel] - 1));
@@ -120,11 +121,10 @@ void frmMain::browseFiles(int Index)
 void frmMain::browseDirectory(int Index)
 {
     const int panel = Index / 2;
-    const char* titles[] = {"Choose the folder for the combined files",
-                            "Choose the folder for the pieces",
-                            "Choose the folder to find parts in"};
-    const QString chosen =
-        BrowseForFolder(this, QString::fromLatin1(titles[panel]), txtDir[panel]->text());
+    const QString titles[] = {WindowText::tr("Choose the folder for the combined files"),
+                              WindowText::tr("Choose the folder for the pieces"),
+                              WindowText::tr("Choose the folder to find parts in")};
+    const QString chosen = BrowseForFolder(this, titles[panel], txtDir[panel]->text());
     if (panel == 0) {
         CombOutDir = chosen.isEmpty() ? txtDir[0]->text() : chosen;
         txtDir[0]->setText(CombOutDir);
@@ -177,13 +177,13 @@ void frmMain::lblFileDir_DblClick()
     const QString target = txtFile[2]->text();
     if (!target.isEmpty() && FileExists(AppendOutDir + target)) {
         host_->ask(Ask::Notice,
-                   QStringLiteral("You can only change this directory if you enter") + CrLf
-                       + QStringLiteral("the name of a file that does not already exist."),
+                   WindowText::tr("You can only change this directory if you enter") + CrLf
+                       + WindowText::tr("the name of a file that does not already exist."),
                    Buttons::Ok, Icon::Information, Answer::Ok);
         return;
     }
     const QString chosen =
-        BrowseForFolder(this, QStringLiteral("Choose the folder to save in"), AppendOutDir);
+        BrowseForFolder(this, WindowText::tr("Choose the folder to save in"), AppendOutDir);
     if (!chosen.isEmpty()) {
         AppendOutDir = withTrailingSlash(chosen);
         saveInChosen_ = true;
@@ -223,7 +223,7 @@ void frmMain::combineSummaryOf(const QString& infoFile, bool listing)
         return;
     }
     if (result != info::Read) {
-        setStatusText(QStringLiteral("(Bad .000 file)"));
+        setStatusText(WindowText::tr("(Bad .000 file)"));
         return;
     }
     const QString first = infoFile.left(infoFile.size() - 3) + QStringLiteral("001");
@@ -245,10 +245,10 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
             pieces = showSplitSummary(file.size, false);
         } else if (file.exists) {
             // A folder or a device: refused here, before anything could be written.
-            host_->ask(Ask::Notice,
-                       path
-                           + QStringLiteral(" is not an ordinary file; there is nothing to split."),
-                       Buttons::Ok, Icon::Information, Answer::Ok);
+            host_->ask(
+                Ask::Notice,
+                WindowText::tr("%1 is not an ordinary file; there is nothing to split.").arg(path),
+                Buttons::Ok, Icon::Information, Answer::Ok);
             SplitFiles.clear();
             SplitFile.clear();
             txtFile[1]->clear();
@@ -337,8 +337,8 @@ void frmMain::takeHandedOver(const CommandLineStart& start)
             selectSplit(names, start.srcDir);
     }
     if (!missing.isEmpty())
-        setStatusText(QStringLiteral("Not added (not an ordinary file): ")
-                      + missing.join(QStringLiteral(", ")));
+        setStatusText(WindowText::tr("Not added (not an ordinary file): %1")
+                          .arg(missing.join(QStringLiteral(", "))));
 }
 
 }  // namespace tsl

@@ -232,8 +232,8 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::askToStopTheJob()
 {
     stopQuestion_ = createMessageBox(this,
-                                     QStringLiteral("A job is still running.") + CrLf
-                                         + QStringLiteral("Do you want to stop it and close TSL?"),
+                                     WindowText::tr("A job is still running.") + CrLf
+                                         + WindowText::tr("Do you want to stop it and close TSL?"),
                                      Buttons::YesNo, Icon::Question, Answer::No);
     stopQuestion_->setAttribute(Qt::WA_DeleteOnClose);
     connect(stopQuestion_, &QDialog::finished, this, &frmMain::stopQuestionAnswered);

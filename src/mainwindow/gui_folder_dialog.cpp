@@ -1,4 +1,5 @@
 #include "mainwindow/gui_folder_dialog.h"
+#include "core/texts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -23,7 +24,7 @@ QString startFolder(const QString& path)
 
 QString BrowseForFolder(QWidget* owner, const QString& title, const QString& start)
 {
-    const QString caption = title.isEmpty() ? QStringLiteral("Choose a directory...") : title;
+    const QString caption = title.isEmpty() ? WindowText::tr("Choose a directory...") : title;
     const QString dir = QFileDialog::getExistingDirectory(owner, caption, startFolder(start));
     if (dir.isEmpty())
         return {};

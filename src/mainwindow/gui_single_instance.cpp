@@ -1,4 +1,5 @@
 #include "mainwindow/gui_single_instance.h"
+#include "core/texts.h"
 
 #include "mainwindow/command_line.h"
 #include "mainwindow/gui_hand_over_link.h"
@@ -24,7 +25,7 @@ bool claimSingleInstance(SingleInstance& instance, const QStringList& arguments)
         && handOver(handOverSocketPath(instance.path()), start, HandOverTimeout)
             == HandOverReply::Taken)
         return false;
-    showMessage(nullptr, QStringLiteral("TSL is already running..."), Buttons::Ok,
+    showMessage(nullptr, WindowText::tr("TSL is already running..."), Buttons::Ok,
                 Icon::Information, Answer::Ok);
     return false;
 }

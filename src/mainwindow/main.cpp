@@ -1,5 +1,6 @@
 // tsl: the main window. Loads the settings, reads the files named on the
 // command line and opens the window on the Combine or Split panel.
+#include "core/translations.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/gui_app_icon.h"
 #include "mainwindow/gui_hand_over_link.h"
@@ -34,16 +35,25 @@ int main(int argc, char** argv)
 {
     // --help and --version answer before QApplication exists: on a terminal
     // without a display, and for help2man at build time.
-    QStringList raw;
-    for (int i = 0; i < argc; ++i)
-        raw << QString::fromLocal8Bit(argv[i]);
-    const tsl::WindowArguments early = tsl::readWindowArguments(raw, QStringLiteral(TSL_VERSION));
-    if (early.action == tsl::WindowAction::Help || early.action == tsl::WindowAction::Version) {
-        print(stdout, early.text);
-        return 0;
+    // A translator needs an application object: a core one serves the help.
+    {
+        QCoreApplication core(argc, argv);
+        const tsl::Translations translations(
+            tsl::messageLanguages(QProcessEnvironment::systemEnvironment()));
+        QStringList raw;
+        for (int i = 0; i < argc; ++i)
+            raw << QString::fromLocal8Bit(argv[i]);
+        const tsl::WindowArguments early =
+            tsl::readWindowArguments(raw, QStringLiteral(TSL_VERSION));
+        if (early.action == tsl::WindowAction::Help || early.action == tsl::WindowAction::Version) {
+            print(stdout, early.text);
+            return 0;
+        }
     }
 
     QApplication app(argc, argv);
+    const tsl::Translations translations(
+        tsl::messageLanguages(QProcessEnvironment::systemEnvironment()));
     QApplication::setOrganizationName(QStringLiteral("Tessel"));
     QApplication::setApplicationName(QStringLiteral("TSL"));
     QApplication::setApplicationVersion(QStringLiteral(TSL_VERSION));

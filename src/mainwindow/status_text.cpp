@@ -1,4 +1,5 @@
 #include "mainwindow/status_text.h"
+#include "core/texts.h"
 
 #include "pieces/part_names.h"
 #include "split/piece_size.h"
@@ -7,10 +8,10 @@ namespace tsl {
 
 namespace {
 
-// " pieces" after a count, " piece" after 1.
-QString piecesAfter(qint64 count)
+// "1 piece", "2 pieces".
+QString pieces(qint64 count)
 {
-    return count == 1 ? QStringLiteral(" piece") : QStringLiteral(" pieces");
+    return count == 1 ? WindowText::tr("1 piece") : WindowText::tr("%1 pieces").arg(count);
 }
 
 }  // namespace
@@ -28,43 +29,43 @@ QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 tota
                        const QLocale& locale)
 {
     const QString each = firstPieceLength >= 0
-        ? thousands(quint64(firstPieceLength), locale) + QStringLiteral(" bytes each -- ")
+        ? WindowText::tr("%1 bytes each -- ").arg(thousands(quint64(firstPieceLength), locale))
         : QString();
-    return QString::number(pieceCount) + piecesAfter(qint64(pieceCount)) + QStringLiteral(" -- ")
-        + each + thousands(totalSize, locale) + QStringLiteral(" bytes total");
+    return pieces(qint64(pieceCount)) + QStringLiteral(" -- ") + each
+        + WindowText::tr("%1 bytes total").arg(thousands(totalSize, locale));
 }
 
 QString splitSummary(qint64 pieces, double splitSize)
 {
-    return QString::number(pieces) + piecesAfter(pieces) + QStringLiteral(" -- ")
-        + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each");
+    return tsl::pieces(pieces) + QStringLiteral(" -- ")
+        + WindowText::tr("%1 bytes each").arg(QString::number(splitSize, 'g', 15));
 }
 
 QString splitOptionsSummary(qint64 pieces, double splitSize)
 {
-    return QString::number(pieces) + piecesAfter(pieces) + QStringLiteral(", ")
-        + QString::number(splitSize, 'g', 15) + QStringLiteral(" bytes each.");
+    return tsl::pieces(pieces) + QStringLiteral(", ")
+        + WindowText::tr("%1 bytes each.").arg(QString::number(splitSize, 'g', 15));
 }
 
 QString splitByText(const Settings& settings, const QLocale& locale)
 {
     if (splitsByCount(settings)) {
-        return QStringLiteral("Each file is cut into ") + QString::number(settings.SplitPieces)
-            + QStringLiteral(" pieces of its own size: the last may be smaller, and a very "
-                             "small file gives fewer pieces (never more).");
+        return WindowText::tr("Each file is cut into %1 pieces of its own size: the last may be "
+                              "smaller, and a very small file gives fewer pieces (never more).")
+            .arg(settings.SplitPieces);
     }
-    return QStringLiteral("Each file is cut into pieces of ")
-        + thousands(quint64(wholePartSize(settings.SplitSize)), locale) + QStringLiteral(" bytes.");
+    return WindowText::tr("Each file is cut into pieces of %1 bytes.")
+        .arg(thousands(quint64(wholePartSize(settings.SplitSize)), locale));
 }
 
 QString splitFileGoneText(const QString& name)
 {
-    return name + QStringLiteral(" -- file not found");
+    return WindowText::tr("%1 -- file not found").arg(name);
 }
 
 QString filesSelected(qsizetype count)
 {
-    return QString::number(count) + QStringLiteral(" files selected.");
+    return WindowText::tr("%1 files selected.").arg(count);
 }
 
 QString quotedList(const QStringList& names)
@@ -77,12 +78,12 @@ QString quotedList(const QStringList& names)
 
 QString appendFileSummary(const QString& name, qint64 length)
 {
-    return name + QStringLiteral(" -- ") + QString::number(length) + QStringLiteral(" bytes");
+    return WindowText::tr("%1 -- %2 bytes").arg(name, QString::number(length));
 }
 
 QString saveInText(const QString& dir)
 {
-    return QStringLiteral("Save in directory: ") + dir;
+    return WindowText::tr("Save in directory: %1").arg(dir);
 }
 
 }  // namespace tsl

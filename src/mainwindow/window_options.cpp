@@ -1,4 +1,5 @@
 #include "mainwindow/window_options.h"
+#include "core/texts.h"
 
 #include <QCommandLineParser>
 
@@ -6,7 +7,8 @@ namespace tsl {
 
 namespace {
 
-const char* const Description =
+const char* const Description = QT_TRANSLATE_NOOP(
+    "Window",
     "TSL moves large files in pieces: it splits a file into numbered pieces\n"
     "(movie.avi.001, movie.avi.002, ...) with an info file (movie.avi.000) and a\n"
     "batch file that rebuilds it, combines the pieces of each set back into the\n"
@@ -25,19 +27,19 @@ const char* const Description =
     "$XDG_CONFIG_HOME/Tessel/TSL.conf (~/.config), with /etc/xdg/Tessel/TSL.conf\n"
     "for keys the user has not set.\n"
     "\n"
-    "Exit status: 0, or 2 for an unknown option.";
+    "Exit status: 0, or 2 for an unknown option.");
 
 }  // namespace
 
 void addWindowOptions(QCommandLineParser& parser)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QString::fromLatin1(Description));
+    parser.setApplicationDescription(WindowText::tr(Description));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("A set's info file (.000) or first piece (.001) to combine, or files to "
+        WindowText::tr("A set's info file (.000) or first piece (.001) to combine, or files to "
                        "split; all in one folder. A path with blanks may come unquoted, as "
                        "several words. Put -- before a FILE that starts with '-'."),
         QStringLiteral("[FILE...]"));
@@ -57,7 +59,7 @@ WindowArguments readWindowArguments(const QStringList& arguments, const QString&
         // before the application object exists; the usage line names it tsl.
         const QString text = parser.helpText();
         result.action = WindowAction::Help;
-        result.text = QStringLiteral("Usage: tsl [options] [FILE...]")
+        result.text = WindowText::tr("Usage: tsl [options] [FILE...]")
             + text.mid(text.indexOf(QLatin1Char('\n')));
     } else if (parser.isSet(QStringLiteral("version"))) {
         result.action = WindowAction::Version;
@@ -65,7 +67,7 @@ WindowArguments readWindowArguments(const QStringList& arguments, const QString&
     } else if (!parsed) {
         result.action = WindowAction::BadUsage;
         result.text = QStringLiteral("tsl: ") + parser.errorText()
-            + QStringLiteral("\nTry 'tsl --help' for more information.\n");
+            + WindowText::tr("\nTry 'tsl --help' for more information.\n");
     } else {
         result.files = parser.positionalArguments();
     }

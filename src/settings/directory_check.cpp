@@ -127,25 +127,24 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
     int step = 0;
     if (!QDir::isAbsolutePath(path)) {
         inform(host,
-               QStringLiteral("The drive you specified (") + driveText(path)
-                   + QStringLiteral(") for the ") + description + QStringLiteral(" does not exist.")
-                   + CrLf2 + QStringLiteral("TSL will default to '") + drives.homeFolder
-                   + QStringLiteral("'."));
+               SettingsText::tr("The drive you specified (%1) for the %2 does not exist.")
+                       .arg(driveText(path), description)
+                   + CrLf2 + SettingsText::tr("TSL will default to '%1'.").arg(drives.homeFolder));
         step = 3;
     } else if (const QString volume = unmountedVolume(path, drives); !volume.isEmpty()) {
-        inform(host, QStringLiteral("There is no disk in drive ") + volume + QLatin1Char('.'));
+        inform(host, SettingsText::tr("There is no disk in drive %1.").arg(volume));
         step = 4;
     }
     if (step == 0) {
         step = 1;
         const RunError e = enterDirectory(path);
         if (e.number == err::PathNotFound) {
-            const Answer a = host.ask(Ask::CreateDirectory,
-                                      QStringLiteral("The directory you specified (") + path
-                                          + QStringLiteral(") for the") + CrLf + description
-                                          + QStringLiteral(" does not exist.") + CrLf2
-                                          + QStringLiteral("Do you want the program to create it?"),
-                                      Buttons::YesNo, Icon::Question, Answer::Yes);
+            const Answer a =
+                host.ask(Ask::CreateDirectory,
+                         SettingsText::tr("The directory you specified (%1) for the").arg(path)
+                             + CrLf + SettingsText::tr("%1 does not exist.").arg(description)
+                             + CrLf2 + SettingsText::tr("Do you want the program to create it?"),
+                         Buttons::YesNo, Icon::Question, Answer::Yes);
             if (a == Answer::Yes)
                 step = 2;
         } else if (e.failed() && e.number != err::DeviceUnavailable
@@ -156,8 +155,7 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
     if (step == 2) {
         const RunError e = makeDirectory(path);
         if (e.number == err::PathNotFound) {
-            inform(host,
-                   QStringLiteral("There was an error (76) creating ") + path + QLatin1Char('.'));
+            inform(host, SettingsText::tr("There was an error (76) creating %1.").arg(path));
             step = 3;
         } else if (e.failed() && e.number != err::DeviceUnavailable
                    && !askToContinue(host, e, Procedure)) {

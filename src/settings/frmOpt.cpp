@@ -213,10 +213,10 @@ void frmOpt::offerNamedSizes()
 {
     const QLocale locale;
     for (const NamedSize& n : namedSizes()) {
-        ui->txtSize->addItem(QLatin1String(n.name) + QStringLiteral(" - ") + QLatin1String(n.what)
-                                 + QStringLiteral(" (") + locale.toString(n.bytes)
-                                 + QStringLiteral(" bytes)"),
-                             n.bytes);
+        ui->txtSize->addItem(
+            SettingsText::tr("%1 - %2 (%3 bytes)")
+                .arg(QLatin1String(n.name), SettingsText::tr(n.what), locale.toString(n.bytes)),
+            n.bytes);
     }
     connect(ui->txtSize, &QComboBox::activated, this, [this](int index) {
         optSize[0]->setChecked(true);
@@ -270,10 +270,10 @@ bool frmOpt::eventFilter(QObject* watched, QEvent* event)
 
 void frmOpt::cmdBrowse_Click(int index)
 {
-    const char* titles[] = {"Choose the initial Combine folder", "Choose the initial Split folder",
-                            "Choose the initial Append folder"};
-    const QString dir =
-        BrowseForFolder(this, QString::fromLatin1(titles[index]), txtDir[index]->text());
+    const QString titles[] = {SettingsText::tr("Choose the initial Combine folder"),
+                              SettingsText::tr("Choose the initial Split folder"),
+                              SettingsText::tr("Choose the initial Append folder")};
+    const QString dir = BrowseForFolder(this, titles[index], txtDir[index]->text());
     if (!dir.isEmpty())
         txtDir[index]->setText(QDir::toNativeSeparators(dir));
 }
@@ -341,11 +341,14 @@ void frmOpt::cmdOk_Click()
         const QString file = QDir::toNativeSeparators(moved.file);
         QMessageBox::warning(
             this, AppTitle,
-            moved.written ? "The settings were written, but " + file
-                    + " could not be removed, so it would still be used." + CrLf2
-                    + "Remove it, or choose that store again."
-                          : "The settings could not be written to " + file + "." + CrLf2
-                    + "Nothing was changed: TSL keeps its settings where they were.");
+            moved.written
+                ? SettingsText::tr("The settings were written, but %1 could not be removed, so it "
+                                   "would still be used.")
+                        .arg(file)
+                    + CrLf2 + SettingsText::tr("Remove it, or choose that store again.")
+                : SettingsText::tr("The settings could not be written to %1.").arg(file) + CrLf2
+                    + SettingsText::tr(
+                        "Nothing was changed: TSL keeps its settings where they were."));
         return;
     }
     reload();
@@ -364,8 +367,8 @@ bool frmOpt::piecesAccepted()
     if (whole && n >= r.low && n <= r.high)
         return true;
     QMessageBox::information(this, AppTitle,
-                             QStringLiteral("The number of pieces takes a whole number from %1 "
-                                            "to %2.")
+                             SettingsText::tr("The number of pieces takes a whole number from %1 "
+                                              "to %2.")
                                  .arg(qint64(r.low))
                                  .arg(qint64(r.high)));
     ui->tbsOpt->setCurrentIndex(1);  // the Split page (its tab holds the page's scroll area)

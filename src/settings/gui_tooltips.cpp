@@ -1,4 +1,5 @@
 #include "settings/gui_tooltips.h"
+#include "core/texts.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -36,58 +37,72 @@ constexpr Control kAppendControls[] = {
     {"lblTo", -1},   {"lblFileDir", -1}, {"lblLabel", 4},  {"lblLabel", 5},  {"lblTotal", 2},
 };
 
+// A tab's caption as the window shows it, in the user's language.
+QString tabCaption(const char* caption)
+{
+    return QCoreApplication::translate("frmMain", caption);
+}
+
 std::vector<TipRecord> buildTable()
 {
-    const QString about = QStringLiteral("Display About dialog...");
-    const QString options = QStringLiteral("Set program options...");
-    const QString close = QStringLiteral("Close program.");
-    const QString files = QStringLiteral("Browse for file(s)...");
-    const QString folder = QStringLiteral("Browse for directory...");
+    const QString about = SettingsText::tr("Display About dialog...");
+    const QString options = SettingsText::tr("Set program options...");
+    const QString close = SettingsText::tr("Close program.");
+    const QString files = SettingsText::tr("Browse for file(s)...");
+    const QString folder = SettingsText::tr("Browse for directory...");
     const QString normal =
-        QStringLiteral("Leave these values at 0 if you want to split a file the \"normal\" way.");
+        SettingsText::tr("Leave these values at 0 if you want to split a file the \"normal\" way.");
     return {
         {"cmdAbout", 0, about},
         {"cmdOpt", 0, options},
         {"cmdClose", 0, close},
-        {"cmdCombine", -1, "Combine files."},
+        {"cmdCombine", -1, SettingsText::tr("Combine files.")},
         {"cmdBrowse", 1, folder},
         {"cmdBrowse", 0, files},
         {"cmdBrowse", 2, files},
         {"cmdBrowse", 3, folder},
-        {"cmdSplit", -1, "Split files."},
+        {"cmdSplit", -1, SettingsText::tr("Split files.")},
         {"cmdClose", 1, close},
         {"cmdOpt", 1, options},
         {"cmdAbout", 1, about},
-        {"cmdUp", 1, "Click to increase the font size in the file lists."},
-        {"cmdDown", 1, "Click to decrease the font size in the file lists."},
-        {"cmdDown", 0, "Click to move the selected file down in the append order."},
-        {"cmdRem", 0, "Click to remove all files from list."},
-        {"cmdRem", 1, "Click to remove selected file(s) from list."},
-        {"cmdAdd", 1, "Click to move selected file(s) to list."},
-        {"cmdAdd", 0, "Click to move all files to list."},
-        {"cmdUp", 0, "Click to move the selected file up in the append order."},
-        {"lstFrom", -1, "Click the buttons to the right (or drag) to move files to the other box."},
-        {"txtDir", 2, "Click the Browse button to choose a directory."},
+        {"cmdUp", 1, SettingsText::tr("Click to increase the font size in the file lists.")},
+        {"cmdDown", 1, SettingsText::tr("Click to decrease the font size in the file lists.")},
+        {"cmdDown", 0,
+         SettingsText::tr("Click to move the selected file down in the append order.")},
+        {"cmdRem", 0, SettingsText::tr("Click to remove all files from list.")},
+        {"cmdRem", 1, SettingsText::tr("Click to remove selected file(s) from list.")},
+        {"cmdAdd", 1, SettingsText::tr("Click to move selected file(s) to list.")},
+        {"cmdAdd", 0, SettingsText::tr("Click to move all files to list.")},
+        {"cmdUp", 0, SettingsText::tr("Click to move the selected file up in the append order.")},
+        {"lstFrom", -1,
+         SettingsText::tr(
+             "Click the buttons to the right (or drag) to move files to the other box.")},
+        {"txtDir", 2, SettingsText::tr("Click the Browse button to choose a directory.")},
         {"cmdBrowse", 5, folder},
-        {"cmdAppend", -1, "Append files."},
+        {"cmdAppend", -1, SettingsText::tr("Append files.")},
         {"txtFile", 2,
-         "Either a) enter or browse for an existing file; or, b) enter a nonexistent filename "
-         "to use for the resulting file."},
+         SettingsText::tr(
+             "Either a) enter or browse for an existing file; or, b) enter a nonexistent filename "
+             "to use for the resulting file.")},
         {"cmdBrowse", 4, files},
         {"cmdClose", 2, close},
         {"cmdOpt", 2, options},
         {"cmdAbout", 2, about},
-        {"lblFileDir", -1, "Double-click to change the \"Save In\" directory."},
-        {"Co&mbine", -1, "Combine files - this is specifically for sequentially-numbered parts."},
-        {"&Split", -1, "Split files into sequentially-numbered pieces."},
-        {"A&ppend", -1, "Concatenate files or append files to the end of another file."},
-        {"lblFrom", -1, "Double-click to refresh the list of files."},
+        {"lblFileDir", -1, SettingsText::tr("Double-click to change the \"Save In\" directory.")},
+        {tabCaption("Co&mbine"), -1,
+         SettingsText::tr("Combine files - this is specifically for sequentially-numbered parts.")},
+        {tabCaption("&Split"), -1,
+         SettingsText::tr("Split files into sequentially-numbered pieces.")},
+        {tabCaption("A&ppend"), -1,
+         SettingsText::tr("Concatenate files or append files to the end of another file.")},
+        {"lblFrom", -1, SettingsText::tr("Double-click to refresh the list of files.")},
         {"txtStart", -1, normal},
         {"txtEnd", -1, normal},
         {"lblSplitBy", -1,
-         "Set on the Split page of the options: pieces of one part size, or a number of "
-         "pieces, for which every file gets its own part size (its length divided by that "
-         "number, rounded up)."},
+         SettingsText::tr(
+             "Set on the Split page of the options: pieces of one part size, or a number of "
+             "pieces, for which every file gets its own part size (its length divided by that "
+             "number, rounded up).")},
     };
 }
 
@@ -116,13 +131,12 @@ void applyToTabs(QTabBar* tabs, const Settings& settings)
 {
     for (int i = 0; i < tabs->count(); ++i) {
         const QString caption = tabs->tabText(i);
-        const QString key = QString(caption).remove('&');
         Mode mode = Mode::Combine;
-        if (key == QLatin1String("Split"))
+        if (caption == tabCaption("&Split"))
             mode = Mode::Split;
-        else if (key == QLatin1String("Append"))
+        else if (caption == tabCaption("A&ppend"))
             mode = Mode::Append;
-        else if (key != QLatin1String("Combine"))
+        else if (caption != tabCaption("Co&mbine"))
             continue;  // not one of the mode tabs
         tabs->setTabToolTip(i, shown(mode, settings) ? GetTT(caption, -1) : QString());
     }

@@ -1,4 +1,5 @@
 #include "settings/load_reg.h"
+#include "core/texts.h"
 
 #include "settings/setting_keys.h"
 #include "settings/settings_store.h"
@@ -15,9 +16,12 @@ struct InitialDir {
 };
 
 const InitialDir InitialDirs[] = {
-    {&Settings::InitCombineDir, "InitCombineDir", "initial combine directory"},
-    {&Settings::InitSplitDir, "InitSplitDir", "initial split directory"},
-    {&Settings::InitAppendDir, "InitAppendDir", "initial append directory"},
+    {&Settings::InitCombineDir, "InitCombineDir",
+     QT_TRANSLATE_NOOP("Settings", "initial combine directory")},
+    {&Settings::InitSplitDir, "InitSplitDir",
+     QT_TRANSLATE_NOOP("Settings", "initial split directory")},
+    {&Settings::InitAppendDir, "InitAppendDir",
+     QT_TRANSLATE_NOOP("Settings", "initial append directory")},
 };
 
 // One range rule applied to its variable; true when it replaced the value.
@@ -60,7 +64,7 @@ bool checkDirectories(Settings& s, SettingsStore& store, Host& host, const Drive
 {
     for (const InitialDir& d : InitialDirs) {
         const QString key = QLatin1String(d.key);
-        const DirCheck r = checkInitialDirectory(s.*d.member, key, QLatin1String(d.description),
+        const DirCheck r = checkInitialDirectory(s.*d.member, key, SettingsText::tr(d.description),
                                                  store, host, drives);
         if (r == DirCheck::Terminated)
             return false;

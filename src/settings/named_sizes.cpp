@@ -1,5 +1,6 @@
 #include "settings/named_sizes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tsl {
@@ -7,14 +8,14 @@ namespace tsl {
 const std::vector<NamedSize>& namedSizes()
 {
     static const std::vector<NamedSize> sizes = {
-        {"floppy", 1457664, "3.5\" floppy disk"},
-        {"email", 25000000, "e-mail attachment"},
-        {"cd650", 681574400, "CD, 650 MB"},
-        {"cd700", 734003200, "CD, 700 MB"},
-        {"fat32", 4294967295, "largest file on FAT32"},
-        {"dvd", 4697620480, "DVD"},
-        {"dvd-dl", 8522825728, "DVD, dual layer"},
-        {"bd", 25025314816, "Blu-ray disc, 25 GB"},
+        {"floppy", 1457664, QT_TRANSLATE_NOOP("Settings", "3.5\" floppy disk")},
+        {"email", 25000000, QT_TRANSLATE_NOOP("Settings", "e-mail attachment")},
+        {"cd650", 681574400, QT_TRANSLATE_NOOP("Settings", "CD, 650 MB")},
+        {"cd700", 734003200, QT_TRANSLATE_NOOP("Settings", "CD, 700 MB")},
+        {"fat32", 4294967295, QT_TRANSLATE_NOOP("Settings", "largest file on FAT32")},
+        {"dvd", 4697620480, QT_TRANSLATE_NOOP("Settings", "DVD")},
+        {"dvd-dl", 8522825728, QT_TRANSLATE_NOOP("Settings", "DVD, dual layer")},
+        {"bd", 25025314816, QT_TRANSLATE_NOOP("Settings", "Blu-ray disc, 25 GB")},
     };
     return sizes;
 }

@@ -13,7 +13,8 @@ namespace tsl {
 struct NamedSize {
     const char* name;  // what is typed: "cd700"
     qint64 bytes;
-    const char* what;  // what it fits, for a list of choices: "CD, 700 MB"
+    const char* what;  // what it fits, for a list of choices: "CD, 700 MB" (untranslated:
+                       // SettingsText::tr(what) gives the user's language)
 };
 
 // Every named size, smallest first.

@@ -10,18 +10,19 @@ namespace {
 // The names the options dialog shows the ranged settings under.
 QString shownName(const QString& key)
 {
-    static const QHash<QString, QString> names = {
-        {"ExtraParts", "When additional parts exist"},
-        {"MissingParts", "When parts are missing"},
-        {"PartsExist", "When parts exist"},
-        {"SplitFileNames", "For part names"},
-        {"SplitSize", "Part size"},
-        {"SplitUnits", "Units"},
-        {"ChunkSize", "Chunk size"},
-        {"HighPart", "Highest part number to look for"},
-        {"ListFontSize", "List font size"},
+    static const QHash<QString, const char*> names = {
+        {"ExtraParts", QT_TRANSLATE_NOOP("Settings", "When additional parts exist")},
+        {"MissingParts", QT_TRANSLATE_NOOP("Settings", "When parts are missing")},
+        {"PartsExist", QT_TRANSLATE_NOOP("Settings", "When parts exist")},
+        {"SplitFileNames", QT_TRANSLATE_NOOP("Settings", "For part names")},
+        {"SplitSize", QT_TRANSLATE_NOOP("Settings", "Part size")},
+        {"SplitUnits", QT_TRANSLATE_NOOP("Settings", "Units")},
+        {"ChunkSize", QT_TRANSLATE_NOOP("Settings", "Chunk size")},
+        {"HighPart", QT_TRANSLATE_NOOP("Settings", "Highest part number to look for")},
+        {"ListFontSize", QT_TRANSLATE_NOOP("Settings", "List font size")},
     };
-    return names.value(key, key);
+    const char* name = names.value(key);
+    return name ? SettingsText::tr(name) : key;
 }
 
 QString number(double value)
@@ -47,19 +48,19 @@ QStringList replacedValueLines(const LoadOutcome& outcome, QSet<QString>& report
         if (reported.contains(id))
             continue;
         reported.insert(id);
-        lines << shownName(key) + QStringLiteral(" (") + key + QStringLiteral("): ") + stored
-                + QStringLiteral(" is outside ") + number(range.low) + QStringLiteral(" to ")
-                + number(range.high) + QStringLiteral("; ") + number(range.replacement)
-                + QStringLiteral(" is used instead.");
+        //: %1 the setting's name, %2 its key, %3 the stored value
+        lines << SettingsText::tr("%1 (%2): %3 is outside %4 to %5; %6 is used instead.")
+                     .arg(shownName(key), key, stored, number(range.low), number(range.high),
+                          number(range.replacement));
     }
     return lines;
 }
 
 QString replacedValuesText(const QStringList& lines)
 {
-    return QStringLiteral("Some stored settings are outside the range TSL accepts:") + CrLf2
+    return SettingsText::tr("Some stored settings are outside the range TSL accepts:") + CrLf2
         + lines.join(CrLf) + CrLf2
-        + QStringLiteral("Choose Options... and OK to store the values in use.");
+        + SettingsText::tr("Choose Options... and OK to store the values in use.");
 }
 
 }  // namespace tsl

@@ -69,26 +69,26 @@ QList<DesktopItem> DesktopRegistration::items() const
     };
     using F = DesktopFeature;
     return {
-        {F::InfoType, QStringLiteral("Info file type (*.000)"),
+        {F::InfoType, DesktopText::tr("Info file type (*.000)"),
          data + QStringLiteral("mime/packages/tsl.xml"), false, false, mimePackage()},
-        {F::InfoType, QStringLiteral("Open .000 files with TSL"),
+        {F::InfoType, DesktopText::tr("Open .000 files with TSL"),
          data + QStringLiteral("applications/") + DesktopId, false, false, text(openEntry)},
         {F::InfoType,
-         QStringLiteral("Default for .000 files"),
+         DesktopText::tr("Default for .000 files"),
          where_.configHome + QStringLiteral("/mimeapps.list"),
          true,
          false,
          {}},
-        {F::SplitVerb, QStringLiteral("Split (Open With)"),
+        {F::SplitVerb, DesktopText::tr("Split (Open With)"),
          data + QStringLiteral("applications/tsl-split.desktop"), false, false, text(splitEntry)},
-        {F::SplitVerb, QStringLiteral("Split (KDE menu)"),
+        {F::SplitVerb, DesktopText::tr("Split (KDE menu)"),
          data + QStringLiteral("kio/servicemenus/tsl-split.desktop"), false, true,
          text(kdeSplitMenu)},
-        {F::SendTo, QStringLiteral("Send to (Thunar)"),
+        {F::SendTo, DesktopText::tr("Send to (Thunar)"),
          data + QStringLiteral("Thunar/sendto/tsl.desktop"), false, false, text(thunarSendTo)},
-        {F::SendTo, QStringLiteral("Send to (Nautilus scripts)"),
+        {F::SendTo, DesktopText::tr("Send to (Nautilus scripts)"),
          data + QStringLiteral("nautilus/scripts/TSL"), false, true, nautilusScript(script)},
-        {F::SendTo, QStringLiteral("Send to (KDE menu)"),
+        {F::SendTo, DesktopText::tr("Send to (KDE menu)"),
          data + QStringLiteral("kio/servicemenus/tsl-sendto.desktop"), false, true,
          text(kdeSendToMenu)},
     };
@@ -122,8 +122,9 @@ DesktopOutcome DesktopRegistration::apply(bool combineAssoc, bool assocSplit, bo
         if (item.isDefault) {
             record(setDefaultApplication(item.path, InfoMimeType, DesktopId, on), item.path);
         } else if (on && item.contents.isEmpty()) {
-            out.failures << QDir::toNativeSeparators(item.path)
-                    + QStringLiteral(": the program's path cannot stand in a desktop entry");
+            out.failures << DesktopText::tr(
+                                "%1: the program's path cannot stand in a desktop entry")
+                                .arg(QDir::toNativeSeparators(item.path));
         } else {
             record(on ? writeOwnFile(item.path, item.contents, item.executable)
                       : removeOwnFile(item.path),
@@ -173,10 +174,10 @@ bool DesktopRegistration::CheckAssoc(const Settings& s, Host& host)
 
 QString desktopFailureMessage(const QStringList& failures)
 {
-    return QStringLiteral("TSL could not bring its desktop registration up to date:") + CrLf2
+    return DesktopText::tr("TSL could not bring its desktop registration up to date:") + CrLf2
         + failures.join(CrLf) + CrLf2
-        + QStringLiteral(
-               "TSL works as before; only the file manager's entries for TSL may be missing or out of date.");
+        + DesktopText::tr("TSL works as before; only the file manager's entries for TSL may be "
+                          "missing or out of date.");
 }
 
 }  // namespace tsl

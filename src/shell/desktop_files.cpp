@@ -1,4 +1,5 @@
 #include "shell/desktop_files.h"
+#include "core/texts.h"
 
 #include "shell/desktop_entries.h"
 
@@ -31,7 +32,7 @@ std::optional<QString> readText(const QString& path)
 QString saveText(const QString& path, const QString& text)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return failure(path, QStringLiteral("its folder could not be made"));
+        return failure(path, DesktopText::tr("its folder could not be made"));
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(text.toUtf8()) < 0 || !f.commit())
         return failure(path, f.errorString());
@@ -63,7 +64,7 @@ FileStep writeOwnFile(const QString& path, const QString& contents, bool executa
         return {
             false,
             failure(path,
-                    QStringLiteral("a file that TSL did not write is there; it was left alone"))};
+                    DesktopText::tr("a file that TSL did not write is there; it was left alone"))};
     const QFileDevice::Permissions exe =
         QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     const bool permsRight = !executable || (QFile::permissions(path) & exe) == exe;
@@ -72,7 +73,7 @@ FileStep writeOwnFile(const QString& path, const QString& contents, bool executa
     if (const QString error = saveText(path, contents); !error.isEmpty())
         return {false, error};
     if (executable && !QFile::setPermissions(path, QFile::permissions(path) | exe))
-        return {true, failure(path, QStringLiteral("it could not be made executable"))};
+        return {true, failure(path, DesktopText::tr("it could not be made executable"))};
     return {true, {}};
 }
 
@@ -188,7 +189,7 @@ FileStep setDefaultApplication(const QString& file, const QString& mimeType,
     const bool exists = QFileInfo::exists(file);
     std::optional<QString> old = exists ? readText(file) : std::optional<QString>(QString());
     if (!old)
-        return {false, failure(file, QStringLiteral("it could not be read"))};
+        return {false, failure(file, DesktopText::tr("it could not be read"))};
     const QString text = editDefaultApplication(*old, mimeType, desktopId, makeDefault);
     if (text == *old)
         return {};

@@ -1,4 +1,5 @@
 #include "split/piece_size.h"
+#include "core/texts.h"
 
 #include "pieces/part_names.h"
 #include "settings/load_reg.h"
@@ -21,11 +22,12 @@ QString countSizeRefusal(const Settings& settings, const QString& name, qint64 l
     const bool small = double(size) < range.low;
     if (!small && double(size) <= range.high)
         return {};
-    return name + QStringLiteral(" will not be split into ") + QString::number(settings.SplitPieces)
-        + QStringLiteral(" pieces because each would hold ") + QString::number(size)
-        + (small ? QStringLiteral(" bytes, less than the smallest part size (")
-                 : QStringLiteral(" bytes, more than the largest part size ("))
-        + QString::number(qint64(small ? range.low : range.high)) + QStringLiteral(" bytes).");
+    const QString limit = QString::number(qint64(small ? range.low : range.high));
+    return (small ? SplitText::tr("%1 will not be split into %2 pieces because each would hold %3 "
+                                  "bytes, less than the smallest part size (%4 bytes).")
+                  : SplitText::tr("%1 will not be split into %2 pieces because each would hold %3 "
+                                  "bytes, more than the largest part size (%4 bytes)."))
+        .arg(name, QString::number(settings.SplitPieces), QString::number(size), limit);
 }
 
 }  // namespace tsl

@@ -124,11 +124,11 @@ SplitOutcome SplitRun::run()
     outcome_.SplitDir = dirText;
     outcome_.outDir = splitOutputDir(dirText);
     if (outcome_.outDir.isEmpty()) {
-        refuse(QStringLiteral("Choose the folder the pieces go to: the output folder is empty."));
+        refuse(SplitText::tr("Choose the folder the pieces go to: the output folder is empty."));
         return outcome_;
     }
     if (const QString problem = folderProblem(outcome_.outDir); !problem.isEmpty()) {
-        refuse(QStringLiteral("Nothing was split: ") + problem);
+        refuse(SplitText::tr("Nothing was split: %1").arg(problem));
         return outcome_;
     }
     // Every file is planned before the first byte, so two files of one run
@@ -145,11 +145,11 @@ SplitOutcome SplitRun::run()
             units.push_back(s.unit.get());
     }
     if (const QString collision = runCollision(units); !collision.isEmpty()) {
-        refuse(QStringLiteral("Nothing was split: ") + collision);
+        refuse(SplitText::tr("Nothing was split: %1").arg(collision));
         return outcome_;
     }
     host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
-    word_ = count_ > 1 ? QStringLiteral("files") : QStringLiteral("file");
+    word_ = count_ > 1 ? SplitText::tr("files") : SplitText::tr("file");
     for (file_ = 1; file_ <= count_ && !frame_.cancelRequested(); ++file_) {
         if (splitFile(sources[size_t(file_ - 1)]) == Flow::Terminate)
             break;
@@ -172,7 +172,7 @@ bool SplitRun::workOutRange()
     extract_ = count_ == 1 && start > 0 && end > 0;
     if (extract_ && end < start) {
         host_.ask(Ask::Notice,
-                  QStringLiteral("The starting piece cannot be higher than the ending piece..."),
+                  SplitText::tr("The starting piece cannot be higher than the ending piece..."),
                   Buttons::Ok, Icon::Information, Answer::Ok);
         outcome_.rangeRefused = true;
         return false;
@@ -247,16 +247,17 @@ void SplitRun::planChecksums(Source& s, mode_t mode) const
     // Pieces whose names just fit are still split; only their checksum file is left out.
     const long longest = ::pathconf(nativePath(outcome_.outDir).constData(), _PC_NAME_MAX);
     if (nativePath(sidecarName(s.base)).size() > (longest > 0 ? longest : NAME_MAX)) {
-        s.sumsNote = QStringLiteral("No checksum file was written for ") + s.name
-            + QStringLiteral(": its name would be too long.");
+        s.sumsNote =
+            SplitText::tr("No checksum file was written for %1: its name would be too long.")
+                .arg(s.name);
         return;
     }
     if (extract_ && pathFacts(path).exists) {
         SidecarContents earlier;
         if (!isOrdinaryFile(path) || readSidecar(path, &earlier).failed() || earlier.malformed > 0) {
-            s.sumsNote = path
-                + QStringLiteral(" was left as it is: it is not a checksum file TSL can "
-                                 "rewrite, so it has no lines for these pieces.");
+            s.sumsNote = SplitText::tr("%1 was left as it is: it is not a checksum file TSL can "
+                                       "rewrite, so it has no lines for these pieces.")
+                             .arg(path);
             return;
         }
         QStringList written;
@@ -285,8 +286,8 @@ void SplitRun::skip(const QString& message, Icon icon)
 void SplitRun::notDone(const Source& s, const QString& problem)
 {
     host_.ask(Ask::Notice,
-              s.name + QStringLiteral(" was not split: ") + problem + CrLf
-                  + QStringLiteral("Nothing was written for it."),
+              SplitText::tr("%1 was not split: %2").arg(s.name, problem) + CrLf
+                  + SplitText::tr("Nothing was written for it."),
               Buttons::Ok, Icon::Exclamation, Answer::Ok);
     ++outcome_.failed;
 }
@@ -296,15 +297,15 @@ bool SplitRun::admit(Source& s)
 {
     if (pathFacts(s.path).exists && !isOrdinaryFile(s.path)) {
         // A folder, a pipe or a device: reading it would be wrong or never end.
-        skip(QStringLiteral("The file ") + s.name
-                 + QStringLiteral(" will be skipped because it is not an ordinary file."),
+        skip(SplitText::tr("The file %1 will be skipped because it is not an ordinary file.")
+                 .arg(s.name),
              Icon::Information);
         return false;
     }
     if (!isOrdinaryFile(s.path)) {
-        skip(QStringLiteral("The file ") + s.name
-                 + QStringLiteral(" will be skipped because it does not exist in the ")
-                 + request_.srcDir + QStringLiteral(" directory."),
+        skip(SplitText::tr("The file %1 will be skipped because it does not exist in the %2 "
+                           "directory.")
+                 .arg(s.name, request_.srcDir),
              Icon::Information);
         return false;
     }
@@ -313,21 +314,18 @@ bool SplitRun::admit(Source& s)
         return false;
     }
     if (s.pieceCount == 1) {
-        skip(s.name
-                 + QStringLiteral(" will not be split because it is smaller than the part size "
-                                  "specified. You should set the part size lower (to at least ")
-                 + QString::number(qMax(s.length - 1, smallestPartSize()))
-                 + QStringLiteral(" bytes)."),
+        skip(SplitText::tr("%1 will not be split because it is smaller than the part size "
+                           "specified. You should set the part size lower (to at least %2 bytes).")
+                 .arg(s.name, QString::number(qMax(s.length - 1, smallestPartSize()))),
              Icon::None);
         return false;
     }
     if (s.pieceCount > MaxPieceNumber) {
         const qint64 least = (s.length + MaxPieceNumber - 1) / MaxPieceNumber;
-        skip(s.name + QStringLiteral(" will not be split because it would need ")
-                 + QString::number(s.pieceCount)
-                 + QStringLiteral(" parts, and parts can only be numbered up to 19682. You should "
-                                  "set the part size higher (to at least ")
-                 + QString::number(least) + QStringLiteral(" bytes)."),
+        skip(SplitText::tr("%1 will not be split because it would need %2 parts, and parts can "
+                           "only be numbered up to 19682. You should set the part size higher (to "
+                           "at least %3 bytes).")
+                 .arg(s.name, QString::number(s.pieceCount), QString::number(least)),
              Icon::Information);
         return false;
     }
@@ -346,16 +344,16 @@ bool SplitRun::grantOverwrite(Source& s, const QStringList& stale)
         return true;
     if (settings_.SearchExist && settings_.PartsExist == 0) {
         // No box, as the setting asks; the status line still says why.
-        host_.status(s.name
-                     + QStringLiteral(
-                         " was skipped: its split files exist already and are never overwritten."));
+        host_.status(SplitText::tr(
+                         "%1 was skipped: its split files exist already and are never overwritten.")
+                         .arg(s.name));
         skip(QString(), Icon::None);
         return false;
     }
     if (settings_.SearchExist && settings_.PartsExist == 1
         && host_.ask(Ask::OverwriteParts,
-                     QStringLiteral("Do you want to overwrite the existing split files for ")
-                         + s.name + QLatin1Char('?'),
+                     SplitText::tr("Do you want to overwrite the existing split files for %1?")
+                         .arg(s.name),
                      Buttons::YesNo, Icon::Question, Answer::Yes)
             != Answer::Yes) {
         skip(QString(), Icon::None);
@@ -384,7 +382,7 @@ Flow SplitRun::splitAndCommit(Source& s)
         return Flow::Skip;
     if (!s.unit) {
         // It appeared or changed after the run was planned: it is no part of this run.
-        notDone(s, s.path + QStringLiteral(": the file changed while it was read."));
+        notDone(s, SplitText::tr("%1: the file changed while it was read.").arg(s.path));
         return Flow::Failed;
     }
     if (const QString problem = s.unit->check(); !problem.isEmpty()) {
@@ -433,7 +431,7 @@ Flow SplitRun::takeBack(Source& s, Flow flow)
         frame_.undid(line);
     if (flow == Flow::Failed || flow == Flow::Terminate) {
         ++outcome_.failed;
-        host_.status(s.name + QStringLiteral(" was not split."));
+        host_.status(SplitText::tr("%1 was not split.").arg(s.name));
     }
     return flow;
 }
@@ -576,11 +574,10 @@ Flow SplitRun::writeSetFiles(Source& s)
     if (settings_.SplitBat && batchNameIsAPiece(s)) {
         // Writing it would overwrite that piece.
         host_.ask(Ask::Notice,
-                  QStringLiteral("No batch file was written for ") + s.name
-                      + QStringLiteral(": with ") + QString::number(s.pieceCount)
-                      + QStringLiteral(" parts, part ")
-                      + QString::number(LetterPieceNumber(QStringLiteral("bat")))
-                      + QStringLiteral(" is named ") + s.base + QStringLiteral(".bat."),
+                  SplitText::tr("No batch file was written for %1: with %2 parts, part %3 is "
+                                "named %4.bat.")
+                      .arg(s.name, QString::number(s.pieceCount),
+                           QString::number(LetterPieceNumber(QStringLiteral("bat"))), s.base),
                   Buttons::Ok, Icon::Information, Answer::Ok);
     } else if (settings_.SplitBat) {
         const BatchFileInput batch{s.name, s.base, s.pieceCount, settings_.SplitFileNames == 1};
@@ -609,7 +606,7 @@ Flow SplitRun::deleteAfter(Source& s)
         outcome_.sourcesKept << s.path;
     } else if (deletesSource()) {
         t.remove(s.path, settings_.WipeOnDel);
-        host_.status(QStringLiteral("Deleting original file..."));
+        host_.status(SplitText::tr("Deleting original file..."));
     }
     Transaction::Deleted result;
     const RunError e = t.deleteListed(&host_.cancelFlag(), &result);
@@ -621,11 +618,11 @@ Flow SplitRun::deleteAfter(Source& s)
             earlier << QFileInfo(path).fileName();
     }
     if (!earlier.isEmpty())
-        host_.status(QStringLiteral("Removed what an earlier split of ") + s.name
-                     + QStringLiteral(" left: ") + earlier.join(QStringLiteral(", ")));
+        host_.status(SplitText::tr("Removed what an earlier split of %1 left: %2")
+                         .arg(s.name, earlier.join(QStringLiteral(", "))));
     if (result.wipeStopped)
-        host_.status(QStringLiteral("The wipe of ") + s.name
-                     + QStringLiteral(" was stopped; its data is safe in the pieces."));
+        host_.status(SplitText::tr("The wipe of %1 was stopped; its data is safe in the pieces.")
+                         .arg(s.name));
     return e.failed() ? frame_.error(e, Flow::Go) : Flow::Go;
 }
 
@@ -634,11 +631,12 @@ void SplitRun::finishFile(const Source& s, bool done)
     if (done)
         ++outcome_.split;
     if (outcome_.sourcesKept.contains(s.path))
-        host_.status(s.name + QStringLiteral(" was split, but not deleted: ")
-                     + (outcome_.errorFlag ? QStringLiteral("an error was reported before.")
-                                           : QStringLiteral("it changed while it was read.")));
+        host_.status(SplitText::tr("%1 was split, but not deleted: %2")
+                         .arg(s.name,
+                              outcome_.errorFlag ? SplitText::tr("an error was reported before.")
+                                                 : SplitText::tr("it changed while it was read.")));
     else if (done)
-        host_.status(QStringLiteral("Processed ") + s.name);
+        host_.status(SplitText::tr("Processed %1").arg(s.name));
     if (done && !s.sumsNote.isEmpty())
         host_.status(s.sumsNote);
     showTotal();

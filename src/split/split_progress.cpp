@@ -14,7 +14,7 @@ int piecePercent(qint64 nextReadPosition, qint64 length)
 QString pieceCaption(qint64 nextReadPosition, qint64 length, qint64 k, qint64 n,
                      const QString& name)
 {
-    return QStringLiteral("%1% complete (%2 of %3 parts written - %4)")
+    return SplitText::tr("%1% complete (%2 of %3 parts written - %4)")
         .arg(piecePercent(nextReadPosition, length))
         .arg(k)
         .arg(n)
@@ -28,9 +28,9 @@ int totalPercentAfterPiece(qint64 k, qint64 n, int f, int c)
 
 QString totalCaptionAfterPiece(qint64 k, qint64 n, int f, int c)
 {
-    QString text = QStringLiteral("%1% complete").arg(totalPercentAfterPiece(k, n, f, c));
+    QString text = SplitText::tr("%1% complete").arg(totalPercentAfterPiece(k, n, f, c));
     if (f > 1)
-        text += QStringLiteral(" (%1 of %2 files split)").arg(f - 1).arg(c);
+        text += SplitText::tr(" (%1 of %2 files split)").arg(f - 1).arg(c);
     return text;
 }
 
@@ -43,18 +43,19 @@ QString totalCaptionAfterFile(int f, int c, const QString& word, int skipped, in
 {
     if (skipped + failed > 0) {
         const int split = f - skipped - failed;
-        return QStringLiteral("%1% complete (%2 of %3 %4 split%5)")
+        //: %4 is "file" or "files", %5 the counts not done (", 1 skipped")
+        return SplitText::tr("%1% complete (%2 of %3 %4 split%5)")
             .arg(totalPercentAfterFile(split, c))
             .arg(split)
             .arg(c)
             .arg(word)
             .arg(notDoneCounts(skipped, failed));
     }
-    QString text = QStringLiteral("%1% complete").arg(totalPercentAfterFile(f, c));
+    QString text = SplitText::tr("%1% complete").arg(totalPercentAfterFile(f, c));
     if (f == c)
-        text += QStringLiteral(" (%1 of %2 %3 split)").arg(f).arg(c).arg(word);
+        text += SplitText::tr(" (%1 of %2 %3 split)").arg(f).arg(c).arg(word);
     else if (f > 1)
-        text += QStringLiteral(" (%1 of %2 %3 split)").arg(f - 1).arg(c).arg(word);
+        text += SplitText::tr(" (%1 of %2 %3 split)").arg(f - 1).arg(c).arg(word);
     return text;
 }
 
