@@ -429,27 +429,6 @@ Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Combines each SET of pieces back into its file: finds the pieces (also as
-name_ext.NNN and in the other numbering scheme), looks for extra pieces,
-checks piece sizes, reports missing, extra and wrong-size pieces, joins the
-pieces, restores the time stamps and the read-only attribute from the info
-file, and deletes the pieces when asked to. Each option overrides the
-setting of the same meaning.
-Each file is written under a temporary name (.tsl-c...) in the output
-directory, checked (its size, the pieces unchanged) and renamed to NAME only
-when complete: an existing NAME stays as it was until then, and a result
-known not to be whole never replaces it. A set joined with a gap counts as
-failed and keeps its pieces. --keep keeps the pieces whatever CombineDelete
-says. Without a terminal (and at the end of input) overwriting an existing
-file is answered No unless --yes says so, and a run-time error stops the run
-unless --on-error continue says so. Ctrl-C (or SIGTERM) stops the run and
-removes the file being written; a second Ctrl-C ends at once.
-Exit status: 0 when every set was combined, 1 when a set was skipped or
-cancelled or a run-time error was answered, 2 for bad usage, 130 stopped
-by Ctrl-C.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>: no such directory.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -732,36 +711,6 @@ or failed, 2 for bad usage (also a FILE, SET or folder that is not there),
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as
-FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file
-(FILE.bat) that rebuilds FILE. All FILEs are in one directory.
-
-Messages go to standard error; on a terminal the progress is one updating line.
-Questions are asked when standard input and standard error are terminals. Else (and
-at the end of input) overwriting existing pieces is answered No unless --yes or
---existing always says so, and a run-time error stops the run unless
---on-error continue says so; both question and answer are printed.
-Ctrl-C (or SIGTERM) stops the run: the pieces of the file being split are
-removed, files split before stay; a second Ctrl-C ends at once.
-Each file is written under temporary names (.tsl-s...) and renamed into place
-when all its pieces are written and checked; only then is anything deleted.
---keep keeps the FILEs whatever SplitDelete says.
-
-Piece sizes that are a multiple of the file system&apos;s block size (4096 bytes on
-most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which
-share the blocks of the pieces and the file instead of copying them.
-
-With --pieces N each FILE gets the part size that cuts it into N pieces: its
-length / N rounded up, and from 1 MiB on rounded up to whole 4096-byte blocks.
-The info file records that size, as for any split. The last piece may be
-smaller, and a very small FILE gives fewer than N pieces (never more); a FILE
-whose pieces would hold less than the smallest part size is not split.
-
-Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
-2 bad usage, 130 stopped by Ctrl-C.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Output directory; default the directory of the FILEs.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1026,6 +975,76 @@ by Ctrl-C.</source>
     </message>
     <message>
         <source>[%1] (Enter keeps it, Ctrl-D cancels): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combines each SET of pieces back into its file: finds the pieces (also as
+name_ext.NNN and in the other numbering scheme), looks for extra pieces,
+checks piece sizes, reports missing, extra and wrong-size pieces, joins the
+pieces, restores the time stamps and the read-only attribute from the info
+file, and deletes the pieces when asked to. Each option overrides the
+setting of the same meaning.
+Each file is written under a temporary name (.tsl-c...) in the output
+directory, checked (its size, the pieces unchanged) and renamed to NAME only
+when complete: an existing NAME stays as it was until then, and a result
+known not to be whole never replaces it.
+When the set&apos;s folder has NAME.sha256, every piece it has a line for is
+checked before anything is written (a damaged one is listed among the
+corrupt parts, by name) and the joined bytes against its line for NAME
+before the commit; a set that fails the check is never deleted, and the
+checksum file goes with a verified set that is deleted.
+A set joined with a gap counts as failed and keeps its pieces. --keep keeps
+the pieces whatever CombineDelete says. Without a terminal (and at the end
+of input) overwriting an existing file is answered No unless --yes says so,
+and a run-time error stops the run unless --on-error continue says so.
+Ctrl-C (or SIGTERM) stops the run and removes the file being written; a
+second Ctrl-C ends at once.
+Exit status: 0 when every set was combined, 1 when a set was skipped or
+cancelled or a run-time error was answered, 2 for bad usage, 130 stopped
+by Ctrl-C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as
+FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file
+(FILE.bat) that rebuilds FILE, and a checksum file (FILE.sha256) that
+sha256sum -c checks. All FILEs are in one directory.
+
+Messages go to standard error; on a terminal the progress is one updating line.
+Questions are asked when standard input and standard error are terminals. Else (and
+at the end of input) overwriting existing pieces is answered No unless --yes or
+--existing always says so, and a run-time error stops the run unless
+--on-error continue says so; both question and answer are printed.
+Ctrl-C (or SIGTERM) stops the run: the pieces of the file being split are
+removed, files split before stay; a second Ctrl-C ends at once.
+Each file is written under temporary names (.tsl-s...) and renamed into place
+when all its pieces are written and checked; only then is anything deleted.
+--keep keeps the FILEs whatever SplitDelete says.
+
+Piece sizes that are a multiple of the file system&apos;s block size (4096 bytes on
+most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which
+share the blocks of the pieces and the file instead of copying them.
+
+With --pieces N each FILE gets the part size that cuts it into N pieces: its
+length / N rounded up, and from 1 MiB on rounded up to whole 4096-byte blocks.
+The info file records that size, as for any split. The last piece may be
+smaller, and a very small FILE gives fewer than N pieces (never more); a FILE
+whose pieces would hold less than the smallest part size is not split.
+
+Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
+2 bad usage, 130 stopped by Ctrl-C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the checksum file NAME.sha256 (setting Checksums on).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write no checksum file (setting Checksums off).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--checksums and --no-checksums cannot be given together.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1397,6 +1416,34 @@ by Ctrl-C.</source>
     </message>
     <message>
         <source>Combine to &amp;Gap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking piece %1 of %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2): the parts of %3 were not checked against it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no line for %2 or its parts: they were not checked against it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the joined file does not match its checksum in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part %1 -- %2: damaged (checksum differs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These parts of %1 differ from their checksums in %1.sha256.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This part of %1 differs from its checksum in %1.sha256.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2116,6 +2163,14 @@ by Ctrl-C.</source>
         <source> (%1 of %2 %3 split)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No checksum file was written for %1: its name would be too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was left as it is: it is not a checksum file TSL can rewrite, so it has no lines for these pieces.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -2770,6 +2825,14 @@ Exit status: 0, or 2 for an unknown option.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write checksums (.sha&amp;256).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a checksum file beside the pieces, so Combine can name a damaged piece and sha256sum -c can check the set on any machine.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -458,45 +458,6 @@ angehalten oder ein Laufzeitfehler beantwortet wurde, 2 bei falschem Aufruf,
         <translation>Alle SETs müssen in einem Ordner liegen.</translation>
     </message>
     <message>
-        <source>Combines each SET of pieces back into its file: finds the pieces (also as
-name_ext.NNN and in the other numbering scheme), looks for extra pieces,
-checks piece sizes, reports missing, extra and wrong-size pieces, joins the
-pieces, restores the time stamps and the read-only attribute from the info
-file, and deletes the pieces when asked to. Each option overrides the
-setting of the same meaning.
-Each file is written under a temporary name (.tsl-c...) in the output
-directory, checked (its size, the pieces unchanged) and renamed to NAME only
-when complete: an existing NAME stays as it was until then, and a result
-known not to be whole never replaces it. A set joined with a gap counts as
-failed and keeps its pieces. --keep keeps the pieces whatever CombineDelete
-says. Without a terminal (and at the end of input) overwriting an existing
-file is answered No unless --yes says so, and a run-time error stops the run
-unless --on-error continue says so. Ctrl-C (or SIGTERM) stops the run and
-removes the file being written; a second Ctrl-C ends at once.
-Exit status: 0 when every set was combined, 1 when a set was skipped or
-cancelled or a run-time error was answered, 2 for bad usage, 130 stopped
-by Ctrl-C.</source>
-        <translation>Fügt die Teile jedes SET wieder zu seiner Datei zusammen: findet die Teile (auch
-als name_ext.NNN und im anderen Nummernschema), sucht nach zusätzlichen Teilen,
-prüft die Teilgrößen, meldet fehlende, zusätzliche und falsch große Teile, fügt
-die Teile zusammen, stellt Zeitstempel und Schreibschutz aus der Infodatei wieder
-her und löscht die Teile, wenn gewünscht. Jede Option übersteuert die Einstellung
-gleicher Bedeutung.
-Jede Datei wird unter einem temporären Namen (.tsl-c...) im Zielordner
-geschrieben, geprüft (ihre Größe, die Teile unverändert) und erst fertig in NAME
-umbenannt: Ein vorhandenes NAME bleibt bis dahin, wie es war, und ein Ergebnis,
-das bekanntermaßen unvollständig ist, ersetzt es nie. Ein mit Lücke
-zusammengefügter Satz gilt als fehlgeschlagen und behält seine Teile. --keep
-behält die Teile, gleich was CombineDelete sagt. Ohne Terminal (und am Ende der
-Eingabe) wird das Überschreiben einer vorhandenen Datei mit Nein beantwortet,
-sofern nicht --yes es sagt, und ein Laufzeitfehler hält den Lauf an, sofern
-nicht --on-error continue es sagt. Strg-C (oder SIGTERM) hält den Lauf an und
-entfernt die gerade geschriebene Datei; ein zweites Strg-C beendet sofort.
-Rückgabewert: 0, wenn jeder Satz zusammengefügt wurde, 1, wenn ein Satz
-übersprungen oder abgebrochen oder ein Laufzeitfehler beantwortet wurde, 2 bei
-falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
-    </message>
-    <message>
         <source>: no such directory.</source>
         <translation>: Ordner nicht vorhanden.</translation>
     </message>
@@ -832,66 +793,6 @@ Ordner, die nicht vorhanden sind), 130 bei Abbruch durch Strg-C oder SIGTERM.
         <translation>Jede FILE in N Teile zerlegen, %1..%2 (Einstellungen SplitMode 1 und SplitPieces): Jede FILE erhält ihre eigene Teilgröße. Das letzte Teil kann kleiner sein, und eine sehr kleine FILE ergibt weniger als N Teile, nie mehr.</translation>
     </message>
     <message>
-        <source>Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as
-FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file
-(FILE.bat) that rebuilds FILE. All FILEs are in one directory.
-
-Messages go to standard error; on a terminal the progress is one updating line.
-Questions are asked when standard input and standard error are terminals. Else (and
-at the end of input) overwriting existing pieces is answered No unless --yes or
---existing always says so, and a run-time error stops the run unless
---on-error continue says so; both question and answer are printed.
-Ctrl-C (or SIGTERM) stops the run: the pieces of the file being split are
-removed, files split before stay; a second Ctrl-C ends at once.
-Each file is written under temporary names (.tsl-s...) and renamed into place
-when all its pieces are written and checked; only then is anything deleted.
---keep keeps the FILEs whatever SplitDelete says.
-
-Piece sizes that are a multiple of the file system&apos;s block size (4096 bytes on
-most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which
-share the blocks of the pieces and the file instead of copying them.
-
-With --pieces N each FILE gets the part size that cuts it into N pieces: its
-length / N rounded up, and from 1 MiB on rounded up to whole 4096-byte blocks.
-The info file records that size, as for any split. The last piece may be
-smaller, and a very small FILE gives fewer than N pieces (never more); a FILE
-whose pieces would hold less than the smallest part size is not split.
-
-Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
-2 bad usage, 130 stopped by Ctrl-C.</source>
-        <translation>Teilt jede FILE in nummerierte Teile auf (FILE.001, FILE.002, ...; über 999 Teilen
-Buchstaben wie FILE.00a), mit einer Infodatei (FILE.000) und einer Batchdatei
-(FILE.bat), die FILE wiederherstellt. Alle FILEs liegen in einem Ordner.
-
-Meldungen gehen auf die Standardfehlerausgabe; auf einem Terminal ist der
-Fortschritt eine sich aktualisierende Zeile. Gefragt wird, wenn Standardeingabe
-und Standardfehlerausgabe Terminals sind. Sonst (und am Ende der Eingabe) wird
-das Überschreiben vorhandener Teile mit Nein beantwortet, sofern nicht --yes
-oder --existing always es sagen, und ein Laufzeitfehler hält den Lauf an, sofern
-nicht --on-error continue es sagt; Frage und Antwort werden beide ausgegeben.
-Strg-C (oder SIGTERM) hält den Lauf an: Die Teile der gerade aufgeteilten Datei
-werden entfernt, zuvor aufgeteilte Dateien bleiben; ein zweites Strg-C beendet
-sofort.
-Jede Datei wird unter temporären Namen (.tsl-s...) geschrieben und an ihren Platz
-umbenannt, wenn alle ihre Teile geschrieben und geprüft sind; erst dann wird
-etwas gelöscht. --keep behält die FILEs, gleich was SplitDelete sagt.
-
-Teilgrößen, die ein Vielfaches der Blockgröße des Dateisystems sind (meist 4096
-Byte: 4MiB, 100MiB), werden auf XFS und btrfs fast sofort aufgeteilt und
-zusammengefügt, da diese die Blöcke der Teile und der Datei gemeinsam nutzen,
-statt sie zu kopieren.
-
-Mit --pieces N erhält jede FILE die Teilgröße, die sie in N Teile zerlegt: ihre
-Länge / N aufgerundet, ab 1 MiB auf ganze 4096-Byte-Blöcke aufgerundet. Die
-Infodatei verzeichnet diese Größe wie bei jeder Aufteilung. Das letzte Teil kann
-kleiner sein, und eine sehr kleine FILE ergibt weniger als N Teile (nie mehr);
-eine FILE, deren Teile weniger als die kleinste Teilgröße enthielten, wird nicht
-aufgeteilt.
-
-Rückgabewert: 0, jede Datei aufgeteilt, 1, eine Datei übersprungen oder ein
-Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
-    </message>
-    <message>
         <source>Output directory; default the directory of the FILEs.</source>
         <translation>Zielordner; Vorgabe ist der Ordner der FILEs.</translation>
     </message>
@@ -1170,6 +1071,131 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
     <message>
         <source>[%1] (Enter keeps it, Ctrl-D cancels): </source>
         <translation>[%1] (Eingabetaste behält ihn, Strg-D bricht ab): </translation>
+    </message>
+    <message>
+        <source>Combines each SET of pieces back into its file: finds the pieces (also as
+name_ext.NNN and in the other numbering scheme), looks for extra pieces,
+checks piece sizes, reports missing, extra and wrong-size pieces, joins the
+pieces, restores the time stamps and the read-only attribute from the info
+file, and deletes the pieces when asked to. Each option overrides the
+setting of the same meaning.
+Each file is written under a temporary name (.tsl-c...) in the output
+directory, checked (its size, the pieces unchanged) and renamed to NAME only
+when complete: an existing NAME stays as it was until then, and a result
+known not to be whole never replaces it.
+When the set&apos;s folder has NAME.sha256, every piece it has a line for is
+checked before anything is written (a damaged one is listed among the
+corrupt parts, by name) and the joined bytes against its line for NAME
+before the commit; a set that fails the check is never deleted, and the
+checksum file goes with a verified set that is deleted.
+A set joined with a gap counts as failed and keeps its pieces. --keep keeps
+the pieces whatever CombineDelete says. Without a terminal (and at the end
+of input) overwriting an existing file is answered No unless --yes says so,
+and a run-time error stops the run unless --on-error continue says so.
+Ctrl-C (or SIGTERM) stops the run and removes the file being written; a
+second Ctrl-C ends at once.
+Exit status: 0 when every set was combined, 1 when a set was skipped or
+cancelled or a run-time error was answered, 2 for bad usage, 130 stopped
+by Ctrl-C.</source>
+        <translation>Fügt die Teile jedes SET wieder zu seiner Datei zusammen: findet die Teile (auch
+als name_ext.NNN und im anderen Nummernschema), sucht nach zusätzlichen Teilen,
+prüft die Teilgrößen, meldet fehlende, zusätzliche und falsch große Teile, fügt
+die Teile zusammen, stellt Zeitstempel und Schreibschutz aus der Infodatei wieder
+her und löscht die Teile, wenn gewünscht. Jede Option übersteuert die Einstellung
+gleicher Bedeutung.
+Jede Datei wird unter einem temporären Namen (.tsl-c...) im Zielordner
+geschrieben, geprüft (ihre Größe, die Teile unverändert) und erst fertig in NAME
+umbenannt: Ein vorhandenes NAME bleibt bis dahin, wie es war, und ein Ergebnis,
+das bekanntermaßen unvollständig ist, ersetzt es nie.
+Liegt im Ordner des Satzes NAME.sha256, wird jedes Teil, für das sie eine Zeile
+hat, geprüft, bevor etwas geschrieben wird (ein beschädigtes steht mit Namen
+unter den beschädigten Teilen), und die zusammengefügten Bytes vor dem Übernehmen
+gegen ihre Zeile für NAME; ein Satz, der die Prüfung nicht besteht, wird nie
+gelöscht, und die Prüfsummendatei geht mit einem geprüften Satz, der gelöscht
+wird. Ein mit Lücke
+zusammengefügter Satz gilt als fehlgeschlagen und behält seine Teile. --keep
+behält die Teile, gleich was CombineDelete sagt. Ohne Terminal (und am Ende der
+Eingabe) wird das Überschreiben einer vorhandenen Datei mit Nein beantwortet,
+sofern nicht --yes es sagt, und ein Laufzeitfehler hält den Lauf an, sofern
+nicht --on-error continue es sagt. Strg-C (oder SIGTERM) hält den Lauf an und
+entfernt die gerade geschriebene Datei; ein zweites Strg-C beendet sofort.
+Rückgabewert: 0, wenn jeder Satz zusammengefügt wurde, 1, wenn ein Satz
+übersprungen oder abgebrochen oder ein Laufzeitfehler beantwortet wurde, 2 bei
+falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
+    </message>
+    <message>
+        <source>Splits each FILE into numbered pieces (FILE.001, FILE.002, ...; letters such as
+FILE.00a above 999 pieces), with an info file (FILE.000) and a batch file
+(FILE.bat) that rebuilds FILE, and a checksum file (FILE.sha256) that
+sha256sum -c checks. All FILEs are in one directory.
+
+Messages go to standard error; on a terminal the progress is one updating line.
+Questions are asked when standard input and standard error are terminals. Else (and
+at the end of input) overwriting existing pieces is answered No unless --yes or
+--existing always says so, and a run-time error stops the run unless
+--on-error continue says so; both question and answer are printed.
+Ctrl-C (or SIGTERM) stops the run: the pieces of the file being split are
+removed, files split before stay; a second Ctrl-C ends at once.
+Each file is written under temporary names (.tsl-s...) and renamed into place
+when all its pieces are written and checked; only then is anything deleted.
+--keep keeps the FILEs whatever SplitDelete says.
+
+Piece sizes that are a multiple of the file system&apos;s block size (4096 bytes on
+most: 4MiB, 100MiB) split and combine almost instantly on XFS and btrfs, which
+share the blocks of the pieces and the file instead of copying them.
+
+With --pieces N each FILE gets the part size that cuts it into N pieces: its
+length / N rounded up, and from 1 MiB on rounded up to whole 4096-byte blocks.
+The info file records that size, as for any split. The last piece may be
+smaller, and a very small FILE gives fewer than N pieces (never more); a FILE
+whose pieces would hold less than the smallest part size is not split.
+
+Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
+2 bad usage, 130 stopped by Ctrl-C.</source>
+        <translation>Teilt jede FILE in nummerierte Teile auf (FILE.001, FILE.002, ...; über 999 Teilen
+Buchstaben wie FILE.00a), mit einer Infodatei (FILE.000) und einer Batchdatei
+(FILE.bat), die FILE wiederherstellt, und einer Prüfsummendatei (FILE.sha256),
+die sha256sum -c prüft. Alle FILEs liegen in einem Ordner.
+
+Meldungen gehen auf die Standardfehlerausgabe; auf einem Terminal ist der
+Fortschritt eine sich aktualisierende Zeile. Gefragt wird, wenn Standardeingabe
+und Standardfehlerausgabe Terminals sind. Sonst (und am Ende der Eingabe) wird
+das Überschreiben vorhandener Teile mit Nein beantwortet, sofern nicht --yes
+oder --existing always es sagen, und ein Laufzeitfehler hält den Lauf an, sofern
+nicht --on-error continue es sagt; Frage und Antwort werden beide ausgegeben.
+Strg-C (oder SIGTERM) hält den Lauf an: Die Teile der gerade aufgeteilten Datei
+werden entfernt, zuvor aufgeteilte Dateien bleiben; ein zweites Strg-C beendet
+sofort.
+Jede Datei wird unter temporären Namen (.tsl-s...) geschrieben und an ihren Platz
+umbenannt, wenn alle ihre Teile geschrieben und geprüft sind; erst dann wird
+etwas gelöscht. --keep behält die FILEs, gleich was SplitDelete sagt.
+
+Teilgrößen, die ein Vielfaches der Blockgröße des Dateisystems sind (meist 4096
+Byte: 4MiB, 100MiB), werden auf XFS und btrfs fast sofort aufgeteilt und
+zusammengefügt, da diese die Blöcke der Teile und der Datei gemeinsam nutzen,
+statt sie zu kopieren.
+
+Mit --pieces N erhält jede FILE die Teilgröße, die sie in N Teile zerlegt: ihre
+Länge / N aufgerundet, ab 1 MiB auf ganze 4096-Byte-Blöcke aufgerundet. Die
+Infodatei verzeichnet diese Größe wie bei jeder Aufteilung. Das letzte Teil kann
+kleiner sein, und eine sehr kleine FILE ergibt weniger als N Teile (nie mehr);
+eine FILE, deren Teile weniger als die kleinste Teilgröße enthielten, wird nicht
+aufgeteilt.
+
+Rückgabewert: 0, jede Datei aufgeteilt, 1, eine Datei übersprungen oder ein
+Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
+    </message>
+    <message>
+        <source>Write the checksum file NAME.sha256 (setting Checksums on).</source>
+        <translation>Die Prüfsummendatei NAME.sha256 schreiben (Einstellung Checksums an).</translation>
+    </message>
+    <message>
+        <source>Write no checksum file (setting Checksums off).</source>
+        <translation>Keine Prüfsummendatei schreiben (Einstellung Checksums aus).</translation>
+    </message>
+    <message>
+        <source>--checksums and --no-checksums cannot be given together.</source>
+        <translation>--checksums und --no-checksums können nicht zusammen angegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1567,34 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
     <message>
         <source>Combine to &amp;Gap</source>
         <translation>Bis zur &amp;Lücke zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Checking piece %1 of %2...</source>
+        <translation>Prüfe Teil %1 von %2...</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2): the parts of %3 were not checked against it.</source>
+        <translation>%1 konnte nicht gelesen werden (%2): Die Teile von %3 wurden nicht damit geprüft.</translation>
+    </message>
+    <message>
+        <source>%1 has no line for %2 or its parts: they were not checked against it.</source>
+        <translation>%1 hat keine Zeile für %2 oder seine Teile: Sie wurden nicht damit geprüft.</translation>
+    </message>
+    <message>
+        <source>the joined file does not match its checksum in %1.</source>
+        <translation>Die zusammengefügte Datei stimmt nicht mit ihrer Prüfsumme in %1 überein.</translation>
+    </message>
+    <message>
+        <source>Part %1 -- %2: damaged (checksum differs)</source>
+        <translation>Teil %1 -- %2: beschädigt (Prüfsumme weicht ab)</translation>
+    </message>
+    <message>
+        <source>These parts of %1 differ from their checksums in %1.sha256.</source>
+        <translation>Diese Teile von %1 weichen von ihren Prüfsummen in %1.sha256 ab.</translation>
+    </message>
+    <message>
+        <source>This part of %1 differs from its checksum in %1.sha256.</source>
+        <translation>Dieses Teil von %1 weicht von seiner Prüfsumme in %1.sha256 ab.</translation>
     </message>
 </context>
 <context>
@@ -2259,6 +2313,14 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
         <source> (%1 of %2 %3 split)</source>
         <translation> (%1 von %2 %3 aufgeteilt)</translation>
     </message>
+    <message>
+        <source>No checksum file was written for %1: its name would be too long.</source>
+        <translation>Für %1 wurde keine Prüfsummendatei geschrieben: Ihr Name wäre zu lang.</translation>
+    </message>
+    <message>
+        <source>%1 was left as it is: it is not a checksum file TSL can rewrite, so it has no lines for these pieces.</source>
+        <translation>%1 blieb, wie sie war: Sie ist keine Prüfsummendatei, die TSL neu schreiben kann, und hat daher keine Zeilen für diese Teile.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -2935,6 +2997,14 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Write checksums (.sha&amp;256).</source>
+        <translation>Prüfsummen schreiben (.sha&amp;256).</translation>
+    </message>
+    <message>
+        <source>Write a checksum file beside the pieces, so Combine can name a damaged piece and sha256sum -c can check the set on any machine.</source>
+        <translation>Eine Prüfsummendatei neben die Teile schreiben, damit Zusammenfügen ein beschädigtes Teil benennen und sha256sum -c den Satz auf jedem Rechner prüfen kann.</translation>
     </message>
 </context>
 </TS>
