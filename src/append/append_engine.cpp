@@ -5,7 +5,7 @@
 #include "core/file_handle.h"
 #include "core/texts.h"
 #include "core/transaction.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // tsl-cli info: what an info file records.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 #include "core/file_facts.h"
 #include "core/texts.h"
 

@@ -1,8 +1,8 @@
 // The parts report of Combine on a terminal: the conversation of
-// combine/report_menu.h on standard error and the terminal's input.
+// cli/report_menu.h on standard error and the terminal's input.
 #include "cli/terminal_host.h"
 
-#include "combine/report_menu.h"
+#include "cli/report_menu.h"
 
 namespace tsl::cli {
 

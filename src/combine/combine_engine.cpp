@@ -7,7 +7,7 @@
 #include "combine/combine_run.h"
 #include "core/host.h"
 #include "core/transaction.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "pieces/part_names.h"
 
 namespace tsl {

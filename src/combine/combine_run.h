@@ -3,7 +3,7 @@
 #pragma once
 
 #include "combine/combine_engine.h"
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 #include "combine/part_table.h"
 #include "combine/piece_search.h"
 #include "core/file_handle.h"

@@ -2,8 +2,8 @@
 
 #include "combine/parts_report.h"
 #include "core/texts.h"
-#include "mainwindow/gui_qt_host.h"
-#include "mainwindow/gui_wait_pointer.h"
+#include "widgets/gui_message_box.h"
+#include "widgets/gui_wait_pointer.h"
 
 #include <QApplication>
 #include <QClipboard>

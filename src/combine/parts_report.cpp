@@ -2,7 +2,7 @@
 
 #include "core/file_handle.h"
 #include "core/texts.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "pieces/part_names.h"
 
 namespace tsl {

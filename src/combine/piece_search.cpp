@@ -3,7 +3,7 @@
 #include "core/texts.h"
 
 #include "core/host.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "pieces/part_names.h"
 
 #include <QFileInfo>

@@ -9,7 +9,7 @@
 #include "core/file_system.h"
 #include "core/host.h"
 #include "core/texts.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "pieces/part_names.h"
 #include "settings/value_conversion.h"
 

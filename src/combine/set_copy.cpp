@@ -5,7 +5,7 @@
 #include "combine/combine_run.h"
 #include "core/host.h"
 #include "core/texts.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 
 #include <QFileInfo>
 

@@ -6,7 +6,7 @@
 #include "core/file_hasher.h"
 #include "core/host.h"
 #include "core/texts.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "pieces/sha256_sidecar.h"
 
 #include <QFileInfo>

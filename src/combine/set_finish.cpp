@@ -11,7 +11,7 @@
 #include "core/host.h"
 #include "core/texts.h"
 #include "core/transaction.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 
 #include <QFileInfo>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "lists/append_source_files.h"
 
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,15 +4,16 @@
 #include "mainwindow/frmMain.h"
 
 #include "append/append_target_name.h"
+#include "core/file_utils.h"
 #include "core/job_runner.h"
 #include "core/texts.h"
 #include "lists/gui_append_lists.h"
 #include "mainwindow/extract_range.h"
 #include "mainwindow/gui_qt_host.h"
 #include "mainwindow/progress_scale.h"
-#include "pieces/file_utils.h"
 #include "settings/settings_store.h"
 #include "ui_frmMain.h"
+#include "widgets/gui_message_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -6,7 +6,6 @@
 
 #include "core/host.h"
 
-class QMessageBox;
 class QWidget;
 
 namespace tsl {
@@ -30,18 +29,5 @@ public:
 private:
     frmMain& form_;
 };
-
-// A modal message box over parent, titled "TSL", with the normal pointer
-// while it is up; closing it with Escape or its frame gives the answer of
-// its Cancel or No button. A line that holds a path is kept on one line.
-Answer showMessage(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
-                   Answer defaultAnswer);
-
-// The box showMessage shows, not yet shown (for a question that must not
-// block, opened with open()); the caller owns it.
-QMessageBox* createMessageBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
-                              Answer defaultAnswer);
-// The answer of a box createMessageBox made, once it has closed.
-Answer answerOf(const QMessageBox& box, Buttons buttons);
 
 }  // namespace tsl

@@ -1,11 +1,12 @@
 #include "mainwindow/gui_single_instance.h"
 #include "core/texts.h"
 
+#include "core/file_utils.h"
 #include "mainwindow/command_line.h"
 #include "mainwindow/gui_hand_over_link.h"
 #include "mainwindow/gui_qt_host.h"
 #include "mainwindow/single_instance.h"
-#include "pieces/file_utils.h"
+#include "widgets/gui_message_box.h"
 
 namespace tsl {
 

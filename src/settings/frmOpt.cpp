@@ -1,7 +1,7 @@
 #include "settings/frmOpt.h"
 
 #include "core/texts.h"
-#include "mainwindow/gui_folder_dialog.h"
+#include "widgets/gui_folder_dialog.h"
 #include "settings/named_sizes.h"
 #include "settings/settings_store.h"
 #include "settings/value_conversion.h"

@@ -1,6 +1,6 @@
 #include "settings/settings_store.h"
 
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "settings/profile_file.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // Fuzz target: the info-file reader. Any bytes must decode or be refused as
 // damaged without a crash or undefined behaviour; a record that decodes
 // must survive being written by the writer and read back.
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 
 #include <QByteArray>
 #include <cstdint>

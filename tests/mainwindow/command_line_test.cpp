@@ -1,7 +1,7 @@
 // The command line as the shell hands it over: which mode it opens, which
 // files it selects, and files of several folders refused.
 #include "mainwindow/command_line.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
 

@@ -1,7 +1,7 @@
 // The window's start-up from each kind of command line: the panel it opens,
 // the selection shown in the file fields, the status summary, the directory
 // fields, and files of several folders refused.
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 #include "mainwindow/gui_window_fixture.h"
 #include "support/piece_sets.h"
 

@@ -3,7 +3,7 @@
 // through the real Combine engine; a file too small for that many pieces is
 // refused with the size it would need.
 #include "combine/combine_engine.h"
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 #include "pieces/part_names.h"
 #include "split/split_engine.h"
 #include "support/scripted_host.h"

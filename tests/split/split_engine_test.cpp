@@ -1,6 +1,6 @@
 // The Split command on real files: the pieces, the info and batch files, the
 // progress captions, the questions, and what a failure leaves on disk.
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 #include "split/split_engine.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"

@@ -1,6 +1,6 @@
 #include "support/piece_sets.h"
 
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 #include "pieces/part_names.h"
 
 namespace tsl::test {

@@ -1,4 +1,4 @@
-#include "combine/report_menu.h"
+#include "cli/report_menu.h"
 
 #include "combine/parts_report.h"
 #include "core/texts.h"

@@ -1,6 +1,6 @@
 // The parts report as tsl-cli puts it to a terminal: the menu, the typed
 // answers, Save List, and the answers taken without asking.
-#include "combine/report_menu.h"
+#include "cli/report_menu.h"
 #include "support/parts_reports.h"
 #include "support/temp_files.h"
 

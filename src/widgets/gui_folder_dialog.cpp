@@ -1,4 +1,4 @@
-#include "mainwindow/gui_folder_dialog.h"
+#include "widgets/gui_folder_dialog.h"
 #include "core/texts.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The file helpers: FileExists with and without wildcards, KillFile's wipe,
 // and the 8.3 alias.
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "pieces/short_name.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"

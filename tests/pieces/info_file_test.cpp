@@ -1,6 +1,6 @@
 // The info file name.000: its bytes, and reading it back with the questions
 // a damaged or missing one raises.
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
 

@@ -1,4 +1,5 @@
-// The hourglass of a short piece of work on the window's thread.
+// The pointer over the window: the hourglass of a short piece of work on the
+// window's thread, and the normal pointer while a dialog waits for the user.
 #pragma once
 
 #include <QApplication>
@@ -19,6 +20,15 @@ public:
     ~WaitPointer() { QApplication::restoreOverrideCursor(); }
     WaitPointer(const WaitPointer&) = delete;
     WaitPointer& operator=(const WaitPointer&) = delete;
+};
+
+// The normal pointer while a dialog waits for the user, the busy one back after.
+class NormalPointer {
+public:
+    NormalPointer() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~NormalPointer() { QApplication::restoreOverrideCursor(); }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
 };
 
 }  // namespace tsl

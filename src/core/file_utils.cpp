@@ -1,4 +1,4 @@
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 
 #include "core/delete_file.h"
 #include "core/file_handle.h"

@@ -1,10 +1,10 @@
-#include "combine/info_file.h"
+#include "pieces/info_file.h"
 
 #include "core/file_facts.h"
 #include "core/file_handle.h"
 #include "core/host.h"
 #include "core/texts.h"
-#include "pieces/file_utils.h"
+#include "core/file_utils.h"
 #include "pieces/part_names.h"
 #include "pieces/short_name.h"
 

@@ -1,6 +1,6 @@
 // The tooltips on a widget tree named as the main window names its controls:
 // every text, the three mode settings, controls of no mode and unknown ones.
-#include "settings/gui_tooltips.h"
+#include "mainwindow/gui_tooltips.h"
 
 #include <QPushButton>
 #include <QTabBar>

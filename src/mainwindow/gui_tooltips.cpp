@@ -1,4 +1,4 @@
-#include "settings/gui_tooltips.h"
+#include "mainwindow/gui_tooltips.h"
 #include "core/texts.h"
 
 #include <QTabBar>
