@@ -161,6 +161,7 @@ set(TSL_GUI_SOURCES
     src/mainwindow/gui_single_instance.h
     src/mainwindow/gui_tooltips.cpp
     src/mainwindow/gui_tooltips.h
+    src/mainwindow/selection.h
     src/settings/frmOpt.cpp
     src/settings/frmOpt.h
     src/widgets/gui_folder_dialog.cpp

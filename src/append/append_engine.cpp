@@ -71,11 +71,11 @@ class AppendJob {
 public:
     AppendJob(const AppendRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
-          frame_(host, Panel::Append, AppendProcedure, outcome_), unit_(JobKind::Append),
-          target_(withTrailingSlash(request.AppendOutDir) + request.AppendFile, request.AppendFile,
+          frame_(host, AppendProcedure, outcome_), unit_(JobKind::Append),
+          target_(withTrailingSlash(request.outputDir) + request.targetName, request.targetName,
                   frame_, outcome_, unit_),
           copier_(std::max<qint64>(1, settings.ChunkSize)),
-          appended_(size_t(request.entries.size()), false)
+          appended_(size_t(request.files.size()), false)
     {
     }
 
@@ -83,7 +83,7 @@ public:
 
 private:
     QString sourcePath(const QString& entry) const;
-    int count() const { return int(request_.entries.size()); }
+    int count() const { return int(request_.files.size()); }
     bool refuseSelf();
     bool refuseBadEntries();
     Flow appendAll();
@@ -111,12 +111,12 @@ QString AppendJob::sourcePath(const QString& entry) const
 {
     if (QDir::isAbsolutePath(entry))
         return entry;
-    return withTrailingSlash(request_.AppendSrcDir) + entry;
+    return withTrailingSlash(request_.sourceDir) + entry;
 }
 
 AppendOutcome AppendJob::run()
 {
-    outcome_.AppendPartDir = request_.dirText.trimmed();
+    outcome_.folderToRecord = request_.sourceDirText.trimmed();
     host_.progress(Panel::Append, Line::Total, QString(), 0, count());
     if (refuseSelf() || refuseBadEntries())
         return outcome_;
@@ -136,7 +136,7 @@ AppendOutcome AppendJob::run()
             flow = deleteSources();
     }
     if (flow == Flow::Go)
-        host_.status(AppendText::tr("Processed %1").arg(request_.AppendFile));
+        host_.status(AppendText::tr("Processed %1").arg(request_.targetName));
     outcome_.stopped = flow == Flow::Stop && !outcome_.refused;
     return outcome_;
 }
@@ -146,11 +146,11 @@ AppendOutcome AppendJob::run()
 // refused before the target is even opened.
 bool AppendJob::refuseSelf()
 {
-    for (const QString& entry : request_.entries) {
+    for (const QString& entry : request_.files) {
         if (sameFile(sourcePath(entry), target_.path())) {
             outcome_.refused = true;
             outcome_.error = true;
-            host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, entry), Buttons::Ok,
+            host_.ask(Ask::Notice, appendSelfText(request_.targetName, entry), Buttons::Ok,
                       Icon::Exclamation, Answer::Ok);
             return true;
         }
@@ -162,7 +162,7 @@ bool AppendJob::refuseSelf()
 // the rest in the wrong order: every entry is checked before the first byte.
 bool AppendJob::refuseBadEntries()
 {
-    for (const QString& entry : request_.entries) {
+    for (const QString& entry : request_.files) {
         const QString problem = sourceProblem(sourcePath(entry));
         if (!problem.isEmpty())
             outcome_.badEntries << entry + QStringLiteral(": ") + problem;
@@ -171,7 +171,7 @@ bool AppendJob::refuseBadEntries()
         return false;
     outcome_.refused = true;
     outcome_.error = true;
-    host_.ask(Ask::Notice, appendBadEntriesText(request_.AppendFile, outcome_.badEntries),
+    host_.ask(Ask::Notice, appendBadEntriesText(request_.targetName, outcome_.badEntries),
               Buttons::Ok, Icon::Exclamation, Answer::Ok);
     return true;
 }
@@ -185,7 +185,7 @@ Flow AppendJob::appendAll()
         const Flow flow = appendSource(i - 1);
         if (flow != Flow::Go)
             return flow;
-        host_.progress(Panel::Append, Line::Total, appendProgressCaption(i, n, request_.AppendFile),
+        host_.progress(Panel::Append, Line::Total, appendProgressCaption(i, n, request_.targetName),
                        i, n);
     }
     return Flow::Go;
@@ -193,7 +193,7 @@ Flow AppendJob::appendAll()
 
 Flow AppendJob::appendSource(int index)
 {
-    const QString path = sourcePath(request_.entries.at(index));
+    const QString path = sourcePath(request_.files.at(index));
     FileHandle source;
     RunError e = source.open(path, FileHandle::Mode::Read);
     qint64 length = 0;
@@ -208,7 +208,7 @@ Flow AppendJob::appendSource(int index)
     if (sameOpenFile(source, target_.file())) {
         ++outcome_.failed;
         outcome_.error = true;
-        host_.ask(Ask::Notice, appendSelfText(request_.AppendFile, request_.entries.at(index)),
+        host_.ask(Ask::Notice, appendSelfText(request_.targetName, request_.files.at(index)),
                   Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Failed;
     }
@@ -270,7 +270,7 @@ Flow AppendJob::openTarget()
 {
     qint64 total = 0;
     mode_t mode = 0666;
-    for (const QString& entry : request_.entries) {
+    for (const QString& entry : request_.files) {
         const QString path = sourcePath(entry);
         unit_.read(path);
         total += stampOf(path).size;
@@ -297,7 +297,7 @@ void AppendJob::refuse(const QString& problem)
     outcome_.refused = true;
     outcome_.error = true;
     host_.ask(Ask::Notice,
-              AppendText::tr("Nothing was appended to %1: %2").arg(request_.AppendFile, problem),
+              AppendText::tr("Nothing was appended to %1: %2").arg(request_.targetName, problem),
               Buttons::Ok, Icon::Exclamation, Answer::Ok);
 }
 
@@ -310,7 +310,7 @@ Flow AppendJob::commit()
         ++outcome_.failed;
         host_.ask(
             Ask::Notice,
-            AppendText::tr("Nothing was appended to %1: %2").arg(request_.AppendFile, problem),
+            AppendText::tr("Nothing was appended to %1: %2").arg(request_.targetName, problem),
             Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Failed;
     }
@@ -332,7 +332,7 @@ Flow AppendJob::deleteSources()
 {
     for (int i = 0; i < count(); ++i) {
         if (appended_[size_t(i)])
-            unit_.remove(sourcePath(request_.entries.at(i)), settings_.WipeOnDel);
+            unit_.remove(sourcePath(request_.files.at(i)), settings_.WipeOnDel);
     }
     Transaction::Deleted result;
     const RunError e = unit_.deleteListed(&host_.cancelFlag(), &result);
@@ -344,7 +344,7 @@ Flow AppendJob::deleteSources()
     }
     if (result.wipeStopped)
         host_.status(AppendText::tr("The wipe was stopped; the data is safe in %1.")
-                         .arg(request_.AppendFile));
+                         .arg(request_.targetName));
     if (e.failed()) {
         outcome_.error = true;
         if (frame_.error(e, Flow::Go) == Flow::Terminate)

@@ -26,13 +26,13 @@
 namespace tsl {
 
 struct AppendRequest {
-    QString AppendSrcDir;  // directory of the entries, ending in "/"
-    // The files to append, in this order: names in AppendSrcDir, or absolute
+    // The files to append, in this order: names in sourceDir, or absolute
     // paths (tsl-cli appends files from several directories).
-    QStringList entries;
-    QString AppendOutDir;  // the target's directory, ending in "/"
-    QString AppendFile;    // the target's name
-    QString dirText;       // the append page's directory text, for AppendPartDir
+    QStringList files;
+    QString sourceDir;      // the folder of the files, ending in "/"
+    QString outputDir;      // the target's folder, ending in "/"
+    QString targetName;     // the target's name
+    QString sourceDirText;  // the source folder field as typed, to be remembered
 };
 
 struct AppendOutcome : JobEnd {
@@ -47,7 +47,6 @@ struct AppendOutcome : JobEnd {
     bool refused = false;      // the list or the target was refused: nothing was written
     bool stopped = false;      // ended early: No, Cancel, the cancel request, or no target
     bool sourcesKept = false;  // AppendDelete was on, but the error flag kept the sources
-    QString AppendPartDir;     // the trimmed directory text, for the front end to record
 
     // Every entry appended whole, deleted when asked, no run-time error.
     bool complete(int entryCount) const

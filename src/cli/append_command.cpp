@@ -68,12 +68,12 @@ void addAppendOptions(QCommandLineParser& parser)
 AppendRequest appendRequest(const QStringList& files, const QString& target)
 {
     AppendRequest request;
-    request.AppendSrcDir = QDir::currentPath() + QLatin1Char('/');
-    request.entries = files;
+    request.sourceDir = QDir::currentPath() + QLatin1Char('/');
+    request.files = files;
     const QFileInfo to(target);
-    request.AppendOutDir = to.absolutePath() + QLatin1Char('/');
-    request.AppendFile = to.fileName();
-    request.dirText = request.AppendSrcDir;
+    request.outputDir = to.absolutePath() + QLatin1Char('/');
+    request.targetName = to.fileName();
+    request.sourceDirText = request.sourceDir;
     return request;
 }
 
@@ -112,7 +112,7 @@ void printSummary(TerminalHost& host, const AppendOutcome& outcome, int count,
 
 }  // namespace
 
-int runAppend(const QStringList& args)
+int appendCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     addAppendOptions(parser);
@@ -140,7 +140,7 @@ int runAppend(const QStringList& args)
     // AppendPartDir records the GUI's directory field; a script run leaves it alone.
     cancelOnSignals(host);
     const AppendOutcome outcome = runAppend(request, settings, host);
-    printSummary(host, outcome, int(files.size()), request.AppendOutDir + request.AppendFile,
+    printSummary(host, outcome, int(files.size()), request.outputDir + request.targetName,
                  options.quiet);
     return jobStatus(host, outcome, outcome.complete(int(files.size())));
 }

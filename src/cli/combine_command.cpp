@@ -227,7 +227,7 @@ bool gatherSets(const QStringList& sets, QStringList* names, QString* dir, QStri
 
 }  // namespace
 
-int runCombine(const QStringList& args)
+int combineCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(

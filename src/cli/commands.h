@@ -6,12 +6,12 @@
 
 namespace tsl::cli {
 
-int runSplit(const QStringList& args);
-int runInfo(const QStringList& args);
-int runAppend(const QStringList& args);
-int runConfig(const QStringList& args);
-int runCombine(const QStringList& args);
-int runDesktop(const QStringList& args);
-int runVerify(const QStringList& args);
+int splitCommand(const QStringList& args);
+int infoCommand(const QStringList& args);
+int appendCommand(const QStringList& args);
+int configCommand(const QStringList& args);
+int combineCommand(const QStringList& args);
+int desktopCommand(const QStringList& args);
+int verifyCommand(const QStringList& args);
 
 }  // namespace tsl::cli

@@ -217,7 +217,7 @@ int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
 
 }  // namespace
 
-int runConfig(const QStringList& args)
+int configCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(CliText::tr(Description).arg(namedSizeList()));

@@ -71,7 +71,7 @@ void printStatus(const DesktopRegistration& reg, const Settings& s)
 
 }  // namespace
 
-int runDesktop(const QStringList& args)
+int desktopCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(CliText::tr(Description));

@@ -36,7 +36,7 @@ QString attributeNames(int bits)
 
 }  // namespace
 
-int runInfo(const QStringList& args)
+int infoCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(

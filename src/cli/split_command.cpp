@@ -180,9 +180,9 @@ bool selectFiles(const QStringList& files, SplitRequest& request, QString* error
             return false;
         const QFileInfo info(file);
         const QString dir = info.absolutePath() + QLatin1Char('/');
-        if (request.srcDir.isEmpty())
-            request.srcDir = dir;
-        else if (dir != request.srcDir) {
+        if (request.sourceDir.isEmpty())
+            request.sourceDir = dir;
+        else if (dir != request.sourceDir) {
             *error =
                 CliText::tr("All FILEs must be in one directory (run tsl-cli once per directory).");
             return false;
@@ -209,8 +209,8 @@ bool applyRange(const QString& range, const Settings& s, SplitRequest& request, 
         *error = CliText::tr("--range works with one FILE only.");
         return false;
     }
-    const QFileInfo info(request.srcDir + request.files.first());
-    const qint64 pieces = PieceCount(info.size(), splitPieceSize(s, info.size()));
+    const QFileInfo info(request.sourceDir + request.files.first());
+    const qint64 pieces = splitPieceCount(s, info.size());
     if (info.isFile()
         && (m.captured(1).toLongLong() > pieces || m.captured(2).toLongLong() > pieces)) {
         *error = CliText::tr("%1 has %2 pieces of this size: --range must stay within 1-%2.")
@@ -225,7 +225,7 @@ bool applyRange(const QString& range, const Settings& s, SplitRequest& request, 
 
 }  // namespace
 
-int runSplit(const QStringList& args)
+int splitCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     addSplitOptions(parser);
@@ -247,7 +247,7 @@ int runSplit(const QStringList& args)
         return usageError(parser, error);
     // A blank --out means the default, the FILEs' own directory.
     const QString out = parser.value(QStringLiteral("out")).trimmed();
-    request.outDirText = out.isEmpty() ? request.srcDir : QFileInfo(out).absoluteFilePath();
+    request.outputDirText = out.isEmpty() ? request.sourceDir : QFileInfo(out).absoluteFilePath();
     if (!out.isEmpty() && !QFileInfo(out).isDir())
         return usageError(parser, out + CliText::tr(": no such directory."));
 

@@ -31,7 +31,6 @@ public:
     void status(const QString& text) override;
     void progress(Panel panel, Line line, const QString& caption, double value,
                   double maximum) override;
-    void setBusy(Panel, bool) override {}
     Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                Answer defaultAnswer) override;
     Answer askRuntimeError(const RunError& error, const QString& procedure) override;

@@ -169,7 +169,7 @@ bool report(TerminalHost& host, const Shown& shown, const VerifyOutcome& o)
 
 }  // namespace
 
-int runVerify(const QStringList& args)
+int verifyCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     addVerifyOptions(parser);

@@ -21,7 +21,7 @@ Flow runSet(CombineRun& run, int k)
 {
     PieceSet set;
     set.k = k;
-    set.entry = run.request.CombFiles.at(k - 1);
+    set.entry = run.request.files.at(k - 1);
     qint64 count = 0;
     const Flow flow = checkSet(run, set, &count);
     if (flow != Flow::Go)
@@ -71,18 +71,18 @@ Flow runtimeError(CombineRun& run, const RunError& error, Flow onYes)
 CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host)
 {
     CombineOutcome outcome;
-    RunFrame frame(host, Panel::Combine, Procedure, outcome);
-    const QString dirText = request.outDirText.trimmed();
+    RunFrame frame(host, Procedure, outcome);
+    const QString dirText = request.outputDirText.trimmed();
     CombineRequest normalised = request;
-    normalised.CombSrcDir = withTrailingSlash(request.CombSrcDir);
-    normalised.CombFiles = distinctSets(request.CombFiles);
+    normalised.sourceDir = withTrailingSlash(request.sourceDir);
+    normalised.files = distinctSets(request.files);
     // An empty field would make the root the output directory; the pieces'
     // own directory is what an unset field stands for.
-    const QString outDir = withTrailingSlash(dirText.isEmpty() ? normalised.CombSrcDir : dirText);
-    CombineRun run{normalised, settings, host, frame, outDir, int(normalised.CombFiles.size()),
+    const QString outDir = withTrailingSlash(dirText.isEmpty() ? normalised.sourceDir : dirText);
+    CombineRun run{normalised, settings, host, frame, outDir, int(normalised.files.size()),
                    outcome};
     outcome.sets = run.setCount;
-    outcome.CombineDir = dirText;
+    outcome.folderToRecord = dirText;
     if (const QString problem = folderProblem(outDir); !problem.isEmpty()) {
         // Foreseen: refused once, before any set is looked at.
         host.ask(Ask::Notice, CombineText::tr("Nothing was combined: %1").arg(problem), Buttons::Ok,

@@ -16,9 +16,9 @@ namespace tsl {
 class Host;
 
 struct CombineRequest {
-    QStringList CombFiles;  // the chosen entries, names without directory
-    QString CombSrcDir;     // their directory (and the pieces'), ending in "/"
-    QString outDirText;     // the output directory field as typed (txtDir(0))
+    QStringList files;      // the chosen entries, names without directory
+    QString sourceDir;      // their folder (and the pieces'), ending in "/"
+    QString outputDirText;  // the output folder field as typed (txtDir(0)), to be remembered
 };
 
 // Each set is one transaction: its output is written under a temporary name
@@ -39,7 +39,6 @@ struct CombineOutcome : JobEnd {
     int piecesKept = 0;     // sets whose pieces CombineDelete would delete that were kept
     QStringList outputs;    // the files written, full paths, in order
     QStringList removed;    // pieces, info and batch files deleted after their set was written
-    QString CombineDir;     // the trimmed directory text, for the front end to record
 
     bool allCombined() const
     {
@@ -48,7 +47,7 @@ struct CombineOutcome : JobEnd {
     }
 };
 
-// Runs the Combine command over request.CombFiles. Every file it opens is
+// Runs the Combine command over request.files. Every file it opens is
 // closed when it returns, also when terminated.
 CombineOutcome runCombine(CombineRequest request, Settings settings, Host& host);
 

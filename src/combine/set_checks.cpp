@@ -29,7 +29,7 @@ Flow readInfo(CombineRun& run, PieceSet& set)
 {
     if (!set.infoFlag)
         return Flow::Go;
-    set.readResult = ParseMS000(run.request.CombSrcDir + set.entry, false, set.info, run.host);
+    set.readResult = ParseMS000(run.request.sourceDir + set.entry, false, set.info, run.host);
     if (set.readResult == info::Quit)
         return Flow::Terminate;
     if (set.readResult == info::Skip)
@@ -168,7 +168,7 @@ Flow checkSet(CombineRun& run, PieceSet& set, qint64* count)
     if (flow != Flow::Go)
         return flow;
     set.expected = set.readThroughInfo() ? qint64(set.info.InfoPieceCount) : qint64(s.HighPart);
-    set.names = setNames(run.request.CombSrcDir, set.entry);
+    set.names = setNames(run.request.sourceDir, set.entry);
     askPieceSize(run, set);
     set.letterScheme = usesLetterScheme(set.expected);
     findPieces(run, set);

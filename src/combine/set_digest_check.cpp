@@ -79,7 +79,9 @@ Flow checkDigests(CombineRun& run, PieceSet& set)
         });
     for (qsizetype n = 0; n < results.size(); ++n) {
         if (results[n].cancelled) {
-            run.frame.cancelRequested();  // records the cancel in the run's outcome
+            // Asked only to record the cancel in the run's outcome: the hashing
+            // stopped for it.
+            static_cast<void>(run.frame.cancelRequested());
             return Flow::Stop;
         }
         PartRecord& record = set.table[numbers[n]];

@@ -106,8 +106,8 @@ int planSet(CombineRun& run, const PieceSet& set, qint64 count, const QString& n
 // A file another set of this run names: writing over it would destroy an input.
 QString collidesWithRun(const CombineRun& run, const QString& outputPath)
 {
-    for (const QString& entry : run.request.CombFiles) {
-        if ((run.request.CombSrcDir + entry).compare(outputPath, Qt::CaseInsensitive) == 0)
+    for (const QString& entry : run.request.files) {
+        if ((run.request.sourceDir + entry).compare(outputPath, Qt::CaseInsensitive) == 0)
             return CombineText::tr("%1: that file is also read by this run.").arg(outputPath);
     }
     return {};

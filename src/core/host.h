@@ -76,9 +76,6 @@ public:
     virtual void progress(Panel panel, Line line, const QString& caption, double value,
                           double maximum) = 0;
 
-    // The busy frame of a command: hourglass pointer, disabled panel, busy flag.
-    virtual void setBusy(Panel panel, bool busy) = 0;
-
     // A modal message box. Buttons::Ok boxes are plain messages.
     virtual Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                        Answer defaultAnswer) = 0;

@@ -6,8 +6,7 @@ void HostChannel::push(Update update)
 {
     if (abandoned_)
         return;
-    for (std::size_t i = barrier_; i < queue_.size(); ++i) {
-        Update& waiting = queue_[i];
+    for (Update& waiting : queue_) {
         if (waiting.kind != update.kind)
             continue;
         if (update.kind == Update::Kind::Status) {
@@ -23,10 +22,7 @@ void HostChannel::push(Update update)
             return;
         }
     }
-    const bool busy = update.kind == Update::Kind::Busy;
     queue_.push_back(std::move(update));
-    if (busy)
-        barrier_ = queue_.size();
     if (!woken_) {
         woken_ = true;
         if (wake)
@@ -47,12 +43,6 @@ void HostChannel::progress(Panel panel, Line line, const QString& caption, doubl
     push({Update::Kind::Progress, panel, line, caption, value, maximum});
 }
 
-void HostChannel::setBusy(Panel panel, bool busy)
-{
-    std::lock_guard lock(mutex_);
-    push({Update::Kind::Busy, panel, Line::Part, {}, 0, 0, busy});
-}
-
 void HostChannel::deliver()
 {
     std::vector<Update> updates;
@@ -61,7 +51,6 @@ void HostChannel::deliver()
         if (abandoned_)
             return;
         updates.swap(queue_);
-        barrier_ = 0;
         woken_ = false;
     }
     // Outside the lock: the target may take its time or open a dialog.
@@ -71,7 +60,6 @@ void HostChannel::deliver()
         case Update::Kind::Progress:
             target_.progress(u.panel, u.line, u.text, u.value, u.maximum);
             break;
-        case Update::Kind::Busy: target_.setBusy(u.panel, u.busy); break;
         }
     }
 }

@@ -1,12 +1,11 @@
 // The host a job sees when it runs on a worker thread: every call crosses to
 // the real host on the thread that owns the JobRunner (the window's).
 //
-// Status, progress and setBusy are queued: they wait in an ordered list until
-// the owner's thread delivers them, and while they wait a newer status
-// replaces an older one and a newer progress value of a line replaces the
-// older one (a null caption keeps the caption waiting before it), so a
-// million chunk updates cost a handful of deliveries. setBusy is a barrier:
-// nothing is merged across it. Questions, input boxes and the parts report
+// Status and progress are queued: they wait in an ordered list until the
+// owner's thread delivers them, and while they wait a newer status replaces
+// an older one and a newer progress value of a line replaces the older one (a
+// null caption keeps the caption waiting before it), so a million chunk
+// updates cost a handful of deliveries. Questions, input boxes and the parts report
 // block the job until the owner's thread has delivered everything queued
 // before them and the real host has answered.
 //
@@ -35,7 +34,6 @@ public:
     // Worker side: queue an update, merging it with a waiting one.
     void status(const QString& text);
     void progress(Panel panel, Line line, const QString& caption, double value, double maximum);
-    void setBusy(Panel panel, bool busy);
     // Worker side: run `call` on the owner's thread after delivering what is
     // queued, and wait for its result; `declined` when abandoned.
     template <typename R>
@@ -52,13 +50,12 @@ public:
 
 private:
     struct Update {
-        enum class Kind { Status, Progress, Busy } kind;
+        enum class Kind { Status, Progress } kind;
         Panel panel = Panel::Combine;
         Line line = Line::Part;
         QString text;
         double value = 0;
         double maximum = 0;
-        bool busy = false;
     };
     void push(Update update);  // under the lock
 
@@ -67,7 +64,6 @@ private:
     std::mutex mutex_;
     std::condition_variable answered_;
     std::vector<Update> queue_;
-    std::size_t barrier_ = 0;  // updates before this index are not merged into
     bool woken_ = false;
     bool abandoned_ = false;
 };
@@ -84,7 +80,6 @@ public:
     {
         channel_->progress(panel, line, caption, value, maximum);
     }
-    void setBusy(Panel panel, bool busy) override { channel_->setBusy(panel, busy); }
     Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                Answer defaultAnswer) override;
     std::optional<QString> input(Prompt kind, const QString& prompt,

@@ -3,6 +3,7 @@
 #include "core/host_proxy.h"
 
 #include <QThread>
+#include <utility>
 
 namespace tsl {
 
@@ -30,10 +31,11 @@ JobRunner::~JobRunner()
     delete thread_;
 }
 
-bool JobRunner::start(std::function<void(Host&)> job)
+bool JobRunner::start(std::function<void(Host&)> job, std::function<void()> onFinished)
 {
     if (thread_)
         return false;
+    onFinished_ = std::move(onFinished);
     channel_ = std::make_shared<HostChannel>(target_, this);
     // Runs on the worker thread under the channel's lock, only while the
     // channel is not abandoned, so `this` is alive.
@@ -89,7 +91,12 @@ void JobRunner::jobEnded()
     channel_->deliver();
     channel_.reset();
     proxy_.reset();
+    // Last of all, and taken out first: onFinished may start the next job or
+    // close the window that owns this runner.
+    const auto ended = std::exchange(onFinished_, {});
     emit finished();
+    if (ended)
+        ended();
 }
 
 }  // namespace tsl

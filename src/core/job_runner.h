@@ -37,8 +37,11 @@ public:
     ~JobRunner() override;
 
     // Starts job(proxyHost) on a worker thread; false (and nothing started)
-    // while a job runs. The job must not throw.
-    bool start(std::function<void(Host&)> job);
+    // while a job runs. The job must not throw. onFinished runs on the
+    // runner's thread once the job has returned and every update was
+    // delivered, right after finished(); it is where the front end reads the
+    // job's outcome, so it keeps no record of which job it started.
+    bool start(std::function<void(Host&)> job, std::function<void()> onFinished = {});
     // True from start() until just before finished() is emitted.
     bool isRunning() const;
     // Asks the running job to stop: sets the proxy host's cancel flag, which
@@ -59,6 +62,7 @@ private:
     std::shared_ptr<HostChannel> channel_;
     std::unique_ptr<HostProxy> proxy_;
     QThread* thread_ = nullptr;
+    std::function<void()> onFinished_;
     QTimer deliveryTimer_;
     QElapsedTimer sinceDelivery_;
 };

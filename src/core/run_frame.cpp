@@ -4,15 +4,9 @@
 
 namespace tsl {
 
-RunFrame::RunFrame(Host& host, Panel panel, QString procedure, JobEnd& end)
-    : host_(host), panel_(panel), procedure_(std::move(procedure)), end_(end)
+RunFrame::RunFrame(Host& host, QString procedure, JobEnd& end)
+    : host_(host), procedure_(std::move(procedure)), end_(end)
 {
-    host_.setBusy(panel_, true);
-}
-
-RunFrame::~RunFrame()
-{
-    host_.setBusy(panel_, false);
 }
 
 Flow RunFrame::error(const RunError& error, Flow onYes)

@@ -1,5 +1,4 @@
-// The frame every job runs in: the busy state of its panel, the run-time
-// error question and what its answers mean, and the cancel request.
+// The frame every job runs in: the run-time error question and what its answers mean, and the cancel request.
 //
 // Split, Combine and Append each hold one RunFrame for the whole command and
 // let their outcome carry a JobEnd, so a front end reads the end of any job
@@ -31,13 +30,14 @@ struct JobEnd {
     // What was taken back because the job stopped in the middle of a file,
     // one line each: "removed /x/f.001", "truncated /x/t back to 9 bytes".
     QStringList undone;
+    // The folder field as the user left it (trimmed), for the front end to
+    // remember for the next run; null when there is nothing to remember.
+    QString folderToRecord;
 };
 
 class RunFrame {
 public:
-    // Sets the panel busy; the frame's end sets it free again.
-    RunFrame(Host& host, Panel panel, QString procedure, JobEnd& end);
-    ~RunFrame();
+    RunFrame(Host& host, QString procedure, JobEnd& end);
     RunFrame(const RunFrame&) = delete;
     RunFrame& operator=(const RunFrame&) = delete;
 
@@ -56,7 +56,6 @@ public:
 
 private:
     Host& host_;
-    Panel panel_;
     QString procedure_;
     JobEnd& end_;
 };

@@ -44,7 +44,6 @@ frmMain::frmMain(Settings& settings, SettingsStore& store, DesktopRegistration* 
     createStatusPanels();
     host_ = std::make_unique<QtHost>(*this);
     runner_ = std::make_unique<JobRunner>(*host_);
-    connect(runner_.get(), &JobRunner::finished, this, &frmMain::jobEnded);
     connect(this, &frmMain::jobFinished, this, &frmMain::jobOverWhileAsked);
     connectHandlers();
     // Keys reach the window before its controls, so Ctrl+Tab is the window's.
@@ -149,7 +148,7 @@ void frmMain::connectHandlers()
     connect(ui->vsbStart, &QScrollBar::valueChanged, this, &frmMain::vsbStart_Change);
     connect(ui->vsbEnd, &QScrollBar::valueChanged, this, &frmMain::vsbEnd_Change);
     connect(txtFile[2], &QLineEdit::textEdited, this, [this](const QString& text) {
-        AppendFile = text;
+        sel_.AppendFile = text;
         clearProgress(2);
     });
     connect(txtDir[2], &QLineEdit::editingFinished, this, &frmMain::appendFolderTyped);
@@ -200,9 +199,9 @@ void frmMain::fillDirectories()
     if (settings_.InitAppendDir.isEmpty())
         settings_.InitAppendDir = QDir::homePath();
     settings_.InitAppendDir = withTrailingSlash(settings_.InitAppendDir);
-    AppendSrcDir = AppendOutDir = settings_.InitAppendDir;
-    txtDir[2]->setText(AppendSrcDir);
-    showSaveIn(AppendOutDir);
+    sel_.AppendSrcDir = sel_.AppendOutDir = settings_.InitAppendDir;
+    txtDir[2]->setText(sel_.AppendSrcDir);
+    showSaveIn(sel_.AppendOutDir);
     loadExtractRange(false, 0);
 }
 
@@ -265,7 +264,7 @@ void frmMain::tbsSplit_Click()
         action[p]->setDefault(p == n);
     // Coming to the Append panel starts from a fresh list of its folder.
     if (n == 2 && switched)
-        lists_->loadSource(AppendSrcDir);
+        lists_->loadSource(sel_.AppendSrcDir);
     fitToPanel();
 }
 
@@ -406,7 +405,7 @@ void frmMain::SetForm(int Pic, bool OnOff)
     else if (Pic == 1) {
         ui->cmdSplit->setEnabled(OnOff);
         // The extract range is only for a single file.
-        const bool range = OnOff && SplitFiles.size() == 1;
+        const bool range = OnOff && sel_.SplitFiles.size() == 1;
         for (QWidget* w : std::initializer_list<QWidget*>{ui->fmeExt, ui->txtStart, ui->txtEnd,
                                                           lblLabel[6], ui->vsbStart, ui->vsbEnd})
             w->setEnabled(range);

@@ -12,6 +12,7 @@
 #include "combine/combine_engine.h"
 #include "core/host.h"
 #include "mainwindow/hand_over.h"
+#include "mainwindow/selection.h"
 #include "settings/load_reg.h"
 #include "settings/settings.h"
 #include "split/split_engine.h"
@@ -82,6 +83,11 @@ public:
     // The Append panel's lists.
     AppendLists* lists() const { return lists_; }
 
+    // What the panels have chosen.
+    const Selection& selection() const { return sel_; }
+    // The command line asked for the Combine that starts by itself.
+    bool autoCombine() const { return AutoCombine; }
+
     // Makes dir the Append panel's source folder, as the folder button or a
     // folder typed into "Find parts in:" does: lstFrom reloaded, lstTo
     // emptied, and "Save in" moved along unless the user chose it.
@@ -151,10 +157,10 @@ private:
     void cmdCombine_Click();
     void cmdSplit_Click();
     void cmdAppend_Click();
-    void jobEnded();
-    void combineEnded();
-    void splitEnded();
-    void appendEnded();
+    void combineEnded(const CombineOutcome& outcome);
+    void splitEnded(const SplitOutcome& outcome);
+    void appendEnded(const AppendOutcome& outcome);
+    void jobOver();
     void askToStopTheJob();
     void stopQuestionAnswered();
     void jobOverWhileAsked();
@@ -195,37 +201,19 @@ public:
     std::array<QLabel*, 3> lblTotal{};
     std::array<QProgressBar*, 3> pbrTotal{};
 
-    // The selection.
-    QStringList CombFiles;
-    QString CombSrcDir;
-    QString CombFile;
-    QString CombOutDir;
-    QStringList SplitFiles;
-    QString SplitSrcDir;
-    QString SplitFile;
-    QString SplitOutDir;
-    QString AppendSrcDir;
-    QString AppendOutDir;
-    QString AppendFile;
-
+private:
+    Selection sel_;
     bool CombineBusy = false;
     bool SplitBusy = false;
     bool AppendBusy = false;
     int CurFrame = 0;
     bool AutoCombine = false;
     bool AutoCombineDone = false;
-
-private:
     bool InStartChange = false;
     bool InEndChange = false;
     int CombFilterIndex = 0;
     int SplitFilterIndex = 0;
     int AppendFilterIndex = 0;
-    enum class Job { None, Combine, Split, Append };
-    Job job_ = Job::None;
-    CombineOutcome combineOutcome_;
-    SplitOutcome splitOutcome_;
-    AppendOutcome appendOutcome_;
     bool autoRun_ = false;                // the running Combine is the automatic one
     bool closeAfterJob_ = false;          // the user chose to stop the job and close
     bool saveInChosen_ = false;           // the user chose "Save in" rather than letting it follow

@@ -107,13 +107,13 @@ void frmMain::browseFiles(int Index)
     } else if (panel == 1) {
         selectSplit(names, dir);
     } else {
-        AppendFile = names.first();
-        AppendOutDir = dir;
+        sel_.AppendFile = names.first();
+        sel_.AppendOutDir = dir;
         if (settings_.InitAppendDir.isEmpty())
-            settings_.InitAppendDir = AppendOutDir;
-        txtFile[2]->setText(AppendFile);
-        setStatusText(appendFileSummary(AppendFile, QFileInfo(chosen.first()).size()));
-        showSaveIn(AppendOutDir);
+            settings_.InitAppendDir = sel_.AppendOutDir;
+        txtFile[2]->setText(sel_.AppendFile);
+        setStatusText(appendFileSummary(sel_.AppendFile, QFileInfo(chosen.first()).size()));
+        showSaveIn(sel_.AppendOutDir);
         saveInChosen_ = true;  // the target's own folder
     }
 }
@@ -126,17 +126,17 @@ void frmMain::browseDirectory(int Index)
                               WindowText::tr("Choose the folder to find parts in")};
     const QString chosen = BrowseForFolder(this, titles[panel], txtDir[panel]->text());
     if (panel == 0) {
-        CombOutDir = chosen.isEmpty() ? txtDir[0]->text() : chosen;
-        txtDir[0]->setText(CombOutDir);
+        sel_.CombOutDir = chosen.isEmpty() ? txtDir[0]->text() : chosen;
+        txtDir[0]->setText(sel_.CombOutDir);
     } else if (panel == 1) {
-        SplitOutDir = chosen.isEmpty() ? txtDir[1]->text() : chosen;
-        txtDir[1]->setText(SplitOutDir);
+        sel_.SplitOutDir = chosen.isEmpty() ? txtDir[1]->text() : chosen;
+        txtDir[1]->setText(sel_.SplitOutDir);
     } else if (chosen.isEmpty()) {
         // A cancelled dialog keeps both lists as they are.
-        AppendSrcDir = txtDir[2]->text();
-        if (AppendOutDir.isEmpty()) {
-            AppendOutDir = AppendSrcDir;
-            showSaveIn(AppendOutDir);
+        sel_.AppendSrcDir = txtDir[2]->text();
+        if (sel_.AppendOutDir.isEmpty()) {
+            sel_.AppendOutDir = sel_.AppendSrcDir;
+            showSaveIn(sel_.AppendOutDir);
         }
     } else {
         setAppendSource(chosen);
@@ -145,13 +145,13 @@ void frmMain::browseDirectory(int Index)
 
 void frmMain::setAppendSource(const QString& dir)
 {
-    AppendSrcDir = withTrailingSlash(dir);
-    txtDir[2]->setText(AppendSrcDir);
-    lists_->loadSource(AppendSrcDir);
+    sel_.AppendSrcDir = withTrailingSlash(dir);
+    txtDir[2]->setText(sel_.AppendSrcDir);
+    lists_->loadSource(sel_.AppendSrcDir);
     // "Save in" goes along with the parts until the user chooses it.
-    if (!saveInChosen_ || AppendOutDir.isEmpty()) {
-        AppendOutDir = AppendSrcDir;
-        showSaveIn(AppendOutDir);
+    if (!saveInChosen_ || sel_.AppendOutDir.isEmpty()) {
+        sel_.AppendOutDir = sel_.AppendSrcDir;
+        showSaveIn(sel_.AppendOutDir);
     }
 }
 
@@ -175,7 +175,7 @@ void frmMain::lblFileDir_DblClick()
 {
     clearProgress(2);
     const QString target = txtFile[2]->text();
-    if (!target.isEmpty() && FileExists(AppendOutDir + target)) {
+    if (!target.isEmpty() && FileExists(sel_.AppendOutDir + target)) {
         host_->ask(Ask::Notice,
                    WindowText::tr("You can only change this directory if you enter") + CrLf
                        + WindowText::tr("the name of a file that does not already exist."),
@@ -183,34 +183,34 @@ void frmMain::lblFileDir_DblClick()
         return;
     }
     const QString chosen =
-        BrowseForFolder(this, WindowText::tr("Choose the folder to save in"), AppendOutDir);
+        BrowseForFolder(this, WindowText::tr("Choose the folder to save in"), sel_.AppendOutDir);
     if (!chosen.isEmpty()) {
-        AppendOutDir = withTrailingSlash(chosen);
+        sel_.AppendOutDir = withTrailingSlash(chosen);
         saveInChosen_ = true;
     }
-    if (AppendOutDir.isEmpty())
-        AppendOutDir = AppendSrcDir;
-    showSaveIn(AppendOutDir);
+    if (sel_.AppendOutDir.isEmpty())
+        sel_.AppendOutDir = sel_.AppendSrcDir;
+    showSaveIn(sel_.AppendOutDir);
 }
 
 void frmMain::selectCombine(const QStringList& names, const QString& dir, bool listing)
 {
-    CombFiles = names;
-    CombSrcDir = withTrailingSlash(dir);
+    sel_.CombFiles = names;
+    sel_.CombSrcDir = withTrailingSlash(dir);
     if (names.size() == 1) {
-        CombFile = names.first();
-        txtFile[0]->setText(CombFile);
-        if (CombFile.endsWith(QLatin1String(".000")))
-            combineSummaryOf(CombSrcDir + CombFile, listing);
+        sel_.CombFile = names.first();
+        txtFile[0]->setText(sel_.CombFile);
+        if (sel_.CombFile.endsWith(QLatin1String(".000")))
+            combineSummaryOf(sel_.CombSrcDir + sel_.CombFile, listing);
     } else {
         txtFile[0]->setText(quotedList(names));
         setStatusText(filesSelected(names.size()));
     }
     if (settings_.InitCombineDir.isEmpty())
-        settings_.InitCombineDir = CombSrcDir;
+        settings_.InitCombineDir = sel_.CombSrcDir;
     if (settings_.SameDir) {
-        CombOutDir = CombSrcDir;
-        txtDir[0]->setText(CombOutDir);
+        sel_.CombOutDir = sel_.CombSrcDir;
+        txtDir[0]->setText(sel_.CombOutDir);
     }
 }
 
@@ -233,13 +233,13 @@ void frmMain::combineSummaryOf(const QString& infoFile, bool listing)
 
 void frmMain::selectSplit(const QStringList& names, const QString& dir)
 {
-    SplitFiles = names;
-    SplitSrcDir = withTrailingSlash(dir);
+    sel_.SplitFiles = names;
+    sel_.SplitSrcDir = withTrailingSlash(dir);
     qint64 pieces = 0;
     if (names.size() == 1) {
-        SplitFile = names.first();
-        txtFile[1]->setText(SplitFile);
-        const QString path = SplitSrcDir + SplitFile;
+        sel_.SplitFile = names.first();
+        txtFile[1]->setText(sel_.SplitFile);
+        const QString path = sel_.SplitSrcDir + sel_.SplitFile;
         const PathFacts file = pathFacts(path);
         if (file.isFile) {
             pieces = showSplitSummary(file.size, false);
@@ -249,8 +249,8 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
                 Ask::Notice,
                 WindowText::tr("%1 is not an ordinary file; there is nothing to split.").arg(path),
                 Buttons::Ok, Icon::Information, Answer::Ok);
-            SplitFiles.clear();
-            SplitFile.clear();
+            sel_.SplitFiles.clear();
+            sel_.SplitFile.clear();
             txtFile[1]->clear();
             return;
         } else if (!askToContinue(*host_, RunError::of(err::FileNotFound, path, FileOp::Open),
@@ -263,10 +263,10 @@ void frmMain::selectSplit(const QStringList& names, const QString& dir)
         setStatusText(filesSelected(names.size()));
     }
     if (settings_.InitSplitDir.isEmpty())
-        settings_.InitSplitDir = SplitSrcDir;
+        settings_.InitSplitDir = sel_.SplitSrcDir;
     if (settings_.SplitSameDir) {
-        SplitOutDir = SplitSrcDir;
-        txtDir[1]->setText(SplitOutDir);
+        sel_.SplitOutDir = sel_.SplitSrcDir;
+        txtDir[1]->setText(sel_.SplitOutDir);
     }
     loadExtractRange(names.size() == 1, pieces);
 }

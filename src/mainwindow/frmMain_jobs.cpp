@@ -20,6 +20,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <memory>
 
 namespace tsl {
 
@@ -88,15 +89,17 @@ void frmMain::cmdCombine_Click()
         return;
     setBusyFrame(Panel::Combine, true);
     resetProgress(Panel::Combine);
-    if (AppendOutDir.isEmpty()) {
-        AppendOutDir = CombSrcDir;
-        showSaveIn(AppendOutDir);
+    if (sel_.AppendOutDir.isEmpty()) {
+        sel_.AppendOutDir = sel_.CombSrcDir;
+        showSaveIn(sel_.AppendOutDir);
     }
-    const CombineRequest request{CombFiles, CombSrcDir, txtDir[0]->text()};
-    job_ = Job::Combine;
-    runner_->start([this, request, settings = settings_](Host& host) {
-        combineOutcome_ = runCombine(request, settings, host);
-    });
+    const CombineRequest request{sel_.CombFiles, sel_.CombSrcDir, txtDir[0]->text()};
+    auto outcome = std::make_shared<CombineOutcome>();
+    runner_->start(
+        [outcome, request, settings = settings_](Host& host) {
+            *outcome = runCombine(request, settings, host);
+        },
+        [this, outcome] { combineEnded(*outcome); });
 }
 
 void frmMain::cmdSplit_Click()
@@ -106,9 +109,9 @@ void frmMain::cmdSplit_Click()
     // The range is checked before anything is written.
     ExtractRange range;
     range.ok = true;
-    if (SplitFiles.size() == 1) {
+    if (sel_.SplitFiles.size() == 1) {
         range = checkExtractRange(ui->txtStart->text(), ui->txtEnd->text(), ui->vsbStart->maximum(),
-                                  SplitFile);
+                                  sel_.SplitFile);
         if (!range.ok) {
             host_->ask(Ask::Notice, range.message, Buttons::Ok, Icon::Information, Answer::Ok);
             ui->txtStart->setFocus();
@@ -118,15 +121,17 @@ void frmMain::cmdSplit_Click()
     setBusyFrame(Panel::Split, true);
     resetProgress(Panel::Split);
     const QString dirText = txtDir[1]->text();
-    if (AppendOutDir.isEmpty()) {
-        AppendOutDir = withTrailingSlash(dirText.trimmed());
-        showSaveIn(AppendOutDir);
+    if (sel_.AppendOutDir.isEmpty()) {
+        sel_.AppendOutDir = withTrailingSlash(dirText.trimmed());
+        showSaveIn(sel_.AppendOutDir);
     }
-    const SplitRequest request{SplitFiles, SplitSrcDir, dirText, range.start, range.end};
-    job_ = Job::Split;
-    runner_->start([this, request, settings = settings_](Host& host) {
-        splitOutcome_ = runSplit(request, settings, host);
-    });
+    const SplitRequest request{sel_.SplitFiles, sel_.SplitSrcDir, dirText, range.start, range.end};
+    auto outcome = std::make_shared<SplitOutcome>();
+    runner_->start(
+        [outcome, request, settings = settings_](Host& host) {
+            *outcome = runSplit(request, settings, host);
+        },
+        [this, outcome] { splitEnded(*outcome); });
 }
 
 void frmMain::cmdAppend_Click()
@@ -147,36 +152,32 @@ void frmMain::cmdAppend_Click()
     // lstTo's names are names in the folder lstFrom was read from, which a
     // cancelled folder dialog can leave behind txtDir(2); files dropped from
     // elsewhere are absolute paths.
-    request.AppendSrcDir = lists_->sourceDir();
-    request.entries = lists_->entries();
-    request.AppendOutDir = withTrailingSlash(AppendOutDir);
-    request.AppendFile = txtFile[2]->text();
-    request.dirText = txtDir[2]->text();
-    job_ = Job::Append;
-    runner_->start([this, request, settings = settings_](Host& host) {
-        appendOutcome_ = runAppend(request, settings, host);
-    });
+    request.files = lists_->entries();
+    request.sourceDir = lists_->sourceDir();
+    request.outputDir = withTrailingSlash(sel_.AppendOutDir);
+    request.targetName = txtFile[2]->text();
+    request.sourceDirText = txtDir[2]->text();
+    auto outcome = std::make_shared<AppendOutcome>();
+    runner_->start(
+        [outcome, request, settings = settings_](Host& host) {
+            *outcome = runAppend(request, settings, host);
+        },
+        [this, outcome] { appendEnded(*outcome); });
 }
 
-void frmMain::jobEnded()
+// What every job's end does after its own: tell the watchers, and close the
+// window when the user asked to while it ran.
+void frmMain::jobOver()
 {
-    const Job ended = job_;
-    job_ = Job::None;
-    if (ended == Job::Combine)
-        combineEnded();
-    else if (ended == Job::Split)
-        splitEnded();
-    else if (ended == Job::Append)
-        appendEnded();
     emit jobFinished();
     if (closeAfterJob_ && isVisible())
         close();
 }
 
-void frmMain::combineEnded()
+void frmMain::combineEnded(const CombineOutcome& outcome)
 {
-    const CombineOutcome& outcome = combineOutcome_;
-    store_.WriteReg(QStringLiteral("CombineDir"), outcome.CombineDir, QStringLiteral("Combine"));
+    store_.WriteReg(QStringLiteral("CombineDir"), outcome.folderToRecord,
+                    QStringLiteral("Combine"));
     setBusyFrame(Panel::Combine, false);
     const bool autoRun = autoRun_;
     autoRun_ = false;
@@ -187,29 +188,31 @@ void frmMain::combineEnded()
     else if (autoRun && settings_.AutoClose && outcome.allCombined() && outcome.cancelled == 0
              && !closeAfterJob_)
         endProgram(0);
+    jobOver();
 }
 
-void frmMain::splitEnded()
+void frmMain::splitEnded(const SplitOutcome& outcome)
 {
-    const SplitOutcome& outcome = splitOutcome_;
-    if (!outcome.SplitDir.isNull())
-        store_.WriteReg(QStringLiteral("SplitDir"), outcome.SplitDir, QStringLiteral("Split"));
+    if (!outcome.folderToRecord.isNull())
+        store_.WriteReg(QStringLiteral("SplitDir"), outcome.folderToRecord,
+                        QStringLiteral("Split"));
     setBusyFrame(Panel::Split, false);
     if (outcome.rangeRefused)
         ui->txtStart->setFocus();
     if (outcome.terminated)
         endProgram(1);
+    jobOver();
 }
 
-void frmMain::appendEnded()
+void frmMain::appendEnded(const AppendOutcome& outcome)
 {
-    const AppendOutcome& outcome = appendOutcome_;
-    if (!outcome.AppendPartDir.isNull())
-        store_.WriteReg(QStringLiteral("AppendPartDir"), outcome.AppendPartDir,
+    if (!outcome.folderToRecord.isNull())
+        store_.WriteReg(QStringLiteral("AppendPartDir"), outcome.folderToRecord,
                         QStringLiteral("Append"));
     setBusyFrame(Panel::Append, false);
     if (outcome.terminated)
         endProgram(1);
+    jobOver();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -53,13 +53,13 @@ void frmMain::reportReplacedValues(const LoadOutcome& outcome)
 
 void frmMain::reapplySplitSummary()
 {
-    if (SplitFiles.size() != 1)
+    if (sel_.SplitFiles.size() != 1)
         return;
     // The file may have gone while the dialog was open: say so, with no
     // error question and no range built from a stale length.
-    const QFileInfo file(SplitSrcDir + SplitFile);
+    const QFileInfo file(sel_.SplitSrcDir + sel_.SplitFile);
     if (!isOrdinaryFile(file.filePath())) {
-        setStatusText(splitFileGoneText(SplitFile));
+        setStatusText(splitFileGoneText(sel_.SplitFile));
         loadExtractRange(false, 0);
         return;
     }
@@ -71,12 +71,12 @@ void frmMain::reapplySplitSummary()
 // count (0 when it would not be split so).
 qint64 frmMain::showSplitSummary(qint64 length, bool afterOptions)
 {
-    const QString refused = countSizeRefusal(settings_, SplitFile, length);
+    const QString refused = countSizeRefusal(settings_, sel_.SplitFile, length);
     if (!refused.isEmpty()) {
         setStatusText(refused);
         return 0;
     }
-    const qint64 pieces = PieceCount(length, splitPieceSize(settings_, length));
+    const qint64 pieces = splitPieceCount(settings_, length);
     // A part size as set (it may hold a fraction), or this file's own.
     const double size =
         splitsByCount(settings_) ? double(splitPieceSize(settings_, length)) : settings_.SplitSize;

@@ -29,11 +29,6 @@ void QtHost::progress(Panel panel, Line line, const QString& caption, double val
     form_.setProgress(panel, line, caption, value, maximum);
 }
 
-void QtHost::setBusy(Panel panel, bool busy)
-{
-    form_.setBusyFrame(panel, busy);
-}
-
 Answer QtHost::ask(Ask, const QString& text, Buttons buttons, Icon icon, Answer defaultAnswer)
 {
     return showMessage(&form_, text, buttons, icon, defaultAnswer);

@@ -19,7 +19,6 @@ public:
     void status(const QString& text) override;
     void progress(Panel panel, Line line, const QString& caption, double value,
                   double maximum) override;
-    void setBusy(Panel panel, bool busy) override;
     Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                Answer defaultAnswer) override;
     std::optional<QString> input(Prompt kind, const QString& prompt,

@@ -21,7 +21,6 @@ public:
     {
         inner_.progress(panel, line, caption, value, maximum);
     }
-    void setBusy(Panel panel, bool busy) override { inner_.setBusy(panel, busy); }
     Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                Answer defaultAnswer) override;
     std::optional<QString> input(Prompt kind, const QString& prompt,

@@ -13,6 +13,11 @@ qint64 splitPieceSize(const Settings& settings, qint64 length)
     return wholePartSize(settings.SplitSize);
 }
 
+qint64 splitPieceCount(const Settings& settings, qint64 length)
+{
+    return PieceCount(length, splitPieceSize(settings, length));
+}
+
 QString countSizeRefusal(const Settings& settings, const QString& name, qint64 length)
 {
     if (!splitsByCount(settings))

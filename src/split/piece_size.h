@@ -18,6 +18,11 @@ inline bool splitsByCount(const Settings& settings)
 // The whole number of bytes per piece for a file of `length` bytes.
 qint64 splitPieceSize(const Settings& settings, qint64 length);
 
+// How many pieces the settings cut a file of `length` bytes into: the one
+// count the engine writes, the window's summary shows and tsl-cli checks a
+// range against.
+qint64 splitPieceCount(const Settings& settings, qint64 length);
+
 // Why the file `name` of `length` bytes is not split into SplitPieces pieces:
 // the size each piece would hold lies outside the part sizes the options
 // accept (the range rule of SplitSize), and the message names it. Empty when

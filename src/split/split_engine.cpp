@@ -65,7 +65,7 @@ class SplitRun {
 public:
     SplitRun(const SplitRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
-          frame_(host, Panel::Split, QStringLiteral("frmMain.cmdSplit"), outcome_),
+          frame_(host, QStringLiteral("frmMain.cmdSplit"), outcome_),
           copier_(settings.ChunkSize)
     {
     }
@@ -120,8 +120,8 @@ SplitOutcome SplitRun::run()
     count_ = int(request_.files.size());
     if (!workOutRange())
         return outcome_;
-    const QString dirText = request_.outDirText.trimmed();
-    outcome_.SplitDir = dirText;
+    const QString dirText = request_.outputDirText.trimmed();
+    outcome_.folderToRecord = dirText;
     outcome_.outDir = splitOutputDir(dirText);
     if (outcome_.outDir.isEmpty()) {
         refuse(SplitText::tr("Choose the folder the pieces go to: the output folder is empty."));
@@ -138,7 +138,7 @@ SplitOutcome SplitRun::run()
     for (int f = 0; f < count_; ++f) {
         Source& s = sources[size_t(f)];
         s.name = request_.files.at(f);
-        s.path = request_.srcDir + s.name;
+        s.path = request_.sourceDir + s.name;
         describe(s);
         plan(s);
         if (s.unit)
@@ -188,7 +188,7 @@ bool SplitRun::workOutRange()
 QString SplitRun::splitOutputDir(const QString& dirText) const
 {
     if (dirText.isEmpty())
-        return settings_.SplitSameDir ? withTrailingSlash(request_.srcDir) : QString();
+        return settings_.SplitSameDir ? withTrailingSlash(request_.sourceDir) : QString();
     return withTrailingSlash(dirText);
 }
 
@@ -199,7 +199,7 @@ void SplitRun::describe(Source& s) const
         return;
     s.length = pathFacts(s.path).size;
     s.wholeSize = splitPieceSize(settings_, s.length);
-    s.pieceCount = PieceCount(s.length, s.wholeSize);
+    s.pieceCount = splitPieceCount(settings_, s.length);
     s.letters = usesLetterScheme(s.pieceCount);
     s.splittable = s.pieceCount != 1 && s.pieceCount <= MaxPieceNumber
         && countSizeRefusal(settings_, s.name, s.length).isEmpty();
@@ -305,7 +305,7 @@ bool SplitRun::admit(Source& s)
     if (!isOrdinaryFile(s.path)) {
         skip(SplitText::tr("The file %1 will be skipped because it does not exist in the %2 "
                            "directory.")
-                 .arg(s.name, request_.srcDir),
+                 .arg(s.name, request_.sourceDir),
              Icon::Information);
         return false;
     }

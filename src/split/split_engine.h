@@ -15,8 +15,8 @@ class Host;
 
 struct SplitRequest {
     QStringList files;      // SplitFiles: bare names, in list order
-    QString srcDir;         // SplitSrcDir, the files' directory, ending in "/"
-    QString outDirText;     // txtDir(1): the output directory as typed
+    QString sourceDir;      // SplitSrcDir, the files' folder, ending in "/"
+    QString outputDirText;  // txtDir(1): the output folder as typed, to be remembered
     qint64 rangeStart = 0;  // first piece of an extract range, 0 for none
     qint64 rangeEnd = 0;    // last piece of an extract range, 0 for none
 };
@@ -34,7 +34,6 @@ struct SplitOutcome : JobEnd {
     QStringList removed;        // files deleted: sources, an earlier set's left-overs
     QStringList sourcesKept;    // sources SplitDelete would delete that were kept, and why not
     QString outDir;             // SplitOutDir, ending in "/"
-    QString SplitDir;           // the trimmed directory text, for the front end to record
 };
 
 // Runs the Split command on its own copy of the request and the settings.

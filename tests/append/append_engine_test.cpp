@@ -31,8 +31,6 @@ TEST_F(AppendEngine, NewTargetHoldsExactlyTheConcatenation)
     EXPECT_EQ(host.progressCalls.front().maximum, 3);
     EXPECT_EQ(host.progressCalls.back().value, 3);
     EXPECT_EQ(host.conversation, QStringList{"status: Processed out.bin"});
-    EXPECT_EQ(host.busyOn, 1);
-    EXPECT_EQ(host.busyOff, 1);
     EXPECT_EQ(host.totalUpdates, 4);  // the reset, then once after each entry
     EXPECT_TRUE(folder.exists("a"));  // nothing deleted without AppendDelete
 }
@@ -118,7 +116,7 @@ TEST_F(AppendEngine, HandsBackTheTrimmedDirectoryText)
 {
     folder.write("a", "x");
     ScriptedHost host;
-    EXPECT_EQ(runAppend(request({"a"}), settings, host).AppendPartDir, folder.dir());
+    EXPECT_EQ(runAppend(request({"a"}), settings, host).folderToRecord, folder.dir());
 }
 
 // An open descriptor keeps a deleted file's bytes readable: it shows whether

@@ -42,7 +42,7 @@ struct AppendFixture : ::testing::Test {
 
     AppendRequest request(const QStringList& entries, const QString& target = "out.bin") const
     {
-        return {folder.dir(), entries, folder.dir(), target, "  " + folder.dir() + " "};
+        return {entries, folder.dir(), folder.dir(), target, "  " + folder.dir() + " "};
     }
     AppendOutcome run(const QStringList& entries, ScriptedHost& host,
                       const QString& target = "out.bin") const

@@ -29,7 +29,7 @@ TEST(AppendTransaction, CancelAtInUseLeavesTheTargetAsItWas)
     AppendOutcome o;
     {
         ScopedFileSystem installed(disk);
-        o = runAppend({t.dir(), {"a"}, t.dir(), "target", t.dir()}, Settings(), host);
+        o = runAppend({{"a"}, t.dir(), t.dir(), "target", t.dir()}, Settings(), host);
     }
     ASSERT_EQ(host.asked.size(), 1u);
     EXPECT_EQ(host.asked[0].kind, Ask::TargetInUse);
@@ -57,7 +57,7 @@ TEST(AppendTransaction, ASourceThatChangesWhileReadAppendsNothing)
             }
         };
         const AppendOutcome o =
-            runAppend({t.dir(), {"a", "b"}, t.dir(), "target", t.dir()}, s, host);
+            runAppend({{"a", "b"}, t.dir(), t.dir(), "target", t.dir()}, s, host);
         EXPECT_FALSE(o.complete(2)) << existing;
         EXPECT_EQ(t.exists("target"), existing);
         if (existing) {
@@ -81,7 +81,7 @@ TEST(AppendTransaction, ANewTargetIsNeverMoreOpenThanItsSources)
     QFile::setPermissions(t.path("b"), QFile::ReadOwner | QFile::WriteOwner);
     ScriptedHost host;
     const AppendOutcome o =
-        runAppend({t.dir(), {"a", "b"}, t.dir(), "new", t.dir()}, Settings(), host);
+        runAppend({{"a", "b"}, t.dir(), t.dir(), "new", t.dir()}, Settings(), host);
     EXPECT_TRUE(o.complete(2));
     EXPECT_EQ(modeOf(t.path("new")), 0600u);
     EXPECT_EQ(t.read("new"), patternBytes(300, 1) + patternBytes(300, 2));

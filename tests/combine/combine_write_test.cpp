@@ -265,7 +265,7 @@ TEST(CombineWrite, OutputDirectoryFieldIsTrimmedHandedBackAndMayBeEmpty)
     const QString out = job.folder.mkdir("out").chopped(1);
     EXPECT_EQ(
         runCombine({{"clip.mpg.000"}, job.folder.dir(), "  " + out + "  "}, job.settings, job.host)
-            .CombineDir,
+            .folderToRecord,
         out);
     EXPECT_EQ(job.folder.read("out/clip.mpg"), data);
 

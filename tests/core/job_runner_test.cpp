@@ -37,11 +37,6 @@ struct RecordingHost : ScriptedHost {
         ScriptedHost::progress(panel, line, caption, value, maximum);
         events << QString("progress %1 %2").arg(int(line)).arg(value);
     }
-    void setBusy(Panel panel, bool busy) override
-    {
-        ScriptedHost::setBusy(panel, busy);
-        events << QString("busy %1").arg(busy);
-    }
     Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                Answer defaultAnswer) override
     {
@@ -146,8 +141,6 @@ TEST(JobRunner, EngineJobsHaveTheSameConversationAsWhenRunDirectly)
                   essential(direct.conversation, directFolder.dir()));
         EXPECT_EQ(worker.statuses.last(), direct.statuses.last());
         EXPECT_EQ(finalLines(worker), finalLines(direct));
-        EXPECT_EQ(worker.busyOn, direct.busyOn);
-        EXPECT_EQ(worker.busyOff, direct.busyOff);
         EXPECT_TRUE(worker.answers.empty() && worker.inputs.empty()
                     && worker.reportAnswers.empty());
         EXPECT_EQ(workerFolder.names(), directFolder.names());
@@ -166,7 +159,6 @@ TEST(JobRunner, QuestionsWaitForTheAnswerAfterEverythingBeforeThemIsShown)
     std::optional<QString> typed;
     ReportAnswer reported = ReportAnswer::Cancel;
     ASSERT_TRUE(runThrough(host, [&](Host& h) {
-        h.setBusy(Panel::Split, true);
         h.status("first");
         h.status("second");
         answer = h.ask(Ask::DamagedInfo, "damaged?", Buttons::AbortRetryIgnore, Icon::Critical,
@@ -177,7 +169,6 @@ TEST(JobRunner, QuestionsWaitForTheAnswerAfterEverythingBeforeThemIsShown)
         extra.message = "extra";
         reported = h.report(extra);
         h.status("done");
-        h.setBusy(Panel::Split, false);
     }));
     EXPECT_EQ(answer, Answer::Retry);
     EXPECT_EQ(typed, std::optional<QString>("2048"));
@@ -185,7 +176,7 @@ TEST(JobRunner, QuestionsWaitForTheAnswerAfterEverythingBeforeThemIsShown)
     ASSERT_EQ(host.reports.size(), 1u);
     EXPECT_EQ(host.reports[0].mode, ReportMode::Extra);
     EXPECT_EQ(host.events,
-              QStringList({"busy 1", "status second", "ask damaged?", "status done", "busy 0"}));
+              QStringList({"status second", "ask damaged?", "status done"}));
 }
 
 TEST(JobRunner, AMillionProgressCallsArriveAsAFewUpdatesEndingWithTheLast)
@@ -193,7 +184,6 @@ TEST(JobRunner, AMillionProgressCallsArriveAsAFewUpdatesEndingWithTheLast)
     RecordingHost host;
     constexpr int calls = 1000000;
     ASSERT_TRUE(runThrough(host, [&](Host& h) {
-        h.setBusy(Panel::Combine, true);
         h.progress(Panel::Combine, Line::Total, "Combining", 0, calls);
         for (int i = 1; i <= calls; ++i) {
             // A null caption keeps the one shown; the piece line changes it.
@@ -201,13 +191,10 @@ TEST(JobRunner, AMillionProgressCallsArriveAsAFewUpdatesEndingWithTheLast)
             h.progress(Panel::Combine, Line::Part, "piece " + QString::number(i / 1000), i % 1000,
                        1000);
         }
-        h.setBusy(Panel::Combine, false);
     }));
     EXPECT_LT(host.progressCalls.size(), 1000u);
     EXPECT_EQ(finalLines(host),
               QStringList({"0/0: piece 1000 | 0 of 1000", "0/1: Combining | 1000000 of 1000000"}));
-    EXPECT_EQ(host.events.first(), "busy 1");
-    EXPECT_EQ(host.events.last(), "busy 0");
     EXPECT_EQ(host.captions(Line::Total),
               QStringList(host.captions(Line::Total).size(), "Combining"));
 }
@@ -234,11 +221,30 @@ TEST(JobRunner, CancelSetsTheFlagTheJobSeesAndOnlyThatOne)
     EXPECT_EQ(host.statuses.last(), "stopped");
     EXPECT_FALSE(host.cancelRequested());
 
-    // The next job starts with its flag clear.
+    // The next job starts with its flag clear; its onFinished runs once, after
+    // the job's last status reached the host, and may start the next job.
     std::atomic<bool> clear{false};
-    ASSERT_TRUE(runner.start([&](Host& h) { clear = !h.cancelRequested(); }));
+    int ended = 0;
+    QString shownAtEnd;
+    bool restarted = false;
+    ASSERT_TRUE(runner.start(
+        [&](Host& h) {
+            clear = !h.cancelRequested();
+            h.status("second");
+        },
+        [&] {
+            ++ended;
+            shownAtEnd = host.statuses.last();
+            restarted = runner.start([](Host& h) { h.status("third"); });
+        }));
     ASSERT_TRUE(done.wait(20000));
     EXPECT_TRUE(clear);
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(shownAtEnd, "second");
+    ASSERT_TRUE(restarted);
+    ASSERT_TRUE(done.wait(20000));
+    EXPECT_EQ(host.statuses.last(), "third");
+    EXPECT_EQ(ended, 1);
 }
 
 TEST(JobRunner, DestroyingTheRunnerStopsItsJobEvenWhileAQuestionWaits)

@@ -30,7 +30,6 @@ struct YesHost : Host {
     QStringList asked;
     void status(const QString&) override {}
     void progress(Panel, Line, const QString&, double, double) override {}
-    void setBusy(Panel, bool) override {}
     Answer ask(Ask, const QString& text, Buttons buttons, Icon, Answer) override
     {
         asked << text;
@@ -176,7 +175,7 @@ const JobCase jobs[] = {
          t.writePattern("b", 30000, 2);
      },
      [](TempFolder& t, Host& h) {
-         runAppend({t.dir(), {"a", "b"}, t.dir(), "t", t.dir()}, deletingSettings(), h);
+         runAppend({{"a", "b"}, t.dir(), t.dir(), "t", t.dir()}, deletingSettings(), h);
      }},
     {"append to an existing file",
      [](TempFolder& t) {
@@ -184,7 +183,7 @@ const JobCase jobs[] = {
          t.writePattern("t", 5000, 3);
      },
      [](TempFolder& t, Host& h) {
-         runAppend({t.dir(), {"a"}, t.dir(), "t", t.dir()}, deletingSettings(), h);
+         runAppend({{"a"}, t.dir(), t.dir(), "t", t.dir()}, deletingSettings(), h);
      }},
 };
 

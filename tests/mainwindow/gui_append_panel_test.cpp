@@ -229,7 +229,7 @@ TEST(WindowAppend, AFolderTypedIntoFindPartsInIsReadAndSaveInFollowsUntilChosen)
     QTest::keyClicks(folder, w.t.path("third"));
     w.find<QLineEdit>("txtFile_2")->setFocus();
     EXPECT_EQ(lstFrom(w), QStringList({"y.bin"}));
-    EXPECT_EQ(w.form->AppendSrcDir, third);
+    EXPECT_EQ(w.form->selection().AppendSrcDir, third);
     EXPECT_EQ(w.text("lblFileDir"), "Save in directory: " + out);
 }
 

@@ -62,8 +62,8 @@ TEST(WindowBrowse, CombineDialogSelectsSeveralSetsAndKeepsItsFilter)
     EXPECT_EQ(first.filter, "000 files (*.000)");
     EXPECT_EQ(first.dir, QDir::homePath() + "/");
     EXPECT_EQ(first.mode, QFileDialog::ExistingFiles);
-    EXPECT_EQ(w.form->CombFiles, (QStringList{"a.001", "b.001"}));
-    EXPECT_EQ(w.form->CombSrcDir, w.t.path("sets/"));
+    EXPECT_EQ(w.form->selection().CombFiles, (QStringList{"a.001", "b.001"}));
+    EXPECT_EQ(w.form->selection().CombSrcDir, w.t.path("sets/"));
     EXPECT_EQ(w.text("txtFile_0"), "\"a.001\" \"b.001\"");
     EXPECT_EQ(w.status(), "2 files selected.");
     EXPECT_EQ(w.text("txtDir_0"), w.t.path("sets/"));
@@ -73,7 +73,7 @@ TEST(WindowBrowse, CombineDialogSelectsSeveralSetsAndKeepsItsFilter)
     w.button("cmdBrowse_0")->click();
     EXPECT_EQ(again.filter, "000 & 001 files (*.000 *.001)");
     EXPECT_EQ(again.dir, w.t.path("sets/"));  // InitCombineDir took the first folder
-    EXPECT_EQ(w.form->CombFiles, (QStringList{"a.001", "b.001"}));
+    EXPECT_EQ(w.form->selection().CombFiles, (QStringList{"a.001", "b.001"}));
     EXPECT_EQ(w.status(), "2 files selected.");
 }
 
@@ -89,7 +89,7 @@ TEST(WindowBrowse, SplitDialogSelectsOneFileWithItsRange)
     EXPECT_EQ(offered.filters,
               (QStringList{"Movie files (*.mpg *.avi *.mov *.rm)", "All files (*)"}));
     EXPECT_EQ(offered.mode, QFileDialog::ExistingFiles);
-    EXPECT_EQ(w.form->SplitFiles, QStringList{"movie.avi"});
+    EXPECT_EQ(w.form->selection().SplitFiles, QStringList{"movie.avi"});
     EXPECT_EQ(w.status(), "3 pieces -- 512000 bytes each");
     EXPECT_TRUE(w.find<QGroupBox>("fmeExt")->isEnabled());
     EXPECT_EQ(w.text("txtEnd"), "0");
@@ -105,7 +105,7 @@ TEST(WindowBrowse, AnAppendTargetMovesTheSaveInFolderUntilItsNameIsNew)
     choose(&offered, w.t.path("other"), {"target.mpg"});
     w.button("cmdBrowse_4")->click();
     EXPECT_EQ(offered.mode, QFileDialog::ExistingFile);
-    EXPECT_EQ(w.form->AppendFile, "target.mpg");
+    EXPECT_EQ(w.form->selection().AppendFile, "target.mpg");
     EXPECT_EQ(w.status(), "target.mpg -- 1048576 bytes");
     EXPECT_EQ(w.text("lblFileDir"), "Save in directory: " + w.t.path("other/"));
 
@@ -116,7 +116,7 @@ TEST(WindowBrowse, AnAppendTargetMovesTheSaveInFolderUntilItsNameIsNew)
         message,
         "You can only change this directory if you enter\nthe name of a file that does not already exist.");
     QTest::keyClicks(w.find<QLineEdit>("txtFile_2"), "x");
-    EXPECT_EQ(w.form->AppendFile, "target.mpgx");
+    EXPECT_EQ(w.form->selection().AppendFile, "target.mpgx");
 }
 
 TEST(WindowBrowse, EachDialogSaysWhatItChoosesAndFolderDialogsStartAtTheirField)

@@ -79,16 +79,16 @@ TEST(WindowHandOver, ASecondTslHandsItsFilesToTheRunningWindow)
     // A relative name, read in the second program's folder.
     EXPECT_EQ(secondTsl(run, w.t.path("sets"), {"clip.mpg.000"}), 0);
     EXPECT_EQ(w.panel(), 0);
-    EXPECT_EQ(w.form->CombFiles, QStringList{"clip.mpg.000"});
-    EXPECT_EQ(w.form->CombSrcDir, w.t.path("sets/"));
+    EXPECT_EQ(w.form->selection().CombFiles, QStringList{"clip.mpg.000"});
+    EXPECT_EQ(w.form->selection().CombSrcDir, w.t.path("sets/"));
     EXPECT_EQ(w.text("txtFile_0"), "clip.mpg.000");
     EXPECT_EQ(w.status(), "12 pieces -- 1,457,664 bytes each -- 17,000,000 bytes total");
 
     // A path with a blank that the shell split into two words.
     EXPECT_EQ(secondTsl(run, w.t.dir(), {w.t.path("My"), "Files/movie.avi"}), 0);
     EXPECT_EQ(w.panel(), 1);
-    EXPECT_EQ(w.form->SplitFiles, QStringList{"movie.avi"});
-    EXPECT_EQ(w.form->SplitSrcDir, w.t.path("My Files/"));
+    EXPECT_EQ(w.form->selection().SplitFiles, QStringList{"movie.avi"});
+    EXPECT_EQ(w.form->selection().SplitSrcDir, w.t.path("My Files/"));
     EXPECT_EQ(w.status(), "3 pieces -- 512000 bytes each");
     EXPECT_TRUE(w.form->isVisible());
 }
@@ -118,13 +118,13 @@ TEST(WindowHandOver, WhileAJobRunsTheSecondTslSaysTslIsRunning)
     ASSERT_TRUE(w.waitForJob());
     EXPECT_FALSE(claimed);
     EXPECT_EQ(said, "TSL is already running...");
-    EXPECT_EQ(w.form->SplitFiles, QStringList{"movie.avi"});
+    EXPECT_EQ(w.form->selection().SplitFiles, QStringList{"movie.avi"});
 
     // Once the job is over the same files are taken.
     SingleInstance again(run.path("tsl.lock"));
     EXPECT_FALSE(claimSingleInstance(again, {w.t.path("other.avi")}));
     QApplication::processEvents();
-    EXPECT_EQ(w.form->SplitFiles, QStringList{"other.avi"});
+    EXPECT_EQ(w.form->selection().SplitFiles, QStringList{"other.avi"});
 }
 
 TEST(WindowHandOver, ASecondTslWithNoFilesOrNoAnswerSaysTslIsRunning)

@@ -89,7 +89,7 @@ TEST(WindowJobs, AnInfoFileOnTheCommandLineIsCombinedAndTheWindowCloses)
         writePieceSet(w.t, {.name = "clip.mpg", .size = 1300000, .pieceSize = 512000});
     w.stored("CombineAuto=-1\nCombineAssoc=-1\nAutoClose=-1\nCombineDelete=-1\n");
     ASSERT_TRUE(w.start({w.t.path("clip.mpg.000")}));
-    EXPECT_TRUE(w.form->AutoCombine);
+    EXPECT_TRUE(w.form->autoCombine());
     QSignalSpy ended(w.form.get(), &frmMain::jobFinished);
     ASSERT_TRUE(ended.wait(60000));
     EXPECT_EQ(ended.count(), 1);
@@ -119,7 +119,7 @@ TEST(WindowJobs, AnAutomaticCombineThatSkipsKeepsTheWindowOpen)
     writePieceSet(off.t, {.name = "clip.mpg", .size = 1300000, .pieceSize = 512000});
     off.stored("CombineAuto=-1\nCombineAssoc=0\n");
     ASSERT_TRUE(off.start({off.t.path("clip.mpg.000")}));
-    EXPECT_FALSE(off.form->AutoCombine);
+    EXPECT_FALSE(off.form->autoCombine());
     QApplication::processEvents();
     EXPECT_FALSE(off.form->jobRunning());
 }

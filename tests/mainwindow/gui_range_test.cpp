@@ -118,13 +118,13 @@ TEST(WindowDrop, DroppedFilesSelectAsTheFileDialogWould)
         QApplication::sendEvent(target, &dropped);
     };
     drop(0, {"a.001", "b.001"});
-    EXPECT_EQ(w.form->CombFiles, (QStringList{"a.001", "b.001"}));
-    EXPECT_EQ(w.form->CombSrcDir, w.t.dir());
+    EXPECT_EQ(w.form->selection().CombFiles, (QStringList{"a.001", "b.001"}));
+    EXPECT_EQ(w.form->selection().CombSrcDir, w.t.dir());
     EXPECT_EQ(w.text("txtFile_0"), "\"a.001\" \"b.001\"");
     EXPECT_EQ(w.status(), "2 files selected.");
     w.form->selectPanel(1);
     drop(1, {"movie.avi"});
-    EXPECT_EQ(w.form->SplitFiles, QStringList{"movie.avi"});
+    EXPECT_EQ(w.form->selection().SplitFiles, QStringList{"movie.avi"});
     EXPECT_EQ(w.text("txtFile_1"), "movie.avi");
     EXPECT_EQ(w.status(), "3 pieces -- 512000 bytes each");
     EXPECT_EQ(w.text("txtEnd"), "0");

@@ -53,7 +53,7 @@ TEST(WindowStartup, InfoFileStatusSummaries)
         EXPECT_EQ(v.status(), c.status);
         EXPECT_EQ(v.text("txtDir_0"), w.t.dir());  // SameDir: the pieces' folder
         EXPECT_FALSE(v.button("cmdBrowse_1")->isEnabled());
-        EXPECT_FALSE(v.form->AutoCombine);
+        EXPECT_FALSE(v.form->autoCombine());
     }
 }
 
@@ -81,7 +81,7 @@ TEST(WindowStartup, SplitStartShowsPiecesAndLoadsTheExtractRange)
         EXPECT_TRUE(v.button("cmdSplit")->isDefault());
         EXPECT_EQ(v.text("txtFile_1"), c.file);
         EXPECT_EQ(v.status(), c.status);
-        EXPECT_EQ(v.form->SplitSrcDir, w.t.path("My Files/"));
+        EXPECT_EQ(v.form->selection().SplitSrcDir, w.t.path("My Files/"));
         EXPECT_EQ(v.text("txtDir_1"), w.t.path("My Files/"));
         EXPECT_TRUE(v.find<QGroupBox>("fmeExt")->isEnabled());
         EXPECT_EQ(v.text("txtStart"), "0");
@@ -104,7 +104,7 @@ TEST(WindowStartup, SeveralFilesAreListedInQuotes)
         EXPECT_EQ(v.panel(), 0);
         EXPECT_EQ(v.text("txtFile_0"), "\"a.001\" \"b c.001\"");
         EXPECT_EQ(v.status(), "2 files selected.");
-        EXPECT_EQ(v.form->CombFiles, (QStringList{"a.001", "b c.001"}));
+        EXPECT_EQ(v.form->selection().CombFiles, (QStringList{"a.001", "b c.001"}));
     }
     WindowFixture v;
     ASSERT_TRUE(v.start({w.t.path("x.avi"), w.t.path("y.avi")}));
@@ -128,7 +128,7 @@ TEST(WindowStartup, FilesOfTwoFoldersAreRefusedWithAMessage)
                   + w.t.path("two/")
                   + "\n\nChoose files of one folder at a time. Nothing was selected.");
     EXPECT_EQ(w.panel(), 0);
-    EXPECT_TRUE(w.form->CombFiles.isEmpty());
+    EXPECT_TRUE(w.form->selection().CombFiles.isEmpty());
     EXPECT_EQ(w.text("txtFile_0"), "");
 }
 

@@ -63,8 +63,6 @@ public:
     QStringList prompts;
     std::vector<Prompt> promptKinds;
     int totalUpdates = 0;  // progress calls of the whole-job line: one per step of the job
-    int busyOn = 0;
-    int busyOff = 0;
 
     void status(const QString& text) override
     {
@@ -78,7 +76,6 @@ public:
         if (line == Line::Total)
             ++totalUpdates;
     }
-    void setBusy(Panel, bool busy) override { ++(busy ? busyOn : busyOff); }
     Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                Answer defaultAnswer) override;
     std::optional<QString> input(Prompt kind, const QString& prompt,
