@@ -8,6 +8,9 @@
 #                            each for SECONDS (default 600)
 #   ./tsl.sh bench           the benchmarks of bench/ (XFS needs root)
 #   ./tsl.sh deb [--install] build the .deb in build-deb and check it with lintian
+#   ./tsl.sh format [--fix]  check (or apply) the layout of every C++ file with clang-format
+#   ./tsl.sh ci              what CI runs: format, every test on a build where a compiler
+#                            warning is an error, then every test with the sanitizers
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -33,9 +36,13 @@ install_packages() {
         "${missing[@]}" >&2
 }
 
+# TSL_WERROR=1 (set by ./tsl.sh ci) makes every compiler warning an error.
 build() {
     local dir=$1; shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >&2
+    local werror=OFF
+    [ "${TSL_WERROR:-0}" = 1 ] && werror=ON
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_COMPILE_WARNING_AS_ERROR="$werror" "$@" >&2
     cmake --build "$dir" -j "$(nproc)" >&2
 }
 
@@ -84,12 +91,28 @@ bench)
     bench/verify_bench.sh build/tsl-cli
     bench/checksums_bench.sh build/tsl-cli
     ;;
+format)
+    install_packages clang-format
+    mapfile -t files < <(git ls-files '*.cpp' '*.h')
+    if [ "${2:-}" = "--fix" ]; then
+        clang-format -i "${files[@]}"
+    else
+        # Every difference is printed; any makes the check fail.
+        clang-format --dry-run --Werror "${files[@]}"
+        echo "format: ${#files[@]} files as .clang-format lays them out" >&2
+    fi
+    ;;
+ci)
+    "$0" format
+    TSL_WERROR=1 "$0" test
+    "$0" test --sanitize
+    ;;
 deb)
     install_packages dpkg-dev file lintian
     bench/build_deb.sh "${@:2}"
     ;;
 *)
-    echo "usage: $0 run [ARGS...] | test [--sanitize] | fuzz [SECONDS] | bench | deb" >&2
+    echo "usage: $0 run [ARGS...] | test [--sanitize] | fuzz [SECONDS] | bench | deb | format [--fix] | ci" >&2
     exit 2
     ;;
 esac
