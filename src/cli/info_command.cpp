@@ -58,7 +58,7 @@ int runInfo(const QStringList& args)
     InfoRecord record;
     const qint16 result = ParseMS000(path, true, record, host);
     if (result == info::Damaged) {
-        host.printLine(path + CliText::tr(": (Bad .000 file)"));
+        host.printLine(CliText::tr("%1: (Bad .000 file)").arg(path));
         return exitcode::Partial;
     }
     if (result != info::Read)

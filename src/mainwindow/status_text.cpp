@@ -28,11 +28,12 @@ QString thousands(quint64 n, const QLocale& locale)
 QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 totalSize,
                        const QLocale& locale)
 {
-    const QString each = firstPieceLength >= 0
-        ? WindowText::tr("%1 bytes each -- ").arg(thousands(quint64(firstPieceLength), locale))
-        : QString();
-    return pieces(qint64(pieceCount)) + QStringLiteral(" -- ") + each
-        + WindowText::tr("%1 bytes total").arg(thousands(totalSize, locale));
+    QStringList clauses{pieces(qint64(pieceCount))};
+    if (firstPieceLength >= 0)
+        clauses
+            << WindowText::tr("%1 bytes each").arg(thousands(quint64(firstPieceLength), locale));
+    clauses << WindowText::tr("%1 bytes total").arg(thousands(totalSize, locale));
+    return clauses.join(QStringLiteral(" -- "));
 }
 
 QString splitSummary(qint64 pieces, double splitSize)
