@@ -79,7 +79,7 @@ Flow checkDigests(CombineRun& run, PieceSet& set)
         });
     for (qsizetype n = 0; n < results.size(); ++n) {
         if (results[n].cancelled) {
-            run.frame.cancelRequested();  // records the cancel in the run's outcome
+            static_cast<void>(run.frame.cancelRequested());  // records the cancel in the run's outcome
             return Flow::Stop;
         }
         PartRecord& record = set.table[numbers[n]];
