@@ -1032,6 +1032,46 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <source>%1: FAILED (no checksum file %2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 the attribute bits as a number, %2 their names (&quot;read-only, archive&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tsl-cli: %1
+Try &apos;tsl-cli %2 --help&apos;.
+</source>
+        <extracomment>%1 what was wrong, %2 the command given (split, combine, ...)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Combine</name>
@@ -1484,6 +1524,15 @@ to skip the part size check.</source>
         <source>it could not be read</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2 failed</source>
+        <extracomment>%1 a folder, %2 the tool run on it (update-mime-database), %3 what the tool said</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 failed (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1754,14 +1803,6 @@ to skip the part size check.</source>
             <numerusform></numerusform>
         </translation>
     </message>
-    <message>
-        <source>, %1 skipped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, %1 failed</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -2021,7 +2062,7 @@ to skip the part size check.</source>
     <message>
         <source>The directory you specified (%1) for the
 %2 does not exist.</source>
-        <extracomment>%1 the directory, %2 what it is for (&quot;Split output directory&quot;)</extracomment>
+        <extracomment>%1 the directory, %2 what it is for (&quot;initial split directory&quot;)</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2224,10 +2265,6 @@ to skip the part size check.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 bytes each.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Each file is cut into %1 pieces of its own size: the last may be smaller, and a very small file gives fewer pieces (never more).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2257,12 +2294,6 @@ to skip the part size check.</source>
     </message>
     <message>
         <source>Usage: tsl [options] [FILE...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Try &apos;tsl --help&apos; for more information.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2338,6 +2369,25 @@ Exit status: 0, or 2 for an unknown option.</source>
     <message>
         <source>You can only change this directory if you enter
 the name of a file that does not already exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n piece, %1 bytes each.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces, %1 bytes each.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tsl: %1
+Try &apos;tsl --help&apos; for more information.
+</source>
+        <extracomment>%1 what was wrong with the command line</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1005,7 +1005,7 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>--%1 takes %2 or %3.</source>
         <extracomment>%1 an option&apos;s name, %2 and %3 the words it takes (&quot;never, ask&quot;, &quot;always&quot;)</extracomment>
-        <translation>--%1 nimmt %2 oder %3.</translation>
+        <translation>--%1 erwartet %2 oder %3.</translation>
     </message>
     <message>
         <source>%1: no such directory.</source>
@@ -1021,7 +1021,7 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     </message>
     <message>
         <source>registry: %1 (machine-wide fallback: %2)</source>
-        <translation>registry: %1 (systemweiter Rückgriff: %2)</translation>
+        <translation>registry: %1 (systemweite Rückfallebene: %2)</translation>
     </message>
     <message>
         <source>tsl-cli: unknown key &apos;%1&apos;. Known keys:
@@ -1033,15 +1033,15 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     </message>
     <message>
         <source>%1 cannot hold &quot;%2&quot;: it is no text it takes. Nothing was written.</source>
-        <translation>%1 kann „%2“ nicht aufnehmen: Das ist kein Text, wie der Schlüssel ihn nimmt. Es wurde nichts geschrieben.</translation>
+        <translation>%1 kann „%2“ nicht aufnehmen: Das ist kein zulässiger Text. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 cannot hold &quot;%2&quot;: it is no number it takes. Nothing was written.</source>
-        <translation>%1 kann „%2“ nicht aufnehmen: Das ist keine Zahl, wie der Schlüssel sie nimmt. Es wurde nichts geschrieben.</translation>
+        <translation>%1 kann „%2“ nicht aufnehmen: Das ist keine zulässige Zahl. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 %2 is out of its range: it would load as %3. Nothing was written.</source>
-        <translation>%1 %2 liegt außerhalb des Bereichs: Geladen würde %3. Es wurde nichts geschrieben.</translation>
+        <translation>%1 %2 liegt außerhalb des Bereichs: Beim Laden würde daraus %3. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>tsl-cli: could not write %1 to %2</source>
@@ -1099,7 +1099,7 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     </message>
     <message>
         <source>=&gt; %1 (nobody to ask: keeps the files as they are)</source>
-        <translation>=&gt; %1 (niemand zu fragen: Die Dateien bleiben, wie sie sind)</translation>
+        <translation>=&gt; %1 (niemand da, der antworten kann: Die Dateien bleiben, wie sie sind)</translation>
     </message>
     <message>
         <source>=&gt; %1 (default)</source>
@@ -1146,8 +1146,8 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message numerus="yes">
         <source>%n missing</source>
         <translation>
-            <numerusform>%n fehlend</numerusform>
-            <numerusform>%n fehlend</numerusform>
+            <numerusform>%n fehlt</numerusform>
+            <numerusform>%n fehlen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1192,6 +1192,48 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>%1: FAILED (no checksum file %2)</source>
         <translation>%1: FAILED (keine Prüfsummendatei %2)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>versteckt</translation>
+    </message>
+    <message>
+        <source>system</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 the attribute bits as a number, %2 their names (&quot;read-only, archive&quot;)</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>tsl-cli: %1
+Try &apos;tsl-cli %2 --help&apos;.
+</source>
+        <extracomment>%1 what was wrong, %2 the command given (split, combine, ...)</extracomment>
+        <translation>tsl-cli: %1
+„tsl-cli %2 --help“ zeigt die Optionen.
+</translation>
     </message>
 </context>
 <context>
@@ -1653,6 +1695,15 @@ um die Prüfung der Teilgröße auszulassen.</translation>
         <source>it could not be read</source>
         <translation>sie konnte nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>%1: %2 failed</source>
+        <extracomment>%1 a folder, %2 the tool run on it (update-mime-database), %3 what the tool said</extracomment>
+        <translation>%1: %2 ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1: %2 failed (%3)</source>
+        <translation>%1: %2 ist fehlgeschlagen (%3)</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1925,14 +1976,6 @@ um die Prüfung der Teilgröße auszulassen.</translation>
             <numerusform>%n fehlgeschlagen</numerusform>
         </translation>
     </message>
-    <message>
-        <source>, %1 skipped</source>
-        <translation>, %1 übersprungen</translation>
-    </message>
-    <message>
-        <source>, %1 failed</source>
-        <translation>, %1 fehlgeschlagen</translation>
-    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -2192,7 +2235,7 @@ um die Prüfung der Teilgröße auszulassen.</translation>
     <message>
         <source>The directory you specified (%1) for the
 %2 does not exist.</source>
-        <extracomment>%1 the directory, %2 what it is for (&quot;Split output directory&quot;)</extracomment>
+        <extracomment>%1 the directory, %2 what it is for (&quot;initial split directory&quot;)</extracomment>
         <translation>Der angegebene Ordner (%1) für den
 %2 ist nicht vorhanden.</translation>
     </message>
@@ -2398,10 +2441,6 @@ um die Prüfung der Teilgröße auszulassen.</translation>
         <translation>je %1 Byte</translation>
     </message>
     <message>
-        <source>%1 bytes each.</source>
-        <translation>je %1 Byte.</translation>
-    </message>
-    <message>
         <source>Each file is cut into %1 pieces of its own size: the last may be smaller, and a very small file gives fewer pieces (never more).</source>
         <translation>Jede Datei wird in %1 Teile eigener Größe zerlegt: Das letzte kann kleiner sein, und eine sehr kleine Datei ergibt weniger Teile (nie mehr).</translation>
     </message>
@@ -2432,14 +2471,6 @@ um die Prüfung der Teilgröße auszulassen.</translation>
     <message>
         <source>Usage: tsl [options] [FILE...]</source>
         <translation>Aufruf: tsl [Optionen] [FILE...]</translation>
-    </message>
-    <message>
-        <source>
-Try &apos;tsl --help&apos; for more information.
-</source>
-        <translation>
-„tsl --help“ gibt weitere Informationen.
-</translation>
     </message>
     <message>
         <source>Choose the file sets to combine</source>
@@ -2537,6 +2568,29 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
 the name of a file that does not already exist.</source>
         <translation>Dieser Ordner lässt sich nur ändern, wenn Sie
 den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n piece, %1 bytes each.</source>
+        <translation>
+            <numerusform>%n Teil, je %1 Byte.</numerusform>
+            <numerusform>%n Teile, je %1 Byte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces, %1 bytes each.</source>
+        <translation>
+            <numerusform>%n Teil, je %1 Byte.</numerusform>
+            <numerusform>%n Teile, je %1 Byte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tsl: %1
+Try &apos;tsl --help&apos; for more information.
+</source>
+        <extracomment>%1 what was wrong with the command line</extracomment>
+        <translation>tsl: %1
+„tsl --help“ gibt weitere Informationen.
+</translation>
     </message>
 </context>
 <context>
@@ -2693,7 +2747,7 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>Associate .000 files with &amp;TSL.</source>
-        <translation>.000-Dateien mit &amp;TSL verknüpfen.</translation>
+        <translation>.000-Dateien mit TSL verknü&amp;pfen.</translation>
     </message>
     <message>
         <source>Auto-combine when a .&amp;000 file is double-clicked.</source>
@@ -2749,15 +2803,15 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>&amp;Ask.</source>
-        <translation>F&amp;ragen.</translation>
+        <translation>Na&amp;chfragen.</translation>
     </message>
     <message>
         <source>Al&amp;ways include.</source>
-        <translation>&amp;Immer einbeziehen.</translation>
+        <translation>Immer &amp;einbeziehen.</translation>
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation>&amp;Aufteilen</translation>
+        <translation>Auf&amp;teilen</translation>
     </message>
     <message>
         <source>Options for splitting files into sequentially-numbered pieces.</source>
@@ -2765,7 +2819,7 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>Associate .mpg files with &amp;TSL.</source>
-        <translation>.mpg-Dateien mit &amp;TSL verknüpfen.</translation>
+        <translation>.mpg-Dateien mit TSL verknü&amp;pfen.</translation>
     </message>
     <message>
         <source>S&amp;how &quot;Split&quot; tooltips.</source>
@@ -2785,7 +2839,7 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>Cr&amp;eate DOS batch file for reassembly.</source>
-        <translation>&amp;DOS-Batchdatei zum Zusammensetzen erstellen.</translation>
+        <translation>DOS-Batchdatei zum Zusammensetzen &amp;erstellen.</translation>
     </message>
     <message>
         <source>Create .&amp;000 file.</source>
@@ -2821,11 +2875,11 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>Me&amp;gabytes</source>
-        <translation>&amp;Megabyte</translation>
+        <translation>Megab&amp;yte</translation>
     </message>
     <message>
         <source>Split into a number o&amp;f pieces:</source>
-        <translation>In eine &amp;Anzahl Teile aufteilen:</translation>
+        <translation>In eine Anzahl Teile au&amp;fteilen:</translation>
     </message>
     <message>
         <source>Each file gets its own part size: its length divided by this number, rounded up. The last piece may be smaller, and a very small file gives fewer pieces (never more).</source>
@@ -2857,11 +2911,11 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>Al&amp;ways overwrite.</source>
-        <translation>&amp;Immer überschreiben.</translation>
+        <translation>Immer &amp;überschreiben.</translation>
     </message>
     <message>
         <source>De&amp;lete original file after splitting.</source>
-        <translation>Originaldatei nach dem Aufteilen &amp;löschen.</translation>
+        <translation>Originaldatei nach dem Aufteilen l&amp;öschen.</translation>
     </message>
     <message>
         <source>Sa&amp;ve split pieces in the same directory as the original file (override &quot;Remember&quot; option).</source>
@@ -2885,7 +2939,7 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>&amp;Highest part number to look for:</source>
-        <translation>&amp;Höchste zu suchende Teilnummer:</translation>
+        <translation>Höchste zu suchende Teil&amp;nummer:</translation>
     </message>
     <message>
         <source>This applies when looking for missing parts if you don&apos;t have the 000 file, and always applies when looking for extra parts.</source>
@@ -2901,11 +2955,11 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>P&amp;rompt for part size if necessary.</source>
-        <translation>Bei Bedarf nach der Teilgröße f&amp;ragen.</translation>
+        <translation>&amp;Bei Bedarf nach der Teilgröße fragen.</translation>
     </message>
     <message>
         <source>Create a SendTo shortcut for &amp;TSL.</source>
-        <translation>„Senden an“-Eintrag für &amp;TSL anlegen.</translation>
+        <translation>„Senden an“-&amp;Eintrag für TSL anlegen.</translation>
     </message>
     <message>
         <source>Chunk si&amp;ze:</source>
@@ -2929,7 +2983,7 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>&amp;Directories</source>
-        <translation>&amp;Ordner</translation>
+        <translation>Or&amp;dner</translation>
     </message>
     <message>
         <source>Initial directories to seek files, save files, etc.</source>
@@ -2969,7 +3023,7 @@ den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation>Du&amp;rchsuchen...</translation>
+        <translation>Durchsuch&amp;en...</translation>
     </message>
     <message>
         <source>Appe&amp;nd:</source>

@@ -35,14 +35,14 @@ void printOut(const QString& line)
 
 QString onOff(bool on)
 {
-    return on ? QStringLiteral("on") : QStringLiteral("off");
+    return on ? CliText::tr("on") : CliText::tr("off");
 }
 
 QString itemState(const DesktopRegistration& reg, const DesktopItem& item)
 {
     if (item.isDefault) {
         const QStringList ids = defaultApplications(item.path, InfoMimeType);
-        return ids.isEmpty() ? QStringLiteral("none") : ids.join(QLatin1Char(';'));
+        return ids.isEmpty() ? CliText::tr("none") : ids.join(QLatin1Char(';'));
     }
     switch (fileState(item.path)) {
     case FileState::Absent: return CliText::tr("not registered");

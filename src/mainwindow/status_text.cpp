@@ -44,8 +44,11 @@ QString splitSummary(qint64 pieces, double splitSize)
 
 QString splitOptionsSummary(qint64 pieces, double splitSize)
 {
-    return tsl::pieces(pieces) + QStringLiteral(", ")
-        + WindowText::tr("%1 bytes each.").arg(QString::number(splitSize, 'g', 15));
+    // English takes its word by the count, a translation its plural form by %n.
+    const int n = int(pieces);
+    return (n == 1 ? WindowText::tr("%n piece, %1 bytes each.", nullptr, n)
+                   : WindowText::tr("%n pieces, %1 bytes each.", nullptr, n))
+        .arg(QString::number(splitSize, 'g', 15));
 }
 
 QString splitByText(const Settings& settings, const QLocale& locale)

@@ -142,7 +142,7 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
         if (e.number == err::PathNotFound) {
             const Answer a =
                 host.ask(Ask::CreateDirectory,
-                         //: %1 the directory, %2 what it is for ("Split output directory")
+                         //: %1 the directory, %2 what it is for ("initial split directory")
                          withCrLf(SettingsText::tr("The directory you specified (%1) for the\n"
                                                    "%2 does not exist."))
                                  .arg(path, description)
