@@ -553,31 +553,31 @@ Teilgröße, Gesamtgröße, die drei Zeitstempel (UTC) und die Attribute.</trans
     <message>
         <source>File:          %1
 </source>
-        <translation>Datei:           %1
+        <translation>Datei:            %1
 </translation>
     </message>
     <message>
         <source>Pieces:        %1
 </source>
-        <translation>Teile:           %1
+        <translation>Teile:            %1
 </translation>
     </message>
     <message>
         <source>Piece size:    %1
 </source>
-        <translation>Teilgröße:       %1
+        <translation>Teilgröße:        %1
 </translation>
     </message>
     <message>
         <source>Total size:    %1
 </source>
-        <translation>Gesamtgröße:     %1
+        <translation>Gesamtgröße:      %1
 </translation>
     </message>
     <message>
         <source>Created:       %1
 </source>
-        <translation>Erstellt:        %1
+        <translation>Erstellt:         %1
 </translation>
     </message>
     <message>
@@ -589,13 +589,13 @@ Teilgröße, Gesamtgröße, die drei Zeitstempel (UTC) und die Attribute.</trans
     <message>
         <source>Last accessed: %1
 </source>
-        <translation>Letzter Zugriff: %1
+        <translation>Letzter Zugriff:  %1
 </translation>
     </message>
     <message>
         <source>Attributes:    %1
 </source>
-        <translation>Attribute:       %1
+        <translation>Attribute:        %1
 </translation>
     </message>
     <message>
