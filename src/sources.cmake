@@ -49,6 +49,7 @@ set(TSL_CORE_SOURCES
     src/core/file_system.h
     src/core/file_utils.cpp
     src/core/file_utils.h
+    src/core/message_text.h
     src/core/host.cpp
     src/core/host.h
     src/core/host_proxy.cpp

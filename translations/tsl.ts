@@ -64,26 +64,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is in use by another program.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To add the specified parts to the file, first close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it in whatever program is using it, and then click OK.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link. Name the file it leads to;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nothing was appended.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; cannot be used as the file to append to: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -105,6 +85,17 @@
     </message>
     <message>
         <source>the name holds a NUL character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.
+To add the specified parts to the file, first close
+it in whatever program is using it, and then click OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link. Name the file it leads to;
+nothing was appended.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -273,14 +264,6 @@ Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Appended %1 of %2 files (%3 bytes) to %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; deleted %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No FILE was deleted, since something was reported.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -290,10 +273,6 @@ Ctrl-C.</source>
     </message>
     <message>
         <source>Name at least one FILE to append.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--to names a directory: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -329,23 +308,11 @@ Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> takes </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a number of bytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>tsl-cli: cancelled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (--piece-size)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -409,10 +376,6 @@ Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> or </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a number</source>
         <translation type="unfinished"></translation>
     </message>
@@ -426,10 +389,6 @@ Ctrl-C.</source>
     </message>
     <message>
         <source>All SETs must be in one directory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: no such directory.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -459,22 +418,6 @@ Environment (for every tsl-cli command):
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, stored &quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ini: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>registry: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (machine-wide fallback: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>store, recorded only</source>
         <translation type="unfinished"></translation>
     </message>
@@ -483,51 +426,11 @@ Environment (for every tsl-cli command):
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> cannot hold &quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;: it is no </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> it takes. Nothing was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> is out of its range: it would load as </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>. Nothing was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>tsl-cli: could not write </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  (recorded only)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>tsl-cli: the settings could not be moved to </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; the store in use is </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>list, get KEY, set KEY VALUE or store [ini|registry].</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Name an action: list, get, set or store.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrong number of words for &apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -558,26 +461,6 @@ added and nothing else.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Settings: CombineAssoc </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, AssocSplit </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, AssocSendTo </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A file named name.000 is: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>status or apply.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -587,10 +470,6 @@ added and nothing else.
     </message>
     <message>
         <source>The action is &apos;status&apos; or &apos;apply&apos;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Changed </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -604,10 +483,6 @@ total size, the three time stamps (UTC) and the attributes.</source>
     </message>
     <message>
         <source>Name exactly one info file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: (Bad .000 file)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -755,14 +630,6 @@ or failed, 2 for bad usage (also a FILE, SET or folder that is not there),
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a name (</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>) or a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a number of pieces</source>
         <translation type="unfinished"></translation>
     </message>
@@ -807,30 +674,6 @@ or failed, 2 for bad usage (also a FILE, SET or folder that is not there),
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> (--yes)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (--no)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (nobody to ask: keeps the files as they are)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (default)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (--on-error continue)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (--on-error stop)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Checks each SET against its checksum file NAME.sha256 (the format of
 sha256sum; a hand-made one will do): every piece the file has a line for,
 found under any name combine accepts, and the joined file NAME when it is
@@ -868,35 +711,7 @@ by Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>: damaged (checksum differs)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: missing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: unreadable (</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>no piece checksums</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 of %2 pieces intact</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>damaged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>missing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unreadable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -904,47 +719,11 @@ by Ctrl-C.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> intact</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> damaged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> not joined yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> unreadable</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>tsl-cli: %1: %2 improperly formatted line(s) left aside</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>: OK (</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: FAILED (</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> has no line for </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> or its pieces)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Name at least one SET (name.sha256, name.000 or name.001).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: FAILED (no checksum file </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1047,6 +826,252 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <source>--checksums and --no-checksums cannot be given together.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Appended %1 of %n files (%2 bytes) to %3; deleted %4.</source>
+        <extracomment>%1 the files appended, %n the files given, %2 the bytes, %3 the target</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Appended %1 of %n files (%2 bytes) to %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--to names a directory: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--piece-size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes %2 or %3.</source>
+        <extracomment>%1 an option&apos;s name, %2 and %3 the words it takes (&quot;never, ask&quot;, &quot;always&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, stored &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ini: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>registry: %1 (machine-wide fallback: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tsl-cli: unknown key &apos;%1&apos;. Known keys:
+  %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot hold &quot;%2&quot;: it is no text it takes. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot hold &quot;%2&quot;: it is no number it takes. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of its range: it would load as %3. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tsl-cli: could not write %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2  (recorded only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tsl-cli: the settings could not be moved to %1; the store in use is %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong number of words for &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings: CombineAssoc %1, AssocSplit %2, AssocSendTo %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file named name.000 is: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: (Bad .000 file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name (%1) or a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)</source>
+        <extracomment>%1 the names of the common sizes (&quot;floppy, email, ...&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--yes)</source>
+        <extracomment>%1 the answer given (&quot;Yes&quot;, &quot;No&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--no)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (nobody to ask: keeps the files as they are)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--on-error continue)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--on-error stop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: damaged (checksum differs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unreadable (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pieces intact</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missing</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 intact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not joined yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: OK (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: FAILED (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no line for %2 or its pieces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: FAILED (no checksum file %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 the attribute bits as a number, %2 their names (&quot;read-only, archive&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tsl-cli: %1
+Try &apos;tsl-cli %2 --help&apos;.
+</source>
+        <extracomment>%1 what was wrong, %2 the command given (split, combine, ...)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Combine</name>
@@ -1115,15 +1140,7 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>exists already. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Saved the list to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The list could not be saved to</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1159,18 +1176,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter the part size (in bytes) for the</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>segments of %1. Click the Cancel button</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to skip the part size check.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Skipped %1: part %2 lies past the highest part searched.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1180,10 +1185,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>%1% complete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (%1 of %2 file sets combined)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1200,22 +1201,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>Nothing was written for it, and its parts were kept.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>sets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1% complete (%2 of %3 file %4 combined%5)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (%1 of %2 file %3 combined)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1251,10 +1236,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter a new filename for</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a file name. Please try again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1268,10 +1249,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>Do you want to overwrite it anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to overwrite the existing file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1300,22 +1277,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>Skipped %1: %2 parts are missing (%3).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Part %1 -- </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This might not be the correct &apos;last part&apos; for this movie.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 missing bytes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 extra bytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1446,6 +1407,60 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <source>This part of %1 differs from its checksum in %1.sha256.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1
+exists already. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be saved to
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the part size (in bytes) for the
+segments of %1. Click the Cancel button
+to skip the part size check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% complete (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file set combined</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file sets combined</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Enter a new filename for
+%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the existing file
+%1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part %1 -- This might not be the correct &apos;last part&apos; for this movie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part %1 -- %2 missing bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part %1 -- %2 extra bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -1507,6 +1522,15 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>it could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 failed</source>
+        <extracomment>%1 a folder, %2 the tool run on it (update-mime-database), %3 what the tool said</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 failed (%3)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1688,14 +1712,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, %1 skipped</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, %1 failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>1 byte</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1775,6 +1791,18 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <source>%1: two files of this run would use this name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1788,14 +1816,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>There is no disk in drive %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The directory you specified (%1) for the</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 does not exist.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2039,6 +2059,12 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <source>Nothing was changed: TSL keeps its settings where they were.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The directory you specified (%1) for the
+%2 does not exist.</source>
+        <extracomment>%1 the directory, %2 what it is for (&quot;initial split directory&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Split</name>
@@ -2056,14 +2082,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>Nothing was split: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2151,19 +2169,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> (%1 of %2 files split)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1% complete (%2 of %3 %4 split%5)</source>
-        <extracomment>%4 is &quot;file&quot; or &quot;files&quot;, %5 the counts not done (&quot;, 1 skipped&quot;)</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (%1 of %2 %3 split)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No checksum file was written for %1: its name would be too long.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2171,17 +2176,26 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <source>%1 was left as it is: it is not a checksum file TSL can rewrite, so it has no lines for these pieces.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n file split</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files split</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1% complete (%2)</source>
+        <extracomment>%2 what was done (&quot;1 of 3 files split&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
-    <message>
-        <source> file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> files</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>The chosen files lie in different folders:</source>
         <translation type="unfinished"></translation>
@@ -2208,14 +2222,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>Movie files (*.mpg *.avi *.mov *.rm)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You can only change this directory if you enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the name of a file that does not already exist.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2251,19 +2257,11 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 bytes each -- </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 bytes total</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 bytes each</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 bytes each.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2296,12 +2294,6 @@ Exit status: 0 every file split, 1 a file skipped or a run-time error answered,
     </message>
     <message>
         <source>Usage: tsl [options] [FILE...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Try &apos;tsl --help&apos; for more information.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2360,6 +2352,42 @@ Exit status: 0, or 2 for an unknown option.</source>
     </message>
     <message>
         <source>%1 is not an ordinary file; there is nothing to split.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You can only change this directory if you enter
+the name of a file that does not already exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n piece, %1 bytes each.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces, %1 bytes each.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tsl: %1
+Try &apos;tsl --help&apos; for more information.
+</source>
+        <extracomment>%1 what was wrong with the command line</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -64,26 +64,6 @@
         <translation>Möchten Sie die ausgewählten Dateien trotzdem anhängen?</translation>
     </message>
     <message>
-        <source>%1 is in use by another program.</source>
-        <translation>%1 wird von einem anderen Programm verwendet.</translation>
-    </message>
-    <message>
-        <source>To add the specified parts to the file, first close</source>
-        <translation>Um die angegebenen Teile an die Datei anzuhängen, schließen Sie sie</translation>
-    </message>
-    <message>
-        <source>it in whatever program is using it, and then click OK.</source>
-        <translation>zuerst in dem Programm, das sie verwendet, und klicken Sie dann auf OK.</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link. Name the file it leads to;</source>
-        <translation>%1 ist eine symbolische Verknüpfung. Geben Sie die Datei an, auf die sie zeigt;</translation>
-    </message>
-    <message>
-        <source>nothing was appended.</source>
-        <translation>es wurde nichts angehängt.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; cannot be used as the file to append to: %2</source>
         <translation>„%1“ kann nicht als Datei zum Anhängen verwendet werden: %2</translation>
     </message>
@@ -106,6 +86,20 @@
     <message>
         <source>the name holds a NUL character.</source>
         <translation>Der Name enthält ein NUL-Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.
+To add the specified parts to the file, first close
+it in whatever program is using it, and then click OK.</source>
+        <translation>%1 wird von einem anderen Programm verwendet.
+Um die angegebenen Teile an die Datei anzuhängen, schließen Sie sie
+zuerst in dem Programm, das sie verwendet, und klicken Sie dann auf OK.</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link. Name the file it leads to;
+nothing was appended.</source>
+        <translation>%1 ist eine symbolische Verknüpfung. Geben Sie die Datei an, auf die sie zeigt;
+es wurde nichts angehängt.</translation>
     </message>
 </context>
 <context>
@@ -302,14 +296,6 @@ angehalten oder ein Laufzeitfehler beantwortet wurde, 2 bei falschem Aufruf,
         <translation>--delete und --keep können nicht zusammen angegeben werden.</translation>
     </message>
     <message>
-        <source>Appended %1 of %2 files (%3 bytes) to %4</source>
-        <translation>%1 von %2 Dateien (%3 Byte) an %4 angehängt</translation>
-    </message>
-    <message>
-        <source>; deleted %1</source>
-        <translation>; %1 gelöscht</translation>
-    </message>
-    <message>
         <source>No FILE was deleted, since something was reported.</source>
         <translation>Keine FILE wurde gelöscht, da etwas gemeldet wurde.</translation>
     </message>
@@ -320,10 +306,6 @@ angehalten oder ein Laufzeitfehler beantwortet wurde, 2 bei falschem Aufruf,
     <message>
         <source>Name at least one FILE to append.</source>
         <translation>Geben Sie mindestens eine anzuhängende FILE an.</translation>
-    </message>
-    <message>
-        <source>--to names a directory: </source>
-        <translation>--to bezeichnet einen Ordner: </translation>
     </message>
     <message>
         <source>Answer every Yes/No question (overwrite, read-only, ...) with Yes, without asking; not the run-time error question (see --on-error).</source>
@@ -358,24 +340,12 @@ angehalten oder ein Laufzeitfehler beantwortet wurde, 2 bei falschem Aufruf,
         <translation>--on-error nimmt stop oder continue.</translation>
     </message>
     <message>
-        <source> takes </source>
-        <translation> nimmt </translation>
-    </message>
-    <message>
-        <source> to </source>
-        <translation> bis </translation>
-    </message>
-    <message>
         <source>a number of bytes</source>
         <translation>eine Anzahl Byte</translation>
     </message>
     <message>
         <source>tsl-cli: cancelled</source>
         <translation>tsl-cli: abgebrochen</translation>
-    </message>
-    <message>
-        <source> (--piece-size)</source>
-        <translation> (--piece-size)</translation>
     </message>
     <message>
         <source>Write the combined files into DIR (default: the pieces&apos; directory).</source>
@@ -438,10 +408,6 @@ angehalten oder ein Laufzeitfehler beantwortet wurde, 2 bei falschem Aufruf,
         <translation>Eine Infodatei (name.000) oder ein Teil (name.001) jedes Satzes; alle in einem Ordner.</translation>
     </message>
     <message>
-        <source> or </source>
-        <translation> oder </translation>
-    </message>
-    <message>
         <source>a number</source>
         <translation>eine Zahl</translation>
     </message>
@@ -456,10 +422,6 @@ angehalten oder ein Laufzeitfehler beantwortet wurde, 2 bei falschem Aufruf,
     <message>
         <source>All SETs must be in one directory.</source>
         <translation>Alle SETs müssen in einem Ordner liegen.</translation>
-    </message>
-    <message>
-        <source>: no such directory.</source>
-        <translation>: Ordner nicht vorhanden.</translation>
     </message>
     <message>
         <source>Shows and changes the stored settings.
@@ -512,22 +474,6 @@ Umgebung (für jeden tsl-cli-Befehl):
   XDG_CONFIG_DIRS   verlegt den systemweiten Speicher</translation>
     </message>
     <message>
-        <source>, stored &quot;</source>
-        <translation>, gespeichert „</translation>
-    </message>
-    <message>
-        <source>ini: </source>
-        <translation>ini: </translation>
-    </message>
-    <message>
-        <source>registry: </source>
-        <translation>registry: </translation>
-    </message>
-    <message>
-        <source> (machine-wide fallback: </source>
-        <translation> (systemweiter Rückgriff: </translation>
-    </message>
-    <message>
         <source>store, recorded only</source>
         <translation>store, nur vermerkt</translation>
     </message>
@@ -536,52 +482,12 @@ Umgebung (für jeden tsl-cli-Befehl):
         <translation>default, nur vermerkt</translation>
     </message>
     <message>
-        <source> cannot hold &quot;</source>
-        <translation> kann „</translation>
-    </message>
-    <message>
-        <source>&quot;: it is no </source>
-        <translation>“ nicht aufnehmen: Das ist kein(e) </translation>
-    </message>
-    <message>
-        <source> it takes. Nothing was written.</source>
-        <translation>, wie der Schlüssel ihn nimmt. Es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source> is out of its range: it would load as </source>
-        <translation> liegt außerhalb des Bereichs: Geladen würde </translation>
-    </message>
-    <message>
-        <source>. Nothing was written.</source>
-        <translation>. Es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>tsl-cli: could not write </source>
-        <translation>tsl-cli: konnte nicht schreiben: </translation>
-    </message>
-    <message>
-        <source>  (recorded only)</source>
-        <translation>  (nur vermerkt)</translation>
-    </message>
-    <message>
-        <source>tsl-cli: the settings could not be moved to </source>
-        <translation>tsl-cli: Die Einstellungen konnten nicht verschoben werden nach </translation>
-    </message>
-    <message>
-        <source>; the store in use is </source>
-        <translation>; verwendet wird der Speicher </translation>
-    </message>
-    <message>
         <source>list, get KEY, set KEY VALUE or store [ini|registry].</source>
         <translation>list, get KEY, set KEY VALUE oder store [ini|registry].</translation>
     </message>
     <message>
         <source>Name an action: list, get, set or store.</source>
         <translation>Geben Sie eine Aktion an: list, get, set oder store.</translation>
-    </message>
-    <message>
-        <source>Wrong number of words for &apos;</source>
-        <translation>Falsche Anzahl Wörter für „</translation>
     </message>
     <message>
         <source>The store is &apos;ini&apos; or &apos;registry&apos;.</source>
@@ -619,26 +525,6 @@ hat, und sonst nichts.
         <translation>registriert, veraltet</translation>
     </message>
     <message>
-        <source>Settings: CombineAssoc </source>
-        <translation>Einstellungen: CombineAssoc </translation>
-    </message>
-    <message>
-        <source>, AssocSplit </source>
-        <translation>, AssocSplit </translation>
-    </message>
-    <message>
-        <source>, AssocSendTo </source>
-        <translation>, AssocSendTo </translation>
-    </message>
-    <message>
-        <source>Program: </source>
-        <translation>Programm: </translation>
-    </message>
-    <message>
-        <source>A file named name.000 is: </source>
-        <translation>Eine Datei namens name.000 ist: </translation>
-    </message>
-    <message>
         <source>status or apply.</source>
         <translation>status oder apply.</translation>
     </message>
@@ -649,10 +535,6 @@ hat, und sonst nichts.
     <message>
         <source>The action is &apos;status&apos; or &apos;apply&apos;.</source>
         <translation>Die Aktion ist „status“ oder „apply“.</translation>
-    </message>
-    <message>
-        <source>Changed </source>
-        <translation>Geändert: </translation>
     </message>
     <message>
         <source>Shows what the info file of a split file records: piece count, piece size,
@@ -669,37 +551,33 @@ Teilgröße, Gesamtgröße, die drei Zeitstempel (UTC) und die Attribute.</trans
         <translation>Geben Sie genau eine Infodatei an.</translation>
     </message>
     <message>
-        <source>: (Bad .000 file)</source>
-        <translation>: (Fehlerhafte .000-Datei)</translation>
-    </message>
-    <message>
         <source>File:          %1
 </source>
-        <translation>Datei:           %1
+        <translation>Datei:            %1
 </translation>
     </message>
     <message>
         <source>Pieces:        %1
 </source>
-        <translation>Teile:           %1
+        <translation>Teile:            %1
 </translation>
     </message>
     <message>
         <source>Piece size:    %1
 </source>
-        <translation>Teilgröße:       %1
+        <translation>Teilgröße:        %1
 </translation>
     </message>
     <message>
         <source>Total size:    %1
 </source>
-        <translation>Gesamtgröße:     %1
+        <translation>Gesamtgröße:      %1
 </translation>
     </message>
     <message>
         <source>Created:       %1
 </source>
-        <translation>Erstellt:        %1
+        <translation>Erstellt:         %1
 </translation>
     </message>
     <message>
@@ -711,13 +589,13 @@ Teilgröße, Gesamtgröße, die drei Zeitstempel (UTC) und die Attribute.</trans
     <message>
         <source>Last accessed: %1
 </source>
-        <translation>Letzter Zugriff: %1
+        <translation>Letzter Zugriff:  %1
 </translation>
     </message>
     <message>
         <source>Attributes:    %1
 </source>
-        <translation>Attribute:       %1
+        <translation>Attribute:        %1
 </translation>
     </message>
     <message>
@@ -837,14 +715,6 @@ Ordner, die nicht vorhanden sind), 130 bei Abbruch durch Strg-C oder SIGTERM.
         <translation>--size und --pieces können nicht zusammen verwendet werden.</translation>
     </message>
     <message>
-        <source>a name (</source>
-        <translation>einen Namen (</translation>
-    </message>
-    <message>
-        <source>) or a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)</source>
-        <translation>) oder eine Anzahl Byte (k, M, G zählen in 1000ern, KiB, MiB, GiB in 1024ern)</translation>
-    </message>
-    <message>
         <source>a number of pieces</source>
         <translation>eine Anzahl Teile</translation>
     </message>
@@ -887,30 +757,6 @@ Ordner, die nicht vorhanden sind), 130 bei Abbruch durch Strg-C oder SIGTERM.
     <message>
         <source>[a]bort / [r]etry / [i]gnore</source>
         <translation>[a] Abbrechen / [r] Wiederholen / [i] Ignorieren</translation>
-    </message>
-    <message>
-        <source> (--yes)</source>
-        <translation> (--yes)</translation>
-    </message>
-    <message>
-        <source> (--no)</source>
-        <translation> (--no)</translation>
-    </message>
-    <message>
-        <source> (nobody to ask: keeps the files as they are)</source>
-        <translation> (niemand zu fragen: Die Dateien bleiben, wie sie sind)</translation>
-    </message>
-    <message>
-        <source> (default)</source>
-        <translation> (Vorgabe)</translation>
-    </message>
-    <message>
-        <source> (--on-error continue)</source>
-        <translation> (--on-error continue)</translation>
-    </message>
-    <message>
-        <source> (--on-error stop)</source>
-        <translation> (--on-error stop)</translation>
     </message>
     <message>
         <source>Checks each SET against its checksum file NAME.sha256 (the format of
@@ -963,84 +809,20 @@ falschem Aufruf, 130 bei Abbruch durch Strg-C.</translation>
         <translation>--jobs nimmt eine Zahl von 1 bis %1.</translation>
     </message>
     <message>
-        <source>: damaged (checksum differs)</source>
-        <translation>: beschädigt (Prüfsumme weicht ab)</translation>
-    </message>
-    <message>
-        <source>: missing</source>
-        <translation>: fehlt</translation>
-    </message>
-    <message>
-        <source>: unreadable (</source>
-        <translation>: unlesbar (</translation>
-    </message>
-    <message>
         <source>no piece checksums</source>
         <translation>keine Prüfsummen der Teile</translation>
-    </message>
-    <message>
-        <source>%1 of %2 pieces intact</source>
-        <translation>%1 von %2 Teilen unversehrt</translation>
-    </message>
-    <message>
-        <source>damaged</source>
-        <translation>beschädigt</translation>
-    </message>
-    <message>
-        <source>missing</source>
-        <translation>fehlend</translation>
-    </message>
-    <message>
-        <source>unreadable</source>
-        <translation>unlesbar</translation>
     </message>
     <message>
         <source>no checksum for the joined file</source>
         <translation>keine Prüfsumme für die zusammengefügte Datei</translation>
     </message>
     <message>
-        <source> intact</source>
-        <translation> unversehrt</translation>
-    </message>
-    <message>
-        <source> damaged</source>
-        <translation> beschädigt</translation>
-    </message>
-    <message>
-        <source> not joined yet</source>
-        <translation> noch nicht zusammengefügt</translation>
-    </message>
-    <message>
-        <source> unreadable</source>
-        <translation> unlesbar</translation>
-    </message>
-    <message>
         <source>tsl-cli: %1: %2 improperly formatted line(s) left aside</source>
         <translation>tsl-cli: %1: %2 falsch formatierte Zeile(n) übergangen</translation>
     </message>
     <message>
-        <source>: OK (</source>
-        <translation>: OK (</translation>
-    </message>
-    <message>
-        <source>: FAILED (</source>
-        <translation>: FAILED (</translation>
-    </message>
-    <message>
-        <source> has no line for </source>
-        <translation> hat keine Zeile für </translation>
-    </message>
-    <message>
-        <source> or its pieces)</source>
-        <translation> oder seine Teile)</translation>
-    </message>
-    <message>
         <source>Name at least one SET (name.sha256, name.000 or name.001).</source>
         <translation>Geben Sie mindestens einen SET an (name.sha256, name.000 oder name.001).</translation>
-    </message>
-    <message>
-        <source>: FAILED (no checksum file </source>
-        <translation>: FAILED (keine Prüfsummendatei </translation>
     </message>
     <message>
         <source>%1: no such file.</source>
@@ -1197,6 +979,262 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <source>--checksums and --no-checksums cannot be given together.</source>
         <translation>--checksums und --no-checksums können nicht zusammen angegeben werden.</translation>
     </message>
+    <message numerus="yes">
+        <source>Appended %1 of %n files (%2 bytes) to %3; deleted %4.</source>
+        <extracomment>%1 the files appended, %n the files given, %2 the bytes, %3 the target</extracomment>
+        <translation>
+            <numerusform>%1 von %n Datei (%2 Byte) an %3 angehängt; %4 gelöscht.</numerusform>
+            <numerusform>%1 von %n Dateien (%2 Byte) an %3 angehängt; %4 gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Appended %1 of %n files (%2 bytes) to %3.</source>
+        <translation>
+            <numerusform>%1 von %n Datei (%2 Byte) an %3 angehängt.</numerusform>
+            <numerusform>%1 von %n Dateien (%2 Byte) an %3 angehängt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--to names a directory: %1</source>
+        <translation>--to bezeichnet einen Ordner: %1</translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--piece-size)</source>
+        <translation>=&gt; %1 (--piece-size)</translation>
+    </message>
+    <message>
+        <source>--%1 takes %2 or %3.</source>
+        <extracomment>%1 an option&apos;s name, %2 and %3 the words it takes (&quot;never, ask&quot;, &quot;always&quot;)</extracomment>
+        <translation>--%1 erwartet %2 oder %3.</translation>
+    </message>
+    <message>
+        <source>%1: no such directory.</source>
+        <translation>%1: Ordner nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>, stored &quot;%1&quot;</source>
+        <translation>, gespeichert „%1“</translation>
+    </message>
+    <message>
+        <source>ini: %1</source>
+        <translation>ini: %1</translation>
+    </message>
+    <message>
+        <source>registry: %1 (machine-wide fallback: %2)</source>
+        <translation>registry: %1 (systemweite Rückfallebene: %2)</translation>
+    </message>
+    <message>
+        <source>tsl-cli: unknown key &apos;%1&apos;. Known keys:
+  %2
+</source>
+        <translation>tsl-cli: unbekannter Schlüssel „%1“. Bekannte Schlüssel:
+  %2
+</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold &quot;%2&quot;: it is no text it takes. Nothing was written.</source>
+        <translation>%1 kann „%2“ nicht aufnehmen: Das ist kein zulässiger Text. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold &quot;%2&quot;: it is no number it takes. Nothing was written.</source>
+        <translation>%1 kann „%2“ nicht aufnehmen: Das ist keine zulässige Zahl. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of its range: it would load as %3. Nothing was written.</source>
+        <translation>%1 %2 liegt außerhalb des Bereichs: Beim Laden würde daraus %3. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>tsl-cli: could not write %1 to %2</source>
+        <translation>tsl-cli: %1 konnte nicht in %2 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 = %2  (recorded only)</source>
+        <translation>%1 = %2  (nur vermerkt)</translation>
+    </message>
+    <message>
+        <source>tsl-cli: the settings could not be moved to %1; the store in use is %2</source>
+        <translation>tsl-cli: Die Einstellungen konnten nicht nach %1 verschoben werden; verwendet wird der Speicher %2</translation>
+    </message>
+    <message>
+        <source>Wrong number of words for &apos;%1&apos;.</source>
+        <translation>Falsche Anzahl Wörter für „%1“.</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>registriert</translation>
+    </message>
+    <message>
+        <source>Settings: CombineAssoc %1, AssocSplit %2, AssocSendTo %3</source>
+        <translation>Einstellungen: CombineAssoc %1, AssocSplit %2, AssocSendTo %3</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>Programm: %1</translation>
+    </message>
+    <message>
+        <source>A file named name.000 is: %1 (%2)</source>
+        <translation>Eine Datei namens name.000 ist: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Changed %1</source>
+        <translation>Geändert: %1</translation>
+    </message>
+    <message>
+        <source>%1: (Bad .000 file)</source>
+        <translation>%1: (Fehlerhafte .000-Datei)</translation>
+    </message>
+    <message>
+        <source>a name (%1) or a number of bytes (k, M, G count 1000s, KiB, MiB, GiB 1024s)</source>
+        <extracomment>%1 the names of the common sizes (&quot;floppy, email, ...&quot;)</extracomment>
+        <translation>einen Namen (%1) oder eine Anzahl Byte (k, M, G zählen in 1000ern, KiB, MiB, GiB in 1024ern)</translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--yes)</source>
+        <extracomment>%1 the answer given (&quot;Yes&quot;, &quot;No&quot;)</extracomment>
+        <translation>=&gt; %1 (--yes)</translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--no)</source>
+        <translation>=&gt; %1 (--no)</translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (nobody to ask: keeps the files as they are)</source>
+        <translation>=&gt; %1 (niemand da, der antworten kann: Die Dateien bleiben, wie sie sind)</translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (default)</source>
+        <translation>=&gt; %1 (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--on-error continue)</source>
+        <translation>=&gt; %1 (--on-error continue)</translation>
+    </message>
+    <message>
+        <source>=&gt; %1 (--on-error stop)</source>
+        <translation>=&gt; %1 (--on-error stop)</translation>
+    </message>
+    <message>
+        <source>%1: damaged (checksum differs)</source>
+        <translation>%1: beschädigt (Prüfsumme weicht ab)</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: fehlt</translation>
+    </message>
+    <message>
+        <source>%1: unreadable (%2)</source>
+        <translation>%1: unlesbar (%2)</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pieces intact</source>
+        <translation>
+            <numerusform>%1 von %n Teil unversehrt</numerusform>
+            <numerusform>%1 von %n Teilen unversehrt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged</source>
+        <translation>
+            <numerusform>%n beschädigt</numerusform>
+            <numerusform>%n beschädigt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missing</source>
+        <translation>
+            <numerusform>%n fehlt</numerusform>
+            <numerusform>%n fehlen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable</source>
+        <translation>
+            <numerusform>%n unlesbar</numerusform>
+            <numerusform>%n unlesbar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 intact</source>
+        <translation>%1 unversehrt</translation>
+    </message>
+    <message>
+        <source>%1 damaged</source>
+        <translation>%1 beschädigt</translation>
+    </message>
+    <message>
+        <source>%1 not joined yet</source>
+        <translation>%1 noch nicht zusammengefügt</translation>
+    </message>
+    <message>
+        <source>%1 unreadable</source>
+        <translation>%1 unlesbar</translation>
+    </message>
+    <message>
+        <source>%1: OK (%2)</source>
+        <translation>%1: OK (%2)</translation>
+    </message>
+    <message>
+        <source>%1: FAILED (%2)</source>
+        <translation>%1: FAILED (%2)</translation>
+    </message>
+    <message>
+        <source>%1 has no line for %2 or its pieces</source>
+        <translation>%1 hat keine Zeile für %2 oder seine Teile</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1: FAILED (no checksum file %2)</source>
+        <translation>%1: FAILED (keine Prüfsummendatei %2)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>versteckt</translation>
+    </message>
+    <message>
+        <source>system</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 the attribute bits as a number, %2 their names (&quot;read-only, archive&quot;)</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>tsl-cli: %1
+Try &apos;tsl-cli %2 --help&apos;.
+</source>
+        <extracomment>%1 what was wrong, %2 the command given (split, combine, ...)</extracomment>
+        <translation>tsl-cli: %1
+„tsl-cli %2 --help“ zeigt die Optionen.
+</translation>
+    </message>
 </context>
 <context>
     <name>Combine</name>
@@ -1265,16 +1303,8 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <translation>Beschädigte Teile von %1:</translation>
     </message>
     <message>
-        <source>exists already. Do you want to replace it?</source>
-        <translation>ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
         <source>Saved the list to %1</source>
         <translation>Liste gespeichert unter %1</translation>
-    </message>
-    <message>
-        <source>The list could not be saved to</source>
-        <translation>Die Liste konnte nicht gespeichert werden unter</translation>
     </message>
     <message>
         <source>%1 (error %2)</source>
@@ -1309,18 +1339,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <translation>kein Terminal für eine Rückfrage</translation>
     </message>
     <message>
-        <source>Enter the part size (in bytes) for the</source>
-        <translation>Geben Sie die Teilgröße (in Byte) für die</translation>
-    </message>
-    <message>
-        <source>segments of %1. Click the Cancel button</source>
-        <translation>Teile von %1 ein. Klicken Sie auf „Abbrechen“,</translation>
-    </message>
-    <message>
-        <source>to skip the part size check.</source>
-        <translation>um die Prüfung der Teilgröße auszulassen.</translation>
-    </message>
-    <message>
         <source>Skipped %1: part %2 lies past the highest part searched.</source>
         <translation>%1 übersprungen: Teil %2 liegt jenseits des höchsten gesuchten Teils.</translation>
     </message>
@@ -1331,10 +1349,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>%1% complete</source>
         <translation>%1% erledigt</translation>
-    </message>
-    <message>
-        <source> (%1 of %2 file sets combined)</source>
-        <translation> (%1 von %2 Dateisätzen zusammengefügt)</translation>
     </message>
     <message>
         <source>Part %1 is missing. Continue with the next piece?</source>
@@ -1351,22 +1365,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>Nothing was written for it, and its parts were kept.</source>
         <translation>Dafür wurde nichts geschrieben, und seine Teile wurden behalten.</translation>
-    </message>
-    <message>
-        <source>sets</source>
-        <translation>Dateisätzen</translation>
-    </message>
-    <message>
-        <source>set</source>
-        <translation>Dateisatz</translation>
-    </message>
-    <message>
-        <source>%1% complete (%2 of %3 file %4 combined%5)</source>
-        <translation>%1% erledigt (%2 von %3 %4 zusammengefügt%5)</translation>
-    </message>
-    <message>
-        <source> (%1 of %2 file %3 combined)</source>
-        <translation> (%1 von %2 %3 zusammengefügt)</translation>
     </message>
     <message>
         <source>%1: the file is gone since the set was checked.</source>
@@ -1401,10 +1399,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <translation>Die Teile von %1 wurden behalten: Eine frühere Antwort oder ein Fehler hat das Löschen abgeschaltet.</translation>
     </message>
     <message>
-        <source>Enter a new filename for</source>
-        <translation>Geben Sie einen neuen Dateinamen ein für</translation>
-    </message>
-    <message>
         <source>%1 is not a file name. Please try again.</source>
         <translation>%1 ist kein Dateiname. Bitte versuchen Sie es erneut.</translation>
     </message>
@@ -1419,10 +1413,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>Do you want to overwrite it anyway?</source>
         <translation>Möchten Sie die Datei trotzdem überschreiben?</translation>
-    </message>
-    <message>
-        <source>Do you want to overwrite the existing file</source>
-        <translation>Möchten Sie die vorhandene Datei überschreiben</translation>
     </message>
     <message>
         <source>%1 goes on past the highest part searched (%2); this part was found after it:</source>
@@ -1451,22 +1441,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>Skipped %1: %2 parts are missing (%3).</source>
         <translation>%1 übersprungen: %2 Teile fehlen (%3).</translation>
-    </message>
-    <message>
-        <source>Part %1 -- </source>
-        <translation>Teil %1 -- </translation>
-    </message>
-    <message>
-        <source>This might not be the correct &apos;last part&apos; for this movie.</source>
-        <translation>Dies ist möglicherweise nicht das richtige „letzte Teil“ dieses Films.</translation>
-    </message>
-    <message>
-        <source>%1 missing bytes</source>
-        <translation>%1 Byte fehlen</translation>
-    </message>
-    <message>
-        <source>%1 extra bytes</source>
-        <translation>%1 Byte zu viel</translation>
     </message>
     <message>
         <source>Checking file size for part %1 - %2% complete</source>
@@ -1596,6 +1570,68 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <source>This part of %1 differs from its checksum in %1.sha256.</source>
         <translation>Dieses Teil von %1 weicht von seiner Prüfsumme in %1.sha256 ab.</translation>
     </message>
+    <message>
+        <source>%1
+exists already. Do you want to replace it?</source>
+        <translation>%1
+ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The list could not be saved to
+%1</source>
+        <translation>Die Liste konnte nicht gespeichert werden unter
+%1</translation>
+    </message>
+    <message>
+        <source>Enter the part size (in bytes) for the
+segments of %1. Click the Cancel button
+to skip the part size check.</source>
+        <translation>Geben Sie die Teilgröße (in Byte) für die
+Teile von %1 ein. Klicken Sie auf „Abbrechen“,
+um die Prüfung der Teilgröße auszulassen.</translation>
+    </message>
+    <message>
+        <source>%1% complete (%2)</source>
+        <translation>%1% erledigt (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file set combined</source>
+        <translation>
+            <numerusform>%1 von %n Dateisatz zusammengefügt</numerusform>
+            <numerusform>%1 von %n Dateisätzen zusammengefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n file sets combined</source>
+        <translation>
+            <numerusform>%1 von %n Dateisatz zusammengefügt</numerusform>
+            <numerusform>%1 von %n Dateisätzen zusammengefügt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Enter a new filename for
+%1.</source>
+        <translation>Geben Sie einen neuen Dateinamen ein für
+%1.</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the existing file
+%1?</source>
+        <translation>Möchten Sie die vorhandene Datei
+%1 überschreiben?</translation>
+    </message>
+    <message>
+        <source>Part %1 -- This might not be the correct &apos;last part&apos; for this movie.</source>
+        <translation>Teil %1 -- Dies ist möglicherweise nicht das richtige „letzte Teil“ dieses Films.</translation>
+    </message>
+    <message>
+        <source>Part %1 -- %2 missing bytes</source>
+        <translation>Teil %1 -- %2 Byte fehlen</translation>
+    </message>
+    <message>
+        <source>Part %1 -- %2 extra bytes</source>
+        <translation>Teil %1 -- %2 Byte zu viel</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -1658,6 +1694,15 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>it could not be read</source>
         <translation>sie konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2 failed</source>
+        <extracomment>%1 a folder, %2 the tool run on it (update-mime-database), %3 what the tool said</extracomment>
+        <translation>%1: %2 ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1: %2 failed (%3)</source>
+        <translation>%1: %2 ist fehlgeschlagen (%3)</translation>
     </message>
 </context>
 <context>
@@ -1838,14 +1883,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <translation>(Klicken Sie auf NEIN, um das Programm zu beenden.)</translation>
     </message>
     <message>
-        <source>, %1 skipped</source>
-        <translation>, %1 übersprungen</translation>
-    </message>
-    <message>
-        <source>, %1 failed</source>
-        <translation>, %1 fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>1 byte</source>
         <translation>1 Byte</translation>
     </message>
@@ -1925,6 +1962,20 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <source>%1: two files of this run would use this name.</source>
         <translation>%1: Zwei Dateien dieses Laufs würden diesen Namen verwenden.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1939,14 +1990,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>There is no disk in drive %1.</source>
         <translation>In Laufwerk %1 ist kein Datenträger.</translation>
-    </message>
-    <message>
-        <source>The directory you specified (%1) for the</source>
-        <translation>Der angegebene Ordner (%1) für den</translation>
-    </message>
-    <message>
-        <source>%1 does not exist.</source>
-        <translation>%1 ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>Do you want the program to create it?</source>
@@ -2189,6 +2232,13 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <source>Nothing was changed: TSL keeps its settings where they were.</source>
         <translation>Es wurde nichts geändert: TSL behält seine Einstellungen, wo sie waren.</translation>
     </message>
+    <message>
+        <source>The directory you specified (%1) for the
+%2 does not exist.</source>
+        <extracomment>%1 the directory, %2 what it is for (&quot;initial split directory&quot;)</extracomment>
+        <translation>Der angegebene Ordner (%1) für den
+%2 ist nicht vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>Split</name>
@@ -2207,14 +2257,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>Nothing was split: %1</source>
         <translation>Es wurde nichts aufgeteilt: %1</translation>
-    </message>
-    <message>
-        <source>files</source>
-        <translation>Dateien</translation>
-    </message>
-    <message>
-        <source>file</source>
-        <translation>Datei</translation>
     </message>
     <message>
         <source>The starting piece cannot be higher than the ending piece...</source>
@@ -2301,19 +2343,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <translation>%1% erledigt</translation>
     </message>
     <message>
-        <source> (%1 of %2 files split)</source>
-        <translation> (%1 von %2 Dateien aufgeteilt)</translation>
-    </message>
-    <message>
-        <source>%1% complete (%2 of %3 %4 split%5)</source>
-        <extracomment>%4 is &quot;file&quot; or &quot;files&quot;, %5 the counts not done (&quot;, 1 skipped&quot;)</extracomment>
-        <translation>%1% erledigt (%2 von %3 %4 aufgeteilt%5)</translation>
-    </message>
-    <message>
-        <source> (%1 of %2 %3 split)</source>
-        <translation> (%1 von %2 %3 aufgeteilt)</translation>
-    </message>
-    <message>
         <source>No checksum file was written for %1: its name would be too long.</source>
         <translation>Für %1 wurde keine Prüfsummendatei geschrieben: Ihr Name wäre zu lang.</translation>
     </message>
@@ -2321,17 +2350,28 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <source>%1 was left as it is: it is not a checksum file TSL can rewrite, so it has no lines for these pieces.</source>
         <translation>%1 blieb, wie sie war: Sie ist keine Prüfsummendatei, die TSL neu schreiben kann, und hat daher keine Zeilen für diese Teile.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n file split</source>
+        <translation>
+            <numerusform>%1 von %n Datei aufgeteilt</numerusform>
+            <numerusform>%1 von %n Dateien aufgeteilt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files split</source>
+        <translation>
+            <numerusform>%1 von %n Datei aufgeteilt</numerusform>
+            <numerusform>%1 von %n Dateien aufgeteilt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1% complete (%2)</source>
+        <extracomment>%2 what was done (&quot;1 of 3 files split&quot;)</extracomment>
+        <translation>%1% erledigt (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
-    <message>
-        <source> file</source>
-        <translation> Datei</translation>
-    </message>
-    <message>
-        <source> files</source>
-        <translation> Dateien</translation>
-    </message>
     <message>
         <source>The chosen files lie in different folders:</source>
         <translation>Die gewählten Dateien liegen in verschiedenen Ordnern:</translation>
@@ -2359,14 +2399,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>Movie files (*.mpg *.avi *.mov *.rm)</source>
         <translation>Filmdateien (*.mpg *.avi *.mov *.rm)</translation>
-    </message>
-    <message>
-        <source>You can only change this directory if you enter</source>
-        <translation>Dieser Ordner lässt sich nur ändern, wenn Sie</translation>
-    </message>
-    <message>
-        <source>the name of a file that does not already exist.</source>
-        <translation>den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
     </message>
     <message>
         <source>Choose the folder to save in</source>
@@ -2401,20 +2433,12 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
         <translation>%1 Teile</translation>
     </message>
     <message>
-        <source>%1 bytes each -- </source>
-        <translation>je %1 Byte -- </translation>
-    </message>
-    <message>
         <source>%1 bytes total</source>
         <translation>%1 Byte insgesamt</translation>
     </message>
     <message>
         <source>%1 bytes each</source>
         <translation>je %1 Byte</translation>
-    </message>
-    <message>
-        <source>%1 bytes each.</source>
-        <translation>je %1 Byte.</translation>
     </message>
     <message>
         <source>Each file is cut into %1 pieces of its own size: the last may be smaller, and a very small file gives fewer pieces (never more).</source>
@@ -2447,14 +2471,6 @@ Laufzeitfehler beantwortet, 2 bei falschem Aufruf, 130 bei Abbruch durch Strg-C.
     <message>
         <source>Usage: tsl [options] [FILE...]</source>
         <translation>Aufruf: tsl [Optionen] [FILE...]</translation>
-    </message>
-    <message>
-        <source>
-Try &apos;tsl --help&apos; for more information.
-</source>
-        <translation>
-„tsl --help“ gibt weitere Informationen.
-</translation>
     </message>
     <message>
         <source>Choose the file sets to combine</source>
@@ -2532,6 +2548,49 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     <message>
         <source>%1 is not an ordinary file; there is nothing to split.</source>
         <translation>%1 ist keine gewöhnliche Datei; es gibt nichts aufzuteilen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You can only change this directory if you enter
+the name of a file that does not already exist.</source>
+        <translation>Dieser Ordner lässt sich nur ändern, wenn Sie
+den Namen einer noch nicht vorhandenen Datei eingeben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n piece, %1 bytes each.</source>
+        <translation>
+            <numerusform>%n Teil, je %1 Byte.</numerusform>
+            <numerusform>%n Teile, je %1 Byte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces, %1 bytes each.</source>
+        <translation>
+            <numerusform>%n Teil, je %1 Byte.</numerusform>
+            <numerusform>%n Teile, je %1 Byte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tsl: %1
+Try &apos;tsl --help&apos; for more information.
+</source>
+        <extracomment>%1 what was wrong with the command line</extracomment>
+        <translation>tsl: %1
+„tsl --help“ gibt weitere Informationen.
+</translation>
     </message>
 </context>
 <context>
@@ -2688,7 +2747,7 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>Associate .000 files with &amp;TSL.</source>
-        <translation>.000-Dateien mit &amp;TSL verknüpfen.</translation>
+        <translation>.000-Dateien mit TSL verknü&amp;pfen.</translation>
     </message>
     <message>
         <source>Auto-combine when a .&amp;000 file is double-clicked.</source>
@@ -2744,15 +2803,15 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>&amp;Ask.</source>
-        <translation>F&amp;ragen.</translation>
+        <translation>Na&amp;chfragen.</translation>
     </message>
     <message>
         <source>Al&amp;ways include.</source>
-        <translation>&amp;Immer einbeziehen.</translation>
+        <translation>Immer &amp;einbeziehen.</translation>
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation>&amp;Aufteilen</translation>
+        <translation>Auf&amp;teilen</translation>
     </message>
     <message>
         <source>Options for splitting files into sequentially-numbered pieces.</source>
@@ -2760,7 +2819,7 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>Associate .mpg files with &amp;TSL.</source>
-        <translation>.mpg-Dateien mit &amp;TSL verknüpfen.</translation>
+        <translation>.mpg-Dateien mit TSL verknü&amp;pfen.</translation>
     </message>
     <message>
         <source>S&amp;how &quot;Split&quot; tooltips.</source>
@@ -2780,7 +2839,7 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>Cr&amp;eate DOS batch file for reassembly.</source>
-        <translation>&amp;DOS-Batchdatei zum Zusammensetzen erstellen.</translation>
+        <translation>DOS-Batchdatei zum Zusammensetzen &amp;erstellen.</translation>
     </message>
     <message>
         <source>Create .&amp;000 file.</source>
@@ -2816,11 +2875,11 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>Me&amp;gabytes</source>
-        <translation>&amp;Megabyte</translation>
+        <translation>Megab&amp;yte</translation>
     </message>
     <message>
         <source>Split into a number o&amp;f pieces:</source>
-        <translation>In eine &amp;Anzahl Teile aufteilen:</translation>
+        <translation>In eine Anzahl Teile au&amp;fteilen:</translation>
     </message>
     <message>
         <source>Each file gets its own part size: its length divided by this number, rounded up. The last piece may be smaller, and a very small file gives fewer pieces (never more).</source>
@@ -2852,11 +2911,11 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>Al&amp;ways overwrite.</source>
-        <translation>&amp;Immer überschreiben.</translation>
+        <translation>Immer &amp;überschreiben.</translation>
     </message>
     <message>
         <source>De&amp;lete original file after splitting.</source>
-        <translation>Originaldatei nach dem Aufteilen &amp;löschen.</translation>
+        <translation>Originaldatei nach dem Aufteilen l&amp;öschen.</translation>
     </message>
     <message>
         <source>Sa&amp;ve split pieces in the same directory as the original file (override &quot;Remember&quot; option).</source>
@@ -2880,7 +2939,7 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>&amp;Highest part number to look for:</source>
-        <translation>&amp;Höchste zu suchende Teilnummer:</translation>
+        <translation>Höchste zu suchende Teil&amp;nummer:</translation>
     </message>
     <message>
         <source>This applies when looking for missing parts if you don&apos;t have the 000 file, and always applies when looking for extra parts.</source>
@@ -2896,11 +2955,11 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>P&amp;rompt for part size if necessary.</source>
-        <translation>Bei Bedarf nach der Teilgröße f&amp;ragen.</translation>
+        <translation>&amp;Bei Bedarf nach der Teilgröße fragen.</translation>
     </message>
     <message>
         <source>Create a SendTo shortcut for &amp;TSL.</source>
-        <translation>„Senden an“-Eintrag für &amp;TSL anlegen.</translation>
+        <translation>„Senden an“-&amp;Eintrag für TSL anlegen.</translation>
     </message>
     <message>
         <source>Chunk si&amp;ze:</source>
@@ -2924,7 +2983,7 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>&amp;Directories</source>
-        <translation>&amp;Ordner</translation>
+        <translation>Or&amp;dner</translation>
     </message>
     <message>
         <source>Initial directories to seek files, save files, etc.</source>
@@ -2964,7 +3023,7 @@ Rückgabewert: 0 oder 2 bei einer unbekannten Option.</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation>Du&amp;rchsuchen...</translation>
+        <translation>Durchsuch&amp;en...</translation>
     </message>
     <message>
         <source>Appe&amp;nd:</source>

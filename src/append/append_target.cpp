@@ -2,6 +2,7 @@
 #include "core/file_system.h"
 
 #include "core/file_facts.h"
+#include "core/message_text.h"
 #include "core/texts.h"
 
 #include <QDir>
@@ -23,9 +24,10 @@ QString readOnlyText(const QString& name)
 
 QString inUseText(const QString& name)
 {
-    return AppendText::tr("%1 is in use by another program.").arg(name) + CrLf
-        + AppendText::tr("To add the specified parts to the file, first close") + CrLf
-        + AppendText::tr("it in whatever program is using it, and then click OK.");
+    return withCrLf(AppendText::tr("%1 is in use by another program.\n"
+                                   "To add the specified parts to the file, first close\n"
+                                   "it in whatever program is using it, and then click OK."))
+        .arg(name);
 }
 
 // Where path leads: links followed (also dangling ones, to the file they
@@ -81,8 +83,9 @@ Flow AppendTarget::open()
         outcome_.refused = true;
         frame_.host().ask(
             Ask::Notice,
-            AppendText::tr("%1 is a symbolic link. Name the file it leads to;").arg(name_) + CrLf
-                + AppendText::tr("nothing was appended."),
+            withCrLf(AppendText::tr("%1 is a symbolic link. Name the file it leads to;\n"
+                                    "nothing was appended."))
+                .arg(name_),
             Buttons::Ok, Icon::Exclamation, Answer::Ok);
         return Flow::Stop;
     }

@@ -98,14 +98,17 @@ void printSummary(TerminalHost& host, const AppendOutcome& outcome, int count,
 {
     if (quiet || outcome.refused)
         return;
-    QString line = CliText::tr("Appended %1 of %2 files (%3 bytes) to %4")
-                       .arg(outcome.appended)
-                       .arg(count)
-                       .arg(outcome.bytesAppended)
-                       .arg(target);
-    if (outcome.deleted > 0)
-        line += CliText::tr("; deleted %1").arg(outcome.deleted);
-    host.printLine(line + QLatin1Char('.'));
+    //: %1 the files appended, %n the files given, %2 the bytes, %3 the target
+    const QString line = outcome.deleted > 0
+        ? CliText::tr("Appended %1 of %n files (%2 bytes) to %3; deleted %4.", nullptr, count)
+              .arg(outcome.appended)
+              .arg(outcome.bytesAppended)
+              .arg(target, QString::number(outcome.deleted))
+        : CliText::tr("Appended %1 of %n files (%2 bytes) to %3.", nullptr, count)
+              .arg(outcome.appended)
+              .arg(outcome.bytesAppended)
+              .arg(target);
+    host.printLine(line);
     if (outcome.sourcesKept)
         host.printLine(CliText::tr("No FILE was deleted, since something was reported."));
 }
@@ -125,7 +128,7 @@ int appendCommand(const QStringList& args)
     if (files.isEmpty())
         return usageError(parser, CliText::tr("Name at least one FILE to append."));
     if (QFileInfo(target).isDir())
-        return usageError(parser, CliText::tr("--to names a directory: ") + target);
+        return usageError(parser, CliText::tr("--to names a directory: %1").arg(target));
     QString error;
     const TerminalOptions options = terminalOptions(parser, &error);
     if (!error.isEmpty())

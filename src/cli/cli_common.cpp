@@ -96,8 +96,10 @@ int usageError(const QCommandLineParser&, const QString& message)
 {
     const QStringList argv = QCoreApplication::arguments();
     const QString command = argv.size() >= 2 ? argv.at(1) : QStringLiteral("COMMAND");
-    std::fprintf(stderr, "tsl-cli: %s\nTry 'tsl-cli %s --help'.\n",
-                 displayPath(message).toLocal8Bit().constData(), command.toLocal8Bit().constData());
+    //: %1 what was wrong, %2 the command given (split, combine, ...)
+    const QString text =
+        CliText::tr("tsl-cli: %1\nTry 'tsl-cli %2 --help'.\n").arg(displayPath(message), command);
+    std::fputs(text.toLocal8Bit().constData(), stderr);
     return exitcode::Usage;
 }
 

@@ -29,7 +29,7 @@ public:
         if (!pieceSize_ || kind != Prompt::PieceSize)
             return TerminalHost::input(kind, prompt, defaultText);
         printLine(prompt);
-        printLine(QStringLiteral("=> ") + *pieceSize_ + CliText::tr(" (--piece-size)"));
+        printLine(CliText::tr("=> %1 (--piece-size)").arg(*pieceSize_));
         return pieceSize_;
     }
 
@@ -126,9 +126,10 @@ bool readChoice(const QCommandLineParser& parser, const QString& name, const QSt
     *index = choice(parser.value(name), words);
     if (*index >= 0)
         return true;
-    *error = QStringLiteral("--") + name + CliText::tr(" takes ")
-        + words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + CliText::tr(" or ")
-        + words.last() + QLatin1Char('.');
+    //: %1 an option's name, %2 and %3 the words it takes ("never, ask", "always")
+    *error =
+        CliText::tr("--%1 takes %2 or %3.")
+            .arg(name, words.mid(0, words.size() - 1).join(QStringLiteral(", ")), words.last());
     return false;
 }
 
@@ -231,31 +232,30 @@ int combineCommand(const QStringList& args)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        CliText::tr(
-        "Combines each SET of pieces back into its file: finds the pieces (also as\n"
-        "name_ext.NNN and in the other numbering scheme), looks for extra pieces,\n"
-        "checks piece sizes, reports missing, extra and wrong-size pieces, joins the\n"
-        "pieces, restores the time stamps and the read-only attribute from the info\n"
-        "file, and deletes the pieces when asked to. Each option overrides the\n"
-        "setting of the same meaning.\n"
-        "Each file is written under a temporary name (.tsl-c...) in the output\n"
-        "directory, checked (its size, the pieces unchanged) and renamed to NAME only\n"
-        "when complete: an existing NAME stays as it was until then, and a result\n"
-        "known not to be whole never replaces it.\n"
-        "When the set's folder has NAME.sha256, every piece it has a line for is\n"
-        "checked before anything is written (a damaged one is listed among the\n"
-        "corrupt parts, by name) and the joined bytes against its line for NAME\n"
-        "before the commit; a set that fails the check is never deleted, and the\n"
-        "checksum file goes with a verified set that is deleted.\n"
-        "A set joined with a gap counts as failed and keeps its pieces. --keep keeps\n"
-        "the pieces whatever CombineDelete says. Without a terminal (and at the end\n"
-        "of input) overwriting an existing file is answered No unless --yes says so,\n"
-        "and a run-time error stops the run unless --on-error continue says so.\n"
-        "Ctrl-C (or SIGTERM) stops the run and removes the file being written; a\n"
-        "second Ctrl-C ends at once.\n"
-        "Exit status: 0 when every set was combined, 1 when a set was skipped or\n"
-        "cancelled or a run-time error was answered, 2 for bad usage, 130 stopped\n"
-        "by Ctrl-C."));
+        CliText::tr("Combines each SET of pieces back into its file: finds the pieces (also as\n"
+                    "name_ext.NNN and in the other numbering scheme), looks for extra pieces,\n"
+                    "checks piece sizes, reports missing, extra and wrong-size pieces, joins the\n"
+                    "pieces, restores the time stamps and the read-only attribute from the info\n"
+                    "file, and deletes the pieces when asked to. Each option overrides the\n"
+                    "setting of the same meaning.\n"
+                    "Each file is written under a temporary name (.tsl-c...) in the output\n"
+                    "directory, checked (its size, the pieces unchanged) and renamed to NAME only\n"
+                    "when complete: an existing NAME stays as it was until then, and a result\n"
+                    "known not to be whole never replaces it.\n"
+                    "When the set's folder has NAME.sha256, every piece it has a line for is\n"
+                    "checked before anything is written (a damaged one is listed among the\n"
+                    "corrupt parts, by name) and the joined bytes against its line for NAME\n"
+                    "before the commit; a set that fails the check is never deleted, and the\n"
+                    "checksum file goes with a verified set that is deleted.\n"
+                    "A set joined with a gap counts as failed and keeps its pieces. --keep keeps\n"
+                    "the pieces whatever CombineDelete says. Without a terminal (and at the end\n"
+                    "of input) overwriting an existing file is answered No unless --yes says so,\n"
+                    "and a run-time error stops the run unless --on-error continue says so.\n"
+                    "Ctrl-C (or SIGTERM) stops the run and removes the file being written; a\n"
+                    "second Ctrl-C ends at once.\n"
+                    "Exit status: 0 when every set was combined, 1 when a set was skipped or\n"
+                    "cancelled or a run-time error was answered, 2 for bad usage, 130 stopped\n"
+                    "by Ctrl-C."));
     addCombineOptions(parser);
     if (!parseArguments(parser, args))
         return exitcode::Usage;
@@ -274,7 +274,7 @@ int combineCommand(const QStringList& args)
     if (error.isEmpty() && parser.isSet(QStringLiteral("out"))) {
         const QFileInfo out(parser.value(QStringLiteral("out")));
         if (!out.isDir())
-            error = parser.value(QStringLiteral("out")) + CliText::tr(": no such directory.");
+            error = CliText::tr("%1: no such directory.").arg(parser.value(QStringLiteral("out")));
         outDir = out.absoluteFilePath() + QLatin1Char('/');
     }
     if (!error.isEmpty())

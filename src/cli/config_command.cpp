@@ -57,7 +57,7 @@ QString sourceText(const KeyLoad& load)
 {
     QString text = sourceWord(load.source);
     if (load.source == ValueSource::Refused || load.source == ValueSource::Replaced)
-        text += CliText::tr(", stored \"") + load.stored + QLatin1Char('"');
+        text += CliText::tr(", stored \"%1\"").arg(load.stored);
     return text;
 }
 
@@ -69,10 +69,9 @@ void printOut(const QString& text)
 QString storeDescription(const SettingsStore& store)
 {
     if (store.UseIni)
-        return CliText::tr("ini: ") + store.iniFile();
-    return CliText::tr("registry: ") + store.locations().userFile
-        + CliText::tr(" (machine-wide fallback: ") + store.locations().systemFile
-        + QLatin1Char(')');
+        return CliText::tr("ini: %1").arg(store.iniFile());
+    return CliText::tr("registry: %1 (machine-wide fallback: %2)")
+        .arg(store.locations().userFile, store.locations().systemFile);
 }
 
 int unknownKey(const QString& key)
@@ -82,9 +81,9 @@ int unknownKey(const QString& key)
         known << d.key;
     for (const RecordKey& r : recordKeys())
         known << r.key;
-    std::fprintf(stderr, "tsl-cli: unknown key '%s'. Known keys:\n  %s\n",
-                 key.toLocal8Bit().constData(),
-                 known.join(QStringLiteral(" ")).toLocal8Bit().constData());
+    const QString text = CliText::tr("tsl-cli: unknown key '%1'. Known keys:\n  %2\n")
+                             .arg(key, known.join(QStringLiteral(" ")));
+    std::fputs(text.toLocal8Bit().constData(), stderr);
     return exitcode::Usage;
 }
 
@@ -133,17 +132,18 @@ int getKey(const Settings& settings, const QString& name)
 QString refusedValue(const Settings& loaded, const KeyDef& d, const QString& value)
 {
     Settings trial = loaded;
-    if (!applyText(trial, d, value))
-        return d.key + CliText::tr(" cannot hold \"") + value + CliText::tr("\": it is no ")
-            + (d.type == KeyType::Text ? QStringLiteral("text") : QStringLiteral("number"))
-            + CliText::tr(" it takes. Nothing was written.");
+    if (!applyText(trial, d, value)) {
+        const QString refusal = d.type == KeyType::Text
+            ? CliText::tr("%1 cannot hold \"%2\": it is no text it takes. Nothing was written.")
+            : CliText::tr("%1 cannot hold \"%2\": it is no number it takes. Nothing was written.");
+        return refusal.arg(d.key, value);
+    }
     const QString given = valueText(trial, d);
     applyRangeRules(trial);
     if (valueText(trial, d) == given)
         return {};
-    return d.key + QStringLiteral(" ") + value
-        + CliText::tr(" is out of its range: it would load as ") + valueText(trial, d)
-        + CliText::tr(". Nothing was written.");
+    return CliText::tr("%1 %2 is out of its range: it would load as %3. Nothing was written.")
+        .arg(d.key, value, valueText(trial, d));
 }
 
 // The text to store for value: a part size given as --size takes it (2MiB,
@@ -181,8 +181,8 @@ int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& na
     const QString key = d ? d->key : r->key;
     SettingsStore& store = settingsStore();
     if (store.WriteReg(key, value, false, d ? d->section : r->section) != 0) {
-        host.printLine(CliText::tr("tsl-cli: could not write ") + key + CliText::tr(" to ")
-                       + storeDescription(store));
+        host.printLine(
+            CliText::tr("tsl-cli: could not write %1 to %2").arg(key, storeDescription(store)));
         return exitcode::Partial;
     }
     Settings settings;
@@ -193,8 +193,7 @@ int setKey(TerminalHost& host, const Settings& loadedSettings, const QString& na
         printOut(key + QStringLiteral(" = ") + valueText(settings, *d) + QStringLiteral("  (")
                  + sourceText(loaded.keys.value(key)) + QLatin1Char(')'));
     } else {
-        printOut(key + QStringLiteral(" = ") + recordValue(store, *r)
-                 + CliText::tr("  (recorded only)"));
+        printOut(CliText::tr("%1 = %2  (recorded only)").arg(key, recordValue(store, *r)));
     }
     return exitcode::Done;
 }
@@ -203,9 +202,10 @@ int switchTo(TerminalHost& host, const Settings& settings, bool useIni)
 {
     SettingsStore& store = settingsStore();
     if (!SwitchStore(store, useIni, dialogValues(settings))) {
-        host.printLine(CliText::tr("tsl-cli: the settings could not be moved to ")
-                       + (useIni ? store.iniFile() : store.locations().userFile)
-                       + CliText::tr("; the store in use is ") + storeDescription(store));
+        host.printLine(
+            CliText::tr("tsl-cli: the settings could not be moved to %1; the store in use is %2")
+                .arg(useIni ? store.iniFile() : store.locations().userFile,
+                     storeDescription(store)));
         return exitcode::Partial;
     }
     Settings reloaded;
@@ -239,8 +239,7 @@ int configCommand(const QStringList& args)
     if (expected < 0)
         return usageError(parser, CliText::tr("Name an action: list, get, set or store."));
     if (words.size() != expected)
-        return usageError(
-            parser, CliText::tr("Wrong number of words for '") + action + QStringLiteral("'."));
+        return usageError(parser, CliText::tr("Wrong number of words for '%1'.").arg(action));
     if (words.size() == 2 && action == QLatin1String("store"))
         words[1] = words[1].toLower();
     if (action == QLatin1String("store") && words.size() == 2 && words[1] != QLatin1String("ini")

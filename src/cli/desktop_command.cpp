@@ -35,38 +35,36 @@ void printOut(const QString& line)
 
 QString onOff(bool on)
 {
-    return on ? QStringLiteral("on") : QStringLiteral("off");
+    return on ? CliText::tr("on") : CliText::tr("off");
 }
 
 QString itemState(const DesktopRegistration& reg, const DesktopItem& item)
 {
     if (item.isDefault) {
         const QStringList ids = defaultApplications(item.path, InfoMimeType);
-        return ids.isEmpty() ? QStringLiteral("none") : ids.join(QLatin1Char(';'));
+        return ids.isEmpty() ? CliText::tr("none") : ids.join(QLatin1Char(';'));
     }
     switch (fileState(item.path)) {
     case FileState::Absent: return CliText::tr("not registered");
     case FileState::Foreign: return CliText::tr("another program's file (left alone)");
     case FileState::Own: break;
     }
-    return reg.isRegistered(item) ? QStringLiteral("registered")
+    return reg.isRegistered(item) ? CliText::tr("registered")
                                   : CliText::tr("registered, out of date");
 }
 
 void printStatus(const DesktopRegistration& reg, const Settings& s)
 {
-    printOut(CliText::tr("Settings: CombineAssoc ") + onOff(s.CombineAssoc)
-             + CliText::tr(", AssocSplit ") + onOff(s.AssocSplit) + CliText::tr(", AssocSendTo ")
-             + onOff(s.AssocSendTo));
-    printOut(CliText::tr("Program: ") + QDir::toNativeSeparators(reg.locations().program));
+    printOut(CliText::tr("Settings: CombineAssoc %1, AssocSplit %2, AssocSendTo %3")
+                 .arg(onOff(s.CombineAssoc), onOff(s.AssocSplit), onOff(s.AssocSendTo)));
+    printOut(CliText::tr("Program: %1").arg(QDir::toNativeSeparators(reg.locations().program)));
     for (const DesktopItem& item : reg.items()) {
         printOut(item.what + QStringLiteral(": ") + itemState(reg, item) + QStringLiteral("  ")
                  + QDir::toNativeSeparators(item.path));
     }
     const QMimeType type =
         QMimeDatabase().mimeTypeForFile(QStringLiteral("name.000"), QMimeDatabase::MatchExtension);
-    printOut(CliText::tr("A file named name.000 is: ") + type.name() + QStringLiteral(" (")
-             + type.comment() + QLatin1Char(')'));
+    printOut(CliText::tr("A file named name.000 is: %1 (%2)").arg(type.name(), type.comment()));
 }
 
 }  // namespace
@@ -96,7 +94,7 @@ int desktopCommand(const QStringList& args)
         const DesktopOutcome out =
             reg.apply(settings.CombineAssoc, settings.AssocSplit, settings.AssocSendTo);
         for (const QString& path : out.changed)
-            printOut(CliText::tr("Changed ") + QDir::toNativeSeparators(path));
+            printOut(CliText::tr("Changed %1").arg(QDir::toNativeSeparators(path)));
         for (const QString& f : out.failures)
             std::fprintf(stderr, "tsl-cli: %s\n", f.toLocal8Bit().constData());
         if (!out.failures.isEmpty())

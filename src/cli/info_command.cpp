@@ -21,17 +21,17 @@ QString attributeNames(int bits)
 {
     QStringList names;
     if (bits & attr::ReadOnly)
-        names << QStringLiteral("read-only");
+        names << CliText::tr("read-only");
     if (bits & attr::Hidden)
-        names << QStringLiteral("hidden");
+        names << CliText::tr("hidden");
     if (bits & attr::System)
-        names << QStringLiteral("system");
+        names << CliText::tr("system");
     if (bits & attr::Archive)
-        names << QStringLiteral("archive");
-    return QString::number(bits)
-        + (names.isEmpty()
-               ? QString()
-               : QStringLiteral(" (") + names.join(QStringLiteral(", ")) + QLatin1Char(')'));
+        names << CliText::tr("archive");
+    if (names.isEmpty())
+        return QString::number(bits);
+    //: %1 the attribute bits as a number, %2 their names ("read-only, archive")
+    return CliText::tr("%1 (%2)").arg(QString::number(bits), names.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ int infoCommand(const QStringList& args)
     InfoRecord record;
     const qint16 result = ParseMS000(path, true, record, host);
     if (result == info::Damaged) {
-        host.printLine(path + CliText::tr(": (Bad .000 file)"));
+        host.printLine(CliText::tr("%1: (Bad .000 file)").arg(path));
         return exitcode::Partial;
     }
     if (result != info::Read)

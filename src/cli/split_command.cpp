@@ -118,9 +118,10 @@ bool applySplitOptions(const QCommandLineParser& p, Settings& s, QString* error)
         double size = 0;
         const bool ok = parseByteSize(p.value(QStringLiteral("size")), &size);
         if (!withinRange(QStringLiteral("SplitSize"), ok ? size : -1, QStringLiteral("--size"),
-                         CliText::tr("a name (") + namedSizeList()
-                             + CliText::tr(") or a number of bytes (k, M, G count 1000s, "
-                                           "KiB, MiB, GiB 1024s)"),
+                         //: %1 the names of the common sizes ("floppy, email, ...")
+                         CliText::tr("a name (%1) or a number of bytes (k, M, G count 1000s, "
+                                     "KiB, MiB, GiB 1024s)")
+                             .arg(namedSizeList()),
                          error))
             return false;
         s.SplitSize = size;
@@ -249,7 +250,7 @@ int splitCommand(const QStringList& args)
     const QString out = parser.value(QStringLiteral("out")).trimmed();
     request.outputDirText = out.isEmpty() ? request.sourceDir : QFileInfo(out).absoluteFilePath();
     if (!out.isEmpty() && !QFileInfo(out).isDir())
-        return usageError(parser, out + CliText::tr(": no such directory."));
+        return usageError(parser, CliText::tr("%1: no such directory.").arg(out));
 
     cancelOnSignals(host);
     const SplitOutcome outcome = runSplit(request, settings, host);

@@ -160,9 +160,10 @@ Answer TerminalHost::ask(Ask kind, const QString& text, Buttons buttons, Icon, A
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (buttons == Buttons::YesNo && options_.yesNoAnswer && kind != Ask::RuntimeError) {
-        printLine(QStringLiteral("=> ") + answerWord(*options_.yesNoAnswer)
-                  + (*options_.yesNoAnswer == Answer::Yes ? CliText::tr(" (--yes)")
-                                                          : CliText::tr(" (--no)")));
+        //: %1 the answer given ("Yes", "No")
+        const QString echo = *options_.yesNoAnswer == Answer::Yes ? CliText::tr("=> %1 (--yes)")
+                                                                  : CliText::tr("=> %1 (--no)");
+        printLine(echo.arg(answerWord(*options_.yesNoAnswer)));
         return *options_.yesNoAnswer;
     }
     if (interactive()) {
@@ -170,11 +171,11 @@ Answer TerminalHost::ask(Ask kind, const QString& text, Buttons buttons, Icon, A
             return *typed;
     }
     if (const auto kept = keepingAnswer(kind)) {
-        printLine(QStringLiteral("=> ") + answerWord(*kept)
-                  + CliText::tr(" (nobody to ask: keeps the files as they are)"));
+        printLine(CliText::tr("=> %1 (nobody to ask: keeps the files as they are)")
+                      .arg(answerWord(*kept)));
         return *kept;
     }
-    printLine(QStringLiteral("=> ") + answerWord(defaultAnswer) + CliText::tr(" (default)"));
+    printLine(CliText::tr("=> %1 (default)").arg(answerWord(defaultAnswer)));
     return defaultAnswer;
 }
 
@@ -185,9 +186,9 @@ Answer TerminalHost::askRuntimeError(const RunError& error, const QString& proce
         printLine(runtimeErrorText(error, procedure));
     if (options_.onError) {
         if (stderrTerminal_)
-            printLine(QStringLiteral("=> ") + answerWord(*options_.onError)
-                      + (*options_.onError == Answer::Yes ? CliText::tr(" (--on-error continue)")
-                                                          : CliText::tr(" (--on-error stop)")));
+            printLine((*options_.onError == Answer::Yes ? CliText::tr("=> %1 (--on-error continue)")
+                                                        : CliText::tr("=> %1 (--on-error stop)"))
+                          .arg(answerWord(*options_.onError)));
         return *options_.onError;
     }
     if (interactive()) {

@@ -90,12 +90,12 @@ QString problemLine(const Shown& shown, const VerifiedFile& file)
 {
     switch (file.verdict) {
     case FileVerdict::Damaged:
-        return shown(file.name) + CliText::tr(": damaged (checksum differs)");
-    case FileVerdict::Missing: return shown(file.name) + CliText::tr(": missing");
+        return CliText::tr("%1: damaged (checksum differs)").arg(shown(file.name));
+    case FileVerdict::Missing: return CliText::tr("%1: missing").arg(shown(file.name));
     case FileVerdict::Unreadable:
-        return shown(file.name) + CliText::tr(": unreadable (")
-            + (file.error.failed() ? runErrorLine(file.error) : QStringLiteral("cancelled"))
-            + QLatin1Char(')');
+        return CliText::tr("%1: unreadable (%2)")
+            .arg(shown(file.name),
+                 file.error.failed() ? runErrorLine(file.error) : CliText::tr("cancelled"));
     case FileVerdict::Intact: break;
     }
     return {};
@@ -105,18 +105,17 @@ QString piecesSummary(const VerifyOutcome& o)
 {
     if (o.pieces.isEmpty())
         return CliText::tr("no piece checksums");
-    QString text = CliText::tr("%1 of %2 pieces intact")
-                       .arg(o.count(FileVerdict::Intact))
-                       .arg(o.pieces.size());
+    QStringList counts{CliText::tr("%1 of %n pieces intact", nullptr, int(o.pieces.size()))
+                           .arg(o.count(FileVerdict::Intact))};
     const std::pair<FileVerdict, const char*> others[] = {
-        {FileVerdict::Damaged, QT_TRANSLATE_NOOP("Cli", "damaged")},
-        {FileVerdict::Missing, QT_TRANSLATE_NOOP("Cli", "missing")},
-        {FileVerdict::Unreadable, QT_TRANSLATE_NOOP("Cli", "unreadable")}};
-    for (const auto& [verdict, word] : others) {
+        {FileVerdict::Damaged, QT_TRANSLATE_N_NOOP("Cli", "%n damaged")},
+        {FileVerdict::Missing, QT_TRANSLATE_N_NOOP("Cli", "%n missing")},
+        {FileVerdict::Unreadable, QT_TRANSLATE_N_NOOP("Cli", "%n unreadable")}};
+    for (const auto& [verdict, text] : others) {
         if (const int n = o.count(verdict))
-            text += QStringLiteral(", %1 %2").arg(n).arg(CliText::tr(word));
+            counts << CliText::tr(text, nullptr, n);
     }
-    return text;
+    return counts.join(QStringLiteral(", "));
 }
 
 QString wholeSummary(const Shown& shown, const VerifyOutcome& o)
@@ -125,10 +124,10 @@ QString wholeSummary(const Shown& shown, const VerifyOutcome& o)
         return CliText::tr("no checksum for the joined file");
     const QString name = shown(o.target.base);
     switch (o.whole->verdict) {
-    case FileVerdict::Intact: return name + CliText::tr(" intact");
-    case FileVerdict::Damaged: return name + CliText::tr(" damaged");
-    case FileVerdict::Missing: return name + CliText::tr(" not joined yet");
-    case FileVerdict::Unreadable: return name + CliText::tr(" unreadable");
+    case FileVerdict::Intact: return CliText::tr("%1 intact").arg(name);
+    case FileVerdict::Damaged: return CliText::tr("%1 damaged").arg(name);
+    case FileVerdict::Missing: return CliText::tr("%1 not joined yet").arg(name);
+    case FileVerdict::Unreadable: return CliText::tr("%1 unreadable").arg(name);
     }
     return {};
 }
@@ -141,15 +140,15 @@ bool report(TerminalHost& host, const Shown& shown, const VerifyOutcome& o)
         host.printLine(CliText::tr("tsl-cli: %1: %2 improperly formatted line(s) left aside")
                            .arg(sidecar)
                            .arg(o.malformedLines));
-    const QString head =
-        shown(o.target.base) + (o.passed() ? CliText::tr(": OK (") : CliText::tr(": FAILED ("));
+    const QString head = o.passed() ? CliText::tr("%1: OK (%2)") : CliText::tr("%1: FAILED (%2)");
+    const QString name = shown(o.target.base);
     if (o.sidecarError.failed()) {
-        printOut(head + runErrorLine(o.sidecarError) + QLatin1Char(')'));
+        printOut(head.arg(name, runErrorLine(o.sidecarError)));
         return false;
     }
     if (o.noLines()) {
-        printOut(head + sidecar + CliText::tr(" has no line for ") + o.target.base
-                 + CliText::tr(" or its pieces)"));
+        printOut(head.arg(
+            name, CliText::tr("%1 has no line for %2 or its pieces").arg(sidecar, o.target.base)));
         return false;
     }
     // Pieces that are gone are no loss once the joined file is there and intact.
@@ -162,8 +161,7 @@ bool report(TerminalHost& host, const Shown& shown, const VerifyOutcome& o)
     if (o.whole && o.whole->verdict != FileVerdict::Intact
         && o.whole->verdict != FileVerdict::Missing)
         printOut(problemLine(shown, *o.whole));
-    printOut(head + piecesSummary(o) + QStringLiteral("; ") + wholeSummary(shown, o)
-             + QLatin1Char(')'));
+    printOut(head.arg(name, CliText::tr("%1; %2").arg(piecesSummary(o), wholeSummary(shown, o))));
     return o.passed();
 }
 
@@ -208,8 +206,8 @@ int verifyCommand(const QStringList& args)
             const bool ofASet =
                 name.endsWith(QStringLiteral(".000")) || pieceNumberOf(name, stripped) > 0;
             const QString base = ofASet ? stripped : name;
-            printOut(shown(base) + CliText::tr(": FAILED (no checksum file ")
-                     + shown(sidecarName(base)) + QLatin1Char(')'));
+            printOut(CliText::tr("%1: FAILED (no checksum file %2)")
+                         .arg(shown(base), shown(sidecarName(base))));
             allPassed = false;
             continue;
         }

@@ -76,6 +76,9 @@ Flow writeSet(CombineRun& run, PieceSet& set, qint64 count);
 // The whole-job line after set k, done or not: it counts only what was done.
 void showSetTotal(CombineRun& run, int k);
 
+// "2 of 3 file sets combined", for the whole-job line.
+QString setsCombined(qint64 done, qint64 sets);
+
 // Reads the set's checksum file, when it has one, and checks each present
 // piece that has a line in it, marking those that differ as damaged. Stop
 // on a cancel request.

@@ -1,6 +1,7 @@
 #include "combine/parts_report.h"
 
 #include "core/file_handle.h"
+#include "core/message_text.h"
 #include "core/texts.h"
 #include "core/file_utils.h"
 #include "pieces/part_names.h"
@@ -213,7 +214,7 @@ RunError saveList(const PartsReport& report)
 
 QString replaceListText(const QString& path)
 {
-    return path + CrLf + CombineText::tr("exists already. Do you want to replace it?");
+    return withCrLf(CombineText::tr("%1\nexists already. Do you want to replace it?")).arg(path);
 }
 
 QString listSavedText(const QString& path)
@@ -223,7 +224,7 @@ QString listSavedText(const QString& path)
 
 QString saveFailedText(const QString& path, const RunError& error)
 {
-    return CombineText::tr("The list could not be saved to") + CrLf + path + CrLf2
+    return withCrLf(CombineText::tr("The list could not be saved to\n%1")).arg(path) + CrLf2
         + CombineText::tr("%1 (error %2)").arg(error.description, QString::number(error.number));
 }
 

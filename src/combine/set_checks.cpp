@@ -8,6 +8,7 @@
 #include "combine/size_check.h"
 #include "core/file_system.h"
 #include "core/host.h"
+#include "core/message_text.h"
 #include "core/texts.h"
 #include "core/file_utils.h"
 #include "pieces/part_names.h"
@@ -44,9 +45,10 @@ void askPieceSize(CombineRun& run, PieceSet& set)
         return;
     const QString first = set.names.dir + set.names.base + QStringLiteral(".001");
     const qint64 proposed = isOrdinaryFile(first) ? pathFacts(first).size : ProposedPieceSize;
-    const QString prompt = CombineText::tr("Enter the part size (in bytes) for the") + CrLf
-        + CombineText::tr("segments of %1. Click the Cancel button").arg(set.names.base) + CrLf
-        + CombineText::tr("to skip the part size check.");
+    const QString prompt = withCrLf(CombineText::tr("Enter the part size (in bytes) for the\n"
+                                                    "segments of %1. Click the Cancel button\n"
+                                                    "to skip the part size check."))
+                               .arg(set.names.base);
     const auto answer = run.host.input(Prompt::PieceSize, prompt, QString::number(proposed));
     const double value = answer ? leadingNumber(*answer).value : 0;
     constexpr double most = double(std::numeric_limits<qint64>::max() / 2);

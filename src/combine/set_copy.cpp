@@ -36,10 +36,9 @@ void totalProgress(Copy& c, qint64 i)
     const qint64 sets = c.run.setCount;
     const qint64 k = c.set.k;
     const qint64 percent = 100 * (i + (k - 1) * c.count) / (c.count * sets);
-    QString caption = CombineText::tr("%1% complete").arg(percent);
-    if (k > 1)
-        caption += CombineText::tr(" (%1 of %2 file sets combined)")
-                       .arg(QString::number(k - 1), QString::number(sets));
+    const QString caption = k > 1 ? CombineText::tr("%1% complete (%2)")
+                                        .arg(QString::number(percent), setsCombined(k - 1, sets))
+                                  : CombineText::tr("%1% complete").arg(percent);
     c.run.host.progress(Panel::Combine, Line::Total, caption, double(percent), 100);
 }
 

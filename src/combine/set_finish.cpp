@@ -9,6 +9,7 @@
 #include "core/file_hasher.h"
 #include "core/file_system.h"
 #include "core/host.h"
+#include "core/message_text.h"
 #include "core/texts.h"
 #include "core/transaction.h"
 #include "core/file_utils.h"
@@ -123,30 +124,35 @@ void notCombined(CombineRun& run, const PieceSet& set, const QString& problem)
 
 }  // namespace
 
+QString setsCombined(qint64 done, qint64 sets)
+{
+    // English takes its word by the number of sets, a translation its plural
+    // form by %n.
+    return (sets == 1 ? CombineText::tr("%1 of %n file set combined", nullptr, int(sets))
+                      : CombineText::tr("%1 of %n file sets combined", nullptr, int(sets)))
+        .arg(done);
+}
+
 void showSetTotal(CombineRun& run, int k)
 {
     const CombineOutcome& o = run.outcome;
     const int sets = run.setCount;
-    const QString word = sets > 1 ? CombineText::tr("sets") : CombineText::tr("set");
     const int notDone = o.skipped + o.failed;
-    QString caption;
     if (notDone > 0) {
         const int done = k - notDone;
-        caption = CombineText::tr("%1% complete (%2 of %3 file %4 combined%5)")
-                      .arg(100 * done / sets)
-                      .arg(done)
-                      .arg(sets)
-                      .arg(word)
-                      .arg(notDoneCounts(o.skipped, o.failed));
+        const QString caption =
+            CombineText::tr("%1% complete (%2)")
+                .arg(QString::number(100 * done / sets),
+                     withNotDone(setsCombined(done, sets), o.skipped, o.failed));
         run.host.progress(Panel::Combine, Line::Total, caption, 100 * done / sets, 100);
         return;
     }
     const int percent = 100 * k / sets;
-    caption = CombineText::tr("%1% complete").arg(percent);
     const int shown = k == sets ? k : k - 1;
-    if (k == sets || k > 1)
-        caption += CombineText::tr(" (%1 of %2 file %3 combined)")
-                       .arg(QString::number(shown), QString::number(sets), word);
+    const QString caption = k == sets || k > 1
+        ? CombineText::tr("%1% complete (%2)")
+              .arg(QString::number(percent), setsCombined(shown, sets))
+        : CombineText::tr("%1% complete").arg(percent);
     run.host.progress(Panel::Combine, Line::Total, caption, percent, 100);
 }
 

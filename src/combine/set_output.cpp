@@ -4,6 +4,7 @@
 #include "core/file_facts.h"
 #include "core/file_system.h"
 #include "core/host.h"
+#include "core/message_text.h"
 #include "core/texts.h"
 
 #include <QFileInfo>
@@ -28,7 +29,7 @@ bool isReadOnlyFile(const QString& path)
 // Asks for a name other than base; an empty answer or Cancel skips the set.
 Flow askNewName(CombineRun& run, const QString& base, QString* name)
 {
-    QString prompt = CombineText::tr("Enter a new filename for") + CrLf + base + QLatin1Char('.');
+    QString prompt = withCrLf(CombineText::tr("Enter a new filename for\n%1.")).arg(base);
     for (;;) {
         const auto answer = run.host.input(Prompt::OutputName, prompt, QString());
         if (!answer || answer->isEmpty())
@@ -81,10 +82,10 @@ Flow chooseOutput(CombineRun& run, const PieceSet& set, qint64 count, OutputFile
     if (somethingAt(run.outDir + base)) {
         if (nothingToCopy(set, count))
             return Flow::Skip;
-        const Answer a = run.host.ask(Ask::OverwriteOutput,
-                                      CombineText::tr("Do you want to overwrite the existing file")
-                                          + CrLf + base + QLatin1Char('?'),
-                                      Buttons::YesNo, Icon::Question, Answer::Yes);
+        const Answer a = run.host.ask(
+            Ask::OverwriteOutput,
+            withCrLf(CombineText::tr("Do you want to overwrite the existing file\n%1?")).arg(base),
+            Buttons::YesNo, Icon::Question, Answer::Yes);
         if (a != Answer::Yes) {
             const Flow flow = askNewName(run, base, &out.name);
             if (flow != Flow::Go)

@@ -23,17 +23,18 @@ qint64 lastPieceSize(const SizeCheck& check)
 // The entry for piece i of `size` bytes, or an empty text for a correct last piece.
 QString entryFor(qint64 i, qint64 size, const SizeCheck& check)
 {
-    const QString head = CombineText::tr("Part %1 -- ").arg(i);
     if (i == check.expected && size == lastPieceSize(check)) {
         if (!check.extraFound)
             return {};
-        return head + CombineText::tr("This might not be the correct 'last part' for this movie.");
+        return CombineText::tr("Part %1 -- This might not be the correct 'last part' for this "
+                               "movie.")
+            .arg(i);
     }
     const qint64 difference = std::llabs(size - check.pieceSize);
-    return head
-        + (size < check.pieceSize ? CombineText::tr("%1 missing bytes")
-                                  : CombineText::tr("%1 extra bytes"))
-              .arg(difference);
+    return (size < check.pieceSize ? CombineText::tr("Part %1 -- %2 missing bytes")
+                                   : CombineText::tr("Part %1 -- %2 extra bytes"))
+        .arg(i)
+        .arg(difference);
 }
 
 }  // namespace
@@ -82,10 +83,11 @@ QString corruptPartsMessage(const QString& base, const SizeCheckResult& result,
                                      : CombineText::tr("This part of %1 is the wrong size."))
                        .arg(base);
     if (damaged.count > 0)
-        closing << (damaged.count > 1
-                        ? CombineText::tr("These parts of %1 differ from their checksums in %1.sha256.")
-                        : CombineText::tr("This part of %1 differs from its checksum in %1.sha256."))
-                       .arg(base);
+        closing
+            << (damaged.count > 1
+                    ? CombineText::tr("These parts of %1 differ from their checksums in %1.sha256.")
+                    : CombineText::tr("This part of %1 differs from its checksum in %1.sha256."))
+                   .arg(base);
     return CombineText::tr("Corrupted Parts:") + CrLf2 + result.list + damaged.list + CrLf
         + closing.join(CrLf);
 }

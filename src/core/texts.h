@@ -40,15 +40,4 @@ struct WindowText {
     Q_DECLARE_TR_FUNCTIONS(Window)  // the window's texts outside a form's class
 };
 
-// ", 1 skipped, 2 failed" after a count of what was done; empty when all was.
-inline QString notDoneCounts(int skipped, int failed)
-{
-    QString text;
-    if (skipped > 0)
-        text += FileText::tr(", %1 skipped").arg(skipped);
-    if (failed > 0)
-        text += FileText::tr(", %1 failed").arg(failed);
-    return text;
-}
-
 }  // namespace tsl

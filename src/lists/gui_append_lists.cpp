@@ -21,10 +21,12 @@ namespace {
 constexpr int EntryRole = Qt::UserRole;
 constexpr double DefaultFontSize = 10;
 
+// "1 file", "3 files": English takes its word by the count, a translation its
+// plural form by %n.
 QString countText(int count)
 {
-    return QString::number(count)
-        + (count == 1 ? WindowText::tr(" file") : WindowText::tr(" files"));
+    return count == 1 ? WindowText::tr("%n file", nullptr, count)
+                      : WindowText::tr("%n files", nullptr, count);
 }
 
 QString entryOf(const QListWidgetItem* item)

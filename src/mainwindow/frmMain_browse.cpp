@@ -5,6 +5,7 @@
 #include "core/file_system.h"
 
 #include "pieces/info_file.h"
+#include "core/message_text.h"
 #include "core/run_error.h"
 #include "core/texts.h"
 #include "lists/gui_append_lists.h"
@@ -177,8 +178,8 @@ void frmMain::lblFileDir_DblClick()
     const QString target = txtFile[2]->text();
     if (!target.isEmpty() && FileExists(sel_.AppendOutDir + target)) {
         host_->ask(Ask::Notice,
-                   WindowText::tr("You can only change this directory if you enter") + CrLf
-                       + WindowText::tr("the name of a file that does not already exist."),
+                   withCrLf(WindowText::tr("You can only change this directory if you enter\n"
+                                           "the name of a file that does not already exist.")),
                    Buttons::Ok, Icon::Information, Answer::Ok);
         return;
     }

@@ -43,67 +43,89 @@ QString tabCaption(const char* caption)
     return QCoreApplication::translate("frmMain", caption);
 }
 
-std::vector<TipRecord> buildTable()
+// The tip table in its source texts. Names and tips are translated where
+// they are used, so a language installed later in the process shows at once.
+struct TipSource {
+    const char* name;  // a control name, or a tab's caption in context frmMain
+    qint16 index;
+    const char* tip;
+    bool tab = false;
+};
+
+constexpr const char* About = QT_TRANSLATE_NOOP("Settings", "Display About dialog...");
+constexpr const char* Options = QT_TRANSLATE_NOOP("Settings", "Set program options...");
+constexpr const char* Close = QT_TRANSLATE_NOOP("Settings", "Close program.");
+constexpr const char* Files = QT_TRANSLATE_NOOP("Settings", "Browse for file(s)...");
+constexpr const char* Folder = QT_TRANSLATE_NOOP("Settings", "Browse for directory...");
+constexpr const char* Normal = QT_TRANSLATE_NOOP(
+    "Settings", "Leave these values at 0 if you want to split a file the \"normal\" way.");
+
+constexpr TipSource kTips[] = {
+    {"cmdAbout", 0, About},
+    {"cmdOpt", 0, Options},
+    {"cmdClose", 0, Close},
+    {"cmdCombine", -1, QT_TRANSLATE_NOOP("Settings", "Combine files.")},
+    {"cmdBrowse", 1, Folder},
+    {"cmdBrowse", 0, Files},
+    {"cmdBrowse", 2, Files},
+    {"cmdBrowse", 3, Folder},
+    {"cmdSplit", -1, QT_TRANSLATE_NOOP("Settings", "Split files.")},
+    {"cmdClose", 1, Close},
+    {"cmdOpt", 1, Options},
+    {"cmdAbout", 1, About},
+    {"cmdUp", 1,
+     QT_TRANSLATE_NOOP("Settings", "Click to increase the font size in the file lists.")},
+    {"cmdDown", 1,
+     QT_TRANSLATE_NOOP("Settings", "Click to decrease the font size in the file lists.")},
+    {"cmdDown", 0,
+     QT_TRANSLATE_NOOP("Settings", "Click to move the selected file down in the append order.")},
+    {"cmdRem", 0, QT_TRANSLATE_NOOP("Settings", "Click to remove all files from list.")},
+    {"cmdRem", 1, QT_TRANSLATE_NOOP("Settings", "Click to remove selected file(s) from list.")},
+    {"cmdAdd", 1, QT_TRANSLATE_NOOP("Settings", "Click to move selected file(s) to list.")},
+    {"cmdAdd", 0, QT_TRANSLATE_NOOP("Settings", "Click to move all files to list.")},
+    {"cmdUp", 0,
+     QT_TRANSLATE_NOOP("Settings", "Click to move the selected file up in the append order.")},
+    {"lstFrom", -1,
+     QT_TRANSLATE_NOOP("Settings",
+                       "Click the buttons to the right (or drag) to move files to the other box.")},
+    {"txtDir", 2, QT_TRANSLATE_NOOP("Settings", "Click the Browse button to choose a directory.")},
+    {"cmdBrowse", 5, Folder},
+    {"cmdAppend", -1, QT_TRANSLATE_NOOP("Settings", "Append files.")},
+    {"txtFile", 2,
+     QT_TRANSLATE_NOOP(
+         "Settings",
+         "Either a) enter or browse for an existing file; or, b) enter a nonexistent filename "
+         "to use for the resulting file.")},
+    {"cmdBrowse", 4, Files},
+    {"cmdClose", 2, Close},
+    {"cmdOpt", 2, Options},
+    {"cmdAbout", 2, About},
+    {"lblFileDir", -1,
+     QT_TRANSLATE_NOOP("Settings", "Double-click to change the \"Save In\" directory.")},
+    {"Co&mbine", -1,
+     QT_TRANSLATE_NOOP("Settings",
+                       "Combine files - this is specifically for sequentially-numbered parts."),
+     true},
+    {"&Split", -1, QT_TRANSLATE_NOOP("Settings", "Split files into sequentially-numbered pieces."),
+     true},
+    {"A&ppend", -1,
+     QT_TRANSLATE_NOOP("Settings", "Concatenate files or append files to the end of another file."),
+     true},
+    {"lblFrom", -1, QT_TRANSLATE_NOOP("Settings", "Double-click to refresh the list of files.")},
+    {"txtStart", -1, Normal},
+    {"txtEnd", -1, Normal},
+    {"lblSplitBy", -1,
+     QT_TRANSLATE_NOOP(
+         "Settings",
+         "Set on the Split page of the options: pieces of one part size, or a number of "
+         "pieces, for which every file gets its own part size (its length divided by that "
+         "number, rounded up).")},
+};
+
+TipRecord translated(const TipSource& s)
 {
-    const QString about = SettingsText::tr("Display About dialog...");
-    const QString options = SettingsText::tr("Set program options...");
-    const QString close = SettingsText::tr("Close program.");
-    const QString files = SettingsText::tr("Browse for file(s)...");
-    const QString folder = SettingsText::tr("Browse for directory...");
-    const QString normal =
-        SettingsText::tr("Leave these values at 0 if you want to split a file the \"normal\" way.");
-    return {
-        {"cmdAbout", 0, about},
-        {"cmdOpt", 0, options},
-        {"cmdClose", 0, close},
-        {"cmdCombine", -1, SettingsText::tr("Combine files.")},
-        {"cmdBrowse", 1, folder},
-        {"cmdBrowse", 0, files},
-        {"cmdBrowse", 2, files},
-        {"cmdBrowse", 3, folder},
-        {"cmdSplit", -1, SettingsText::tr("Split files.")},
-        {"cmdClose", 1, close},
-        {"cmdOpt", 1, options},
-        {"cmdAbout", 1, about},
-        {"cmdUp", 1, SettingsText::tr("Click to increase the font size in the file lists.")},
-        {"cmdDown", 1, SettingsText::tr("Click to decrease the font size in the file lists.")},
-        {"cmdDown", 0,
-         SettingsText::tr("Click to move the selected file down in the append order.")},
-        {"cmdRem", 0, SettingsText::tr("Click to remove all files from list.")},
-        {"cmdRem", 1, SettingsText::tr("Click to remove selected file(s) from list.")},
-        {"cmdAdd", 1, SettingsText::tr("Click to move selected file(s) to list.")},
-        {"cmdAdd", 0, SettingsText::tr("Click to move all files to list.")},
-        {"cmdUp", 0, SettingsText::tr("Click to move the selected file up in the append order.")},
-        {"lstFrom", -1,
-         SettingsText::tr(
-             "Click the buttons to the right (or drag) to move files to the other box.")},
-        {"txtDir", 2, SettingsText::tr("Click the Browse button to choose a directory.")},
-        {"cmdBrowse", 5, folder},
-        {"cmdAppend", -1, SettingsText::tr("Append files.")},
-        {"txtFile", 2,
-         SettingsText::tr(
-             "Either a) enter or browse for an existing file; or, b) enter a nonexistent filename "
-             "to use for the resulting file.")},
-        {"cmdBrowse", 4, files},
-        {"cmdClose", 2, close},
-        {"cmdOpt", 2, options},
-        {"cmdAbout", 2, about},
-        {"lblFileDir", -1, SettingsText::tr("Double-click to change the \"Save In\" directory.")},
-        {tabCaption("Co&mbine"), -1,
-         SettingsText::tr("Combine files - this is specifically for sequentially-numbered parts.")},
-        {tabCaption("&Split"), -1,
-         SettingsText::tr("Split files into sequentially-numbered pieces.")},
-        {tabCaption("A&ppend"), -1,
-         SettingsText::tr("Concatenate files or append files to the end of another file.")},
-        {"lblFrom", -1, SettingsText::tr("Double-click to refresh the list of files.")},
-        {"txtStart", -1, normal},
-        {"txtEnd", -1, normal},
-        {"lblSplitBy", -1,
-         SettingsText::tr(
-             "Set on the Split page of the options: pieces of one part size, or a number of "
-             "pieces, for which every file gets its own part size (its length divided by that "
-             "number, rounded up).")},
-    };
+    return {s.tab ? tabCaption(s.name) : QString::fromLatin1(s.name), s.index,
+            SettingsText::tr(s.tip)};
 }
 
 bool shown(Mode mode, const Settings& s)
@@ -144,17 +166,22 @@ void applyToTabs(QTabBar* tabs, const Settings& settings)
 
 }  // namespace
 
-const std::vector<TipRecord>& LoadTTs()
+std::vector<TipRecord> LoadTTs()
 {
-    static const std::vector<TipRecord> table = buildTable();
+    std::vector<TipRecord> table;
+    for (const TipSource& s : kTips)
+        table.push_back(translated(s));
     return table;
 }
 
 QString GetTT(const QString& name, int index)
 {
-    for (const TipRecord& r : LoadTTs()) {
-        if (!r.Name.isEmpty() && r.Index == index && r.Name.compare(name, Qt::CaseInsensitive) == 0)
-            return r.Tip;
+    for (const TipSource& s : kTips) {
+        if (s.index != index)
+            continue;
+        const QString sourceName = s.tab ? tabCaption(s.name) : QString::fromLatin1(s.name);
+        if (!sourceName.isEmpty() && sourceName.compare(name, Qt::CaseInsensitive) == 0)
+            return SettingsText::tr(s.tip);
     }
     return {};
 }

@@ -1,4 +1,4 @@
-// The main window's tooltips: one table of texts, built once, and SetTTs,
+// The main window's tooltips: one table of texts, and SetTTs,
 // which shows or clears them per mode as ShowTipsC, ShowTipsS and ShowTipsA
 // say.
 //
@@ -26,8 +26,9 @@ struct TipRecord {
     QString Tip;
 };
 
-// The tip table, in its order (built on first use, never changed).
-const std::vector<TipRecord>& LoadTTs();
+// The tip table, in its order, in the language installed now (texts are
+// translated when asked for, so a change of language never leaves old ones).
+std::vector<TipRecord> LoadTTs();
 
 // The tip of the first record whose name equals `name` (letter case ignored)
 // and whose index equals `index`; empty when none does.

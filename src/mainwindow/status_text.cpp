@@ -28,11 +28,12 @@ QString thousands(quint64 n, const QLocale& locale)
 QString combineSummary(quint64 pieceCount, qint64 firstPieceLength, quint64 totalSize,
                        const QLocale& locale)
 {
-    const QString each = firstPieceLength >= 0
-        ? WindowText::tr("%1 bytes each -- ").arg(thousands(quint64(firstPieceLength), locale))
-        : QString();
-    return pieces(qint64(pieceCount)) + QStringLiteral(" -- ") + each
-        + WindowText::tr("%1 bytes total").arg(thousands(totalSize, locale));
+    QStringList clauses{pieces(qint64(pieceCount))};
+    if (firstPieceLength >= 0)
+        clauses
+            << WindowText::tr("%1 bytes each").arg(thousands(quint64(firstPieceLength), locale));
+    clauses << WindowText::tr("%1 bytes total").arg(thousands(totalSize, locale));
+    return clauses.join(QStringLiteral(" -- "));
 }
 
 QString splitSummary(qint64 pieces, double splitSize)
@@ -43,8 +44,11 @@ QString splitSummary(qint64 pieces, double splitSize)
 
 QString splitOptionsSummary(qint64 pieces, double splitSize)
 {
-    return tsl::pieces(pieces) + QStringLiteral(", ")
-        + WindowText::tr("%1 bytes each.").arg(QString::number(splitSize, 'g', 15));
+    // English takes its word by the count, a translation its plural form by %n.
+    const int n = int(pieces);
+    return (n == 1 ? WindowText::tr("%n piece, %1 bytes each.", nullptr, n)
+                   : WindowText::tr("%n pieces, %1 bytes each.", nullptr, n))
+        .arg(QString::number(splitSize, 'g', 15));
 }
 
 QString splitByText(const Settings& settings, const QLocale& locale)

@@ -66,8 +66,9 @@ WindowArguments readWindowArguments(const QStringList& arguments, const QString&
         result.text = QStringLiteral("tsl ") + version + QLatin1Char('\n');
     } else if (!parsed) {
         result.action = WindowAction::BadUsage;
-        result.text = QStringLiteral("tsl: ") + parser.errorText()
-            + WindowText::tr("\nTry 'tsl --help' for more information.\n");
+        //: %1 what was wrong with the command line
+        result.text = WindowText::tr("tsl: %1\nTry 'tsl --help' for more information.\n")
+                          .arg(parser.errorText());
     } else {
         result.files = parser.positionalArguments();
     }

@@ -1,6 +1,7 @@
 #include "settings/directory_check.h"
 
 #include "core/host.h"
+#include "core/message_text.h"
 #include "core/run_error.h"
 #include "core/texts.h"
 #include "settings/setting_keys.h"
@@ -141,8 +142,10 @@ DirCheck checkInitialDirectory(QString& value, const QString& key, const QString
         if (e.number == err::PathNotFound) {
             const Answer a =
                 host.ask(Ask::CreateDirectory,
-                         SettingsText::tr("The directory you specified (%1) for the").arg(path)
-                             + CrLf + SettingsText::tr("%1 does not exist.").arg(description)
+                         //: %1 the directory, %2 what it is for ("initial split directory")
+                         withCrLf(SettingsText::tr("The directory you specified (%1) for the\n"
+                                                   "%2 does not exist."))
+                                 .arg(path, description)
                              + CrLf2 + SettingsText::tr("Do you want the program to create it?"),
                          Buttons::YesNo, Icon::Question, Answer::Yes);
             if (a == Answer::Yes)

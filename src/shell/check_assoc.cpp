@@ -32,9 +32,11 @@ QString runTool(const QString& tool, const QStringList& args, const QString& fol
     p.start(exe, args + QStringList{folder});
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(p.readAll()).trimmed();
-        return QDir::toNativeSeparators(folder) + QStringLiteral(": ") + tool
-            + QStringLiteral(" failed")
-            + (said.isEmpty() ? QString() : QStringLiteral(" (") + said + QLatin1Char(')'));
+        //: %1 a folder, %2 the tool run on it (update-mime-database), %3 what the tool said
+        return said.isEmpty()
+            ? DesktopText::tr("%1: %2 failed").arg(QDir::toNativeSeparators(folder), tool)
+            : DesktopText::tr("%1: %2 failed (%3)")
+                  .arg(QDir::toNativeSeparators(folder), tool, said);
     }
     return {};
 }

@@ -47,8 +47,8 @@ struct Source {
     qint64 endPosition = 0;
     bool splittable = false;  // exists, is an ordinary file, and gives 2..19682 pieces
     std::unique_ptr<Transaction> unit;
-    int firstPiece = 0;  // the unit's index of piece `first`
-    int sums = -1;       // the unit's index of the checksum file, -1 when none is written
+    int firstPiece = 0;           // the unit's index of piece `first`
+    int sums = -1;                // the unit's index of the checksum file, -1 when none is written
     QList<DigestLine> keptLines;  // an extract's: the lines of an earlier checksum file it keeps
     QString sumsNote;             // why no checksum file is written, said after the split
     HashResult digests;           // of pieces first..last, and of the whole file unless extracting
@@ -112,7 +112,6 @@ private:
     qint64 end_ = 0;
     int count_ = 0;
     int file_ = 0;  // f, the file being split
-    QString word_;
 };
 
 SplitOutcome SplitRun::run()
@@ -149,7 +148,6 @@ SplitOutcome SplitRun::run()
         return outcome_;
     }
     host_.progress(Panel::Split, Line::Total, QString(), 0, 100);
-    word_ = count_ > 1 ? SplitText::tr("files") : SplitText::tr("file");
     for (file_ = 1; file_ <= count_ && !frame_.cancelRequested(); ++file_) {
         if (splitFile(sources[size_t(file_ - 1)]) == Flow::Terminate)
             break;
@@ -254,7 +252,8 @@ void SplitRun::planChecksums(Source& s, mode_t mode) const
     }
     if (extract_ && pathFacts(path).exists) {
         SidecarContents earlier;
-        if (!isOrdinaryFile(path) || readSidecar(path, &earlier).failed() || earlier.malformed > 0) {
+        if (!isOrdinaryFile(path) || readSidecar(path, &earlier).failed()
+            || earlier.malformed > 0) {
             s.sumsNote = SplitText::tr("%1 was left as it is: it is not a checksum file TSL can "
                                        "rewrite, so it has no lines for these pieces.")
                              .arg(path);
@@ -548,8 +547,8 @@ Flow SplitRun::writeChecksums(Source& s)
         return Flow::Go;
     QList<DigestLine> lines = s.keptLines;
     for (qint64 i = s.first; i <= s.last && i - s.first < s.digests.digests.size(); ++i)
-        lines.append({s.digests.digests.at(i - s.first),
-                      s.base + QLatin1Char('.') + PartExt(i, s.letters)});
+        lines.append(
+            {s.digests.digests.at(i - s.first), s.base + QLatin1Char('.') + PartExt(i, s.letters)});
     if (!extract_)
         lines.append({s.digests.whole, s.base});
     const RunError e = s.unit->writeAside(s.sums, sidecarText(lines));
@@ -646,10 +645,10 @@ void SplitRun::finishFile(const Source& s, bool done)
 void SplitRun::showTotal()
 {
     const int notDone = outcome_.skipped + outcome_.failed;
-    host_.progress(Panel::Split, Line::Total,
-                   splitprogress::totalCaptionAfterFile(file_, count_, word_, outcome_.skipped,
-                                                        outcome_.failed),
-                   splitprogress::totalPercentAfterFile(file_ - notDone, count_), 100);
+    host_.progress(
+        Panel::Split, Line::Total,
+        splitprogress::totalCaptionAfterFile(file_, count_, outcome_.skipped, outcome_.failed),
+        splitprogress::totalPercentAfterFile(file_ - notDone, count_), 100);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "split/split_progress.h"
 
+#include "core/message_text.h"
 #include "core/texts.h"
 
 #include <cmath>
@@ -26,12 +27,30 @@ int totalPercentAfterPiece(qint64 k, qint64 n, int f, int c)
     return int(std::floor(100.0 * (double(k) / double(n) / c + double(f - 1) / c)));
 }
 
+namespace {
+
+// "2 of 3 files split": English takes its word by the number of files, a
+// translation its plural form by %n.
+QString filesSplit(int split, int c)
+{
+    return (c == 1 ? SplitText::tr("%1 of %n file split", nullptr, c)
+                   : SplitText::tr("%1 of %n files split", nullptr, c))
+        .arg(split);
+}
+
+QString complete(int percent, const QString& counts)
+{
+    if (counts.isEmpty())
+        return SplitText::tr("%1% complete").arg(percent);
+    //: %2 what was done ("1 of 3 files split")
+    return SplitText::tr("%1% complete (%2)").arg(QString::number(percent), counts);
+}
+
+}  // namespace
+
 QString totalCaptionAfterPiece(qint64 k, qint64 n, int f, int c)
 {
-    QString text = SplitText::tr("%1% complete").arg(totalPercentAfterPiece(k, n, f, c));
-    if (f > 1)
-        text += SplitText::tr(" (%1 of %2 files split)").arg(f - 1).arg(c);
-    return text;
+    return complete(totalPercentAfterPiece(k, n, f, c), f > 1 ? filesSplit(f - 1, c) : QString());
 }
 
 int totalPercentAfterFile(int f, int c)
@@ -39,24 +58,15 @@ int totalPercentAfterFile(int f, int c)
     return int(std::floor(100.0 * f / c));
 }
 
-QString totalCaptionAfterFile(int f, int c, const QString& word, int skipped, int failed)
+QString totalCaptionAfterFile(int f, int c, int skipped, int failed)
 {
     if (skipped + failed > 0) {
         const int split = f - skipped - failed;
-        //: %4 is "file" or "files", %5 the counts not done (", 1 skipped")
-        return SplitText::tr("%1% complete (%2 of %3 %4 split%5)")
-            .arg(totalPercentAfterFile(split, c))
-            .arg(split)
-            .arg(c)
-            .arg(word)
-            .arg(notDoneCounts(skipped, failed));
+        return complete(totalPercentAfterFile(split, c),
+                        withNotDone(filesSplit(split, c), skipped, failed));
     }
-    QString text = SplitText::tr("%1% complete").arg(totalPercentAfterFile(f, c));
-    if (f == c)
-        text += SplitText::tr(" (%1 of %2 %3 split)").arg(f).arg(c).arg(word);
-    else if (f > 1)
-        text += SplitText::tr(" (%1 of %2 %3 split)").arg(f - 1).arg(c).arg(word);
-    return text;
+    const QString counts = f == c ? filesSplit(f, c) : f > 1 ? filesSplit(f - 1, c) : QString();
+    return complete(totalPercentAfterFile(f, c), counts);
 }
 
 }  // namespace tsl::splitprogress

@@ -14,10 +14,10 @@ int piecePercent(qint64 nextReadPosition, qint64 length);
 int totalPercentAfterPiece(qint64 k, qint64 n, int f, int c);
 QString totalCaptionAfterPiece(qint64 k, qint64 n, int f, int c);
 
-// Overall line after file f of c is finished; word is "file" or "files".
-// With files skipped or failed so far, it counts only the files split and
-// names the others: "50% complete (1 of 2 files split, 1 skipped)".
+// Overall line after file f of c is finished. With files skipped or failed
+// so far, it counts only the files split and names the others:
+// "50% complete (1 of 2 files split, 1 skipped)".
 int totalPercentAfterFile(int f, int c);
-QString totalCaptionAfterFile(int f, int c, const QString& word, int skipped = 0, int failed = 0);
+QString totalCaptionAfterFile(int f, int c, int skipped = 0, int failed = 0);
 
 }  // namespace tsl::splitprogress

@@ -105,6 +105,22 @@ TEST(CliLanguage, GermanHelpUsageErrorAndJobMessage)
     EXPECT_TRUE(split.err.contains("tiny.txt wird nicht aufgeteilt, weil sie kleiner als die "
                                    "angegebene Teilgröße ist."))
         << split.err.toStdString();
+
+    // Texts with their values in place: the file name in front, the plural by the count.
+    const auto noDir =
+        runCli({"split", "--out", t.path("nirgends"), t.path("tiny.txt")}, {}, {}, env);
+    EXPECT_EQ(noDir.exitCode, 2);
+    EXPECT_EQ(noDir.err,
+              "tsl-cli: " + t.path("nirgends")
+                  + ": Ordner nicht vorhanden.\n„tsl-cli split --help“ zeigt die Optionen.\n");
+    t.write("a", "A");
+    t.write("b", "B");
+    const auto append =
+        runCli({"append", "--to", t.path("ab"), t.path("a"), t.path("b")}, {}, {}, env);
+    EXPECT_EQ(append.exitCode, 0);
+    EXPECT_TRUE(
+        append.err.contains("2 von 2 Dateien (2 Byte) an " + t.path("ab") + " angehängt.\n"))
+        << append.err.toStdString();
 }
 
 TEST(CliLanguage, EnglishUnderTheCLocale)

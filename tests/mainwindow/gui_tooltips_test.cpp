@@ -1,5 +1,6 @@
 // The tooltips on a widget tree named as the main window names its controls:
 // every text, the three mode settings, controls of no mode and unknown ones.
+#include "core/translations.h"
 #include "mainwindow/gui_tooltips.h"
 
 #include <QPushButton>
@@ -163,4 +164,25 @@ TEST(Tooltips, TheTableHasItsThirtySevenRecordsAndNamesIgnoreCase)
     EXPECT_EQ(bar->tabToolTip(0), "Split files into sequentially-numbered pieces.");
     EXPECT_EQ(bar->tabToolTip(1), "other");
     SetTTs(nullptr, s);
+}
+
+// The tips follow the language installed now, not the one of their first use,
+// and go back to English when the translation is removed.
+TEST(Tooltips, FollowTheLanguageInstalledNow)
+{
+    EXPECT_EQ(GetTT("cmdAbout", 0), About);
+    QWidget root;
+    auto* bar = new QTabBar(&root);
+    bar->setObjectName("tbsSplit");
+    {
+        const Translations german({"de"});
+        ASSERT_EQ(german.language(), "de");
+        EXPECT_EQ(GetTT("cmdAbout", 0), "Info-Dialog anzeigen...");
+        EXPECT_EQ(LoadTTs().front().Tip, "Info-Dialog anzeigen...");
+        bar->addTab("&Aufteilen");
+        SetTTs(&root, Settings());
+        EXPECT_EQ(bar->tabToolTip(0), "Dateien in fortlaufend nummerierte Teile aufteilen.");
+    }
+    EXPECT_EQ(GetTT("cmdAbout", 0), About);
+    EXPECT_EQ(LoadTTs().front().Tip, About);
 }
