@@ -165,12 +165,14 @@ TEST(CombineChecksums, EachDamageIsNamedAndNothingOfTheSetIsDeleted)
         job.host.reportAnswers = {ReportAnswer::Combine};
         const CombineOutcome o = job.run({c.info ? "clip.mpg.000" : pieceName(1)});
         const QStringList reported = job.reported();
-        if (c.reported.isEmpty())
+        if (c.reported.isEmpty()) {
             EXPECT_TRUE(reported.isEmpty()) << c.what << reported.join("|").toStdString();
-        else
+        } else {
             EXPECT_EQ(reported, QStringList{"Corrupt: " + c.reported}) << c.what;
-        if (!c.refused.isEmpty())
+        }
+        if (!c.refused.isEmpty()) {
             EXPECT_TRUE(job.host.messages.contains(c.refused)) << c.what;
+        }
         EXPECT_EQ(o.allCombined(), c.combined) << c.what;
         if (c.combined) {
             EXPECT_EQ(job.folder.read(Clip), data) << c.what;

@@ -77,7 +77,7 @@ QStringList unnamed(QWidget* window)
         const QString what =
             QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+        if (qobject_cast<QTabBar*>(w)) {
             for (int i = 0; a && i < a->childCount(); ++i) {
                 QAccessibleInterface* tab = a->child(i);
                 if (tab->role() == QAccessible::PageTab && !sayable(tab->text(QAccessible::Name)))
