@@ -8,6 +8,8 @@
 #                            each for SECONDS (default 600)
 #   ./tsl.sh bench           the benchmarks of bench/ (XFS needs root)
 #   ./tsl.sh deb [--install] build the .deb in build-deb and check it with lintian
+#   ./tsl.sh coverage        every test on a --coverage build (build-coverage): line and
+#                            branch coverage of src/ (gcovr) and the size of the tests
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -37,6 +39,11 @@ build() {
     local dir=$1; shift
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >&2
     cmake --build "$dir" -j "$(nproc)" >&2
+}
+
+# Non-blank lines of every file under a folder.
+nonblank_lines() {
+    find "$1" -type f -exec grep -chv '^[[:space:]]*$' {} + | awk '{ n += $1 } END { print n + 0 }'
 }
 
 case "${1:-}" in
@@ -84,12 +91,31 @@ bench)
     bench/verify_bench.sh build/tsl-cli
     bench/checksums_bench.sh build/tsl-cli
     ;;
+coverage)
+    install_packages gcovr
+    # -O0, so that lines and branches are the source's own.
+    build build-coverage -DTSL_BUILD_TESTS=ON -DTSL_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug
+    find build-coverage -name '*.gcda' -delete
+    status=0
+    (cd build-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)") ||
+        status=$?
+    # Only src/: tests, the build folders and moc/uic output are left out.
+    # Branches the compiler adds for exceptions are not the code's own decisions.
+    gcovr --root . --filter 'src/' --exclude '.*_autogen/' --exclude-throw-branches \
+        --txt build-coverage/coverage.txt --print-summary build-coverage
+    echo "per file: build-coverage/coverage.txt"
+    tests=$(nonblank_lines tests)
+    sources=$(nonblank_lines src)
+    awk -v t="$tests" -v s="$sources" \
+        'BEGIN { printf "tests: %d non-blank lines, src: %d, ratio %.2f\n", t, s, t / s }'
+    exit $status
+    ;;
 deb)
     install_packages dpkg-dev file lintian
     bench/build_deb.sh "${@:2}"
     ;;
 *)
-    echo "usage: $0 run [ARGS...] | test [--sanitize] | fuzz [SECONDS] | bench | deb" >&2
+    echo "usage: $0 run [ARGS...] | test [--sanitize] | coverage | fuzz [SECONDS] | bench | deb" >&2
     exit 2
     ;;
 esac
