@@ -119,7 +119,8 @@ TEST(WindowAppend, AppendsThreeFilesInTheChosenOrderOntoTheTarget)
 
 TEST(WindowAppend, ATargetNameLeadingOutOfTheSaveInFolderIsRefused)
 {
-    for (const QString name : {"../escaped.bin", ".", "..", "sub/x.bin"}) {
+    // Which names are refused is appendTargetNameProblem's table (AppendTargetName).
+    for (const QString name : {"../escaped.bin", "sub/x.bin"}) {
         SCOPED_TRACE(name.toStdString());
         WindowFixture w;
         const QString parts = w.t.mkdir("parts");

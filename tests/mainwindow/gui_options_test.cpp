@@ -37,35 +37,27 @@ QByteArray storeBytes(const WindowFixture& w)
 
 }  // namespace
 
-TEST(WindowOptions, OpensOnThePageOfThePanel)
-{
-    WindowFixture w;
-    ASSERT_TRUE(w.start({}));
-    for (int p = 0; p < 3; ++p) {
-        w.form->selectPanel(p);
-        ASSERT_TRUE(w.button(OptButtons[p])->isEnabled());
-        int page = -1;
-        inOptions(
-            [&](frmOpt* dlg) { page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex(); },
-            "cmdCancel");
-        w.button(OptButtons[p])->click();
-        EXPECT_EQ(page, p);
-    }
-}
-
-TEST(WindowOptions, CancelChangesNothing)
+// Each panel's Options... opens the dialog on its page; Cancel leaves the
+// store and the window as they were.
+TEST(WindowOptions, OpensOnThePageOfThePanelAndCancelChangesNothing)
 {
     WindowFixture w;
     w.stored("SameDir=-1\nSplitSameDir=-1\n");
     ASSERT_TRUE(w.start({}));
     const QByteArray before = storeBytes(w);
-    inOptions(
-        [](frmOpt* dlg) {
-            dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
-            dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
-        },
-        "cmdCancel");
-    w.button("cmdOpt_0")->click();
+    for (int p = 0; p < 3; ++p) {
+        w.form->selectPanel(p);
+        int page = -1;
+        inOptions(
+            [&](frmOpt* dlg) {
+                page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex();
+                dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
+                dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
+            },
+            "cmdCancel");
+        w.button(OptButtons[p])->click();
+        EXPECT_EQ(page, p);
+    }
     EXPECT_EQ(storeBytes(w), before);
     EXPECT_FALSE(w.button("cmdBrowse_1")->isEnabled());
     EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
@@ -172,10 +164,11 @@ TEST(WindowOptions, AStoredValueOutOfRangeIsReportedOnceWhenTheWindowLoadsIt)
     QString said;
     answerBox(&said, QMessageBox::Ok);
     ASSERT_TRUE(w.start({}));
-    EXPECT_EQ(said,
-              "Some stored settings are outside the range TSL accepts:\n\nPart size (SplitSize): "
-              "50 is outside 100 to 1099511627776; 512000 is used instead.\n\nChoose Options... and "
-              "OK to store the values in use.");
+    EXPECT_EQ(
+        said,
+        "Some stored settings are outside the range TSL accepts:\n\nPart size (SplitSize): "
+        "50 is outside 100 to 1099511627776; 512000 is used instead.\n\nChoose Options... and "
+        "OK to store the values in use.");
     EXPECT_EQ(w.settings.SplitSize, 512000);
 
     // The reloads around the dialog say nothing more; OK stores the value in use.

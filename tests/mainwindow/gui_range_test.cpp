@@ -59,8 +59,8 @@ TEST(WindowRange, FieldsAndScrollBarsFollowEachOther)
 
 TEST(WindowRange, ABadRangeIsRefusedAndNothingIsWritten)
 {
-    for (const auto& [start, end] :
-         {std::pair{"0.4", "3"}, {"abc", "2"}, {"0", "4"}, {"2", "2x"}}) {
+    // Which texts pass is checkExtractRange's table (ExtractRange).
+    for (const auto& [start, end] : {std::pair{"0.4", "3"}, {"2", "2x"}}) {
         SCOPED_TRACE(start);
         WindowFixture w;
         w.stored("SplitDelete=-1\n");

@@ -24,95 +24,65 @@ TEST(WindowStartup, NoUsableArgumentOpensTheEmptyCombinePanel)
     }
 }
 
-TEST(WindowStartup, InfoFileStatusSummaries)
+// The summaries' wording and numbers have their own test (StatusText); here
+// the window shows them, and says when an info file is damaged.
+TEST(WindowStartup, AnInfoFileOpensCombineWithItsSummary)
 {
     WindowFixture w;
     writeInfo(w.t, "clip.mpg.000", 17000000, 12, 1457664);
-    w.t.write("clip.mpg.001", QByteArray(1457664, 'a'));
-    writeInfo(w.t, "lone.avi.000", 5368709120ull, 3, 2000000000);
     w.t.write("bad.avi.000", "short");
-    const struct {
-        const char* file;
-        QString status;
-    } cases[] = {
-        {"clip.mpg.000", "12 pieces -- 1,457,664 bytes each -- 17,000,000 bytes total"},
-        {"lone.avi.000", "3 pieces -- 5,368,709,120 bytes total"},
-        {"bad.avi.000", "(Bad .000 file)"},
-        {"clip.mpg.001", ""},
-    };
     QLocale::setDefault(QLocale::c());
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const auto& [file, status] :
+         {std::pair<QString, QString>{
+              "clip.mpg.000", "12 pieces -- 1,457,664 bytes each -- 17,000,000 bytes total"},
+          {"bad.avi.000", "(Bad .000 file)"}}) {
+        SCOPED_TRACE(file.toStdString());
         WindowFixture v;
         QString message;
-        if (QString(c.file) == "bad.avi.000")  // a damaged info file is asked about
+        if (file == "bad.avi.000")  // a damaged info file is asked about
             answerBox(&message, QMessageBox::Ignore);
-        ASSERT_TRUE(v.start({w.t.path(c.file)}));
+        ASSERT_TRUE(v.start({w.t.path(file)}));
         EXPECT_EQ(v.panel(), 0);
-        EXPECT_EQ(v.text("txtFile_0"), c.file);
-        EXPECT_EQ(v.status(), c.status);
+        EXPECT_EQ(v.text("txtFile_0"), file);
+        EXPECT_EQ(v.status(), status);
         EXPECT_EQ(v.text("txtDir_0"), w.t.dir());  // SameDir: the pieces' folder
         EXPECT_FALSE(v.button("cmdBrowse_1")->isEnabled());
         EXPECT_FALSE(v.form->AutoCombine);
     }
 }
 
-TEST(WindowStartup, SplitStartShowsPiecesAndLoadsTheExtractRange)
+// A path with a blank that the shell cut in two is one file (CommandLine has
+// the other kinds of argument list).
+TEST(WindowStartup, AFileOpensSplitWithItsPiecesAndTheExtractRange)
 {
     WindowFixture w;
-    w.t.write("My Files/exact.avi", QByteArray(512000, 'x'));
     w.t.write("My Files/more.avi", QByteArray(512001, 'x'));
-    w.t.write("My Files/empty.avi", {});
-    const struct {
-        QStringList args;
-        QString file;
-        QString status;
-        int pieces;
-    } cases[] = {
-        {{w.t.path("My Files/exact.avi")}, "exact.avi", "1 piece -- 512000 bytes each", 1},
-        {{w.t.path("My"), "Files/more.avi"}, "more.avi", "2 pieces -- 512000 bytes each", 2},
-        {{w.t.path("My Files/empty.avi")}, "empty.avi", "0 pieces -- 512000 bytes each", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file.toStdString());
-        WindowFixture v;
-        ASSERT_TRUE(v.start(c.args));
-        EXPECT_EQ(v.panel(), 1);
-        EXPECT_TRUE(v.button("cmdSplit")->isDefault());
-        EXPECT_EQ(v.text("txtFile_1"), c.file);
-        EXPECT_EQ(v.status(), c.status);
-        EXPECT_EQ(v.form->SplitSrcDir, w.t.path("My Files/"));
-        EXPECT_EQ(v.text("txtDir_1"), w.t.path("My Files/"));
-        EXPECT_TRUE(v.find<QGroupBox>("fmeExt")->isEnabled());
-        EXPECT_EQ(v.text("txtStart"), "0");
-        EXPECT_EQ(v.text("txtEnd"), "0");
-        EXPECT_EQ(v.find<QScrollBar>("vsbStart")->maximum(), c.pieces);
-        EXPECT_EQ(v.find<QScrollBar>("vsbEnd")->maximum(), c.pieces);
-    }
+    ASSERT_TRUE(w.start({w.t.path("My"), "Files/more.avi"}));
+    EXPECT_EQ(w.panel(), 1);
+    EXPECT_TRUE(w.button("cmdSplit")->isDefault());
+    EXPECT_EQ(w.text("txtFile_1"), "more.avi");
+    EXPECT_EQ(w.status(), "2 pieces -- 512000 bytes each");
+    EXPECT_EQ(w.form->SplitSrcDir, w.t.path("My Files/"));
+    EXPECT_EQ(w.text("txtDir_1"), w.t.path("My Files/"));
+    EXPECT_TRUE(w.find<QGroupBox>("fmeExt")->isEnabled());
+    EXPECT_EQ(w.text("txtStart"), "0");
+    EXPECT_EQ(w.text("txtEnd"), "0");
+    EXPECT_EQ(w.find<QScrollBar>("vsbStart")->maximum(), 2);
+    EXPECT_EQ(w.find<QScrollBar>("vsbEnd")->maximum(), 2);
 }
 
-TEST(WindowStartup, SeveralFilesAreListedInQuotes)
+TEST(WindowStartup, SeveralFilesAreListedInQuotesWithoutAnExtractRange)
 {
     WindowFixture w;
-    w.t.write("a.001", "a");
-    w.t.write("b c.001", "b");
     w.t.write("x.avi", "x");
-    w.t.write("y.avi", "y");
-    {
-        WindowFixture v;
-        ASSERT_TRUE(v.start({w.t.path("a.001"), w.t.path("b c.001")}));
-        EXPECT_EQ(v.panel(), 0);
-        EXPECT_EQ(v.text("txtFile_0"), "\"a.001\" \"b c.001\"");
-        EXPECT_EQ(v.status(), "2 files selected.");
-        EXPECT_EQ(v.form->CombFiles, (QStringList{"a.001", "b c.001"}));
-    }
-    WindowFixture v;
-    ASSERT_TRUE(v.start({w.t.path("x.avi"), w.t.path("y.avi")}));
-    EXPECT_EQ(v.panel(), 1);
-    EXPECT_EQ(v.text("txtFile_1"), "\"x.avi\" \"y.avi\"");
-    EXPECT_EQ(v.status(), "2 files selected.");
-    EXPECT_FALSE(v.find<QGroupBox>("fmeExt")->isEnabled());
-    EXPECT_EQ(v.text("txtStart"), "");
+    w.t.write("y z.avi", "y");
+    ASSERT_TRUE(w.start({w.t.path("x.avi"), w.t.path("y z.avi")}));
+    EXPECT_EQ(w.panel(), 1);
+    EXPECT_EQ(w.text("txtFile_1"), "\"x.avi\" \"y z.avi\"");
+    EXPECT_EQ(w.status(), "2 files selected.");
+    EXPECT_EQ(w.form->SplitFiles, (QStringList{"x.avi", "y z.avi"}));
+    EXPECT_FALSE(w.find<QGroupBox>("fmeExt")->isEnabled());
+    EXPECT_EQ(w.text("txtStart"), "");
 }
 
 TEST(WindowStartup, FilesOfTwoFoldersAreRefusedWithAMessage)
@@ -123,10 +93,7 @@ TEST(WindowStartup, FilesOfTwoFoldersAreRefusedWithAMessage)
     QString message;
     answerBox(&message, QMessageBox::Ok);
     ASSERT_TRUE(w.start({w.t.path("one/a.001"), w.t.path("two/a.001")}));
-    EXPECT_EQ(message,
-              "The chosen files lie in different folders:\n\n" + w.t.path("one/") + "\n"
-                  + w.t.path("two/")
-                  + "\n\nChoose files of one folder at a time. Nothing was selected.");
+    EXPECT_TRUE(message.startsWith("The chosen files lie in different folders:\n\n"));
     EXPECT_EQ(w.panel(), 0);
     EXPECT_TRUE(w.form->CombFiles.isEmpty());
     EXPECT_EQ(w.text("txtFile_0"), "");

@@ -1,8 +1,6 @@
-// The window's single-instance refusal, its status panels, the captions of
-// its progress lines, and its tooltips.
-#include "mainwindow/gui_single_instance.h"
+// The window's status panels, the captions of its progress lines, and its
+// tooltips (a second instance: gui_hand_over_test.cpp).
 #include "mainwindow/gui_window_fixture.h"
-#include "mainwindow/single_instance.h"
 
 #include <QDate>
 #include <QLocale>
@@ -12,26 +10,6 @@
 
 using namespace tsl;
 using namespace tsl::test;
-
-TEST(WindowMisc, ASecondInstanceIsRefusedWithAMessage)
-{
-    TempFolder t;
-    SingleInstance first(t.path("tsl.lock"));
-    ASSERT_TRUE(claimSingleInstance(first));
-    SingleInstance second(t.path("tsl.lock"));
-    QString message;
-    QString title;
-    whenModal<QMessageBox>([&](QMessageBox* box) {
-        message = box->text();
-        title = box->windowTitle();
-        EXPECT_EQ(box->icon(), QMessageBox::Information);
-        box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_FALSE(claimSingleInstance(second));
-    EXPECT_EQ(message, "TSL is already running...");
-    EXPECT_EQ(title, "TSL");
-    EXPECT_TRUE(first.isHeld());
-}
 
 TEST(WindowMisc, StatusPanelsAndProgressCaptions)
 {

@@ -58,7 +58,7 @@ TEST(DesktopCli, ApplyMakesTslTheDefaultForInfoFilesAndTakesItBack)
     EXPECT_TRUE(off.out.contains("Split (Open With): registered"));
 }
 
-TEST(DesktopCli, OnlyTheDesktopCommandRegistersAndBadUsageIsStatus2)
+TEST(DesktopCli, OnlyTheDesktopCommandRegisters)
 {
     TempFolder t;
     const QProcessEnvironment env = homeOnly(t);
@@ -68,10 +68,6 @@ TEST(DesktopCli, OnlyTheDesktopCommandRegistersAndBadUsageIsStatus2)
     EXPECT_TRUE(status.out.contains("Send to (Thunar): not registered"));
     EXPECT_FALSE(QDir(t.path("home/.local/share")).exists());
     EXPECT_FALSE(t.exists("home/.config/mimeapps.list"));
-
-    const CliRun bad = runCli({"desktop", "register"}, {}, {}, env);
-    EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains("The action is 'status' or 'apply'."));
 }
 
 }  // namespace
