@@ -95,7 +95,7 @@ TEST(WindowAppend, ListsFoldersAndSaveInFollowTheUserAndTheFilesAreAppendedInOrd
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
         folder->setFocus();
         folder->selectAll();
-        QTest::keyClicks(folder, enter ? w.t.path("other") : w.t.path("parts"));
+        QTest::keyClicks(folder, enter ? w.t.path("target") : w.t.path("parts"));
         if (enter)
             QTest::keyClick(folder, Qt::Key_Return);
         else

@@ -5,6 +5,7 @@
 #include "mainwindow/gui_window_fixture.h"
 #include "mainwindow/status_text.h"
 #include "settings/frmOpt.h"
+#include "split/piece_size.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -87,8 +88,8 @@ TEST(WindowOptions, OkReappliesTheSettingsAndAValueOutOfRangeIsReportedOnce)
     watch.start(10);
     const struct {
         std::function<void(frmOpt*)> act;
-        QString status;
-        int range;  // the extract range's last piece; -1: the range is off
+        QString status;  // null: countSizeRefusal's text
+        int range;       // the extract range's last piece; -1: the range is off; -2: not looked at
     } steps[] = {
         {[](frmOpt*) {}, "3 pieces, 512000 bytes each.", 3},
         {[](frmOpt* dlg) {
@@ -103,8 +104,13 @@ TEST(WindowOptions, OkReappliesTheSettingsAndAValueOutOfRangeIsReportedOnce)
              dlg->findChild<QLineEdit*>("txtPieces")->setText("4");
          },
          "4 pieces, 275000 bytes each.", 4},
-        {[&w](frmOpt*) { QFile::remove(w.t.path("movie.avi")); }, "movie.avi -- file not found",
-         -1},
+        // Too many pieces for the file: the split layer's refusal is shown.
+        {[](frmOpt* dlg) { dlg->findChild<QLineEdit*>("txtPieces")->setText("12000"); }, {}, -2},
+        {[&w](frmOpt* dlg) {
+             dlg->findChild<QLineEdit*>("txtPieces")->setText("4");
+             QFile::remove(w.t.path("movie.avi"));
+         },
+         "movie.avi -- file not found", -1},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.status.toStdString());
@@ -113,8 +119,12 @@ TEST(WindowOptions, OkReappliesTheSettingsAndAValueOutOfRangeIsReportedOnce)
         if (step.range == 3) {
             EXPECT_EQ(w.store.ReadReg("SplitSize", "", false, "Split"), "512000");
         }
-        EXPECT_EQ(w.status(), step.status);
-        EXPECT_EQ(w.find<QLineEdit>("txtStart")->isEnabled(), step.range >= 0);
+        const QString refused = countSizeRefusal(w.settings, "movie.avi", 1100000);
+        EXPECT_EQ(w.status(), step.status.isNull() ? refused : step.status);
+        EXPECT_EQ(refused.isEmpty(), !step.status.isNull());
+        if (step.range > -2) {
+            EXPECT_EQ(w.find<QLineEdit>("txtStart")->isEnabled(), step.range >= 0);
+        }
         if (step.range >= 0) {
             EXPECT_EQ(w.find<QScrollBar>("vsbEnd")->maximum(), step.range);
         }

@@ -1,4 +1,4 @@
-// The Split panel: a dropped file with its extract range (the clamping and
+// The Split panel: a file chosen or dropped, with its extract range (the clamping and
 // the check themselves: ExtractRange), the scroll bars coupled to the range
 // fields, the job's question answered while the panel and Ctrl+Tab are off,
 // and a bad range refused before anything is written.
@@ -31,9 +31,13 @@ TEST(WindowSplit, ADroppedFilesRangeIsSplitAfterTheQuestionWithThePanelOffMeanwh
     w.t.write("movie.avi.002", "old");  // the split stops at a question
     ASSERT_TRUE(w.start({}));
     w.form->selectPanel(1);
-    dropFiles(w, 1, {w.t.path("movie.avi")});
-    EXPECT_EQ(w.form->SplitFiles, QStringList{"movie.avi"});
+    choose(nullptr, w.t.dir(), {"movie.avi"});
+    w.button("cmdBrowse_2")->click();
     EXPECT_EQ(w.status(), "10 pieces -- 512000 bytes each");
+    w.find<QLineEdit>("txtEnd")->setText("4");
+    dropFiles(w, 1, {w.t.path("movie.avi")});  // dropped again: a fresh range
+    EXPECT_EQ(w.form->SplitFiles, QStringList{"movie.avi"});
+    EXPECT_EQ(w.text("txtEnd"), "0");
     auto* vsbStart = w.find<QScrollBar>("vsbStart");
     type(w, "txtEnd", "12");
     EXPECT_EQ(w.text("txtEnd"), "10");
