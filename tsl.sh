@@ -11,6 +11,8 @@
 #   ./tsl.sh format [--fix]  check (or apply) the layout of every C++ file with clang-format
 #   ./tsl.sh ci              what CI runs: format, every test on a build where a compiler
 #                            warning is an error, then every test with the sanitizers
+#   ./tsl.sh coverage        every test on a --coverage build (build-coverage): line and
+#                            branch coverage of src/ (gcovr) and the size of the tests
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -44,6 +46,11 @@ build() {
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_COMPILE_WARNING_AS_ERROR="$werror" "$@" >&2
     cmake --build "$dir" -j "$(nproc)" >&2
+}
+
+# Non-blank lines of every file under a folder.
+nonblank_lines() {
+    find "$1" -type f -exec grep -chv '^[[:space:]]*$' {} + | awk '{ n += $1 } END { print n + 0 }'
 }
 
 case "${1:-}" in
@@ -107,12 +114,31 @@ ci)
     TSL_WERROR=1 "$0" test
     "$0" test --sanitize
     ;;
+coverage)
+    install_packages gcovr
+    # -O0, so that lines and branches are the source's own.
+    build build-coverage -DTSL_BUILD_TESTS=ON -DTSL_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug
+    find build-coverage -name '*.gcda' -delete
+    status=0
+    (cd build-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)") ||
+        status=$?
+    # Only src/: tests, the build folders and moc/uic output are left out.
+    # Branches the compiler adds for exceptions are not the code's own decisions.
+    gcovr --root . --filter 'src/' --exclude '.*_autogen/' --exclude-throw-branches \
+        --txt build-coverage/coverage.txt --print-summary build-coverage
+    echo "per file: build-coverage/coverage.txt"
+    tests=$(nonblank_lines tests)
+    sources=$(nonblank_lines src)
+    awk -v t="$tests" -v s="$sources" \
+        'BEGIN { printf "tests: %d non-blank lines, src: %d, ratio %.2f\n", t, s, t / s }'
+    exit $status
+    ;;
 deb)
     install_packages dpkg-dev file lintian
     bench/build_deb.sh "${@:2}"
     ;;
 *)
-    echo "usage: $0 run [ARGS...] | test [--sanitize] | fuzz [SECONDS] | bench | deb | format [--fix] | ci" >&2
+    echo "usage: $0 run [ARGS...] | test [--sanitize] | coverage | fuzz [SECONDS] | bench | deb | format [--fix] | ci" >&2
     exit 2
     ;;
 esac

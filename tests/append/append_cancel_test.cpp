@@ -20,7 +20,7 @@ TEST_F(AppendCancel, BetweenFilesTheTargetIsTakenBack)
     for (const bool existing : {true, false}) {
         if (existing)
             folder.write("out.bin", "old");
-        CancellingHost host;
+        TriggeredHost host;
         host.trigger = "50% complete (1 of 2 parts read - out.bin)";
         QStringList namesDuring;
         host.onTrigger = [&] { namesDuring = folder.names(); };

@@ -53,17 +53,5 @@ TEST(AppendCli, TargetInTheListThroughALinkIsRefused)
     EXPECT_EQ(folder.read("t"), QByteArray("T"));
 }
 
-TEST(AppendCli, BadUsageGivesStatusTwo)
-{
-    TempFolder folder;
-    const QString a = folder.write("a", "A"), t = folder.path("t");
-    for (const QStringList& args : QList<QStringList>{{a},
-                                                      {"--to", t},
-                                                      {"--to", folder.dir(), a},
-                                                      {"--chunk", "5", "--to", t, a}})
-        EXPECT_EQ(runCli(QStringList{"append"} + args).exitCode, 2) << args.join(' ').toStdString();
-    EXPECT_FALSE(folder.exists("t"));
-}
-
 }  // namespace
 }  // namespace tsl::test

@@ -77,25 +77,9 @@ TEST(ReportMenu, AcceptsKeysCaptionsAndAnswerWords)
     EXPECT_EQ(menuWord("Tom && &Jerry"), "Tom & [J]erry");
 }
 
-TEST(ReportMenu, SaveListWritesTheDialogsFileOrSaysWhyNotAndTheMenuStays)
-{
-    TempFolder tmp;
-    TypedConsole t{{"v", "c"}};
-    EXPECT_EQ(t.run(sampleReport(ReportMode::Extra, 1, 1, tmp.dir())), ReportAnswer::Combine);
-    EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\n\n5, 6\n"));
-    EXPECT_EQ(t.prompts.size(), 2);
-    EXPECT_TRUE(t.printed.contains("Saved the list to " + tmp.dir() + "clip - extra.txt"));
-    EXPECT_EQ(t.printed.last(), "=> Combine (Include Extra Parts)");
-
-    TypedConsole failed{{"save", "x"}};
-    const QString dir = tmp.path("gone/");
-    EXPECT_EQ(failed.run(sampleReport(ReportMode::Extra, 1, 1, dir)), ReportAnswer::Exclude);
-    EXPECT_TRUE(failed.printed.contains("The list could not be saved to\r\n" + dir
-                                        + "clip - extra.txt\r\n\r\nPath not found (error 76)"));
-    EXPECT_FALSE(tmp.exists("gone"));
-}
-
-TEST(ReportMenu, SaveListAsksBeforeItReplacesAFile)
+// Save List writes the dialog's file, asks before it replaces one, says why
+// it could not save, and the menu stays.
+TEST(ReportMenu, SaveListAsksBeforeItReplacesAFileOrSaysWhyNotAndTheMenuStays)
 {
     TempFolder tmp;
     const QString path = tmp.write("clip - extra.txt", "mine");
@@ -111,6 +95,15 @@ TEST(ReportMenu, SaveListAsksBeforeItReplacesAFile)
               ReportAnswer::Combine);
     EXPECT_EQ(tmp.read("clip - extra.txt"), QByteArray("Extra parts of clip.mpg:\n\n5, 6\n"));
     EXPECT_TRUE(replaced.printed.contains("Saved the list to " + path));
+    EXPECT_EQ(replaced.prompts.size(), 3);
+    EXPECT_EQ(replaced.printed.last(), "=> Combine (Include Extra Parts)");
+
+    TypedConsole failed{{"save", "x"}};
+    const QString dir = tmp.path("gone/");
+    EXPECT_EQ(failed.run(sampleReport(ReportMode::Extra, 1, 1, dir)), ReportAnswer::Exclude);
+    EXPECT_TRUE(failed.printed.contains("The list could not be saved to\r\n" + dir
+                                        + "clip - extra.txt\r\n\r\nPath not found (error 76)"));
+    EXPECT_FALSE(tmp.exists("gone"));
 }
 
 TEST(ReportMenu, AnswersWithoutATypedChoice)

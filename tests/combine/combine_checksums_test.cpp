@@ -214,7 +214,7 @@ TEST(CombineChecksums, ThePieceCheckShowsItsProgressAndACancelStopsBeforeWriting
     EXPECT_TRUE(captions.contains("Checking piece 1 of 5...")) << captions.join("|").toStdString();
     EXPECT_TRUE(captions.contains("Checking piece 5 of 5..."));
 
-    CancellingHost cancelling;
+    TriggeredHost cancelling;
     cancelling.trigger = "Checking piece 1 of 5...";
     CombineJob stopped;
     stopped.pieces({.size = Size, .pieceSize = Piece});

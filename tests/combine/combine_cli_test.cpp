@@ -31,34 +31,6 @@ QByteArray pieceSet(const TempFolder& folder, qint64 size, int gap = 0, bool inf
     return data;
 }
 
-TEST(CombineCli, BadUsageExitsWithTwo)
-{
-    TempFolder folder;
-    pieceSet(folder, 4000, 3);
-    const QString entry = folder.path("clip.mpg.000");
-    const QString elsewhere = folder.write("sub/other.001", "x");
-    const QList<QStringList> cases = {
-        {},
-        {"--missing", "maybe", entry},
-        {"--extra", "never", entry},
-        {"--report-answer", "later", entry},
-        {"--high-part", "0", entry},
-        {"--high-part", "19683", entry},
-        {"--piece-size", "big", entry},
-        {"--chunk", "9999", entry},
-        {"-y", "-n", entry},
-        {"-o", folder.path("none"), entry},
-        {entry, elsewhere},
-        {folder.path("gone.000")},
-    };
-    for (const QStringList& args : cases) {
-        const CliRun run = runCli(combine(args));
-        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.err.startsWith("tsl-cli: ")) << run.err.toStdString();
-    }
-    EXPECT_FALSE(folder.exists("clip.mpg"));
-}
-
 TEST(CombineCli, ReportWithoutTerminalTakesCancelOrTheGivenAnswer)
 {
     TempFolder folder;

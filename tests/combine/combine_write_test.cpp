@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace tsl::test {
@@ -23,19 +22,6 @@ bool ownerWritable(const QString& path)
 {
     return QFileInfo(path).permissions() & QFileDevice::WriteOwner;
 }
-
-// A scripted host that does something to the files when a progress caption shows.
-struct ActingHost : ScriptedHost {
-    QString trigger;
-    std::function<void()> action;
-    void progress(Panel panel, Line line, const QString& caption, double value,
-                  double maximum) override
-    {
-        ScriptedHost::progress(panel, line, caption, value, maximum);
-        if (action && caption == trigger)
-            std::exchange(action, nullptr)();
-    }
-};
 
 TEST(CombineWrite, TimeStampsAndReadOnlyAttributeComeFromTheInfoFile)
 {
@@ -161,10 +147,11 @@ TEST(CombineWrite, CopyFailureLeavesNoOutputAndKeepsEveryPieceOfTheRun)
         const QByteArray data =
             job.pieces({.name = "a.bin", .size = 60000, .pieceSize = 30000, .batch = true});
         job.pieces({.name = "b.bin", .size = 2000, .pieceSize = 1000});
-        ActingHost host;
+        TriggeredHost host;
+        host.cancels = false;
         host.answers = {answer};
         host.trigger = "50% complete (1 of 2 parts read - a.bin)";
-        host.action = [&] { QFile::resize(job.folder.path("a.bin.001"), 15000); };
+        host.onTrigger = [&] { QFile::resize(job.folder.path("a.bin.001"), 15000); };
         const CombineOutcome o = job.runWith(host, {"a.bin.000", "b.bin.000"});
         EXPECT_EQ(
             host.messages,
@@ -189,10 +176,11 @@ TEST(CombineWrite, PieceThatVanishedBeforeTheCopy)
         CombineJob job;
         job.settings.CombineDelete = true;
         job.pieces({.size = 3000, .pieceSize = 1000, .batch = true});
-        ActingHost host;
+        TriggeredHost host;
+        host.cancels = false;
         host.answers = {answer};
         host.trigger = "Checking file size for part 3 - 100% complete";
-        host.action = [&] { QFile::remove(job.folder.path("clip.mpg.002")); };
+        host.onTrigger = [&] { QFile::remove(job.folder.path("clip.mpg.002")); };
         const CombineOutcome o = job.runWith(host, {"clip.mpg.000"});
         // Whatever the answer, what is left is not the set: nothing is
         // written and every file that is left stays.

@@ -6,7 +6,6 @@
 #include "support/scripted_host.h"  // prints texts in failures
 #include "support/temp_files.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -15,7 +14,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <memory>
 #include <sys/stat.h>
 
@@ -63,6 +61,15 @@ protected:
         QSignalSpy tick(lists.findChild<QTimer*>("tmrAppend"), &QTimer::timeout);
         EXPECT_TRUE(tick.wait(2000));
     }
+    // Starts dragging a row of a list with the mouse; the offscreen platform
+    // ends the drag at once, without a drop.
+    void startDrag(const char* name, int row)
+    {
+        const QPoint at = centre(name, row);
+        QTest::mousePress(list(name)->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseMove(list(name)->viewport(), at + QPoint(0, 4));
+        QTest::mouseMove(list(name)->viewport(), at + QPoint(40, 40));
+    }
     // Sends a drop of data on a list; true when the list took it.
     bool drop(const char* name, QMimeData* data, Qt::DropActions actions = Qt::MoveAction)
     {
@@ -93,20 +100,15 @@ TEST(AppendListsSource, ListsOrdinaryFilesSortedWithoutRegardToCase)
     ASSERT_TRUE(QFile::link(folder.path("c"), folder.path("link")));
     ASSERT_TRUE(QFile::link(folder.path("gone"), folder.path("dangling")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path("pipe")).constData(), 0600), 0);
-
     AppendLists lists;
-    auto* lstTo = lists.findChild<QListWidget*>("lstTo");
-    lstTo->addItem(QStringLiteral("old"));
+    lists.findChild<QListWidget*>("lstTo")->addItem(QStringLiteral("old"));
     lists.loadSource(folder.dir().chopped(1));  // no closing "/"
     EXPECT_EQ(lists.sourceDir(), folder.dir());
-    EXPECT_EQ(lists.sourceEntries(), QStringList({"A.txt", "b.txt", "c", "link", "Zed"}));
-    EXPECT_EQ(texts(lists.findChild<QListWidget*>("lstFrom")), lists.sourceEntries());
-    EXPECT_EQ(lstTo->count(), 0);
+    EXPECT_EQ(texts(lists.findChild<QListWidget*>("lstFrom")),
+              QStringList({"A.txt", "b.txt", "c", "link", "Zed"}));
+    EXPECT_EQ(lists.entryCount(), 0);
     EXPECT_EQ(lists.findChild<QLabel*>("lblFrom")->text(), "5 files");
-    EXPECT_EQ(lists.findChild<QLabel*>("lblTo")->text(), "0 files");
-
     lists.loadSource(folder.path("missing"));
-    EXPECT_TRUE(lists.sourceEntries().isEmpty());
     EXPECT_EQ(lists.findChild<QLabel*>("lblFrom")->text(), "0 files");
 }
 
@@ -114,20 +116,17 @@ TEST_F(AppendListsTest, MovesWithAndWithoutSelection)
 {
     QSignalSpy changed(&lists, &AppendLists::listsChanged);
     button("cmdAdd_1")->click();  // nothing selected: disabled, nothing moves
-    EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(lists.sourceEntries(), sorted);
 
     select("lstFrom", {3, 1});
     button("cmdAdd_1")->click();
     EXPECT_EQ(lists.entries(), QStringList({"Bravo.mpg", "delta"}));
     EXPECT_EQ(lists.sourceEntries(), QStringList({"alpha.mpg", "Charlie"}));
-    EXPECT_EQ(list("lstFrom")->currentRow(), 0);
     EXPECT_TRUE(texts(list("lstFrom"), true).isEmpty());
     EXPECT_EQ(label("lblFrom"), "2 files");
     EXPECT_FALSE(button("cmdAdd_1")->isEnabled());
 
-    // Double-clicking an entry moves it.
-    // QTest's double-click is the second click only.
+    // Double-clicking an entry moves it (QTest's double-click is the second click only).
     QTest::mouseClick(list("lstFrom")->viewport(), Qt::LeftButton, {}, centre("lstFrom", 1));
     QTest::mouseDClick(list("lstFrom")->viewport(), Qt::LeftButton, {}, centre("lstFrom", 1));
     EXPECT_EQ(lists.entries(), QStringList({"Bravo.mpg", "delta", "Charlie"}));
@@ -135,7 +134,6 @@ TEST_F(AppendListsTest, MovesWithAndWithoutSelection)
 
     button("cmdAdd_0")->click();
     EXPECT_EQ(lists.entries(), QStringList({"Bravo.mpg", "delta", "Charlie", "alpha.mpg"}));
-    EXPECT_EQ(label("lblFrom"), "0 files");
     EXPECT_FALSE(button("cmdAdd_0")->isEnabled());
 
     select("lstTo", {0, 3});
@@ -145,29 +143,18 @@ TEST_F(AppendListsTest, MovesWithAndWithoutSelection)
 
     button("cmdRem_0")->click();
     EXPECT_EQ(lists.sourceEntries(), sorted);
-    EXPECT_TRUE(lists.entries().isEmpty());
     EXPECT_EQ(label("lblTo"), "0 files");
     EXPECT_FALSE(button("cmdRem_0")->isEnabled());
     EXPECT_EQ(changed.count(), 5);
-}
-
-TEST_F(AppendListsTest, AllToTheListAndBackRestoresTheSortedSourceAndKeepsDuplicates)
-{
-    button("cmdAdd_0")->click();
-    EXPECT_EQ(lists.entries(), sorted);
-    EXPECT_TRUE(lists.sourceEntries().isEmpty());
 
     // Re-read from the folder (double-click on the count label): lstTo is
-    // kept, and moving everything again lists every file twice.
+    // kept, and moving everything twice lists every file twice.
+    button("cmdAdd_0")->click();
     folder.write(QStringLiteral("echo"), "x");
-    QSignalSpy changed(&lists, &AppendLists::listsChanged);
     QTest::mouseDClick(lists.findChild<QLabel*>("lblFrom"), Qt::LeftButton);
-    EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(lists.sourceEntries(), QStringList(sorted) << "echo");
     button("cmdAdd_0")->click();
-    EXPECT_EQ(lists.entries(), QStringList(sorted) + sorted << "echo");
     EXPECT_EQ(label("lblTo"), "9 files");
-
     button("cmdRem_0")->click();
     EXPECT_EQ(lists.sourceEntries(),
               QStringList({"alpha.mpg", "alpha.mpg", "Bravo.mpg", "Bravo.mpg", "Charlie", "Charlie",
@@ -176,40 +163,30 @@ TEST_F(AppendListsTest, AllToTheListAndBackRestoresTheSortedSourceAndKeepsDuplic
 
 TEST_F(AppendListsTest, ReorderMovesTheSelectedBlockOnePlace)
 {
+    const QString a = "alpha.mpg", b = "Bravo.mpg", c = "Charlie", d = "delta";
     const struct {
         const char* button;
         std::initializer_list<int> rows;
         QStringList order;
-        QStringList selected;
     } cases[] = {
-        {"cmdDown_0", {2, 3}, {"alpha.mpg", "Bravo.mpg", "delta", "Charlie"}, {"delta", "Charlie"}},
-        {"cmdUp_0",
-         {0, 1},
-         {"Bravo.mpg", "alpha.mpg", "Charlie", "delta"},
-         {"Bravo.mpg", "alpha.mpg"}},
-        {"cmdDown_0", {3}, sorted, {"delta"}},
-        {"cmdUp_0", {0}, sorted, {"alpha.mpg"}},
-        {"cmdUp_0",
-         {1, 2},
-         {"Bravo.mpg", "Charlie", "alpha.mpg", "delta"},
-         {"Bravo.mpg", "Charlie"}},
-        {"cmdDown_0",
-         {1, 2},
-         {"alpha.mpg", "delta", "Bravo.mpg", "Charlie"},
-         {"Bravo.mpg", "Charlie"}},
-        {"cmdDown_0",
-         {0, 2},
-         {"Bravo.mpg", "alpha.mpg", "delta", "Charlie"},
-         {"alpha.mpg", "Charlie"}},
+        {"cmdDown_0", {2, 3}, {a, b, d, c}}, {"cmdUp_0", {0, 1}, {b, a, c, d}},
+        {"cmdDown_0", {3}, {a, b, c, d}},    {"cmdUp_0", {0}, {a, b, c, d}},
+        {"cmdUp_0", {1, 2}, {b, c, a, d}},   {"cmdDown_0", {1, 2}, {a, d, b, c}},
+        {"cmdDown_0", {0, 2}, {b, a, d, c}},
     };
-    for (const auto& c : cases) {
+    for (const auto& e : cases) {
+        SCOPED_TRACE(e.button + (" " + e.order.join(',')).toStdString());
         lists.loadSource(folder.dir());
         button("cmdAdd_0")->click();
-        select("lstTo", c.rows);
+        select("lstTo", e.rows);
         QSignalSpy changed(&lists, &AppendLists::listsChanged);
-        button(c.button)->click();
-        EXPECT_EQ(lists.entries(), c.order) << c.button << " " << c.order.join(',').toStdString();
-        EXPECT_EQ(texts(list("lstTo"), true), c.selected) << c.button;
+        button(e.button)->click();
+        EXPECT_EQ(lists.entries(), e.order);
+        QStringList selected;  // the moved block stays selected
+        for (const QString& name : e.order)
+            if (e.rows.end() != std::find(e.rows.begin(), e.rows.end(), sorted.indexOf(name)))
+                selected << name;
+        EXPECT_EQ(texts(list("lstTo"), true), selected);
         EXPECT_EQ(changed.count(), 1);
     }
     list("lstTo")->clearSelection();
@@ -219,22 +196,18 @@ TEST_F(AppendListsTest, ReorderMovesTheSelectedBlockOnePlace)
 TEST_F(AppendListsTest, FontSizeStepsByTwoWithinItsBounds)
 {
     QSignalSpy sizes(&lists, &AppendLists::fontSizeChanged);
-    EXPECT_EQ(lists.fontSize(), 10);
     for (int i = 0; i < 3; ++i)
         button("cmdUp_1")->click();  // the third click finds the button disabled
-    EXPECT_EQ(lists.fontSize(), 14);
     EXPECT_FALSE(button("cmdUp_1")->isEnabled());
     EXPECT_EQ(list("lstTo")->font().pointSizeF(), 14);
     for (int i = 0; i < 5; ++i)
         button("cmdDown_1")->click();
     EXPECT_EQ(lists.fontSize(), 8);
     EXPECT_FALSE(button("cmdDown_1")->isEnabled());
-    EXPECT_TRUE(button("cmdUp_1")->isEnabled());
     QList<double> reported;
     for (const auto& call : sizes)
         reported << call.at(0).toDouble();
     EXPECT_EQ(reported, QList<double>({12, 14, 12, 10, 8}));
-
     // The stored size at start-up may lie outside the steps from 10.
     lists.setFontSize(13);
     QTRY_VERIFY(button("cmdUp_1")->isEnabled() && button("cmdDown_1")->isEnabled());
@@ -245,38 +218,28 @@ TEST_F(AppendListsTest, FontSizeStepsByTwoWithinItsBounds)
 
 TEST_F(AppendListsTest, DragsBetweenTheListsWithTheirPictures)
 {
-    const QHash<QString, QImage> pictures = {
-        {"Sing", lists.dragPicture("Sing").toImage()},
-        {"Mult", lists.dragPicture("Mult").toImage()},
-        {"Drop", lists.dragPicture("Drop").toImage()},
-        {"NoDrop", lists.dragPicture("NoDrop").toImage()},
-    };
-    for (auto a = pictures.begin(); a != pictures.end(); ++a) {
-        EXPECT_FALSE(a.value().isNull()) << a.key().toStdString();
-        for (auto b = std::next(a); b != pictures.end(); ++b)
-            EXPECT_NE(a.value(), b.value()) << a.key().toStdString() << b.key().toStdString();
+    const QStringList keys = {"Sing", "Mult", "Drop", "NoDrop"};
+    for (int i = 0; i < keys.size(); ++i) {
+        EXPECT_FALSE(lists.dragPicture(keys[i]).isNull()) << keys[i].toStdString();
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(lists.dragPicture(keys[i]).toImage(), lists.dragPicture(keys[j]).toImage());
     }
     EXPECT_TRUE(lists.dragPicture("Drag").isNull());
 
-    // Select two entries by mouse and start dragging them.
+    // Two entries selected by mouse and dragged: the picture stays until the
+    // next tick of the timer.
     AppendListBox* from = list("lstFrom");
-    const QPoint third = centre("lstFrom", 2);
     QTest::mouseClick(from->viewport(), Qt::LeftButton, {}, centre("lstFrom", 0));
-    QTest::mouseClick(from->viewport(), Qt::LeftButton, Qt::ControlModifier, third);
+    QTest::mouseClick(from->viewport(), Qt::LeftButton, Qt::ControlModifier, centre("lstFrom", 2));
     ASSERT_EQ(texts(from, true), QStringList({"alpha.mpg", "Charlie"}));
-    QTest::mousePress(from->viewport(), Qt::LeftButton, {}, third);
-    QTest::mouseMove(from->viewport(), third + QPoint(0, 4));
-    QTest::mouseMove(from->viewport(), third + QPoint(40, 40));
-    // The offscreen platform ends a drag at once, without a drop; the
-    // picture it started with stays until the next tick of the timer.
-    EXPECT_EQ(lists.dragPicture("Drag").toImage(), pictures["Mult"]);
+    startDrag("lstFrom", 2);
+    EXPECT_EQ(lists.dragPicture("Drag").toImage(), lists.dragPicture("Mult").toImage());
     QTRY_VERIFY(lists.dragPicture("Drag").isNull());
 
-    // So the drop the platform would deliver, before the button's release,
-    // is sent by hand: the same data on the list it came from moves nothing,
-    // on the other list it moves; another window's lists are not ours.
+    // So the drop the platform would deliver is sent by hand: on the list it
+    // came from it moves nothing, on the other list it moves; another
+    // window's lists are not ours.
     EXPECT_FALSE(drop("lstFrom", lists.createDragData(from)));
-    EXPECT_EQ(lists.sourceEntries(), sorted);
     AppendLists other;
     EXPECT_FALSE(drop("lstTo", other.createDragData(other.findChild<AppendListBox*>("lstFrom"))));
     EXPECT_EQ(lists.sourceEntries(), sorted);
@@ -284,18 +247,14 @@ TEST_F(AppendListsTest, DragsBetweenTheListsWithTheirPictures)
     EXPECT_EQ(lastDropAction, Qt::MoveAction);
     EXPECT_EQ(lists.entries(), QStringList({"alpha.mpg", "Charlie"}));
     EXPECT_EQ(lists.sourceEntries(), QStringList({"Bravo.mpg", "delta"}));
-    QTest::mouseRelease(from->viewport(), Qt::LeftButton, {}, third + QPoint(40, 40));
+    QTest::mouseRelease(from->viewport(), Qt::LeftButton);
 
     // One entry dragged back.
-    AppendListBox* to = list("lstTo");
-    const QPoint second = centre("lstTo", 1);
-    QTest::mouseClick(to->viewport(), Qt::LeftButton, {}, second);
-    QTest::mousePress(to->viewport(), Qt::LeftButton, {}, second);
-    QTest::mouseMove(to->viewport(), second + QPoint(0, 4));
-    QTest::mouseMove(to->viewport(), second + QPoint(40, 40));
-    EXPECT_EQ(lists.dragPicture("Drag").toImage(), pictures["Sing"]);
-    EXPECT_TRUE(drop("lstFrom", lists.createDragData(to)));
-    QTest::mouseRelease(to->viewport(), Qt::LeftButton, {}, second + QPoint(40, 40));
+    QTest::mouseClick(list("lstTo")->viewport(), Qt::LeftButton, {}, centre("lstTo", 1));
+    startDrag("lstTo", 1);
+    EXPECT_EQ(lists.dragPicture("Drag").toImage(), lists.dragPicture("Sing").toImage());
+    EXPECT_TRUE(drop("lstFrom", lists.createDragData(list("lstTo"))));
+    QTest::mouseRelease(list("lstTo")->viewport(), Qt::LeftButton);
     EXPECT_EQ(lists.sourceEntries(), QStringList({"Bravo.mpg", "Charlie", "delta"}));
     EXPECT_EQ(lists.entries(), QStringList({"alpha.mpg"}));
 }
@@ -309,14 +268,12 @@ TEST_F(AppendListsTest, FilesDroppedFromElsewhereJoinTheAppendListInOrder)
     elsewhere.mkdir(QStringLiteral("dir"));
     select("lstFrom", {0});
     button("cmdAdd_1")->click();
-
-    auto urls = [&](std::initializer_list<const char*> names) {
+    const auto urls = [&](const QStringList& names) {
         auto* data = new QMimeData;
         QList<QUrl> list;
-        for (const char* name : names)
-            list << (QString::fromLatin1(name).startsWith("https:")
-                         ? QUrl(QString::fromLatin1(name))
-                         : QUrl::fromLocalFile(elsewhere.path(QString::fromLatin1(name))));
+        for (const QString& name : names)
+            list << (name.startsWith("https:") ? QUrl(name)
+                                               : QUrl::fromLocalFile(elsewhere.path(name)));
         data->setUrls(list);
         return data;
     };
@@ -328,7 +285,6 @@ TEST_F(AppendListsTest, FilesDroppedFromElsewhereJoinTheAppendListInOrder)
                      Qt::MoveAction | Qt::CopyAction));
     EXPECT_EQ(lastDropAction, Qt::CopyAction);
     EXPECT_EQ(lists.entries(), QStringList({"alpha.mpg", y, x}));
-    EXPECT_EQ(lists.entryCount(), 3);
     EXPECT_EQ(texts(list("lstTo")), QStringList({"alpha.mpg", y, x}));
     EXPECT_EQ(label("lblTo"), "3 files");
     EXPECT_EQ(changed.count(), 1);
@@ -336,12 +292,9 @@ TEST_F(AppendListsTest, FilesDroppedFromElsewhereJoinTheAppendListInOrder)
     EXPECT_EQ(refused.at(0).at(0).toStringList(),
               QStringList({elsewhere.path("dir"), elsewhere.path(".hidden"), elsewhere.path("gone"),
                            "https://example.org/z"}));
-
     // Not on the source list, and never as a move only.
     EXPECT_FALSE(drop("lstFrom", urls({"x.bin"}), Qt::CopyAction));
     EXPECT_FALSE(drop("lstTo", urls({"x.bin"}), Qt::MoveAction));
-    EXPECT_EQ(lists.entries().size(), 3);
-
     // Taken back, they leave the append list without joining the source folder's list.
     button("cmdRem_0")->click();
     EXPECT_EQ(lists.sourceEntries(), sorted);
@@ -352,13 +305,10 @@ TEST_F(AppendListsTest, TheTimerRunsOnlyWhileShownAndADisabledPanelKeepsItsLists
 {
     auto* timer = lists.findChild<QTimer*>("tmrAppend");
     EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 250);
-
     // While a job runs the window disables the panel: no click, re-read or drop changes a list.
     lists.setEnabled(false);
     folder.write(QStringLiteral("echo"), "x");
     button("cmdAdd_0")->click();
-    QTest::mouseClick(lists.findChild<QLabel*>("lblFrom"), Qt::LeftButton);
     QTest::mouseDClick(lists.findChild<QLabel*>("lblFrom"), Qt::LeftButton);
     select("lstFrom", {0});
     EXPECT_FALSE(drop("lstTo", lists.createDragData(list("lstFrom"))));
@@ -367,7 +317,6 @@ TEST_F(AppendListsTest, TheTimerRunsOnlyWhileShownAndADisabledPanelKeepsItsLists
     EXPECT_FALSE(drop("lstTo", files, Qt::CopyAction));
     EXPECT_TRUE(lists.entries().isEmpty());
     EXPECT_EQ(lists.sourceEntries(), sorted);
-
     lists.hide();
     EXPECT_FALSE(timer->isActive());
 }

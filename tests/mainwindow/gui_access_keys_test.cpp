@@ -1,6 +1,7 @@
-// Every access key is unique on what is on screen at once: each panel of the
-// window with its tab strip, each page of the options dialog with its tabs
-// and buttons, the parts report in each of its forms, the about box.
+// Every access key is unique on what is on screen at once, and each screen
+// offers the keys it should: each panel of the window with its tab strip,
+// each page of the options dialog with its tabs and buttons, the parts report
+// in each of its forms, the about box.
 #include "about/frmAbout.h"
 #include "combine/frmMsg.h"
 #include "mainwindow/gui_qt_host.h"
@@ -10,91 +11,49 @@
 #include "support/parts_reports.h"
 
 #include <QTabWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tsl;
 using namespace tsl::test;
 
-namespace {
-
-// The keys shown, sorted, e.g. "Alt+A Alt+B ...".
-QString keysOf(QWidget* window)
-{
-    QStringList keys = accessKeys(window).keys();
-    keys.sort();
-    return keys.join(' ');
-}
-
-}  // namespace
-
-TEST(AccessKeys, EachPanelOfTheWindowWithItsTabs)
+TEST(AccessKeys, AreUniqueOnEveryPanelPageAndDialog)
 {
     WindowFixture w;
     ASSERT_TRUE(w.start({}));
-    const char* expected[] = {
-        "Alt+A Alt+B Alt+C Alt+L Alt+M Alt+O Alt+P Alt+R Alt+S",
-        "Alt+A Alt+B Alt+L Alt+M Alt+O Alt+P Alt+R Alt+S Alt+T",
-        "Alt+A Alt+B Alt+D Alt+F Alt+L Alt+M Alt+O Alt+P Alt+R Alt+S",
-    };
-    for (int panel = 0; panel < 3; ++panel) {
-        SCOPED_TRACE(panel);
-        w.form->selectPanel(panel);
-        EXPECT_EQ(sharedAccessKeys(w.form.get()), QStringList());
-        EXPECT_EQ(keysOf(w.form.get()), expected[panel]);
-    }
-}
-
-TEST(AccessKeys, EachPageOfTheOptionsDialog)
-{
-    WindowFixture w;
-    ASSERT_TRUE(w.start({}));
-    const char* expected[] = {
-        // Combine
-        "Alt+0 Alt+A Alt+B Alt+C Alt+D Alt+E Alt+F Alt+H Alt+I Alt+K Alt+L Alt+M Alt+N Alt+O "
-        "Alt+P Alt+R Alt+S Alt+T Alt+V Alt+W Alt+X Alt+Y",
-        // Split
-        "Alt+0 Alt+2 Alt+8 Alt+A Alt+B Alt+C Alt+D Alt+E Alt+F Alt+G Alt+H Alt+I Alt+K Alt+L Alt+M Alt+N "
-        "Alt+O Alt+P Alt+R Alt+S Alt+T Alt+U Alt+V Alt+W Alt+X Alt+Y Alt+Z",
-        // Append / Misc
-        "Alt+A Alt+C Alt+D Alt+E Alt+H Alt+I Alt+L Alt+M Alt+O Alt+P Alt+R Alt+S Alt+T Alt+V "
-        "Alt+W Alt+Y Alt+Z",
-        // Directories
-        "Alt+B Alt+C Alt+D Alt+E Alt+I Alt+L Alt+M Alt+N Alt+O Alt+P Alt+R Alt+S Alt+W Alt+Y",
-    };
-    for (int page = 0; page < 4; ++page) {
-        SCOPED_TRACE(page);
-        frmOpt dialog(w.settings, w.store, w.form->host(), page, w.form.get());
-        dialog.show();
-        EXPECT_EQ(sharedAccessKeys(&dialog), QStringList());
-        EXPECT_EQ(keysOf(&dialog), expected[page]);
-    }
-}
-
-TEST(AccessKeys, ThePartsReportInEachForm)
-{
     PartsReport severalGaps = sampleReport(ReportMode::Missing);
     severalGaps.message = missingPartsMessage("clip.mpg", 2, "2, 5");
-    const struct {
-        PartsReport report;
-        const char* keys;
-    } cases[] = {
-        {sampleReport(ReportMode::Missing), "Alt+A Alt+C Alt+G Alt+L Alt+S Alt+V"},
-        {severalGaps, "Alt+A Alt+C Alt+G Alt+L Alt+S Alt+V"},
-        {sampleReport(ReportMode::Extra), "Alt+A Alt+C Alt+L Alt+S Alt+V Alt+X"},
-        {sampleReport(ReportMode::Corrupt), "Alt+A Alt+C Alt+L Alt+S Alt+V Alt+X"},
+    const auto panel = [&w](int n) {
+        w.form->selectPanel(n);
+        return std::unique_ptr<QWidget>();
     };
-    for (const auto& c : cases) {
-        frmMsg dialog(c.report);
-        dialog.show();
-        EXPECT_EQ(sharedAccessKeys(&dialog), QStringList()) << c.keys;
-        EXPECT_EQ(keysOf(&dialog), c.keys);
+    const auto options = [&w](int page) {
+        return std::unique_ptr<QWidget>(
+            new frmOpt(w.settings, w.store, w.form->host(), page, w.form.get()));
+    };
+    const auto report = [](const PartsReport& r) { return std::make_unique<frmMsg>(r); };
+    const std::pair<std::function<std::unique_ptr<QWidget>()>, const char*> screens[] = {
+        {[&] { return panel(0); }, "A B C L M O P R S"},
+        {[&] { return panel(1); }, "A B L M O P R S T"},
+        {[&] { return panel(2); }, "A B D F L M O P R S"},
+        {[&] { return options(0); }, "0 A B C D E F H I K L M N O P R S T V W X Y"},
+        {[&] { return options(1); }, "0 2 8 A B C D E F G H I K L M N O P R S T U V W X Y Z"},
+        {[&] { return options(2); }, "A C D E H I L M O P R S T V W Y Z"},
+        {[&] { return options(3); }, "B C D E I L M N O P R S W Y"},
+        {[&] { return report(sampleReport(ReportMode::Missing)); }, "A C G L S V"},
+        {[&] { return report(severalGaps); }, "A C G L S V"},
+        {[&] { return report(sampleReport(ReportMode::Extra)); }, "A C L S V X"},
+        {[&] { return report(sampleReport(ReportMode::Corrupt)); }, "A C L S V X"},
+        {[] { return std::make_unique<frmAbout>(); }, "O"},
+    };
+    for (const auto& [open, expected] : screens) {
+        SCOPED_TRACE(expected);
+        const std::unique_ptr<QWidget> dialog = open();
+        QWidget* screen = dialog ? dialog.get() : w.form.get();
+        screen->show();
+        EXPECT_EQ(sharedAccessKeys(screen), QStringList());
+        QStringList keys = accessKeys(screen).keys();
+        keys.sort();
+        EXPECT_EQ(keys.join(' ').remove("Alt+"), expected);
     }
-}
-
-TEST(AccessKeys, TheAboutBox)
-{
-    frmAbout about;
-    about.show();
-    EXPECT_EQ(sharedAccessKeys(&about), QStringList());
-    EXPECT_EQ(keysOf(&about), "Alt+O");
 }

@@ -5,9 +5,9 @@
 // windows has a title.
 #include "about/frmAbout.h"
 #include "combine/frmMsg.h"
-#include "gui_window_fixture.h"
+#include "mainwindow/gui_qt_host.h"
+#include "mainwindow/gui_window_fixture.h"
 #include "settings/frmOpt.h"
-#include "settings/store_fixture.h"
 #include "support/parts_reports.h"
 
 #include <QAbstractItemView>
@@ -102,25 +102,15 @@ QStringList unnamed(QWidget* window)
 
 }  // namespace
 
-TEST(AccessibleNames, EveryControlOfTheMainWindowHasAName)
+TEST(AccessibleNames, EveryControlOfEveryWindowHasAName)
 {
-    WindowFixture f;
-    ASSERT_TRUE(f.start({}));
+    WindowFixture w;
+    ASSERT_TRUE(w.start({}));
     // The Append panel's lists and buttons are filled when its tab opens.
-    f.find<QTabWidget>("tbsSplit")->setCurrentIndex(2);
-    EXPECT_EQ(unnamed(f.form.get()), QStringList());
-}
-
-TEST(AccessibleNames, EveryControlOfTheOptionsDialogHasAName)
-{
-    StoreFixture f;
-    Settings settings;
-    frmOpt dialog(settings, f.store, f.host, 0, nullptr, f.drives);
-    EXPECT_EQ(unnamed(&dialog), QStringList());
-}
-
-TEST(AccessibleNames, EveryControlOfTheAboutBoxAndThePartsReportHasAName)
-{
+    w.form->selectPanel(2);
+    EXPECT_EQ(unnamed(w.form.get()), QStringList());
+    frmOpt options(w.settings, w.store, w.form->host(), 0, w.form.get());
+    EXPECT_EQ(unnamed(&options), QStringList());
     frmAbout about;
     EXPECT_EQ(unnamed(&about), QStringList());
     for (ReportMode mode : {ReportMode::Missing, ReportMode::Extra, ReportMode::Corrupt}) {

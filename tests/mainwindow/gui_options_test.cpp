@@ -1,14 +1,14 @@
 // The Options buttons of the window: the dialog opens on the panel's page,
 // Cancel leaves the store and the window as they were, OK re-applies the
-// folder buttons and the Split summary (without reading a file that has gone);
-// a stored value out of range is reported once.
+// folder buttons, the tooltips and the Split summary (without reading a file
+// that has gone); a stored value out of range is reported once.
 #include "mainwindow/gui_window_fixture.h"
 #include "mainwindow/status_text.h"
 #include "settings/frmOpt.h"
+#include "split/piece_size.h"
 
 #include <QCheckBox>
 #include <QFile>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -17,8 +17,6 @@ using namespace tsl;
 using namespace tsl::test;
 
 namespace {
-
-const char* const OptButtons[] = {"cmdOpt_0", "cmdOpt_1", "cmdOpt_2"};
 
 // Acts on the options dialog once it is up, then presses its button `close`.
 void inOptions(const std::function<void(frmOpt*)>& act, const char* close)
@@ -29,157 +27,57 @@ void inOptions(const std::function<void(frmOpt*)>& act, const char* close)
     });
 }
 
-QByteArray storeBytes(const WindowFixture& w)
+void click(frmOpt* dlg, const char* name)
 {
-    QFile file(w.t.path("config/Tessel/TSL.conf"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    dlg->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
 }
 
 }  // namespace
 
-TEST(WindowOptions, OpensOnThePageOfThePanel)
-{
-    WindowFixture w;
-    ASSERT_TRUE(w.start({}));
-    for (int p = 0; p < 3; ++p) {
-        w.form->selectPanel(p);
-        ASSERT_TRUE(w.button(OptButtons[p])->isEnabled());
-        int page = -1;
-        inOptions(
-            [&](frmOpt* dlg) { page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex(); },
-            "cmdCancel");
-        w.button(OptButtons[p])->click();
-        EXPECT_EQ(page, p);
-    }
-}
-
-TEST(WindowOptions, CancelChangesNothing)
+TEST(WindowOptions, OpensOnThePageOfThePanelAndCancelChangesNothing)
 {
     WindowFixture w;
     w.stored("SameDir=-1\nSplitSameDir=-1\n");
     ASSERT_TRUE(w.start({}));
-    const QByteArray before = storeBytes(w);
-    inOptions(
-        [](frmOpt* dlg) {
-            dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
-            dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
-        },
-        "cmdCancel");
-    w.button("cmdOpt_0")->click();
-    EXPECT_EQ(storeBytes(w), before);
+    const QByteArray before = w.t.read("config/Tessel/TSL.conf");
+    for (int p = 0; p < 3; ++p) {
+        w.form->selectPanel(p);
+        int page = -1;
+        inOptions(
+            [&](frmOpt* dlg) {
+                page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex();
+                click(dlg, "chkCombDirSame");
+                click(dlg, "chkSplitDirSame");
+            },
+            "cmdCancel");
+        w.button(qPrintable(QString("cmdOpt_%1").arg(p)))->click();
+        EXPECT_EQ(page, p);
+    }
+    EXPECT_EQ(w.t.read("config/Tessel/TSL.conf"), before);
     EXPECT_FALSE(w.button("cmdBrowse_1")->isEnabled());
     EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
     EXPECT_TRUE(w.settings.SameDir);
 }
 
-TEST(WindowOptions, OkReappliesTheFolderButtonsAndTheTooltips)
+// A stored value out of range is reported once, when the window loads it:
+// the reloads around the dialog say nothing more, and OK stores the value in
+// use. OK re-applies the folder buttons, the tooltips and the Split summary,
+// without reading a file that has gone.
+TEST(WindowOptions, OkReappliesTheSettingsAndAValueOutOfRangeIsReportedOnce)
 {
     WindowFixture w;
-    w.stored("SameDir=-1\nSplitSameDir=0\nShowTipsC=-1\n");
-    ASSERT_TRUE(w.start({}));
-    ASSERT_FALSE(w.button("cmdBrowse_1")->isEnabled());
-    ASSERT_TRUE(w.button("cmdBrowse_3")->isEnabled());
-    ASSERT_FALSE(w.button("cmdCombine")->toolTip().isEmpty());
-    inOptions(
-        [](frmOpt* dlg) {
-            dlg->findChild<QCheckBox*>("chkCombDirSame")->click();
-            dlg->findChild<QCheckBox*>("chkSplitDirSame")->click();
-            dlg->findChild<QCheckBox*>("chkCTool")->click();
-        },
-        "cmdOk");
-    w.button("cmdOpt_0")->click();
-    EXPECT_TRUE(w.button("cmdBrowse_1")->isEnabled());
-    EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
-    EXPECT_TRUE(w.button("cmdCombine")->toolTip().isEmpty());
-    EXPECT_FALSE(w.settings.SameDir);
-    EXPECT_EQ(w.store.ReadReg("SameDir", "", false, "Combine"), "0");
-}
-
-TEST(WindowOptions, OkShowsTheSplitSummaryOfTheNewSizeOnlyWhileTheFileExists)
-{
-    for (const bool deleted : {false, true}) {
-        SCOPED_TRACE(deleted ? "file deleted meanwhile" : "file still there");
-        WindowFixture w;
-        w.t.writePattern("movie.avi", 1100000);
-        ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
-        ASSERT_EQ(w.status(), "3 pieces -- 512000 bytes each");
-        inOptions(
-            [&](frmOpt* dlg) {
-                dlg->findChild<QLineEdit*>("txtSize")->setText("600000");
-                if (deleted)
-                    QFile::remove(w.t.path("movie.avi"));
-            },
-            "cmdOk");
-        w.button("cmdOpt_1")->click();
-        EXPECT_EQ(w.settings.SplitSize, 600000);
-        // No question came up: the window is not waiting for an answer.
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-        if (deleted) {
-            EXPECT_EQ(w.status(), "movie.avi -- file not found");
-            EXPECT_FALSE(w.find<QLineEdit>("txtStart")->isEnabled());
-        } else {
-            EXPECT_EQ(w.status(), "2 pieces, 600000 bytes each.");
-            EXPECT_EQ(w.find<QScrollBar>("vsbEnd")->maximum(), 2);  // the range of the new count
-        }
-    }
-}
-
-TEST(WindowOptions, ANumberOfPiecesGivesTheChosenFileItsOwnSize)
-{
-    WindowFixture w;
-    w.t.writePattern("movie.avi", 1001);
-    ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
-    EXPECT_EQ(w.text("lblSplitBy"),
-              "Each file is cut into pieces of " + thousands(512000) + " bytes.");
-    EXPECT_FALSE(w.find<QLabel>("lblSplitBy")->toolTip().isEmpty());
-    const std::pair<const char*, const char*> steps[] = {
-        {"4", "4 pieces, 251 bytes each."},
-        {"11",
-         "movie.avi will not be split into 11 pieces because each would hold 91 bytes, "
-         "less than the smallest part size (100 bytes)."},
-    };
-    for (const auto& [pieces, summary] : steps) {
-        inOptions(
-            [pieces = pieces](frmOpt* dlg) {
-                auto* box = dlg->findChild<QCheckBox*>("chkPieces");
-                if (!box->isChecked())
-                    box->click();
-                dlg->findChild<QLineEdit*>("txtPieces")->setText(pieces);
-            },
-            "cmdOk");
-        w.button("cmdOpt_1")->click();
-        EXPECT_EQ(w.status(), summary);
-        EXPECT_EQ(w.text("lblSplitBy"),
-                  QString("Each file is cut into ") + pieces
-                      + " pieces of its own size: the last may be smaller, and a very small file "
-                        "gives fewer pieces (never more).");
-    }
-    EXPECT_EQ(w.store.ReadReg("SplitMode", "", false, "Split"), "1");
-
-    // A file chosen at start-up with a number of pieces stored.
-    WindowFixture started;
-    started.stored("SplitMode=1\nSplitPieces=3\n");
-    started.t.writePattern("clip.mpg", 1001);
-    ASSERT_TRUE(started.start({started.t.path("clip.mpg")}));
-    EXPECT_EQ(started.status(), "3 pieces -- 334 bytes each");
-    EXPECT_EQ(started.find<QScrollBar>("vsbEnd")->maximum(), 3);
-}
-
-TEST(WindowOptions, AStoredValueOutOfRangeIsReportedOnceWhenTheWindowLoadsIt)
-{
-    WindowFixture w;
-    w.stored("SplitSize=50\n");
+    w.stored("SameDir=-1\nSplitSameDir=-1\nShowTipsC=-1\nSplitSize=50\n");
+    w.t.writePattern("movie.avi", 1100000);
     QString said;
     answerBox(&said, QMessageBox::Ok);
-    ASSERT_TRUE(w.start({}));
+    ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
     EXPECT_EQ(said,
-              "Some stored settings are outside the range TSL accepts:\n\nPart size (SplitSize): "
-              "50 is outside 100 to 1099511627776; 512000 is used instead.\n\nChoose Options... and "
-              "OK to store the values in use.");
-    EXPECT_EQ(w.settings.SplitSize, 512000);
-
-    // The reloads around the dialog say nothing more; OK stores the value in use.
-    QStringList more;
+              "Some stored settings are outside the range TSL accepts:\n\nPart size "
+              "(SplitSize): 50 is outside 100 to 1099511627776; 512000 is used instead."
+              "\n\nChoose Options... and OK to store the values in use.");
+    ASSERT_EQ(w.status(), "3 pieces -- 512000 bytes each");
+    ASSERT_FALSE(w.button("cmdCombine")->toolTip().isEmpty());
+    QStringList more;  // any other message box
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&more] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -188,11 +86,60 @@ TEST(WindowOptions, AStoredValueOutOfRangeIsReportedOnceWhenTheWindowLoadsIt)
         }
     });
     watch.start(10);
-    inOptions([](frmOpt*) {}, "cmdCancel");
-    w.button("cmdOpt_0")->click();
-    inOptions([](frmOpt*) {}, "cmdOk");
-    w.button("cmdOpt_1")->click();
+    const struct {
+        std::function<void(frmOpt*)> act;
+        QString status;  // null: countSizeRefusal's text
+        int range;       // the extract range's last piece; -1: the range is off; -2: not looked at
+    } steps[] = {
+        {[](frmOpt*) {}, "3 pieces, 512000 bytes each.", 3},
+        {[](frmOpt* dlg) {
+             click(dlg, "chkCombDirSame");
+             click(dlg, "chkSplitDirSame");
+             click(dlg, "chkCTool");
+             dlg->findChild<QLineEdit*>("txtSize")->setText("600000");
+         },
+         "2 pieces, 600000 bytes each.", 2},
+        {[](frmOpt* dlg) {
+             click(dlg, "chkPieces");
+             dlg->findChild<QLineEdit*>("txtPieces")->setText("4");
+         },
+         "4 pieces, 275000 bytes each.", 4},
+        // Too many pieces for the file: the split layer's refusal is shown.
+        {[](frmOpt* dlg) { dlg->findChild<QLineEdit*>("txtPieces")->setText("12000"); }, {}, -2},
+        {[&w](frmOpt* dlg) {
+             dlg->findChild<QLineEdit*>("txtPieces")->setText("4");
+             QFile::remove(w.t.path("movie.avi"));
+         },
+         "movie.avi -- file not found", -1},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.status.toStdString());
+        inOptions(step.act, "cmdOk");
+        w.button("cmdOpt_1")->click();
+        if (step.range == 3) {
+            EXPECT_EQ(w.store.ReadReg("SplitSize", "", false, "Split"), "512000");
+        }
+        const QString refused = countSizeRefusal(w.settings, "movie.avi", 1100000);
+        EXPECT_EQ(w.status(), step.status.isNull() ? refused : step.status);
+        EXPECT_EQ(refused.isEmpty(), !step.status.isNull());
+        if (step.range > -2) {
+            EXPECT_EQ(w.find<QLineEdit>("txtStart")->isEnabled(), step.range >= 0);
+        }
+        if (step.range >= 0) {
+            EXPECT_EQ(w.find<QScrollBar>("vsbEnd")->maximum(), step.range);
+        }
+        EXPECT_EQ(w.text("lblSplitBy"), splitByText(w.settings));
+    }
     watch.stop();
     EXPECT_EQ(more, QStringList());
-    EXPECT_EQ(w.store.ReadReg("SplitSize", "", false, "Split"), "512000");
+    EXPECT_TRUE(w.button("cmdBrowse_1")->isEnabled());
+    EXPECT_TRUE(w.button("cmdBrowse_3")->isEnabled());
+    EXPECT_TRUE(w.button("cmdCombine")->toolTip().isEmpty());
+    EXPECT_EQ(w.store.ReadReg("SameDir", "", false, "Combine"), "0");
+
+    // A file chosen at start-up with a number of pieces stored.
+    WindowFixture started;
+    started.stored("SplitMode=1\nSplitPieces=3\n");
+    ASSERT_TRUE(started.start({started.t.writePattern("clip.mpg", 1001)}));
+    EXPECT_EQ(started.status(), "3 pieces -- 334 bytes each");
 }

@@ -1,7 +1,7 @@
-// The window's start-up from each kind of command line: the panel it opens,
-// the selection shown in the file fields, the status summary, the directory
-// fields, and files of several folders refused.
-#include "pieces/info_file.h"
+// The window's start-up: the panel each kind of command line opens with its
+// selection and summary (the argument lists themselves: CommandLine), the
+// remembered folders, the desktop registration, and an info file combined
+// by itself.
 #include "mainwindow/gui_window_fixture.h"
 #include "support/piece_sets.h"
 
@@ -11,128 +11,71 @@
 using namespace tsl;
 using namespace tsl::test;
 
-TEST(WindowStartup, NoUsableArgumentOpensTheEmptyCombinePanel)
+TEST(WindowStartup, EachKindOfCommandLineOpensItsPanelWithTheSelection)
 {
-    for (const QStringList& args : {QStringList{}, QStringList{"a.av"}}) {
-        WindowFixture w;
-        ASSERT_TRUE(w.start(args));
-        EXPECT_EQ(w.panel(), 0);
-        EXPECT_TRUE(w.button("cmdCombine")->isDefault());
-        EXPECT_EQ(w.text("txtFile_0"), "");
-        EXPECT_EQ(w.status(), "");
-        EXPECT_EQ(w.form->windowTitle(), "TSL...");
-    }
-}
-
-TEST(WindowStartup, InfoFileStatusSummaries)
-{
-    WindowFixture w;
-    writeInfo(w.t, "clip.mpg.000", 17000000, 12, 1457664);
-    w.t.write("clip.mpg.001", QByteArray(1457664, 'a'));
-    writeInfo(w.t, "lone.avi.000", 5368709120ull, 3, 2000000000);
-    w.t.write("bad.avi.000", "short");
+    TempFolder t;
+    writeInfo(t, "clip.mpg.000", 17000000, 12, 1457664);
+    t.write("clip.mpg.001", QByteArray(1457664, 'a'));
+    t.write("bad.avi.000", "short");
+    t.write("My Files/more.avi", QByteArray(512001, 'x'));
+    t.write("x.avi", "x");
+    t.write("y z.avi", "y");
+    t.write("one/a.001", "a");
+    t.write("two/a.001", "b");
     const struct {
-        const char* file;
-        QString status;
+        QStringList args;
+        QMessageBox::StandardButton answer;  // to the message box shown first, if any
+        const char* message;                 // the start of its text
+        int panel;
+        QString files, status, folder;
+        int range;  // the extract range's last piece; -1: no range
     } cases[] = {
-        {"clip.mpg.000", "12 pieces -- 1,457,664 bytes each -- 17,000,000 bytes total"},
-        {"lone.avi.000", "3 pieces -- 5,368,709,120 bytes total"},
-        {"bad.avi.000", "(Bad .000 file)"},
-        {"clip.mpg.001", ""},
+        // clang-format off
+        {{}, QMessageBox::NoButton, "", 0, "", "", "", -1},
+        {{t.path("clip.mpg.000")}, QMessageBox::NoButton, "", 0, "clip.mpg.000",
+         "12 pieces -- 1,457,664 bytes each -- 17,000,000 bytes total", t.dir(), -1},
+        {{t.path("bad.avi.000")}, QMessageBox::Ignore, "", 0, "bad.avi.000", "(Bad .000 file)",
+         t.dir(), -1},
+        {{t.path("My"), "Files/more.avi"}, QMessageBox::NoButton, "", 1, "more.avi",
+         "2 pieces -- 512000 bytes each", t.path("My Files/"), 2},
+        {{t.path("x.avi"), t.path("y z.avi")}, QMessageBox::NoButton, "", 1,
+         "\"x.avi\" \"y z.avi\"", "2 files selected.", t.dir(), -1},
+        {{t.path("one/a.001"), t.path("two/a.001")}, QMessageBox::Ok,
+         "The chosen files lie in different folders:\n\n", 0, "", "", "", -1},
+        // clang-format on
     };
     QLocale::setDefault(QLocale::c());
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        WindowFixture v;
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        WindowFixture w;
         QString message;
-        if (QString(c.file) == "bad.avi.000")  // a damaged info file is asked about
-            answerBox(&message, QMessageBox::Ignore);
-        ASSERT_TRUE(v.start({w.t.path(c.file)}));
-        EXPECT_EQ(v.panel(), 0);
-        EXPECT_EQ(v.text("txtFile_0"), c.file);
-        EXPECT_EQ(v.status(), c.status);
-        EXPECT_EQ(v.text("txtDir_0"), w.t.dir());  // SameDir: the pieces' folder
-        EXPECT_FALSE(v.button("cmdBrowse_1")->isEnabled());
-        EXPECT_FALSE(v.form->autoCombine());
+        if (c.answer != QMessageBox::NoButton)
+            answerBox(&message, c.answer);
+        ASSERT_TRUE(w.start(c.args));
+        EXPECT_TRUE(message.isNull() || message.startsWith(c.message)) << message.toStdString();
+        EXPECT_EQ(message.isEmpty(), c.answer == QMessageBox::NoButton);
+        EXPECT_EQ(w.form->windowTitle(), "TSL...");
+        EXPECT_EQ(w.panel(), c.panel);
+        const char* field = c.panel == 0 ? "txtFile_0" : "txtFile_1";
+        EXPECT_EQ(w.text(field), c.files);
+        EXPECT_TRUE(w.find<QLineEdit>(field)->isReadOnly());
+        EXPECT_TRUE(w.button(c.panel == 0 ? "cmdCombine" : "cmdSplit")->isDefault());
+        EXPECT_EQ(w.status(), c.status);
+        // SameDir and SplitSameDir: the output goes beside the selection.
+        EXPECT_EQ(w.text(c.panel == 0 ? "txtDir_0" : "txtDir_1"), c.folder);
+        EXPECT_FALSE(w.button(c.panel == 0 ? "cmdBrowse_1" : "cmdBrowse_3")->isEnabled());
+        EXPECT_FALSE(w.form->autoCombine());
+        if (c.panel == 1) {
+            EXPECT_EQ(w.find<QGroupBox>("fmeExt")->isEnabled(), c.range >= 0);
+            EXPECT_EQ(w.text("txtEnd"), c.range >= 0 ? "0" : "");
+            if (c.range >= 0) {
+                EXPECT_EQ(w.find<QScrollBar>("vsbEnd")->maximum(), c.range);
+            }
+        }
     }
 }
 
-TEST(WindowStartup, SplitStartShowsPiecesAndLoadsTheExtractRange)
-{
-    WindowFixture w;
-    w.t.write("My Files/exact.avi", QByteArray(512000, 'x'));
-    w.t.write("My Files/more.avi", QByteArray(512001, 'x'));
-    w.t.write("My Files/empty.avi", {});
-    const struct {
-        QStringList args;
-        QString file;
-        QString status;
-        int pieces;
-    } cases[] = {
-        {{w.t.path("My Files/exact.avi")}, "exact.avi", "1 piece -- 512000 bytes each", 1},
-        {{w.t.path("My"), "Files/more.avi"}, "more.avi", "2 pieces -- 512000 bytes each", 2},
-        {{w.t.path("My Files/empty.avi")}, "empty.avi", "0 pieces -- 512000 bytes each", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file.toStdString());
-        WindowFixture v;
-        ASSERT_TRUE(v.start(c.args));
-        EXPECT_EQ(v.panel(), 1);
-        EXPECT_TRUE(v.button("cmdSplit")->isDefault());
-        EXPECT_EQ(v.text("txtFile_1"), c.file);
-        EXPECT_EQ(v.status(), c.status);
-        EXPECT_EQ(v.form->selection().SplitSrcDir, w.t.path("My Files/"));
-        EXPECT_EQ(v.text("txtDir_1"), w.t.path("My Files/"));
-        EXPECT_TRUE(v.find<QGroupBox>("fmeExt")->isEnabled());
-        EXPECT_EQ(v.text("txtStart"), "0");
-        EXPECT_EQ(v.text("txtEnd"), "0");
-        EXPECT_EQ(v.find<QScrollBar>("vsbStart")->maximum(), c.pieces);
-        EXPECT_EQ(v.find<QScrollBar>("vsbEnd")->maximum(), c.pieces);
-    }
-}
-
-TEST(WindowStartup, SeveralFilesAreListedInQuotes)
-{
-    WindowFixture w;
-    w.t.write("a.001", "a");
-    w.t.write("b c.001", "b");
-    w.t.write("x.avi", "x");
-    w.t.write("y.avi", "y");
-    {
-        WindowFixture v;
-        ASSERT_TRUE(v.start({w.t.path("a.001"), w.t.path("b c.001")}));
-        EXPECT_EQ(v.panel(), 0);
-        EXPECT_EQ(v.text("txtFile_0"), "\"a.001\" \"b c.001\"");
-        EXPECT_EQ(v.status(), "2 files selected.");
-        EXPECT_EQ(v.form->selection().CombFiles, (QStringList{"a.001", "b c.001"}));
-    }
-    WindowFixture v;
-    ASSERT_TRUE(v.start({w.t.path("x.avi"), w.t.path("y.avi")}));
-    EXPECT_EQ(v.panel(), 1);
-    EXPECT_EQ(v.text("txtFile_1"), "\"x.avi\" \"y.avi\"");
-    EXPECT_EQ(v.status(), "2 files selected.");
-    EXPECT_FALSE(v.find<QGroupBox>("fmeExt")->isEnabled());
-    EXPECT_EQ(v.text("txtStart"), "");
-}
-
-TEST(WindowStartup, FilesOfTwoFoldersAreRefusedWithAMessage)
-{
-    WindowFixture w;
-    w.t.write("one/a.001", "a");
-    w.t.write("two/a.001", "b");
-    QString message;
-    answerBox(&message, QMessageBox::Ok);
-    ASSERT_TRUE(w.start({w.t.path("one/a.001"), w.t.path("two/a.001")}));
-    EXPECT_EQ(message,
-              "The chosen files lie in different folders:\n\n" + w.t.path("one/") + "\n"
-                  + w.t.path("two/")
-                  + "\n\nChoose files of one folder at a time. Nothing was selected.");
-    EXPECT_EQ(w.panel(), 0);
-    EXPECT_TRUE(w.form->selection().CombFiles.isEmpty());
-    EXPECT_EQ(w.text("txtFile_0"), "");
-}
-
-TEST(WindowStartup, RememberedDirectoriesAndTheFileFieldsAreDisplayOnly)
+TEST(WindowStartup, RemembersFoldersAndRegistersTheDesktop)
 {
     WindowFixture w;
     const QString combineDir = w.t.mkdir("combine");
@@ -142,8 +85,41 @@ TEST(WindowStartup, RememberedDirectoriesAndTheFileFieldsAreDisplayOnly)
     EXPECT_EQ(w.text("txtDir_0"), combineDir);
     EXPECT_TRUE(w.button("cmdBrowse_1")->isEnabled());
     EXPECT_EQ(w.text("txtDir_1"), "");  // SplitSameDir stays on
-    EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
-    EXPECT_TRUE(w.find<QLineEdit>("txtFile_0")->isReadOnly());
-    EXPECT_TRUE(w.find<QLineEdit>("txtFile_1")->isReadOnly());
     EXPECT_EQ(w.text("lblFileDir"), "Save in directory: " + QDir::homePath() + "/");
+    const QList<DesktopItem> items = w.registration.items();
+    ASSERT_FALSE(items.isEmpty());
+    for (const DesktopItem& item : items)
+        EXPECT_TRUE(w.registration.isRegistered(item) && item.path.startsWith(w.t.dir()))
+            << item.path.toStdString();
+}
+
+// With CombineAssoc and CombineAuto an info file is combined at once; the
+// window closes after a combine that worked, and stays after one that skipped.
+TEST(WindowStartup, AnInfoFileIsCombinedByItselfAndTheWindowClosesWhenItWorked)
+{
+    for (const bool missing : {false, true}) {
+        SCOPED_TRACE(missing ? "a piece missing" : "whole set");
+        WindowFixture w;
+        const QByteArray whole =
+            writePieceSet(w.t, {.name = "clip.mpg", .size = 1300000, .pieceSize = 512000});
+        if (missing)
+            QFile::remove(w.t.path("clip.mpg.002"));
+        w.stored("CombineAuto=-1\nCombineAssoc=-1\nAutoClose=-1\nCombineDelete=-1\n"
+                 "MissingParts=0\n");
+        ASSERT_TRUE(w.start({w.t.path("clip.mpg.000")}));
+        EXPECT_TRUE(w.form->autoCombine());
+        QSignalSpy ended(w.form.get(), &frmMain::jobFinished);
+        ASSERT_TRUE(ended.wait(60000));
+        EXPECT_EQ(w.form->isVisible(), missing);
+        EXPECT_EQ(w.t.exists("clip.mpg.001"), missing);  // CombineDelete after a combine only
+        if (missing)
+            EXPECT_FALSE(w.t.exists("clip.mpg"));
+        else
+            EXPECT_EQ(w.t.read("clip.mpg"), whole);
+    }
+    WindowFixture off;  // without CombineAssoc nothing runs by itself
+    writePieceSet(off.t, {.name = "clip.mpg", .size = 1300000, .pieceSize = 512000});
+    off.stored("CombineAuto=-1\nCombineAssoc=0\n");
+    ASSERT_TRUE(off.start({off.t.path("clip.mpg.000")}));
+    EXPECT_FALSE(off.form->autoCombine());
 }

@@ -10,13 +10,18 @@
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
 
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QUrl>
 #include <memory>
 
 namespace tsl::test {
@@ -72,6 +77,15 @@ struct WindowFixture {
     QString status() const { return text("Text"); }
     int panel() const { return find<QTabWidget>("tbsSplit")->currentIndex(); }
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+    // The entries of a list, top to bottom.
+    QStringList entries(const char* list) const
+    {
+        QStringList names;
+        for (const QListWidgetItem* item :
+             find<QListWidget>(list)->findItems("*", Qt::MatchWildcard))
+            names << item->text();
+        return names;
+    }
 
     // Waits for the running job's end.
     bool waitForJob() const
@@ -91,6 +105,57 @@ inline void answerBox(QString* text, QMessageBox::StandardButton button)
             *text = box->text();
         box->button(button)->click();
     });
+}
+
+// What a file dialog offered: its title, filters, selected filter and folder.
+struct Offered {
+    QString title, filters, filter, dir;
+};
+
+// Records what the next file dialog offers (unless offered is null), selects `filter` in it and
+// chooses names in dir (all typed into its name field, as a multiple
+// selection shows them); no names: cancels it.
+inline void choose(Offered* offered, const QString& dir, const QStringList& names,
+                   const QString& filter = {})
+{
+    whenModal<QFileDialog>([=](QFileDialog* dialog) {
+        if (offered)
+            *offered = {dialog->windowTitle(), dialog->nameFilters().join(';'),
+                        dialog->selectedNameFilter(), dialog->directory().absolutePath()};
+        if (!filter.isEmpty())
+            dialog->selectNameFilter(filter);
+        if (names.isEmpty())
+            return dialog->reject();
+        dialog->setDirectory(dir);
+        QStringList quoted;
+        for (const QString& name : names)
+            quoted << (names.size() > 1 ? "\"" + name + "\"" : name);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(quoted.join(' '));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+// Chooses dir in the next folder dialog, or cancels it when dir is empty.
+inline void chooseFolder(const QString& dir)
+{
+    choose(nullptr, dir, dir.isEmpty() ? QStringList() : QStringList{QString()});
+}
+
+// Drops files (absolute paths) on a panel as a file manager would.
+inline void dropFiles(const WindowFixture& w, int panel, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QWidget* target = w.form->picSplit[panel];
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
 }
 
 }  // namespace tsl::test

@@ -1,13 +1,22 @@
-// The bytes a second tsl hands the running one: what goes over is what comes
-// out, a request that comes in pieces waits for the rest, and malformed or
-// foreign bytes are refused.
+// A second tsl: the single-instance lock between real processes (a second
+// holder refused, a lock of a killed process recovered, an old lock of a
+// running one not); the bytes it hands the running one (what goes over is
+// what comes out, a request in pieces waits for the rest, malformed or
+// foreign bytes are refused).
 #include "mainwindow/hand_over.h"
+#include "mainwindow/single_instance.h"
+#include "support/temp_files.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
+#include <QDateTime>
+#include <QFile>
 #include <QIODevice>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace tsl;
+using namespace tsl::test;
 
 namespace {
 
@@ -41,12 +50,6 @@ QByteArray body(quint8 mode, const QString& dir, const QStringList& files,
 
 }  // namespace
 
-TEST(HandOver, TheSocketSitsBesideTheLock)
-{
-    EXPECT_EQ(handOverSocketPath("/run/user/1000/tsl.lock"), "/run/user/1000/tsl.socket");
-    EXPECT_EQ(handOverSocketPath("/tmp/tsl-1000.lock"), "/tmp/tsl-1000.socket");
-}
-
 TEST(HandOver, ARequestArrivesWholeEvenInPieces)
 {
     CommandLineStart refused;
@@ -73,6 +76,7 @@ TEST(HandOver, MalformedRequestsAreRefused)
         const char* what;
         QByteArray bytes;
     } cases[] = {
+        // clang-format off
         {"another program's bytes", frame(0x47455420, body(2, "/d/", {"a"}))},
         {"a frame longer than any command line", frame(Mark, {}).left(4) + "\x7f\xff\xff\xff"},
         {"no mode", frame(Mark, body(0, "/d/", {"a"}))},
@@ -84,6 +88,7 @@ TEST(HandOver, MalformedRequestsAreRefused)
         {"files and refused folders", frame(Mark, body(1, "/d/", {"a"}, {"/a/", "/b/"}))},
         {"bytes after the request", frame(Mark, body(2, "/d/", {"a"}) + "x")},
         {"a body cut short", frame(Mark, body(2, "/d/", {"a"}).chopped(3))},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const std::optional<DecodedHandOver> decoded = decodeHandOver(c.bytes);
@@ -95,10 +100,85 @@ TEST(HandOver, MalformedRequestsAreRefused)
     EXPECT_EQ(decodeHandOver(frame(Mark, body(2, "/d/", {"a"})))->start.mode, StartMode::Split);
 }
 
-TEST(HandOver, Replies)
+TEST(HandOver, RepliesAndTheSocketBesideTheLock)
 {
+    EXPECT_EQ(handOverSocketPath("/run/user/1000/tsl.lock"), "/run/user/1000/tsl.socket");
     for (HandOverReply reply : {HandOverReply::Taken, HandOverReply::Busy})
         EXPECT_EQ(decodeReply(encodeReply(reply)), reply);
     EXPECT_EQ(decodeReply({}), std::nullopt);
     EXPECT_EQ(decodeReply("x"), std::nullopt);
+}
+
+namespace {
+
+// Another process (this test binary in its lock-holding mode).
+struct OtherInstance {
+    QProcess process;
+
+    // What the other process said when it tried to take the lock.
+    QString start(const QString& lockPath)
+    {
+        process.start(QCoreApplication::applicationFilePath(), {"--hold-instance-lock", lockPath});
+        if (!process.waitForStarted(20000) || !process.waitForReadyRead(20000))
+            return "no answer";
+        return QString::fromLatin1(process.readLine()).trimmed();
+    }
+    // Lets it end normally, releasing what it holds.
+    void quit()
+    {
+        process.closeWriteChannel();
+        process.waitForFinished(20000);
+    }
+    ~OtherInstance()
+    {
+        if (process.state() != QProcess::NotRunning)
+            quit();
+    }
+};
+
+}  // namespace
+
+TEST(SingleInstance, ASecondProcessIsRefusedUntilTheFirstEnds)
+{
+    TempFolder t;
+    const QString lock = t.path("tsl.lock");
+    OtherInstance first;
+    ASSERT_EQ(first.start(lock), "held");
+
+    SingleInstance second(lock);
+    EXPECT_FALSE(second.tryAcquire());
+    EXPECT_FALSE(second.isHeld());
+
+    // However old the running holder's lock looks, it is not taken over.
+    QFile file(lock);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_FALSE(second.tryAcquire());
+
+    first.quit();
+    EXPECT_FALSE(QFile::exists(lock));
+    EXPECT_TRUE(second.tryAcquire());
+    EXPECT_TRUE(second.isHeld());
+
+    // And now this process is the one that refuses the other.
+    OtherInstance third;
+    EXPECT_EQ(third.start(lock), "refused");
+}
+
+TEST(SingleInstance, ALockLeftByAKilledProcessIsRecovered)
+{
+    TempFolder t;
+    const QString lock = t.path("tsl.lock");
+    {
+        OtherInstance crashed;
+        ASSERT_EQ(crashed.start(lock), "held");
+        crashed.process.kill();
+        crashed.process.waitForFinished(20000);
+    }
+    ASSERT_TRUE(QFile::exists(lock));  // left behind
+    SingleInstance instance(lock);
+    EXPECT_TRUE(instance.tryAcquire());
+    EXPECT_TRUE(instance.tryAcquire());  // asking again keeps it
 }

@@ -10,27 +10,28 @@
 
 using namespace tsl;
 
-TEST(StatusText, SummariesUseTheLocalesThousandsSeparator)
+TEST(StatusText, SummariesUseTheLocalesThousandsSeparatorAndSayOnePiece)
 {
     const QLocale c = QLocale::c();
-    const QLocale german(QLocale::German, QLocale::Germany);
     EXPECT_EQ(combineSummary(12, 1457664, 17000000, c),
               "12 pieces -- 1,457,664 bytes each -- 17,000,000 bytes total");
-    EXPECT_EQ(combineSummary(12, 1457664, 17000000, german),
+    EXPECT_EQ(combineSummary(12, 1457664, 17000000, QLocale(QLocale::German, QLocale::Germany)),
               "12 pieces -- 1.457.664 bytes each -- 17.000.000 bytes total");
     EXPECT_EQ(combineSummary(3, -1, 5368709120ull, c), "3 pieces -- 5,368,709,120 bytes total");
     EXPECT_EQ(combineSummary(0, 0, 0, c), "0 pieces --  bytes each --  bytes total");
-    EXPECT_EQ(thousands(999, c), "999");
-    EXPECT_EQ(splitSummary(3, 512000), "3 pieces -- 512000 bytes each");
-    EXPECT_EQ(splitSummary(3, 1126.4), "3 pieces -- 1126.4 bytes each");
-    // One piece is "1 piece".
     EXPECT_EQ(combineSummary(1, 700, 700, c), "1 piece -- 700 bytes each -- 700 bytes total");
-    EXPECT_EQ(splitSummary(1, 512000), "1 piece -- 512000 bytes each");
-    EXPECT_EQ(splitOptionsSummary(1, 512000), "1 piece, 512000 bytes each.");
+    EXPECT_EQ(splitSummary(1, 1126.4), "1 piece -- 1126.4 bytes each");
     EXPECT_EQ(splitOptionsSummary(2, 512000), "2 pieces, 512000 bytes each.");
-    EXPECT_EQ(filesSelected(2), "2 files selected.");
+    EXPECT_EQ(splitFileGoneText("movie.avi"), "movie.avi -- file not found");
     EXPECT_EQ(quotedList({"a.001", "b c.001"}), "\"a.001\" \"b c.001\"");
     EXPECT_EQ(appendFileSummary("movie.mpg", 1048576), "movie.mpg -- 1048576 bytes");
+    Settings s;
+    EXPECT_EQ(splitByText(s, c), "Each file is cut into pieces of 512,000 bytes.");
+    s.SplitMode = 1;
+    s.SplitPieces = 4;
+    EXPECT_EQ(splitByText(s, c),
+              "Each file is cut into 4 pieces of its own size: the last may be "
+              "smaller, and a very small file gives fewer pieces (never more).");
 }
 
 TEST(ExtractRange, TypedNumbersAreClampedAndShownByTheBar)

@@ -25,27 +25,21 @@ QString createQuestion(const QString& path, const QString& description)
 
 }  // namespace
 
-TEST(DirectoryCheck, ExistingAndEmptyDirectoriesAreLeftAlone)
-{
-    StoreFixture f;
-    const QString films = f.t.mkdir("films");
-    f.ini(dirsIni(films, QString(), films));
-    Settings s;
-    const LoadOutcome out = f.load(s);
-    EXPECT_TRUE(f.host.conversation.isEmpty());
-    EXPECT_EQ(s.InitCombineDir, films);
-    EXPECT_EQ(s.InitAppendDir, films);
-    EXPECT_EQ(out.keys.value("InitCombineDir").source, ValueSource::Store);
-}
-
-TEST(DirectoryCheck, MissingDirectoryIsCreatedOnYesAndStaysAsStoredOnNo)
+// An existing or empty directory is left alone; a missing one is asked
+// about, created on Yes and kept as stored on No.
+TEST(DirectoryCheck, AMissingDirectoryIsCreatedOnYesAndStaysAsStoredOnNo)
 {
     for (const Answer answer : {Answer::Yes, Answer::No}) {
         StoreFixture f;
         const QString path = f.t.path("new");
-        f.ini(dirsIni(path, QString(), QString()));
+        const QString films = f.t.mkdir("films");
+        f.ini(dirsIni(path, QString(), films));
         f.host.answers = {answer};
-        EXPECT_EQ(f.loaded().InitCombineDir, path);
+        Settings s;
+        const LoadOutcome out = f.load(s);
+        EXPECT_EQ(s.InitCombineDir, path);
+        EXPECT_EQ(s.InitAppendDir, films);
+        EXPECT_EQ(out.keys.value("InitAppendDir").source, ValueSource::Store);
         ASSERT_EQ(f.host.asked.size(), 1u);
         EXPECT_EQ(f.host.asked[0].text, createQuestion(path, "initial combine directory"));
         EXPECT_EQ(f.host.asked[0].buttons, Buttons::YesNo);

@@ -32,46 +32,47 @@ TEST(LoadReg, NoStoreGivesEveryDefaultAndWritesNothing)
     EXPECT_TRUE(f.host.conversation.isEmpty());
 }
 
-TEST(LoadReg, AnEmptyValueIsTheDefaultInTsliniButEmptyTextInTheNativeStore)
+// Empty is the default in tsl.ini but refused text (the preset) in the native
+// store; some keys read a leading number, others a whole truth value or refuse.
+TEST(LoadReg, StoredTextsLoadByTheirKeysRules)
 {
-    StoreFixture f;
-    f.ini("[Combine]\nCombineAuto=\nSameDir=\nFixExt=\nCombineAssoc=\n");
-    Settings s;
-    LoadOutcome out = f.load(s);
-    EXPECT_TRUE(f.store.UseIni);
-    EXPECT_FALSE(s.CombineAuto);
-    EXPECT_TRUE(s.SameDir);
-    EXPECT_TRUE(s.FixExt);
-    EXPECT_EQ(out.keys.value("CombineAuto").source, ValueSource::Default);
-    EXPECT_EQ(out.keys.value("CombineAssoc").source, ValueSource::Default);
-
-    StoreFixture native;
-    native.user("CombineAuto=\nSameDir=\nCombineAssoc=\n");
-    out = native.load(s);
-    EXPECT_FALSE(s.CombineAuto);
-    EXPECT_TRUE(s.SameDir);
-    EXPECT_FALSE(s.CombineAssoc);  // refused: its preset is off
-    EXPECT_EQ(out.keys.value("CombineAssoc").source, ValueSource::Refused);
+    const struct {
+        bool ini;
+        const char* line;
+        const char* loaded;
+        ValueSource source;
+    } cases[] = {
+        // clang-format off
+        {true, "[Combine]\nCombineAuto=", "0", ValueSource::Default},
+        {true, "[Combine]\nSameDir=", "-1", ValueSource::Default},
+        {true, "[Combine]\nFixExt=", "-1", ValueSource::Default},
+        {false, "CombineAuto=", "0", ValueSource::Refused},
+        {false, "SameDir=", "-1", ValueSource::Refused},
+        {false, "CombineAssoc=", "0", ValueSource::Refused},  // the preset
+        {true, "[Combine]\nShowTipsC=True", "0", ValueSource::Store},  // no leading number: off
+        {true, "[Combine]\nSameDir=True", "-1", ValueSource::Store},
+        {true, "[Split]\nAssocSplit=TRUE", "0", ValueSource::Store},
+        {true, "[Misc]\nAssocSendTo=1 please", "-1", ValueSource::Store},
+        {true, "[Combine]\nCombineAssoc=yes", "0", ValueSource::Refused},
+        {true, "[Combine]\nSearchExtra=yes", "-1", ValueSource::Refused},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        StoreFixture f;
+        if (c.ini)
+            f.ini(QByteArray(c.line) + "\n");
+        else
+            f.user(QByteArray(c.line) + "\n");
+        const QString key = QString(c.line).section('\n', -1).section('=', 0, 0);
+        Settings s;
+        const LoadOutcome out = f.load(s);
+        EXPECT_EQ(f.store.UseIni, c.ini) << c.line;
+        EXPECT_EQ(loadedText(s, qPrintable(key)), c.loaded) << c.line;
+        EXPECT_EQ(out.keys.value(key).source, c.source) << c.line;
+    }
 }
 
-TEST(LoadReg, TrueAndYes)
-{
-    StoreFixture f;
-    f.ini("[Combine]\nShowTipsC=True\nSameDir=True\nCombineAssoc=yes\nSearchExtra=yes\n"
-          "[Split]\nAssocSplit=TRUE\n[Misc]\nAssocSendTo=1 please\n");
-    Settings s;
-    const LoadOutcome out = f.load(s);
-    EXPECT_FALSE(s.ShowTipsC);  // read as leading number: no number, off
-    EXPECT_TRUE(s.SameDir);     // a truth value
-    EXPECT_FALSE(s.AssocSplit);
-    EXPECT_TRUE(s.AssocSendTo);
-    EXPECT_FALSE(s.CombineAssoc);  // "yes" does not convert: the preset, off
-    EXPECT_TRUE(s.SearchExtra);    // the preset, on
-    EXPECT_EQ(out.keys.value("CombineAssoc").source, ValueSource::Refused);
-    EXPECT_EQ(out.keys.value("CombineAssoc").stored, "yes");
-    EXPECT_EQ(out.keys.value("ShowTipsC").source, ValueSource::Store);
-}
-
+// Each range at its bounds; a part size out of range takes the unit back to bytes.
 TEST(LoadReg, OutOfRangeValuesLoadAsTheirPresetAndStayInTheStore)
 {
     const struct {
@@ -80,39 +81,25 @@ TEST(LoadReg, OutOfRangeValuesLoadAsTheirPresetAndStayInTheStore)
         const char* stored;
         const char* loaded;
     } cases[] = {
-        {"Misc", "ChunkSize", "9999", "1000000"},
-        {"Misc", "ChunkSize", "10000", "10000"},
-        {"Misc", "ChunkSize", "10000000", "10000000"},
-        {"Misc", "ChunkSize", "10000001", "1000000"},
-        {"Combine", "HighPart", "19682", "19682"},
-        {"Combine", "HighPart", "19683", "1000"},
-        {"Combine", "HighPart", "0", "1000"},
-        {"Combine", "HighPart", "1", "1"},
-        {"Split", "SplitSize", "100", "100"},
-        {"Split", "SplitSize", "1000000000", "1000000000"},
+        // clang-format off
+        {"Misc", "ChunkSize", "9999", "1000000"}, {"Misc", "ChunkSize", "10000", "10000"},
+        {"Misc", "ChunkSize", "10000000", "10000000"}, {"Misc", "ChunkSize", "10000001", "1000000"},
+        {"Combine", "HighPart", "19682", "19682"}, {"Combine", "HighPart", "19683", "1000"},
+        {"Combine", "HighPart", "0", "1000"}, {"Combine", "HighPart", "1", "1"},
+        {"Split", "SplitSize", "100", "100"}, {"Split", "SplitSize", "1126.4", "1126.4"},
         {"Split", "SplitSize", "1099511627776", "1099511627776"},
         {"Split", "SplitSize", "1099511627776.5", "512000"},
-        {"Split", "SplitSize", "1126.4", "1126.4"},
-        {"Append", "ListFontSize", "6.9", "10"},
-        {"Append", "ListFontSize", "7", "7"},
-        {"Append", "ListFontSize", "16", "16"},
-        {"Append", "ListFontSize", "16.1", "10"},
-        {"Combine", "ExtraParts", "2", "1"},
-        {"Combine", "ExtraParts", "0", "0"},
-        {"Combine", "MissingParts", "-1", "1"},
-        {"Combine", "MissingParts", "1.5", "2"},
-        {"Combine", "MissingParts", "2.5", "2"},
-        {"Combine", "MissingParts", "0.5", "0"},
-        {"Split", "PartsExist", "3", "1"},
-        {"Split", "SplitFileNames", "2", "0"},
-        {"Split", "SplitUnits", "3", "0"},
-        {"Split", "SplitUnits", "2", "2"},
-        {"Split", "SplitMode", "1", "1"},
-        {"Split", "SplitMode", "2", "0"},
-        {"Split", "SplitPieces", "1", "2"},
-        {"Split", "SplitPieces", "2", "2"},
-        {"Split", "SplitPieces", "19682", "19682"},
-        {"Split", "SplitPieces", "19683", "2"},
+        {"Append", "ListFontSize", "6.9", "10"}, {"Append", "ListFontSize", "7", "7"},
+        {"Append", "ListFontSize", "16", "16"}, {"Append", "ListFontSize", "16.1", "10"},
+        {"Combine", "ExtraParts", "2", "1"}, {"Combine", "ExtraParts", "0", "0"},
+        {"Combine", "MissingParts", "-1", "1"}, {"Combine", "MissingParts", "1.5", "2"},
+        {"Combine", "MissingParts", "2.5", "2"}, {"Combine", "MissingParts", "0.5", "0"},
+        {"Split", "PartsExist", "3", "1"}, {"Split", "SplitFileNames", "2", "0"},
+        {"Split", "SplitUnits", "3", "0"}, {"Split", "SplitUnits", "2", "2"},
+        {"Split", "SplitMode", "1", "1"}, {"Split", "SplitMode", "2", "0"},
+        {"Split", "SplitPieces", "1", "2"}, {"Split", "SplitPieces", "2", "2"},
+        {"Split", "SplitPieces", "19682", "19682"}, {"Split", "SplitPieces", "19683", "2"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         StoreFixture f;
@@ -121,22 +108,15 @@ TEST(LoadReg, OutOfRangeValuesLoadAsTheirPresetAndStayInTheStore)
         EXPECT_EQ(loadedText(f.loaded(), c.key), c.loaded) << line.toStdString();
         EXPECT_TRUE(f.iniText().endsWith(line));
     }
-}
-
-TEST(LoadReg, SplitSizeOutOfRangeResetsSplitUnits)
-{
-    StoreFixture f;
-    f.ini("[Split]\nSplitSize=99.5\nSplitUnits=2\n");
-    Settings s;
-    const LoadOutcome out = f.load(s);
-    EXPECT_EQ(s.SplitSize, 512000);
-    EXPECT_EQ(s.SplitUnits, 0);
-    EXPECT_EQ(out.keys.value("SplitUnits").source, ValueSource::Replaced);
-
-    f.ini("[Split]\nSplitSize=100\nSplitUnits=2\n");
-    f.load(s);
-    EXPECT_EQ(s.SplitSize, 100);
-    EXPECT_EQ(s.SplitUnits, 2);
+    for (const auto& [size, units] : {std::pair{"99.5", 0}, {"100", 2}}) {
+        StoreFixture f;
+        f.ini("[Split]\nSplitSize=" + QByteArray(size) + "\nSplitUnits=2\n");
+        Settings s;
+        const LoadOutcome out = f.load(s);
+        EXPECT_EQ(s.SplitUnits, units) << size;
+        EXPECT_EQ(out.keys.value("SplitUnits").source,
+                  units ? ValueSource::Store : ValueSource::Replaced);
+    }
 }
 
 TEST(LoadReg, AValueThatCannotBeReadKeepsThePreviousLoadsValue)

@@ -7,16 +7,6 @@
 using namespace tsl;
 using tsl::test::StoreFixture;
 
-namespace {
-
-// The user's native file as QSettings reads it back.
-QString userValue(StoreFixture& f, const QString& key)
-{
-    return QSettings(f.store.locations().userFile, QSettings::NativeFormat).value(key).toString();
-}
-
-}  // namespace
-
 TEST(SettingsStore, MachineWideFileIsTheFallbackOfTheUserFile)
 {
     StoreFixture f;
@@ -50,7 +40,7 @@ TEST(SettingsStore, WriteRegGoesToTheCurrentStore)
     EXPECT_FALSE(f.t.exists("user"));
     // ForceRegistry writes the native store whatever UseIni says.
     EXPECT_EQ(f.store.WriteReg("CombineDir", "/parts", true, section::Combine), 0);
-    EXPECT_EQ(userValue(f, "CombineDir"), "/parts");
+    EXPECT_EQ(f.userValue("CombineDir"), "/parts");
     EXPECT_EQ(f.store.ReadReg("CombineDir", "x", true), "/parts");
     EXPECT_EQ(f.store.ReadReg("CombineDir", "x", false, section::Combine), "x");
 
@@ -102,8 +92,8 @@ TEST(StoreSwitch, ToIniWritesEveryValueThenClearsTheUserFileAndBack)
     // And back: the registry store gets every value and tsl.ini is deleted.
     ASSERT_TRUE(SwitchStore(f.store, false, dialogValues(again)));
     EXPECT_FALSE(f.t.exists("prog/tsl.ini"));
-    EXPECT_EQ(userValue(f, "SplitSize"), "1126.4");
-    EXPECT_EQ(userValue(f, "InitAppendDir"), QString());
+    EXPECT_EQ(f.userValue("SplitSize"), "1126.4");
+    EXPECT_EQ(f.userValue("InitAppendDir"), QString());
     again = f.loaded();
     EXPECT_FALSE(f.store.UseIni);
     EXPECT_EQ(again.ChunkSize, 20000);
@@ -118,5 +108,5 @@ TEST(StoreSwitch, AnIniThatCannotBeWrittenKeepsTheRegistryStore)
     const Settings s = f.loaded();
     EXPECT_FALSE(SwitchStore(store, true, dialogValues(s)));
     EXPECT_FALSE(store.UseIni);
-    EXPECT_EQ(userValue(f, "ChunkSize"), "20000");
+    EXPECT_EQ(f.userValue("ChunkSize"), "20000");
 }

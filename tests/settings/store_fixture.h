@@ -8,6 +8,8 @@
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
 
+#include <QSettings>
+
 namespace tsl::test {
 
 struct StoreFixture {
@@ -24,6 +26,11 @@ struct StoreFixture {
     // A native file as an administrator or an older run left it.
     void user(const QByteArray& lines) { t.write("user/Tessel/TSL.conf", "[General]\n" + lines); }
     void machine(const QByteArray& lines) { t.write("etc/Tessel/TSL.conf", "[General]\n" + lines); }
+    // A value of the per-user native file as QSettings reads it back.
+    QString userValue(const QString& key) const
+    {
+        return QSettings(store.locations().userFile, QSettings::NativeFormat).value(key).toString();
+    }
 
     LoadOutcome load(Settings& s) { return LoadReg(s, store, host, drives); }
     Settings loaded()

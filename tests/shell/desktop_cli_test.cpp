@@ -1,6 +1,6 @@
 // tsl-cli desktop with a temporary home: apply registers what the stored
-// settings ask for, as xdg-mime and the MIME database then see it; the other
-// commands never register anything.
+// settings ask for, as xdg-mime and the MIME database then see it; other
+// commands register nothing.
 #include "support/temp_files.h"
 
 #include <QDir>
@@ -37,6 +37,13 @@ TEST(DesktopCli, ApplyMakesTslTheDefaultForInfoFilesAndTakesItBack)
         GTEST_SKIP() << "xdg-mime (xdg-utils) is not installed";
     TempFolder t;
     const QProcessEnvironment env = homeOnly(t);
+    // Only "desktop apply" registers: not a config command, not the status.
+    EXPECT_EQ(runCli({"config", "list"}, {}, {}, env).exitCode, 0);
+    const CliRun status = runCli({"desktop"}, {}, {}, env);
+    EXPECT_TRUE(status.out.contains("Send to (Thunar): not registered"));
+    EXPECT_FALSE(QDir(t.path("home/.local/share")).exists());
+    EXPECT_FALSE(t.exists("home/.config/mimeapps.list"));
+
     const CliRun apply = runCli({"desktop", "apply"}, {}, {}, env);
     EXPECT_EQ(apply.exitCode, 0) << apply.err.toStdString();
     EXPECT_EQ(xdgMime(env, {"query", "default", "application/x-tsl-info"}), "tsl.desktop");
@@ -56,22 +63,6 @@ TEST(DesktopCli, ApplyMakesTslTheDefaultForInfoFilesAndTakesItBack)
     EXPECT_FALSE(t.exists("home/.local/share/mime/packages/tsl.xml"));
     EXPECT_TRUE(off.out.contains("Open .000 files with TSL: not registered"));
     EXPECT_TRUE(off.out.contains("Split (Open With): registered"));
-}
-
-TEST(DesktopCli, OnlyTheDesktopCommandRegistersAndBadUsageIsStatus2)
-{
-    TempFolder t;
-    const QProcessEnvironment env = homeOnly(t);
-    EXPECT_EQ(runCli({"config", "list"}, {}, {}, env).exitCode, 0);
-    const CliRun status = runCli({"desktop"}, {}, {}, env);
-    EXPECT_EQ(status.exitCode, 0);
-    EXPECT_TRUE(status.out.contains("Send to (Thunar): not registered"));
-    EXPECT_FALSE(QDir(t.path("home/.local/share")).exists());
-    EXPECT_FALSE(t.exists("home/.config/mimeapps.list"));
-
-    const CliRun bad = runCli({"desktop", "register"}, {}, {}, env);
-    EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains("The action is 'status' or 'apply'."));
 }
 
 }  // namespace

@@ -1,18 +1,56 @@
 // The desktop registration against a temporary XDG tree: on, repeated, off,
 // with another program's association present; the texts of the entries and
 // the mimeapps.list edits.
-#include "desktop_support.h"
 #include "shell/check_assoc.h"
 #include "shell/desktop_entries.h"
 #include "shell/desktop_files.h"
 #include "support/scripted_host.h"
 #include "support/temp_files.h"
 
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace tsl::test {
 namespace {
+
+// Every file under root (relative path to bytes).
+QMap<QString, QByteArray> treeSnapshot(const QString& root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        QFile f(p);
+        f.open(QIODevice::ReadOnly);
+        files.insert(p.mid(root.size()), f.readAll());
+    }
+    return files;
+}
+
+// The errors desktop-file-validate finds in path; nullopt when the tool is
+// missing. KDE service menus are Type=Service, which the validator does not
+// know as a type for MimeType and Actions: those two complaints are KDE's
+// format, not faults, and are left out.
+std::optional<QString> desktopFileErrors(const QString& path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(tool, {path});
+    p.waitForFinished();
+    QStringList errors;
+    for (const QString& line : QString::fromUtf8(p.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.isEmpty() && !line.contains(QStringLiteral("but the type is \"Service\"")))
+            errors << line;
+    }
+    return errors.join(QLatin1Char('\n'));
+}
 
 struct DesktopTree {
     TempFolder t;
@@ -84,16 +122,13 @@ TEST(DesktopRegistration, EachSettingPlacesOnlyItsOwnEntries)
         QStringList present;
     };
     const Case cases[] = {
+        // clang-format off
         {true, false, false, {"/applications/tsl.desktop", "/mime/packages/tsl.xml"}},
-        {false,
-         true,
-         false,
-         {"/applications/tsl-split.desktop", "/kio/servicemenus/tsl-split.desktop"}},
-        {false,
-         false,
-         true,
-         {"/Thunar/sendto/tsl.desktop", "/kio/servicemenus/tsl-sendto.desktop",
-          "/nautilus/scripts/TSL"}},
+        {false, true, false, {"/applications/tsl-split.desktop",
+                              "/kio/servicemenus/tsl-split.desktop"}},
+        {false, false, true, {"/Thunar/sendto/tsl.desktop", "/kio/servicemenus/tsl-sendto.desktop",
+                              "/nautilus/scripts/TSL"}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         DesktopTree d;
@@ -173,36 +208,32 @@ TEST(MimeApps, TslIsPutFirstAndTakenOutAgain)
         QString after;
     };
     const Case cases[] = {
+        // clang-format off
         {"", true, "[Default Applications]\napplication/x-tsl-info=tsl.desktop;\n"},
         {"[Default Applications]\napplication/x-tsl-info=tsl.desktop;\n", false, ""},
         {"[Default Applications]\napplication/x-tsl-info=a.desktop;tsl.desktop;\n\n[Other]\nx=y\n",
-         true,
-         "[Default Applications]\napplication/x-tsl-info=tsl.desktop;a.desktop;\n\n[Other]\nx=y\n"},
+         true, "[Default Applications]\napplication/x-tsl-info=tsl.desktop;a.desktop;\n\n[Other]\nx=y\n"},
         {"[Default Applications]\napplication/x-tsl-info=tsl.desktop;a.desktop;\n", false,
          "[Default Applications]\napplication/x-tsl-info=a.desktop;\n"},
         {"[Default Applications]\ntext/plain=ed.desktop;\n\n[Added Associations]\n", true,
-         "[Default Applications]\ntext/plain=ed.desktop;\napplication/x-tsl-info=tsl.desktop;\n\n[Added Associations]\n"},
+         "[Default Applications]\ntext/plain=ed.desktop;\napplication/x-tsl-info=tsl.desktop;\n\n"
+         "[Added Associations]\n"},
         {"[Added Associations]\napplication/x-tsl-info=tsl.desktop;\n", false,
          "[Added Associations]\napplication/x-tsl-info=tsl.desktop;\n"},
         {"# mine\n[Added Associations]\na/b=c.desktop;", false,
          "# mine\n[Added Associations]\na/b=c.desktop;"},
+        // clang-format on
     };
     for (const Case& c : cases)
         EXPECT_EQ(editDefaultApplication(c.before, t, "tsl.desktop", c.makeDefault), c.after)
             << c.before.toStdString();
 }
 
-}  // namespace
-}  // namespace tsl::test
-
-namespace tsl::test {
-namespace {
-
-TEST(DesktopEntries, TheInstalledFilesDeclareTheSameTypeAndValidate)
+// The package's tsl.xml (validated with the installed tree) and the one TSL
+// registers for the user declare the same type.
+TEST(DesktopEntries, TheInstalledAndTheRegisteredMimeTypeAreTheSame)
 {
-    TempFolder t;
-    const QString data = QStringLiteral(TSL_BENCH_DIR) + "/../data/";
-    QFile mime(data + "tsl.xml");
+    QFile mime(QStringLiteral(TSL_SOURCE_DIR "/data/tsl.xml"));
     ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
     const QByteArray installed = mime.readAll();
     for (const char* part :
@@ -211,10 +242,6 @@ TEST(DesktopEntries, TheInstalledFilesDeclareTheSameTypeAndValidate)
         EXPECT_TRUE(installed.contains(part)) << part;
         EXPECT_TRUE(mimePackage().toUtf8().contains(part)) << part;
     }
-    const auto errors = desktopFileErrors(data + "tsl.desktop");
-    if (!errors)
-        GTEST_SKIP() << "desktop-file-validate is not installed";
-    EXPECT_EQ(*errors, QString());
 }
 
 }  // namespace

@@ -99,57 +99,51 @@ TEST_F(InstallTree, EveryFileLiesWhereTheDesktopLooksForIt)
     EXPECT_EQ(pngSize(usr("share/icons/hicolor/256x256/apps/tsl.png")), "256x256");
 }
 
-TEST_F(InstallTree, MetadataAndDesktopEntryPassTheirValidators)
+// The validators (appstreamcli's validate-tree reads the metainfo with the
+// desktop entry it launches and the icons it names; warnings fail it as
+// errors do), bash-completion finding the completion of tsl-cli, and the
+// installed tsl answering without a display.
+TEST_F(InstallTree, ValidatorsBashCompletionAndTheInstalledProgramAnswer)
 {
-    // validate-tree reads the metainfo together with the desktop entry it
-    // launches and the icons it names; warnings fail it as errors do.
-    const ToolRun appstream =
-        run(QStringLiteral("appstreamcli"),
-            {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), tree->path(QString())});
-    EXPECT_EQ(appstream.exitCode, 0) << appstream.out.toStdString();
-    const ToolRun metainfo = run(QStringLiteral("appstreamcli"),
-                                 {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                  usr("share/metainfo/org.tessel.tsl.metainfo.xml")});
-    EXPECT_EQ(metainfo.exitCode, 0) << metainfo.out.toStdString();
-    EXPECT_TRUE(metainfo.out.contains(QLatin1String("Validation was successful")));
-    EXPECT_FALSE(metainfo.out.contains(QLatin1String("W:"))) << metainfo.out.toStdString();
-    const ToolRun entry =
-        run(QStringLiteral("desktop-file-validate"), {usr("share/applications/tsl.desktop")});
-    EXPECT_EQ(entry.exitCode, 0) << entry.out.toStdString();
-    EXPECT_EQ(entry.out, QString()) << entry.out.toStdString();
-}
-
-TEST_F(InstallTree, BashCompletionFindsTheCompletionOfTslCli)
-{
-    QProcessEnvironment env = isolatedEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_DIRS"), usr("share"));
-    const ToolRun found =
-        run(QStringLiteral("bash"),
-            {QStringLiteral("-c"),
-             QStringLiteral("source /usr/share/bash-completion/bash_completion && "
-                            "__load_completion tsl-cli && complete -p tsl-cli")},
-            env);
-    EXPECT_EQ(found.exitCode, 0) << found.out.toStdString();
-    EXPECT_EQ(found.out, QStringLiteral("complete -F _tsl_cli tsl-cli\n"));
-}
-
-TEST_F(InstallTree, InstalledWindowAnswersVersionWithoutADisplay)
-{
-    QProcessEnvironment env = isolatedEnvironment();
+    const QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment completion = isolatedEnvironment();
+    completion.insert(QStringLiteral("XDG_DATA_DIRS"), usr("share"));
+    QProcessEnvironment noDisplay = isolatedEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    const ToolRun version = run(usr("bin/tsl"), {QStringLiteral("--version")}, env);
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, QStringLiteral("tsl " TSL_VERSION "\n"));
-
+        noDisplay.remove(QString::fromLatin1(name));
     // Qt warns on standard error about a missing runtime folder.
     const QString runtime = tree->mkdir(QStringLiteral("run"));
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const ToolRun bad = run(usr("bin/tsl"), {QStringLiteral("--bogus")}, env);
-    EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_EQ(bad.out,
-              QStringLiteral("tsl: Unknown option 'bogus'.\n"
-                             "Try 'tsl --help' for more information.\n"));
+    QProcessEnvironment offscreen = noDisplay;
+    offscreen.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString bash = "source /usr/share/bash-completion/bash_completion && "
+                         "__load_completion tsl-cli && complete -p tsl-cli";
+    const struct {
+        QString program;
+        QStringList args;
+        QProcessEnvironment env;
+        int exitCode;
+        QString out;  // the whole output; null: not checked
+    } runs[] = {
+        // clang-format off
+        {"appstreamcli", {"validate-tree", "--no-net", tree->path(QString())}, system, 0, {}},
+        {"appstreamcli", {"validate", "--no-net", usr("share/metainfo/org.tessel.tsl.metainfo.xml")},
+         system, 0, {}},
+        {"desktop-file-validate", {usr("share/applications/tsl.desktop")}, system, 0, ""},
+        {"bash", {"-c", bash}, completion, 0, "complete -F _tsl_cli tsl-cli\n"},
+        {usr("bin/tsl"), {"--version"}, noDisplay, 0, "tsl " TSL_VERSION "\n"},
+        {usr("bin/tsl"), {"--bogus"}, offscreen, 2,
+         "tsl: Unknown option 'bogus'.\nTry 'tsl --help' for more information.\n"},
+        // clang-format on
+    };
+    for (const auto& r : runs) {
+        const ToolRun done = run(r.program, r.args, r.env);
+        SCOPED_TRACE((r.program + " " + r.args.join(' ') + "\n" + done.out).toStdString());
+        EXPECT_EQ(done.exitCode, r.exitCode);
+        EXPECT_FALSE(done.out.contains(QLatin1String("W:")));
+        if (!r.out.isNull()) {
+            EXPECT_EQ(done.out, r.out);
+        }
+    }
 }

@@ -36,7 +36,7 @@ TEST(SplitCancel, TakesBackThePiecesOfTheFileItWasOn)
         Settings settings;
         settings.SplitSize = 36864;  // chunks and pieces of whole blocks: cut where set
         settings.ChunkSize = 12288;
-        CancellingHost host;
+        TriggeredHost host;
         host.trigger = c.trigger;
         const SplitOutcome o = runSplit({{"a", "b"}, t.dir(), t.dir()}, settings, host);
         EXPECT_TRUE(o.cancelled) << c.trigger;

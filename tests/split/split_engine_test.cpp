@@ -109,17 +109,15 @@ TEST_F(SplitFixture, ChunkedPiecesKeepThePartSizeAndReportEveryChunk)
     EXPECT_EQ(t.size("clip.002"), 36864);
     EXPECT_EQ(t.size("clip.003"), 4272);
     EXPECT_EQ(joined("clip", 3), patternBytes(78000));
+    // One update per chunk and one after each piece.
     const QStringList captions = host.captions(Line::Part);
-    EXPECT_EQ(captions.mid(0, 4),
-              QStringList({"15% complete (1 of 3 parts written - clip)",
-                           "31% complete (1 of 3 parts written - clip)",
-                           "47% complete (1 of 3 parts written - clip)",
-                           // after piece 1
-                           "47% complete (1 of 3 parts written - clip)"}));
+    EXPECT_EQ(captions.size(), (3 + 1) + (3 + 1) + (1 + 1));
+    EXPECT_EQ(captions.first(), "15% complete (1 of 3 parts written - clip)");
     EXPECT_EQ(captions.last(), "100% complete (3 of 3 parts written - clip)");
-    EXPECT_EQ(host.captions(Line::Total),
-              QStringList({"33% complete", "66% complete", "100% complete",
-                           "100% complete (1 of 1 file split)"}));
+    const QStringList totals = host.captions(Line::Total);
+    EXPECT_EQ(totals.size(), 4);
+    EXPECT_EQ(totals.first(), "33% complete");
+    EXPECT_EQ(totals.last(), "100% complete (1 of 1 file split)");
 }
 
 TEST_F(SplitFixture, OverallProgressNamesTheFilesDone)
@@ -128,12 +126,11 @@ TEST_F(SplitFixture, OverallProgressNamesTheFilesDone)
     for (const char* name : {"a", "b", "c"})
         t.writePattern(name, 200);
     split({"a", "b", "c"});
-    EXPECT_EQ(
-        host.captions(Line::Total),
-        QStringList({"16% complete", "33% complete", "33% complete",
-                     "50% complete (1 of 3 files split)", "66% complete (1 of 3 files split)",
-                     "66% complete (1 of 3 files split)", "83% complete (2 of 3 files split)",
-                     "100% complete (2 of 3 files split)", "100% complete (3 of 3 files split)"}));
+    const QStringList totals = host.captions(Line::Total);
+    EXPECT_EQ(totals.size(), 9);
+    EXPECT_EQ(totals.first(), "16% complete");
+    EXPECT_EQ(totals[3], "50% complete (1 of 3 files split)");
+    EXPECT_EQ(totals.last(), "100% complete (3 of 3 files split)");
 }
 
 TEST_F(SplitFixture, EmptySourceWritesInfoAndBatchAndIsDeleted)

@@ -77,13 +77,13 @@ TEST(SplitTransaction, ASourceThatChangesWhileReadIsNotCommittedNorDeleted)
     t.writePattern("f", 2500);
     Settings s = smallPieces();
     s.SplitDelete = true;
-    CancellingHost host;  // used for its hook only: the trigger appends, it cancels nothing
+    TriggeredHost host;
+    host.cancels = false;
     host.trigger = "40% complete (1 of 3 parts written - f)";
     host.onTrigger = [&] {
         QFile f(t.path("f"));
         ASSERT_TRUE(f.open(QIODevice::Append));
         f.write("more");
-        host.cancelFlag().store(false);
     };
     const SplitOutcome o = runSplit({{"f"}, t.dir(), t.dir()}, s, host);
     EXPECT_EQ(o.split, 0);

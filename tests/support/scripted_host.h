@@ -86,12 +86,14 @@ public:
     QStringList captions(Line line) const;
 };
 
-// A scripted host that requests the cancel when a progress caption or a
-// status text equals `trigger`, as a Cancel button or Ctrl-C would between
-// two steps of the job; runs `onTrigger` then too (to look at the disk).
-struct CancellingHost : ScriptedHost {
+// A scripted host that acts once, when a progress caption or a status text
+// equals `trigger`: it requests the cancel when `cancels` is set, as a Cancel
+// button or Ctrl-C would between two steps of the job, and runs `onTrigger`
+// (to change the files meanwhile or to look at the disk).
+struct TriggeredHost : ScriptedHost {
     QString trigger;
     std::function<void()> onTrigger;
+    bool cancels = true;
 
     void status(const QString& text) override
     {
@@ -106,11 +108,14 @@ struct CancellingHost : ScriptedHost {
     }
 
 private:
+    bool fired_ = false;
     void check(const QString& text)
     {
-        if (text != trigger || cancelRequested())
+        if (fired_ || text != trigger)
             return;
-        cancelFlag().store(true);
+        fired_ = true;
+        if (cancels)
+            cancelFlag().store(true);
         if (onTrigger)
             onTrigger();
     }
