@@ -30,6 +30,7 @@ TEST(WindowStartup, AnInfoFileOpensCombineWithItsSummary)
 {
     WindowFixture w;
     writeInfo(w.t, "clip.mpg.000", 17000000, 12, 1457664);
+    w.t.write("clip.mpg.001", QByteArray(1457664, 'a'));
     w.t.write("bad.avi.000", "short");
     QLocale::setDefault(QLocale::c());
     for (const auto& [file, status] :

@@ -39,10 +39,3 @@ TEST(GetLongPathLegacy, AShortNameThatNamesNothingGivesEmptyText)
     EXPECT_EQ(GetLongPathLegacy(t.path("MOVIE~1.AVI")), "");
     EXPECT_EQ(GetLongPathLegacy(t.path("NOPE~1/x")), "");
 }
-
-TEST(StripAtNul, CutsAtTheFirstNul)
-{
-    EXPECT_EQ(StripAtNul(QString::fromUtf8("C:\\Data\0junk\0", 13)), "C:\\Data");
-    EXPECT_EQ(StripAtNul(QString::fromUtf8("\0x", 2)), "");
-    EXPECT_EQ(StripAtNul("no nul"), "no nul");
-}
