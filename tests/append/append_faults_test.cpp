@@ -1,8 +1,8 @@
 // The Append command when things go wrong: the read-only and in-use
 // conversations, a list holding the target itself, a source that cannot be
 // read completely, a target that cannot be opened.
-#include "support/engine_job.h"
 #include "core/file_facts.h"
+#include "support/engine_job.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -39,7 +39,9 @@ TEST(CliExitStatus, OneWhenAFileWasSkippedOrFailedZeroWhenAllWasDone)
     QFile::remove(t.path("set.002"));
     // args, status, a line standard error holds
     const QList<std::tuple<QStringList, int, QString>> cases = {
-        {{"split", "-q", t.writePattern("small", 10)}, 1, "will not be split because it is smaller"},
+        {{"split", "-q", t.writePattern("small", 10)},
+         1,
+         "will not be split because it is smaller"},
         {{"combine", "-q", t.path("set.000")}, 1, "set is missing the following part"},
         {{"split", "-q", "-s", "1KiB", a}, 0, ""},
         {{"split", "-s", "1KiB", "--existing", "never", a},
@@ -49,7 +51,8 @@ TEST(CliExitStatus, OneWhenAFileWasSkippedOrFailedZeroWhenAllWasDone)
     for (const auto& [args, status, said] : cases) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, status) << args.join(' ').toStdString() << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(said)) << args.join(' ').toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(said))
+            << args.join(' ').toStdString() << run.err.toStdString();
     }
     EXPECT_EQ(t.size("a.bin.004"), 1024);
     EXPECT_FALSE(t.exists("a.bin.005"));
