@@ -5,6 +5,7 @@
 #include "cli/terminal_host.h"
 #include "split/split_engine.h"
 #include "support/faulty_file_system.h"
+#include "support/piece_sets.h"
 #include "support/temp_files.h"
 
 #include <QTemporaryFile>
@@ -55,6 +56,16 @@ TEST(CliAnswers, OverwriteQuestionsKeepTheFilesUnlessAnOptionSaysOtherwise)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "Processed a.bin\n");
     EXPECT_EQ(t.read("a.bin.001"), patternBytes(1000));
+
+    // Combine's No to an existing output asks for a new name: nobody types
+    // one, so the default, none, skips the set.
+    writePieceSet(t, {.size = 2000, .pieceSize = 1000});
+    t.write("clip.mpg", "old");
+    const CliRun combine = runCli({"combine", t.path("clip.mpg.000")});
+    EXPECT_EQ(combine.exitCode, 1);
+    EXPECT_TRUE(combine.err.contains("Enter a new filename for\nclip.mpg.\n=> \"\" (default)"))
+        << combine.err.toStdString();
+    EXPECT_EQ(t.read("clip.mpg"), "old");
 }
 
 // Standard error of this process while `run` runs, read back from a file.

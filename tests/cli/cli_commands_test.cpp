@@ -42,7 +42,10 @@ TEST(CliExitStatus, OneWhenAFileWasSkippedOrFailedZeroWhenAllWasDone)
         {{"split", "-q", t.writePattern("small", 10)},
          1,
          "will not be split because it is smaller"},
-        {{"combine", "-q", t.path("set.000")}, 1, "set is missing the following part"},
+        {{"combine", "-q", "--report-answer", "cancel", t.path("set.000")},
+         1,
+         "set is missing the following part"},
+        {{"--help-all"}, 0, ""},
         {{"split", "-q", "-s", "1KiB", a}, 0, ""},
         {{"split", "-s", "1KiB", "--existing", "never", a},
          1,
@@ -80,9 +83,12 @@ TEST(SplitCli, OptionsOverrideTheSettings)
     EXPECT_EQ(t.size("out/b.bin.002"), 2250);
 }
 
-TEST(SplitCli, SizeUnitsCountThousandsOrPowersOfTwo)
+TEST(SplitCli, SizeUnitsCountThousandsOrPowersOfTwoOrNameASize)
 {
     TempFolder t;
+    t.writePattern("b", 1457665);
+    EXPECT_EQ(runCli({"split", "-q", "--size", "floppy", t.path("b")}).exitCode, 0);
+    EXPECT_EQ(t.size("b.002"), 1);
     t.writePattern("f", 5000);
     for (const auto& [size, piece] : {std::pair{"1k", 1000}, std::pair{"2KiB", 2048},
                                       std::pair{"1.5k", 1500}, std::pair{" 1200 ", 1200}}) {

@@ -24,6 +24,8 @@ QByteArray hex(const QByteArray& digest)
 // finish() starting the next one.
 TEST(Sha256, AMessageInPiecesAndFinishStartsANewOne)
 {
+    EXPECT_EQ(hex(Sha256::of("")),
+              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     EXPECT_EQ(hex(Sha256::of("abc")),
               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     Sha256 hash;
