@@ -60,6 +60,9 @@ TEST(ExtensionRepair, TheTable)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"clip_mpg", "clip.mpg"},
+        {"clipMPE", "clip.mpg"},
+        {"song_rm", "song.rm"},
+        {"clip_mpe", "clip.mpg"},
         {"clip_MPEG", "clip.mpg"},
         {"clipmpg", "clip.mpg"},
         {"clip.mpg", "clip.mpg"},
