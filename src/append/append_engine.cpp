@@ -237,8 +237,6 @@ Flow AppendJob::copyChunk(FileHandle& source, qint64 offset, qint64 length)
     for (;;) {
         const qint64 at = target_.end;
         const RunError e = copier_.copy(source, offset, target_.file(), at, length);
-        ++outcome_.chunkCopies;
-        outcome_.largestChunk = std::max(outcome_.largestChunk, length);
         if (!e.failed()) {
             target_.end = at + length;
             outcome_.bytesAppended += length;

@@ -41,8 +41,6 @@ struct AppendOutcome : JobEnd {
     int deleted = 0;           // sources deleted afterwards
     QStringList badEntries;    // entries refused by the check before the run, with the reason
     qint64 bytesAppended = 0;  // bytes the target grew by
-    int chunkCopies = 0;       // chunk copies made (each one read and one write at most)
-    qint64 largestChunk = 0;   // bytes of the largest chunk copy
     bool error = false;        // something was reported: no source was deleted
     bool refused = false;      // the list or the target was refused: nothing was written
     bool stopped = false;      // ended early: No, Cancel, the cancel request, or no target

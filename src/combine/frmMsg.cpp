@@ -41,17 +41,12 @@ constexpr int MaxLabelHeight = px(6000);
 }  // namespace
 
 frmMsg::frmMsg(const PartsReport& report, QWidget* parent, StatusSink status)
-    : QDialog(parent), report_(report), answer_(CancelMarker), status_(std::move(status))
+    : QDialog(parent), report_(report), status_(std::move(status))
 {
     setObjectName(QStringLiteral("frmMsg"));
     createControls();
     Form_Load();
     arrange();
-}
-
-ReportAnswer frmMsg::answer() const
-{
-    return answerFromMarker(answer_).value_or(ReportAnswer::Cancel);
 }
 
 void frmMsg::createControls()
@@ -98,7 +93,7 @@ void frmMsg::Form_Load()
     imgIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(IconSize));
     QString shown = report_.message;
     lblLabel->setText(shown.replace(CrLf, QStringLiteral("\n")));
-    answer_ = CancelMarker;
+    answer_ = ReportAnswer::Cancel;
 }
 
 // Icon top left, the message beside it (centred on the icon when it is lower),
@@ -146,7 +141,7 @@ void frmMsg::arrange()
 
 void frmMsg::answerWith(ReportAnswer answer)
 {
-    answer_ = tsl::answerMarker(answer);
+    answer_ = answer;
     accept();
 }
 

@@ -29,10 +29,8 @@ public:
 
     explicit frmMsg(const PartsReport& report, QWidget* parent = nullptr, StatusSink status = {});
 
-    // The answer marker: Cancel until an answer button is clicked.
-    const QString& answerMarker() const { return answer_; }
-    // The answer the marker stands for.
-    ReportAnswer answer() const;
+    // The answer: Cancel until an answer button is clicked.
+    ReportAnswer answer() const { return answer_; }
 
 private:
     void createControls();
@@ -43,7 +41,7 @@ private:
     void cmdSave_Click();
 
     PartsReport report_;
-    QString answer_;
+    ReportAnswer answer_ = ReportAnswer::Cancel;
     StatusSink status_;
 
     QLabel* imgIcon = nullptr;

@@ -8,13 +8,6 @@
 
 namespace tsl {
 
-namespace {
-
-constexpr qsizetype ModeWidth = 9;
-constexpr qsizetype SetWidth = 7;
-
-}  // namespace
-
 QString modeWord(ReportMode mode)
 {
     switch (mode) {
@@ -23,36 +16,6 @@ QString modeWord(ReportMode mode)
     case ReportMode::Corrupt: return QStringLiteral("Corrupt");
     }
     return {};
-}
-
-std::optional<ReportMode> modeFromWord(const QString& word)
-{
-    for (ReportMode m : {ReportMode::Missing, ReportMode::Extra, ReportMode::Corrupt}) {
-        if (word == modeWord(m))
-            return m;
-    }
-    return std::nullopt;
-}
-
-QString answerMarker(ReportAnswer answer)
-{
-    switch (answer) {
-    case ReportAnswer::Combine: return CombineMarker;
-    case ReportAnswer::Exclude: return ExcludeMarker;
-    case ReportAnswer::Skip: return SkipMarker;
-    case ReportAnswer::Cancel: return CancelMarker;
-    }
-    return CancelMarker;
-}
-
-std::optional<ReportAnswer> answerFromMarker(const QString& marker)
-{
-    for (ReportAnswer a :
-         {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip, ReportAnswer::Cancel}) {
-        if (marker == answerMarker(a))
-            return a;
-    }
-    return std::nullopt;
 }
 
 QString reportAnswerWord(ReportAnswer answer)
@@ -64,39 +27,6 @@ QString reportAnswerWord(ReportAnswer answer)
     case ReportAnswer::Cancel: return QStringLiteral("Cancel");
     }
     return {};
-}
-
-std::optional<ReportAnswer> reportAnswerFromWord(const QString& word)
-{
-    for (ReportAnswer a :
-         {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip, ReportAnswer::Cancel}) {
-        if (word.compare(reportAnswerWord(a), Qt::CaseInsensitive) == 0)
-            return a;
-    }
-    return std::nullopt;
-}
-
-QString handOverText(ReportMode mode, int set, const QString& message)
-{
-    return modeWord(mode).leftJustified(ModeWidth, QLatin1Char(' '))
-        + QString::number(set).leftJustified(SetWidth, QLatin1Char(' ')) + message;
-}
-
-QString handOverText(const PartsReport& report)
-{
-    return handOverText(report.mode, report.set, report.message);
-}
-
-std::optional<HandOver> parseHandOver(const QString& text)
-{
-    const auto mode = modeFromWord(text.left(ModeWidth).trimmed());
-    if (!mode)
-        return std::nullopt;
-    bool ok = false;
-    const int set = text.mid(ModeWidth, SetWidth).trimmed().toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return HandOver{*mode, set, text.mid(ModeWidth + SetWidth)};
 }
 
 bool skipOffered(int set, int setCount)

@@ -1,6 +1,5 @@
 // The rules of the parts report of Combine, shared by the report dialog and
-// the terminal's form of it: the hand-over text and the answer markers, the
-// captions and tooltips for each mode, whether Skip is offered, and the list
+// the terminal's form of it: the words for modes and answers, the captions and tooltips for each mode, whether Skip is offered, and the list
 // of pieces as it is copied to the clipboard or saved beside the output.
 //
 // A report message carries its list between its first and its second blank
@@ -11,44 +10,14 @@
 #include "core/run_error.h"
 
 #include <QString>
-#include <optional>
 
 namespace tsl {
 
-// The answers as the dialog hands them back.
-inline const QString CombineMarker = QStringLiteral("~~~~~Combine~~~~~");
-inline const QString ExcludeMarker = QStringLiteral("~~~~~Exclude~~~~~");
-inline const QString SkipMarker = QStringLiteral("~~~~~Skip~~~~~");
-inline const QString CancelMarker = QStringLiteral("~~~~~Cancel~~~~~");
-
 // "Missing", "Extra" or "Corrupt".
 QString modeWord(ReportMode mode);
-// The mode a word names (exact, as modeWord writes it); nullopt for any other text.
-std::optional<ReportMode> modeFromWord(const QString& word);
-
-// The marker text of an answer.
-QString answerMarker(ReportAnswer answer);
-// The answer a marker stands for; nullopt for any other text.
-std::optional<ReportAnswer> answerFromMarker(const QString& marker);
 
 // "Combine", "Exclude", "Skip" or "Cancel".
 QString reportAnswerWord(ReportAnswer answer);
-// The answer a word names, letter case ignored ("skip", "Cancel", ...); nullopt otherwise.
-std::optional<ReportAnswer> reportAnswerFromWord(const QString& word);
-
-// What the dialog is loaded with: the mode, the set's position and the message.
-struct HandOver {
-    ReportMode mode = ReportMode::Missing;
-    int set = 0;
-    QString message;
-};
-
-// The hand-over text: the mode word padded with blanks to 9 characters, the
-// set's position left-aligned and padded to 7, then the message.
-QString handOverText(ReportMode mode, int set, const QString& message);
-QString handOverText(const PartsReport& report);
-// Reads a hand-over text back; nullopt when its mode word or position is not one.
-std::optional<HandOver> parseHandOver(const QString& text);
 
 // Whether Skip is offered: not on the run's last set, which has no next set.
 bool skipOffered(int set, int setCount);

@@ -28,10 +28,4 @@ QString GetLongPathLegacy(const QString& path)
     return QFileInfo(p).canonicalFilePath();
 }
 
-QString StripAtNul(const QString& text)
-{
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return nul < 0 ? text : text.left(nul);
-}
-
 }  // namespace tsl

@@ -1,5 +1,5 @@
 // Path helpers of the main window: the long form of a path named on the
-// command line, and the cut of a text buffer at its first NUL.
+// command line.
 #pragma once
 
 #include <QString>
@@ -12,8 +12,5 @@ namespace tsl {
 // resolved, no closing "/"), or empty text when it names nothing. Empty for
 // an empty or all-blank path.
 QString GetLongPathLegacy(const QString& path);
-
-// text up to its first NUL character; text unchanged when it has none.
-QString StripAtNul(const QString& text);
 
 }  // namespace tsl

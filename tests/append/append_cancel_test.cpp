@@ -1,7 +1,7 @@
 // Append is all or nothing: a cancel or a failure in the middle cuts an
 // existing target back to its old length and removes a new one (written
 // under a temporary name until complete); a target that is a link is refused.
-#include "append/append_test_support.h"
+#include "support/engine_job.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,9 @@
 // The Append command on real files: the bytes of the target, the progress
-// captions, the chunking, and what is deleted.
-#include "append/append_test_support.h"
+// captions, and what is deleted.
+#include "support/engine_job.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
-#include <sys/vfs.h>
 
 namespace tsl::test {
 namespace {
@@ -22,16 +21,16 @@ TEST_F(AppendEngine, NewTargetHoldsExactlyTheConcatenation)
     EXPECT_TRUE(out.complete(3));
     EXPECT_EQ(out.appended, 3);
     EXPECT_EQ(out.bytesAppended, 25003);
-    EXPECT_EQ(host.captions(Line::Total),
-              QStringList({"33% complete (1 of 3 parts read - out.bin)",
-                           "66% complete (2 of 3 parts read - out.bin)",
-                           "100% complete (3 of 3 parts read - out.bin)"}));
-    ASSERT_FALSE(host.progressCalls.empty());
-    EXPECT_TRUE(host.progressCalls.front().caption.isNull());  // the bar reset to 0 of 3
-    EXPECT_EQ(host.progressCalls.front().maximum, 3);
-    EXPECT_EQ(host.progressCalls.back().value, 3);
+    // The bar reset to 0 of 3, then one step after each entry.
+    const QStringList totals = host.captions(Line::Total);
+    EXPECT_EQ(totals.size(), 3);
+    EXPECT_EQ(totals.first(), "33% complete (1 of 3 parts read - out.bin)");
+    EXPECT_EQ(totals.last(), "100% complete (3 of 3 parts read - out.bin)");
+    EXPECT_EQ(host.totalUpdates, 4);
+    EXPECT_TRUE(host.progressCalls.front().caption.isNull());
     EXPECT_EQ(host.conversation, QStringList{"status: Processed out.bin"});
-    EXPECT_EQ(host.totalUpdates, 4);  // the reset, then once after each entry
+    // The directory text handed back for the page, trimmed.
+    EXPECT_EQ(out.folderToRecord, folder.dir());
     EXPECT_TRUE(folder.exists("a"));  // nothing deleted without AppendDelete
 }
 
@@ -77,46 +76,6 @@ TEST_F(AppendEngine, EntriesThatCannotBeAppendedRefuseTheRunBeforeTheFirstByte)
         EXPECT_EQ(folder.names().filter("tsl-incomplete"), QStringList());
     }
     EXPECT_EQ(folder.read("old.bin"), "old");
-}
-
-TEST_F(AppendEngine, ChunkSizeSourceIsOneCopyAndOneMoreByteIsAChunkPlusOneByte)
-{
-    settings.ChunkSize = 12288;  // whole blocks of 4096: used as it stands
-    for (const qint64 size : {12288, 12289}) {
-        const QString name = QString::number(size);
-        folder.writePattern(name, size, 2);
-        ScriptedHost host;
-        const AppendOutcome out = run({name}, host, name + ".out");
-        EXPECT_EQ(out.chunkCopies, size == 12288 ? 1 : 2);
-        EXPECT_EQ(out.largestChunk, 12288);
-        EXPECT_EQ(out.bytesAppended, size);
-        EXPECT_EQ(folder.read(name + ".out"), patternBytes(size, 2));
-    }
-}
-
-// Copies are cut at whole blocks of the file system, so that one which
-// shares blocks (XFS, btrfs) can share them: 10000 is cut to 8192.
-TEST_F(AppendEngine, ChunksAreCutAtWholeBlocks)
-{
-    struct statfs fs {};
-    ASSERT_EQ(::statfs(QFile::encodeName(folder.dir()).constData(), &fs), 0);
-    const qint64 block = qint64(fs.f_bsize);
-    if (block > 10000 || (block & (block - 1)) != 0)
-        GTEST_SKIP() << "a block of " << block << " bytes is no block to cut at";
-    settings.ChunkSize = 10000;
-    folder.writePattern("a", 30000, 3);
-    ScriptedHost host;
-    const AppendOutcome out = run({"a"}, host, "a.out");
-    EXPECT_EQ(out.largestChunk, 10000 / block * block);
-    EXPECT_EQ(out.chunkCopies, (30000 + out.largestChunk - 1) / out.largestChunk);
-    EXPECT_EQ(folder.read("a.out"), patternBytes(30000, 3));
-}
-
-TEST_F(AppendEngine, HandsBackTheTrimmedDirectoryText)
-{
-    folder.write("a", "x");
-    ScriptedHost host;
-    EXPECT_EQ(runAppend(request({"a"}), settings, host).folderToRecord, folder.dir());
 }
 
 // An open descriptor keeps a deleted file's bytes readable: it shows whether

@@ -1,8 +1,8 @@
 // The Append command when things go wrong: the read-only and in-use
 // conversations, a list holding the target itself, a source that cannot be
 // read completely, a target that cannot be opened.
-#include "append/append_test_support.h"
 #include "core/file_facts.h"
+#include "support/engine_job.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -168,7 +168,7 @@ TEST_F(AppendFaults, TargetInUseByARunningProgram)
     if (!running.waitForStarted())
         GTEST_SKIP() << "cannot run a program from the temporary folder";
 
-    ActingHost cancel;
+    ScriptedHost cancel;
     cancel.answers = {Answer::Cancel};
     EXPECT_TRUE(run({"a"}, cancel, "prog").stopped);
     ASSERT_EQ(cancel.asked.size(), 1u);
@@ -178,7 +178,7 @@ TEST_F(AppendFaults, TargetInUseByARunningProgram)
     EXPECT_EQ(cancel.asked[0].defaultAnswer, Answer::Cancel);
     EXPECT_TRUE(cancel.statuses.isEmpty());
 
-    ActingHost ok;
+    TriggeredHost ok;
     ok.answers = {Answer::Ok};
     ok.onAsk = [&] {  // the user closes the program, then clicks OK
         running.kill();
@@ -237,13 +237,11 @@ TEST_F(AppendFaults, WriteRefusedMidRunIsTheInUseConversationAndTheChunkIsRepeat
     const QString target = folder.path("out.bin");
     if (!setImmutable(target, true) || !setImmutable(target, false))
         GTEST_SKIP() << "the immutable flag cannot be set here";
-    ActingHost host;
+    TriggeredHost host;
+    host.cancels = false;
     host.answers = {Answer::Ok};
-    host.onTotal = [&](int step) {
-        if (step == 2) {
-            ASSERT_TRUE(setImmutable(target, true));
-        }
-    };
+    host.trigger = "50% complete (1 of 2 parts read - out.bin)";  // a was appended
+    host.onTrigger = [&] { ASSERT_TRUE(setImmutable(target, true)); };
     host.onAsk = [&] { setImmutable(target, false); };
     const AppendOutcome out = run({"a", "b"}, host);
     setImmutable(target, false);

@@ -35,14 +35,6 @@ TEST(AppendTargetName, RefusesWhatIsNoFileNameInTheSaveInDirectory)
          QStringLiteral("\"../out.mpg\" cannot be used as the file to append to: a file name "
                         "cannot contain \"/\".")
              + enter},
-        {QStringLiteral("/tmp/out.mpg"),
-         QStringLiteral("\"/tmp/out.mpg\" cannot be used as the file to append to: a file name "
-                        "cannot contain \"/\".")
-             + enter},
-        {QStringLiteral("dir/"),
-         QStringLiteral("\"dir/\" cannot be used as the file to append to: a file name "
-                        "cannot contain \"/\".")
-             + enter},
         {QStringLiteral("out") + QChar(0) + QStringLiteral(".mpg"),
          QStringLiteral("\"out\" cannot be used as the file to append to: the name holds a NUL "
                         "character.")

@@ -2,7 +2,7 @@
 // recorded before anything may fail, so a Cancel at "in use" leaves it as it
 // was; a source that changes while it is read appends nothing; a new target
 // is never more open than its sources.
-#include "append/append_test_support.h"
+#include "support/engine_job.h"
 #include "support/faulty_file_system.h"
 
 #include <QFile>
@@ -10,12 +10,6 @@
 
 namespace tsl::test {
 namespace {
-
-mode_t modeOf(const QString& path)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 0777) : 0;
-}
 
 TEST(AppendTransaction, CancelAtInUseLeavesTheTargetAsItWas)
 {
@@ -48,13 +42,13 @@ TEST(AppendTransaction, ASourceThatChangesWhileReadAppendsNothing)
         Settings s;
         s.AppendDelete = true;
         s.WipeOnDel = false;
-        ActingHost host;
-        host.onTotal = [&](int step) {
-            if (step == 2) {  // after a was appended
-                QFile f(t.path("a"));
-                ASSERT_TRUE(f.open(QIODevice::Append));
-                f.write("late");
-            }
+        TriggeredHost host;
+        host.cancels = false;
+        host.trigger = "50% complete (1 of 2 parts read - target)";  // a was appended
+        host.onTrigger = [&] {
+            QFile f(t.path("a"));
+            ASSERT_TRUE(f.open(QIODevice::Append));
+            f.write("late");
         };
         const AppendOutcome o =
             runAppend({{"a", "b"}, t.dir(), t.dir(), "target", t.dir()}, s, host);
@@ -83,7 +77,7 @@ TEST(AppendTransaction, ANewTargetIsNeverMoreOpenThanItsSources)
     const AppendOutcome o =
         runAppend({{"a", "b"}, t.dir(), t.dir(), "new", t.dir()}, Settings(), host);
     EXPECT_TRUE(o.complete(2));
-    EXPECT_EQ(modeOf(t.path("new")), 0600u);
+    EXPECT_EQ(t.mode("new"), 0600u);
     EXPECT_EQ(t.read("new"), patternBytes(300, 1) + patternBytes(300, 2));
 }
 

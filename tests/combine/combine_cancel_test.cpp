@@ -2,7 +2,7 @@
 // until the complete output is renamed over it, a cancel leaves neither a
 // partial output nor its temporary file, and a link planted under the
 // output's name is replaced, its target untouched.
-#include "support/combine_job.h"
+#include "support/engine_job.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +30,7 @@ TEST(CombineCancel, ExistingOutputStaysUntilTheRenameAndACancelTakesThePartialBa
             during = job.folder.read("a.bin");
             namesDuring = job.folder.names();
         };
-        const CombineOutcome o = job.runWith(host, {"a.bin.000"});
+        const CombineOutcome o = job.combineWith(host, {"a.bin.000"});
         EXPECT_EQ(during, "old");
         const QStringList temporary = namesDuring.filter(QRegularExpression("^\\.tsl-c"));
         EXPECT_EQ(temporary.size(), 1);
@@ -53,7 +53,7 @@ TEST(CombineCancel, BetweenSetsTheSetsDoneStayAndTheRestAreUntouched)
     job.pieces({.name = "b.bin", .size = 2000, .pieceSize = 1000});
     TriggeredHost host;
     host.trigger = "Processed a.bin";
-    const CombineOutcome o = job.runWith(host, {"a.bin.000", "b.bin.000"});
+    const CombineOutcome o = job.combineWith(host, {"a.bin.000", "b.bin.000"});
     EXPECT_TRUE(o.cancelled);
     EXPECT_EQ(o.combined, 1);
     EXPECT_EQ(o.untouched, 1);
@@ -69,7 +69,7 @@ TEST(CombineLinks, ALinkUnderTheOutputsNameIsReplacedItsTargetUntouched)
     const QString victim = job.folder.write("victim", "keep me");
     ASSERT_TRUE(QFile::link(victim, job.folder.path("clip.mpg")));
     job.host.answers = {Answer::Yes};
-    EXPECT_EQ(job.run({"clip.mpg.000"}).combined, 1);
+    EXPECT_EQ(job.combine({"clip.mpg.000"}).combined, 1);
     EXPECT_EQ(job.folder.read("victim"), "keep me");
     EXPECT_FALSE(QFileInfo(job.folder.path("clip.mpg")).isSymLink());
     EXPECT_EQ(job.folder.read("clip.mpg"), data);

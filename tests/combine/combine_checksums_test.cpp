@@ -4,7 +4,7 @@
 // takes the checksum file with the set.
 #include "core/sha256.h"
 #include "pieces/sha256_sidecar.h"
-#include "support/combine_job.h"
+#include "support/engine_job.h"
 
 #include <QFile>
 #include <functional>
@@ -163,7 +163,7 @@ TEST(CombineChecksums, EachDamageIsNamedAndNothingOfTheSetIsDeleted)
         // The report is answered "combine the corrupt parts anyway": even
         // then nothing of the set is deleted and it does not count done.
         job.host.reportAnswers = {ReportAnswer::Combine};
-        const CombineOutcome o = job.run({c.info ? "clip.mpg.000" : pieceName(1)});
+        const CombineOutcome o = job.combine({c.info ? "clip.mpg.000" : pieceName(1)});
         const QStringList reported = job.reported();
         if (c.reported.isEmpty()) {
             EXPECT_TRUE(reported.isEmpty()) << c.what << reported.join("|").toStdString();
@@ -196,7 +196,7 @@ TEST(CombineChecksums, AVerifiedCombineWithDeleteTakesTheChecksumFileUnlessItHol
         if (otherLines)
             lines.append({Sha256::of("x"), "notes.txt"});
         job.folder.write(Sums, sidecarText(lines));
-        const CombineOutcome o = job.run({"clip.mpg.000"});
+        const CombineOutcome o = job.combine({"clip.mpg.000"});
         EXPECT_TRUE(o.allCombined());
         EXPECT_EQ(job.folder.read(Clip), data);
         const QStringList left = otherLines ? QStringList{Clip, Sums} : QStringList{Clip};
@@ -209,7 +209,7 @@ TEST(CombineChecksums, ThePieceCheckShowsItsProgressAndACancelStopsBeforeWriting
     CombineJob job;
     const QByteArray data = job.pieces({.size = Size, .pieceSize = Piece});
     job.folder.write(Sums, sidecarText(setLines(data)));
-    job.run({"clip.mpg.000"});
+    job.combine({"clip.mpg.000"});
     const QStringList captions = job.host.captions(Line::Part);
     EXPECT_TRUE(captions.contains("Checking piece 1 of 5...")) << captions.join("|").toStdString();
     EXPECT_TRUE(captions.contains("Checking piece 5 of 5..."));
@@ -220,7 +220,7 @@ TEST(CombineChecksums, ThePieceCheckShowsItsProgressAndACancelStopsBeforeWriting
     stopped.pieces({.size = Size, .pieceSize = Piece});
     stopped.folder.write(Sums, sidecarText(setLines(data)));
     const QStringList before = stopped.folder.names();
-    stopped.runWith(cancelling, {"clip.mpg.000"});
+    stopped.combineWith(cancelling, {"clip.mpg.000"});
     EXPECT_EQ(stopped.folder.names(), before);
 }
 

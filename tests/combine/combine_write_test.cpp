@@ -2,7 +2,7 @@
 // restored time stamps and attributes, deleting the pieces, the extension
 // repair, and what a failure leaves on disk.
 #include "core/file_facts.h"
-#include "support/combine_job.h"
+#include "support/engine_job.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +28,7 @@ TEST(CombineWrite, TimeStampsAndReadOnlyAttributeComeFromTheInfoFile)
     CombineJob job;
     PieceSetLayout s{.size = 3000, .pieceSize = 1000, .attributes = attr::ReadOnly | attr::Archive};
     const QByteArray data = job.pieces(s);
-    job.run({"clip.mpg.000"});
+    job.combine({"clip.mpg.000"});
     const QFileInfo out(job.folder.path(Clip));
     EXPECT_EQ(out.lastModified().toUTC(), s.lastWrite);
     EXPECT_EQ(out.lastRead().toUTC(), s.lastAccess);
@@ -41,7 +41,7 @@ TEST(CombineWrite, TimeStampsAndReadOnlyAttributeComeFromTheInfoFile)
     s.info = false;
     pieces.pieces(s);
     pieces.host.inputs = {std::nullopt};
-    pieces.run({"clip.mpg.001"});
+    pieces.combine({"clip.mpg.001"});
     const QFileInfo made(pieces.folder.path(Clip));
     EXPECT_GT(made.lastModified().toUTC(), QDateTime::currentDateTimeUtc().addSecs(-600));
     EXPECT_TRUE(ownerWritable(made.filePath()));
@@ -53,7 +53,7 @@ TEST(CombineWrite, ExistingOutputOverwrittenOnYes)
     const QByteArray data = job.pieces({.size = 3000, .pieceSize = 1000});
     job.folder.write(Clip, QByteArray(5000, 'o'));
     job.host.answers = {Answer::Yes};
-    EXPECT_EQ(job.run({"clip.mpg.000"}).combined, 1);
+    EXPECT_EQ(job.combine({"clip.mpg.000"}).combined, 1);
     ASSERT_EQ(job.host.asked.size(), 1u);
     EXPECT_EQ(job.host.asked[0].text, "Do you want to overwrite the existing file\r\nclip.mpg?");
     EXPECT_EQ(job.host.asked[0].buttons, Buttons::YesNo);
@@ -69,7 +69,7 @@ TEST(CombineWrite, ExistingOutputNoAsksForANameUntilAFreeOneOrSkipsOnNoName)
     job.folder.write(".other", "hidden");
     job.host.answers = {Answer::No};
     job.host.inputs = {".other", "fresh"};
-    const CombineOutcome o = job.run({"clip.mpg.000"});
+    const CombineOutcome o = job.combine({"clip.mpg.000"});
     EXPECT_EQ(job.host.prompts,
               QStringList({"Enter a new filename for\r\nclip.mpg.",
                            ".other exists, too. Please try again."}));
@@ -83,7 +83,7 @@ TEST(CombineWrite, ExistingOutputNoAsksForANameUntilAFreeOneOrSkipsOnNoName)
     job.settings.CombineDelete = true;
     job.host.answers = {Answer::No};
     job.host.inputs = {QString()};
-    EXPECT_EQ(job.run({"clip.mpg.000"}).skipped, 1);
+    EXPECT_EQ(job.combine({"clip.mpg.000"}).skipped, 1);
     EXPECT_EQ(job.folder.read(Clip), QByteArray("old"));
     EXPECT_EQ(job.folder.names().size(), 7);  // clip.mpg, .other, fresh, .000 and three pieces
 }
@@ -98,7 +98,7 @@ TEST(CombineWrite, ReadOnlyOutputYesOverwritesButKeepsPiecesForTheWholeRunNoKeep
         job.folder.write(Clip, "old");
         applyAttributes(job.folder.path(Clip), attr::ReadOnly);
         job.host.answers = {Answer::Yes, answer};
-        const CombineOutcome o = job.run({"clip.mpg.000", "b.bin.000"});
+        const CombineOutcome o = job.combine({"clip.mpg.000", "b.bin.000"});
         ASSERT_EQ(job.host.asked.size(), 2u);
         EXPECT_EQ(job.host.asked[1].text,
                   "clip.mpg is a read-only file.\r\nDo you want to overwrite it anyway?");
@@ -126,7 +126,7 @@ TEST(CombineWrite, AMissingOutputFolderIsRefusedOnceBeforeAnySet)
     job.settings.CombineDelete = true;
     job.pieces({.size = 3000, .pieceSize = 1000});
     job.pieces({.name = "b.bin", .size = 2000, .pieceSize = 1000});
-    const CombineOutcome o = job.run({"clip.mpg.000", "b.bin.000"}, job.folder.path("nowhere"));
+    const CombineOutcome o = job.combine({"clip.mpg.000", "b.bin.000"}, job.folder.path("nowhere"));
     EXPECT_EQ(job.host.messages,
               QStringList{"Nothing was combined: " + job.folder.path("nowhere")
                           + ": the folder does not exist."});
@@ -152,7 +152,7 @@ TEST(CombineWrite, CopyFailureLeavesNoOutputAndKeepsEveryPieceOfTheRun)
         host.answers = {answer};
         host.trigger = "50% complete (1 of 2 parts read - a.bin)";
         host.onTrigger = [&] { QFile::resize(job.folder.path("a.bin.001"), 15000); };
-        const CombineOutcome o = job.runWith(host, {"a.bin.000", "b.bin.000"});
+        const CombineOutcome o = job.combineWith(host, {"a.bin.000", "b.bin.000"});
         EXPECT_EQ(
             host.messages,
             QStringList{runtimeText(62, "Input past end of file", job.folder.path("a.bin.001"))});
@@ -181,7 +181,7 @@ TEST(CombineWrite, PieceThatVanishedBeforeTheCopy)
         host.answers = {answer};
         host.trigger = "Checking file size for part 3 - 100% complete";
         host.onTrigger = [&] { QFile::remove(job.folder.path("clip.mpg.002")); };
-        const CombineOutcome o = job.runWith(host, {"clip.mpg.000"});
+        const CombineOutcome o = job.combineWith(host, {"clip.mpg.000"});
         // Whatever the answer, what is left is not the set: nothing is
         // written and every file that is left stays.
         EXPECT_EQ(host.messages,
@@ -202,7 +202,7 @@ TEST(CombineWrite, OneProgressUpdatePerChunkAndPiece)
         CombineJob job;
         job.settings.ChunkSize = 12288;  // whole blocks: used as it stands
         const QByteArray data = job.pieces({.size = 2 * pieceSize, .pieceSize = pieceSize});
-        job.run({"clip.mpg.000"});
+        job.combine({"clip.mpg.000"});
         EXPECT_EQ(job.folder.read(Clip), data);
         const QStringList read = job.host.captions(Line::Part).filter("parts read - clip.mpg");
         // A piece of exactly one chunk is one step; one byte more is two.
@@ -220,7 +220,7 @@ TEST(CombineWrite, DeletingRemovesPiecesInfoAndBatchFileOfTheSetOnly)
         job.settings.WipeOnDel = wipe;
         const QByteArray data = job.pieces({.size = 250000, .pieceSize = 100000, .batch = true});
         job.pieces({.name = "other.bin", .size = 2000, .pieceSize = 1000});
-        EXPECT_EQ(job.run({"clip.mpg.000"}).combined, 1);
+        EXPECT_EQ(job.combine({"clip.mpg.000"}).combined, 1);
         EXPECT_EQ(job.folder.read(Clip), data);
         EXPECT_EQ(job.folder.names(),
                   QStringList({Clip, "other.bin.000", "other.bin.001", "other.bin.002"}));
@@ -235,7 +235,7 @@ TEST(CombineWrite, ExtensionRepairRenamesUnlessTheNameIsTakenOrItIsOff)
         const QByteArray data = job.pieces({.name = "clip_mpg", .size = 2000, .pieceSize = 1000});
         if (taken)
             job.folder.write(Clip, "someone else's");
-        const CombineOutcome o = job.run({"clip_mpg.000"});
+        const CombineOutcome o = job.combine({"clip_mpg.000"});
         const QString out = fixExt && !taken ? Clip : "clip_mpg";
         EXPECT_EQ(job.folder.read(out), data);
         EXPECT_EQ(job.folder.exists("clip_mpg"), out != Clip);

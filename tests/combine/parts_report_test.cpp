@@ -1,6 +1,5 @@
 // The rules of the parts report under its dialog and its terminal menu: the
-// hand-over text, the answer markers, the list and the file it is saved to,
-// and the gap button's caption.
+// list and the file it is saved to, and the gap button's caption.
 #include "combine/parts_report.h"
 #include "core/texts.h"
 #include "support/parts_reports.h"
@@ -11,37 +10,6 @@
 
 using namespace tsl;
 using namespace tsl::test;
-
-TEST(PartsReportHandOver, FixedColumnsThatReadBack)
-{
-    EXPECT_EQ(handOverText(ReportMode::Missing, 3, "msg"), "Missing  3      msg");
-    EXPECT_EQ(handOverText(ReportMode::Extra, 12, "x"), "Extra    12     x");
-    EXPECT_EQ(handOverText(ReportMode::Corrupt, 1234567, ""), "Corrupt  1234567");
-    // A message that itself starts with blanks and digits keeps them.
-    for (ReportMode mode : {ReportMode::Missing, ReportMode::Extra, ReportMode::Corrupt}) {
-        const auto h = parseHandOver(handOverText(mode, 42, "  7 x" + CrLf2 + "y"));
-        ASSERT_TRUE(h.has_value());
-        EXPECT_EQ(h->mode, mode);
-        EXPECT_EQ(h->set, 42);
-        EXPECT_EQ(h->message, "  7 x" + CrLf2 + "y");
-    }
-    for (const char* text :
-         {"Missing", "Lost     1      msg", "missing  1      msg", "Missing  x      msg"})
-        EXPECT_FALSE(parseHandOver(text).has_value()) << text;
-}
-
-TEST(PartsReportAnswers, MarkersReadBack)
-{
-    EXPECT_EQ(answerMarker(ReportAnswer::Combine), "~~~~~Combine~~~~~");
-    EXPECT_EQ(answerMarker(ReportAnswer::Exclude), "~~~~~Exclude~~~~~");
-    EXPECT_EQ(answerMarker(ReportAnswer::Skip), "~~~~~Skip~~~~~");
-    EXPECT_EQ(answerMarker(ReportAnswer::Cancel), "~~~~~Cancel~~~~~");
-    for (ReportAnswer a :
-         {ReportAnswer::Combine, ReportAnswer::Exclude, ReportAnswer::Skip, ReportAnswer::Cancel})
-        EXPECT_EQ(answerFromMarker(answerMarker(a)), a);
-    EXPECT_FALSE(answerFromMarker("~~~~Combine~~~~").has_value());
-    EXPECT_FALSE(answerFromMarker("Combine").has_value());
-}
 
 TEST(PartsReportList, IsTheTextBetweenTheFirstTwoBlankLines)
 {

@@ -233,24 +233,5 @@ TEST(VerifyCli, EveryDamageNamesItsPieceAndSetsTheStatus)
     }
 }
 
-TEST(VerifyCli, BadUsageExitsWithTwo)
-{
-    TempFolder t;
-    writePieceSet(t, {.name = "clip.mpg", .size = 3000, .pieceSize = 1000});
-    const QString set = t.path("clip.mpg.000");
-    const QList<std::pair<QStringList, QString>> cases = {
-        {{}, "Name at least one SET"},
-        {{t.path("gone.000")}, t.path("gone.000") + ": no such file."},
-        {{"--jobs", "0", set}, "--jobs takes a number from 1 to 256."},
-        {{"-j", "many", set}, "--jobs takes a number from 1 to 256."},
-        {{"--chunk", "5", set}, "--chunk takes a number of bytes from 10000 to 10000000."},
-    };
-    for (const auto& [args, said] : cases) {
-        const CliRun run = runCli(QStringList{"verify"} + args);
-        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.err.startsWith("tsl-cli: " + said)) << run.err.toStdString();
-    }
-}
-
 }  // namespace
 }  // namespace tsl::test

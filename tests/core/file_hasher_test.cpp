@@ -20,20 +20,17 @@ QByteArray hex(const QByteArray& digest)
     return digest.toHex();
 }
 
-TEST(Sha256, KnownDigestsInOneGoAndInPieces)
+// The digest itself is OpenSSL's: what is ours is the message in pieces and
+// finish() starting the next one.
+TEST(Sha256, AMessageInPiecesAndFinishStartsANewOne)
 {
-    // FIPS 180-2's examples.
     EXPECT_EQ(hex(Sha256::of("")),
               "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     EXPECT_EQ(hex(Sha256::of("abc")),
               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     Sha256 hash;
-    const QByteArray a(1000, 'a');
-    for (int i = 0; i < 1000; ++i)
-        hash.add(a);
-    EXPECT_EQ(hex(hash.finish()),
-              "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
-    // finish() starts a new message.
+    hash.add("x");
+    (void)hash.finish();
     hash.add("ab");
     hash.add("c");
     EXPECT_EQ(hash.finish(), Sha256::of("abc"));

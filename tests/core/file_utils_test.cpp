@@ -1,5 +1,6 @@
 // The file helpers: FileExists with and without wildcards, KillFile's wipe,
-// and the 8.3 alias.
+// the 8.3 alias, and the copy chunk cut to whole blocks.
+#include "core/file_handle.h"
 #include "core/file_utils.h"
 #include "pieces/short_name.h"
 #include "support/scripted_host.h"
@@ -107,4 +108,16 @@ TEST(ShortName, FitsEightDotThreeUpperCaseAndUniqueInItsFolder)
     EXPECT_EQ(shortName(t.path("My Long Resume.doc")), "MYLONG~2.DOC");
     // Characters that are commands in an unquoted batch line never appear.
     EXPECT_EQ(shortName(t.write("a&b(1)%.txt", "x")), "A_B_1_~1.TXT");
+}
+
+// Copies are cut at whole blocks of the file system, so that one which shares
+// blocks (XFS, btrfs) can share them; a block that is none to cut at leaves
+// the setting as it is.
+TEST(AlignedChunk, CutsTheSettingToWholeBlocks)
+{
+    EXPECT_EQ(alignedChunk(10000, 4096), 8192);
+    EXPECT_EQ(alignedChunk(12288, 4096), 12288);
+    EXPECT_EQ(alignedChunk(10000, 3000), 10000);  // no power of two
+    EXPECT_EQ(alignedChunk(1000, 4096), 1000);    // larger than the setting
+    EXPECT_EQ(alignedChunk(10000, 0), 10000);
 }

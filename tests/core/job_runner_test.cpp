@@ -1,12 +1,8 @@
-// Jobs on a worker thread through the runner: the same conversation as when
-// run directly, questions answered by the host on this thread, coalesced
-// progress, cancellation, and a runner destroyed while its job runs.
-#include "combine/combine_engine.h"
+// Jobs on a worker thread through the runner: questions answered by the host
+// on this thread in order with what came before, coalesced progress,
+// cancellation, and a runner destroyed while its job runs.
 #include "core/job_runner.h"
-#include "split/split_engine.h"
-#include "support/piece_sets.h"
 #include "support/scripted_host.h"
-#include "support/temp_files.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -57,21 +53,6 @@ bool runThrough(Host& host, std::function<void(Host&)> job)
     return done.wait(20000) && !runner.isRunning();
 }
 
-// The conversation with each run of statuses reduced to its last one (the
-// runner may drop the ones in between), the folder's path made neutral.
-QStringList essential(const QStringList& conversation, const QString& dir)
-{
-    QStringList out;
-    for (QString line : conversation) {
-        line.replace(dir, "<dir>/");
-        if (line.startsWith("status: ") && !out.isEmpty() && out.last().startsWith("status: "))
-            out.last() = line;
-        else
-            out << line;
-    }
-    return out;
-}
-
 // The last caption, value and maximum of every progress line.
 QStringList finalLines(const ScriptedHost& host)
 {
@@ -89,65 +70,7 @@ QStringList finalLines(const ScriptedHost& host)
     return out;
 }
 
-struct EngineCase {
-    const char* name;
-    std::function<void(TempFolder&, ScriptedHost&)> prepare;
-    std::function<void(TempFolder&, Host&)> job;
-};
-
 }  // namespace
-
-TEST(JobRunner, EngineJobsHaveTheSameConversationAsWhenRunDirectly)
-{
-    const EngineCase cases[] = {
-        {"split over existing pieces",
-         [](TempFolder& t, ScriptedHost& h) {
-             t.writePattern("movie.avi", 1000000);
-             t.write("movie.avi.bat", "old");
-             h.answers = {Answer::Yes};
-         },
-         [](TempFolder& t, Host& h) {
-             Settings s;
-             s.SplitSize = 300000;
-             s.ChunkSize = 7000;
-             s.Split000 = false;  // its creation time could not be made equal
-             (void)runSplit({{"movie.avi"}, t.dir(), t.dir(), 0, 0}, s, h);
-         }},
-        {"combine asking the piece size and reporting a missing piece",
-         [](TempFolder& t, ScriptedHost& h) {
-             writePieceSet(t, {.size = 5000, .pieceSize = 1000, .info = false});
-             QFile::remove(t.path("clip.mpg.003"));
-             h.inputs = {"1000"};
-             h.reportAnswers = {ReportAnswer::Combine};
-         },
-         [](TempFolder& t, Host& h) {
-             Settings s;
-             s.WipeOnDel = false;
-             s.ChunkSize = 300;
-             (void)runCombine({{"clip.mpg.001"}, t.dir(), t.dir()}, s, h);
-         }},
-    };
-    for (const EngineCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempFolder directFolder, workerFolder;
-        ScriptedHost direct, worker;
-        c.prepare(directFolder, direct);
-        c.prepare(workerFolder, worker);
-        c.job(directFolder, direct);
-        ASSERT_TRUE(runThrough(worker, [&](Host& h) { c.job(workerFolder, h); }));
-
-        EXPECT_FALSE(direct.asked.empty() && direct.reports.empty());
-        EXPECT_EQ(essential(worker.conversation, workerFolder.dir()),
-                  essential(direct.conversation, directFolder.dir()));
-        EXPECT_EQ(worker.statuses.last(), direct.statuses.last());
-        EXPECT_EQ(finalLines(worker), finalLines(direct));
-        EXPECT_TRUE(worker.answers.empty() && worker.inputs.empty()
-                    && worker.reportAnswers.empty());
-        EXPECT_EQ(workerFolder.names(), directFolder.names());
-        for (const QString& name : directFolder.names())
-            EXPECT_EQ(workerFolder.read(name), directFolder.read(name)) << name.toStdString();
-    }
-}
 
 TEST(JobRunner, QuestionsWaitForTheAnswerAfterEverythingBeforeThemIsShown)
 {

@@ -22,12 +22,6 @@ QStringList hiddenNames(const TempFolder& t)
     return QDir(t.dir()).entryList({".tsl-*"}, QDir::Files | QDir::Hidden);
 }
 
-mode_t modeOf(const QString& path)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 0777) : 0;
-}
-
 RunError writeFile(Transaction& unit, int index, const QByteArray& bytes)
 {
     return unit.writeAside(index, bytes);
@@ -86,7 +80,7 @@ TEST(Transaction, WritesAsideCommitsWithModeAndTimesAndLeavesNoTemporary)
     EXPECT_EQ(unit.verify(), "");
     ASSERT_FALSE(unit.commit(true).failed());
     EXPECT_EQ(t.read("a"), "bytes");
-    EXPECT_EQ(modeOf(t.path("a")), 0600u);
+    EXPECT_EQ(t.mode("a"), 0600u);
     EXPECT_EQ(QFileInfo(t.path("a")).lastModified().toUTC(), when);
     EXPECT_TRUE(hiddenNames(t).isEmpty());
 }
@@ -157,7 +151,7 @@ TEST(Transaction, ExtendedFileIsCutBackWithItsModeAndTimes)
         EXPECT_EQ(undone, QStringList{"cut " + t.path("target") + " back to 10 bytes"});
     }
     EXPECT_EQ(t.read("target"), "0123456789");
-    EXPECT_EQ(modeOf(t.path("target")), 0600u);
+    EXPECT_EQ(t.mode("target"), 0600u);
     EXPECT_EQ(QFileInfo(t.path("target")).lastModified().toUTC(), when);
 }
 

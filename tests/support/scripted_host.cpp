@@ -27,11 +27,10 @@ Answer ScriptedHost::ask(Ask kind, const QString& text, Buttons buttons, Icon ic
     return given;
 }
 
-std::optional<QString> ScriptedHost::input(Prompt kind, const QString& prompt,
+std::optional<QString> ScriptedHost::input(Prompt, const QString& prompt,
                                            const QString& defaultText)
 {
     prompts << prompt;
-    promptKinds.push_back(kind);
     std::optional<QString> given;
     if (inputs.empty()) {
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();

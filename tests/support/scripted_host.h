@@ -61,7 +61,6 @@ public:
     std::vector<Progress> progressCalls;
     std::vector<PartsReport> reports;
     QStringList prompts;
-    std::vector<Prompt> promptKinds;
     int totalUpdates = 0;  // progress calls of the whole-job line: one per step of the job
 
     void status(const QString& text) override
@@ -89,10 +88,12 @@ public:
 // A scripted host that acts once, when a progress caption or a status text
 // equals `trigger`: it requests the cancel when `cancels` is set, as a Cancel
 // button or Ctrl-C would between two steps of the job, and runs `onTrigger`
-// (to change the files meanwhile or to look at the disk).
+// (to change the files meanwhile or to look at the disk). `onAsk` runs after
+// each question is answered, as the user would act before clicking.
 struct TriggeredHost : ScriptedHost {
     QString trigger;
     std::function<void()> onTrigger;
+    std::function<void()> onAsk;
     bool cancels = true;
 
     void status(const QString& text) override
@@ -106,12 +107,20 @@ struct TriggeredHost : ScriptedHost {
         ScriptedHost::progress(panel, line, caption, value, maximum);
         check(caption);
     }
+    Answer ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
+               Answer defaultAnswer) override
+    {
+        const Answer given = ScriptedHost::ask(kind, text, buttons, icon, defaultAnswer);
+        if (onAsk)
+            onAsk();
+        return given;
+    }
 
 private:
     bool fired_ = false;
     void check(const QString& text)
     {
-        if (fired_ || text != trigger)
+        if (fired_ || trigger.isEmpty() || text != trigger)
             return;
         fired_ = true;
         if (cancels)

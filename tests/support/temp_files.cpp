@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tsl::test {
 
@@ -65,6 +66,12 @@ QString TempFolder::mkdir(const QString& name) const
 {
     QDir().mkpath(path(name));
     return path(name) + QLatin1Char('/');
+}
+
+unsigned TempFolder::mode(const QString& name) const
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path(name)).constData(), &st) == 0 ? (st.st_mode & 0777) : 0;
 }
 
 QProcessEnvironment isolatedEnvironment(const QString& root)

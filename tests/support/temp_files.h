@@ -36,6 +36,8 @@ public:
     // The names in the folder, sorted, hidden ones included.
     QStringList names() const;
     QString mkdir(const QString& name) const;
+    // The permission bits of name (0777 at most); 0 when it is not there.
+    unsigned mode(const QString& name) const;
 
 private:
     QTemporaryDir dir_;
