@@ -3,9 +3,9 @@
 
 #include "append/append_target.h"
 #include "core/file_handle.h"
+#include "core/file_utils.h"
 #include "core/texts.h"
 #include "core/transaction.h"
-#include "core/file_utils.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // tsl-cli info: what an info file records.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "pieces/info_file.h"
 #include "core/file_facts.h"
 #include "core/texts.h"
+#include "pieces/info_file.h"
 
 #include <QFileInfo>
 #include <cstdio>

@@ -5,9 +5,9 @@
 #include "core/texts.h"
 
 #include "combine/combine_run.h"
+#include "core/file_utils.h"
 #include "core/host.h"
 #include "core/transaction.h"
-#include "core/file_utils.h"
 #include "pieces/part_names.h"
 
 namespace tsl {

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "combine/combine_engine.h"
-#include "pieces/info_file.h"
 #include "combine/part_table.h"
 #include "combine/piece_search.h"
 #include "core/file_handle.h"
 #include "core/run_error.h"
 #include "core/run_frame.h"
+#include "pieces/info_file.h"
 #include "pieces/set_digests.h"
 
 #include <QString>

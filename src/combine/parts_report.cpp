@@ -1,9 +1,9 @@
 #include "combine/parts_report.h"
 
 #include "core/file_handle.h"
+#include "core/file_utils.h"
 #include "core/message_text.h"
 #include "core/texts.h"
-#include "core/file_utils.h"
 #include "pieces/part_names.h"
 
 namespace tsl {

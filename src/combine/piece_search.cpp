@@ -2,8 +2,8 @@
 #include "core/file_system.h"
 #include "core/texts.h"
 
-#include "core/host.h"
 #include "core/file_utils.h"
+#include "core/host.h"
 #include "pieces/part_names.h"
 
 #include <QFileInfo>

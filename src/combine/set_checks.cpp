@@ -7,10 +7,10 @@
 #include "combine/set_verdicts.h"
 #include "combine/size_check.h"
 #include "core/file_system.h"
+#include "core/file_utils.h"
 #include "core/host.h"
 #include "core/message_text.h"
 #include "core/texts.h"
-#include "core/file_utils.h"
 #include "pieces/part_names.h"
 #include "settings/value_conversion.h"
 

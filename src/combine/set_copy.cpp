@@ -3,9 +3,9 @@
 // and each piece, and a look at the cancel request between them.
 #include "combine/combine_decision.h"
 #include "combine/combine_run.h"
+#include "core/file_utils.h"
 #include "core/host.h"
 #include "core/texts.h"
-#include "core/file_utils.h"
 
 #include <QFileInfo>
 

@@ -4,9 +4,9 @@
 // marked damaged for the corrupt-parts report.
 #include "combine/combine_run.h"
 #include "core/file_hasher.h"
+#include "core/file_utils.h"
 #include "core/host.h"
 #include "core/texts.h"
-#include "core/file_utils.h"
 #include "pieces/sha256_sidecar.h"
 
 #include <QFileInfo>
@@ -72,8 +72,8 @@ Flow checkDigests(CombineRun& run, PieceSet& set)
     options.cancel = &run.host.cancelFlag();
     const int all = int(paths.size());
     run.host.progress(Panel::Combine, Line::Part, checkingCaption(0, all), 0, double(all));
-    const QList<FileDigest> results = hashFiles(
-        paths, qMax(1, QThread::idealThreadCount()), options, [&](int done, qint64) {
+    const QList<FileDigest> results =
+        hashFiles(paths, qMax(1, QThread::idealThreadCount()), options, [&](int done, qint64) {
             run.host.progress(Panel::Combine, Line::Part, checkingCaption(done, all), double(done),
                               double(all));
         });
@@ -85,8 +85,7 @@ Flow checkDigests(CombineRun& run, PieceSet& set)
             return Flow::Stop;
         }
         PartRecord& record = set.table[numbers[n]];
-        const std::optional<bool> same =
-            results[n].error.failed()
+        const std::optional<bool> same = results[n].error.failed()
             ? std::optional<bool>(false)
             : set.digests.checkPiece(numbers[n], QFileInfo(record.Path).fileName(),
                                      results[n].digest);

@@ -8,11 +8,11 @@
 #include "core/file_facts.h"
 #include "core/file_hasher.h"
 #include "core/file_system.h"
+#include "core/file_utils.h"
 #include "core/host.h"
 #include "core/message_text.h"
 #include "core/texts.h"
 #include "core/transaction.h"
-#include "core/file_utils.h"
 
 #include <QFileInfo>
 #include <optional>

@@ -3,8 +3,8 @@
 
 #include "combine/piece_search.h"
 #include "core/file_hasher.h"
-#include "core/host.h"
 #include "core/file_utils.h"
+#include "core/host.h"
 #include "pieces/part_names.h"
 #include "pieces/set_digests.h"
 

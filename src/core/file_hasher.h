@@ -39,7 +39,7 @@ QList<HashSpan> pieceSpans(const QString& path, qint64 fileLength, qint64 pieceS
 struct HashOptions {
     qint64 chunkSize = 1000000;                 // the largest single read (ChunkSize)
     bool whole = false;                         // also hash all the spans as one message
-    bool wholeOnly = false;  // with whole: only that digest, none of each span
+    bool wholeOnly = false;                     // with whole: only that digest, none of each span
     const std::atomic<bool>* cancel = nullptr;  // stops the hash between chunks when set
     std::atomic<qint64>* bytesDone = nullptr;   // counted up after every chunk
     std::atomic<qint64>* spansDone = nullptr;   // counted up after every span

@@ -1,13 +1,13 @@
 #include "lists/gui_append_lists.h"
 #include "core/texts.h"
 
+#include "core/file_utils.h"
 #include "lists/append_source_files.h"
 #include "lists/gui_append_list_box.h"
 #include "lists/gui_append_pictures.h"
-#include "widgets/gui_wait_pointer.h"
-#include "core/file_utils.h"
 #include "ui_gui_append_lists.h"
 #include "widgets/gui_palette_follower.h"
+#include "widgets/gui_wait_pointer.h"
 
 #include <QApplication>
 #include <QDir>

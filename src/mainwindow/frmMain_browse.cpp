@@ -4,18 +4,18 @@
 
 #include "core/file_system.h"
 
-#include "pieces/info_file.h"
+#include "core/file_utils.h"
 #include "core/message_text.h"
 #include "core/run_error.h"
 #include "core/texts.h"
 #include "lists/gui_append_lists.h"
 #include "mainwindow/command_line.h"
-#include "widgets/gui_folder_dialog.h"
 #include "mainwindow/gui_qt_host.h"
 #include "mainwindow/status_text.h"
-#include "core/file_utils.h"
+#include "pieces/info_file.h"
 #include "pieces/part_names.h"
 #include "ui_frmMain.h"
+#include "widgets/gui_folder_dialog.h"
 
 #include <QDir>
 #include <QDropEvent>

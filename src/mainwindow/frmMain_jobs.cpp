@@ -95,11 +95,9 @@ void frmMain::cmdCombine_Click()
     }
     const CombineRequest request{sel_.CombFiles, sel_.CombSrcDir, txtDir[0]->text()};
     auto outcome = std::make_shared<CombineOutcome>();
-    runner_->start(
-        [outcome, request, settings = settings_](Host& host) {
-            *outcome = runCombine(request, settings, host);
-        },
-        [this, outcome] { combineEnded(*outcome); });
+    runner_->start([outcome, request, settings = settings_](
+                       Host& host) { *outcome = runCombine(request, settings, host); },
+                   [this, outcome] { combineEnded(*outcome); });
 }
 
 void frmMain::cmdSplit_Click()
@@ -127,11 +125,9 @@ void frmMain::cmdSplit_Click()
     }
     const SplitRequest request{sel_.SplitFiles, sel_.SplitSrcDir, dirText, range.start, range.end};
     auto outcome = std::make_shared<SplitOutcome>();
-    runner_->start(
-        [outcome, request, settings = settings_](Host& host) {
-            *outcome = runSplit(request, settings, host);
-        },
-        [this, outcome] { splitEnded(*outcome); });
+    runner_->start([outcome, request, settings = settings_](
+                       Host& host) { *outcome = runSplit(request, settings, host); },
+                   [this, outcome] { splitEnded(*outcome); });
 }
 
 void frmMain::cmdAppend_Click()
@@ -158,11 +154,9 @@ void frmMain::cmdAppend_Click()
     request.targetName = txtFile[2]->text();
     request.sourceDirText = txtDir[2]->text();
     auto outcome = std::make_shared<AppendOutcome>();
-    runner_->start(
-        [outcome, request, settings = settings_](Host& host) {
-            *outcome = runAppend(request, settings, host);
-        },
-        [this, outcome] { appendEnded(*outcome); });
+    runner_->start([outcome, request, settings = settings_](
+                       Host& host) { *outcome = runAppend(request, settings, host); },
+                   [this, outcome] { appendEnded(*outcome); });
 }
 
 // What every job's end does after its own: tell the watchers, and close the

@@ -2,16 +2,16 @@
 // window's own reload of the settings and what depends on them.
 #include "mainwindow/frmMain.h"
 
+#include "core/file_utils.h"
 #include "lists/gui_append_lists.h"
 #include "mainwindow/gui_qt_host.h"
+#include "mainwindow/gui_tooltips.h"
 #include "mainwindow/status_text.h"
-#include "core/file_utils.h"
 #include "pieces/part_names.h"
 #include "settings/frmOpt.h"
-#include "mainwindow/gui_tooltips.h"
+#include "settings/replaced_values.h"
 #include "split/piece_size.h"
 #include "ui_frmMain.h"
-#include "settings/replaced_values.h"
 
 #include <QFileInfo>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 
 #include "core/file_facts.h"
 #include "core/file_handle.h"
+#include "core/file_utils.h"
 #include "core/host.h"
 #include "core/texts.h"
-#include "core/file_utils.h"
 #include "pieces/part_names.h"
 #include "pieces/short_name.h"
 

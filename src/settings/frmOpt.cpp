@@ -1,11 +1,11 @@
 #include "settings/frmOpt.h"
 
 #include "core/texts.h"
-#include "widgets/gui_folder_dialog.h"
 #include "settings/named_sizes.h"
 #include "settings/settings_store.h"
 #include "settings/value_conversion.h"
 #include "ui_frmOpt.h"
+#include "widgets/gui_folder_dialog.h"
 
 #include <QComboBox>
 #include <QDir>

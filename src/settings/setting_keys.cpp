@@ -77,15 +77,14 @@ std::vector<KeyDef> buildKeys()
 
 // The order in which the options dialog writes its values.
 const char* const DialogOrder[] = {
-    "CombineAssoc", "CombineAuto",   "CombineDelete", "CombineRemember", "MissingParts",
-    "ExtraParts",   "SearchExtra",   "UnderPeriod",   "SameDir",         "ShowTipsC",
-    "FixExt",       "AssocSplit",    "SplitSize",     "SplitUnits",      "SplitMode",
-    "SplitPieces",  "PartsExist",    "SearchExist",   "SplitDelete",     "SplitRemember",
-    "SplitSameDir", "Split000",      "SplitBat",      "Checksums",       "SplitFileNames",
-    "ShowTipsS",
-    "AssocSendTo",  "AppendDelete",  "PSizeCheck",    "PSizePrompt",     "ShowTipsA",
-    "WipeOnDel",    "ChunkSize",     "HighPart",      "AutoClose",       "InitCombineDir",
-    "InitSplitDir", "InitAppendDir",
+    "CombineAssoc",   "CombineAuto",  "CombineDelete", "CombineRemember", "MissingParts",
+    "ExtraParts",     "SearchExtra",  "UnderPeriod",   "SameDir",         "ShowTipsC",
+    "FixExt",         "AssocSplit",   "SplitSize",     "SplitUnits",      "SplitMode",
+    "SplitPieces",    "PartsExist",   "SearchExist",   "SplitDelete",     "SplitRemember",
+    "SplitSameDir",   "Split000",     "SplitBat",      "Checksums",       "SplitFileNames",
+    "ShowTipsS",      "AssocSendTo",  "AppendDelete",  "PSizeCheck",      "PSizePrompt",
+    "ShowTipsA",      "WipeOnDel",    "ChunkSize",     "HighPart",        "AutoClose",
+    "InitCombineDir", "InitSplitDir", "InitAppendDir",
 };
 
 // Stores a converted value into the key's variable; false when there is none.

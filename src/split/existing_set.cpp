@@ -1,7 +1,7 @@
 #include "split/existing_set.h"
 
-#include "pieces/info_file.h"
 #include "core/file_utils.h"
+#include "pieces/info_file.h"
 #include "pieces/part_names.h"
 #include "pieces/sha256_sidecar.h"
 

@@ -1,13 +1,13 @@
 #include "split/split_engine.h"
 #include "core/file_system.h"
 
-#include "pieces/info_file.h"
 #include "core/file_handle.h"
 #include "core/file_hasher.h"
+#include "core/file_utils.h"
 #include "core/host.h"
 #include "core/texts.h"
 #include "core/transaction.h"
-#include "core/file_utils.h"
+#include "pieces/info_file.h"
 #include "pieces/part_names.h"
 #include "pieces/sha256_sidecar.h"
 #include "pieces/short_name.h"
@@ -65,8 +65,7 @@ class SplitRun {
 public:
     SplitRun(const SplitRequest& request, const Settings& settings, Host& host)
         : request_(request), settings_(settings), host_(host),
-          frame_(host, QStringLiteral("frmMain.cmdSplit"), outcome_),
-          copier_(settings.ChunkSize)
+          frame_(host, QStringLiteral("frmMain.cmdSplit"), outcome_), copier_(settings.ChunkSize)
     {
     }
 

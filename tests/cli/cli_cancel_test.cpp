@@ -80,11 +80,10 @@ TEST(CliCancel, CtrlCTakesBackTheFileInProgressAndExitsWith130)
     EXPECT_TRUE(run.err.contains("tsl-cli: cancelled\r\n"));
     EXPECT_EQ(t.names(), QStringList{"big"});
 
-    ASSERT_EQ(
-        runCli({"split", "-s", "50000000", "--chunk", "10000000", "--no-checksums", "big"}, {},
-               t.dir())
-            .exitCode,
-        0);
+    ASSERT_EQ(runCli({"split", "-s", "50000000", "--chunk", "10000000", "--no-checksums", "big"},
+                     {}, t.dir())
+                  .exitCode,
+              0);
     ASSERT_TRUE(QFile::rename(t.path("big"), t.path("source")));
     const QStringList pieces = {"big.000", "big.001", "big.002", "big.003", "big.004", "big.bat"};
     run = interrupted({"combine", "--chunk", "10000", "big.000"}, t.dir());

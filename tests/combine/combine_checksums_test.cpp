@@ -83,16 +83,14 @@ TEST(CombineChecksums, EachDamageIsNamedAndNothingOfTheSetIsDeleted)
          one.arg(damagedEntry(2)),
          {},
          false},
-        {"a truncated piece, sizes checked first",
-         true,
+        {"a truncated piece, sizes checked first", true,
          [&](auto& t, auto& d) {
              writeSums(t, setLines(d));
              t.write(pieceName(2), d.mid(Piece, 400));
          },
          "Corrupted Parts:\r\n\r\nPart 2 -- 600 missing bytes\r\n\r\nThis part of clip.mpg is "
          "the wrong size.",
-         refusedWhole,
-         false},
+         refusedWhole, false},
         {"two pieces of one size swapped",
          true,
          [&](auto& t, auto& d) {

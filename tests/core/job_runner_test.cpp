@@ -98,8 +98,7 @@ TEST(JobRunner, QuestionsWaitForTheAnswerAfterEverythingBeforeThemIsShown)
     EXPECT_EQ(reported, ReportAnswer::Exclude);
     ASSERT_EQ(host.reports.size(), 1u);
     EXPECT_EQ(host.reports[0].mode, ReportMode::Extra);
-    EXPECT_EQ(host.events,
-              QStringList({"status second", "ask damaged?", "status done"}));
+    EXPECT_EQ(host.events, QStringList({"status second", "ask damaged?", "status done"}));
 }
 
 TEST(JobRunner, AMillionProgressCallsArriveAsAFewUpdatesEndingWithTheLast)

@@ -19,8 +19,7 @@ struct CancelCase {
 
 TEST(SplitCancel, TakesBackThePiecesOfTheFileItWasOn)
 {
-    const QStringList aDone = {"a",     "a.000",    "a.001", "a.002",
-                               "a.003", "a.bat", "a.sha256", "b"};
+    const QStringList aDone = {"a", "a.000", "a.001", "a.002", "a.003", "a.bat", "a.sha256", "b"};
     const CancelCase cases[] = {
         // In the middle of b's piece 1 (after its second chunk).
         {"31% complete (1 of 3 parts written - b)", aDone, {"b.001"}},

@@ -63,8 +63,9 @@ TEST(SplitChecksums, AnExtractWritesItsPiecesLinesAndKeepsTheOthersOfAnEarlierFi
     ScriptedHost host;
     const QString out = t.mkdir("out") + "/";
     ASSERT_EQ(runSplit({{"clip.mpg"}, t.dir(), out, 2, 3}, pieceSize(1000), host).split, 1);
-    EXPECT_EQ(t.read("out/clip.mpg.sha256"), line(data.mid(1000, 1000), "clip.mpg.002")
-                                                 + line(data.mid(2000, 1000), "clip.mpg.003"));
+    EXPECT_EQ(t.read("out/clip.mpg.sha256"),
+              line(data.mid(1000, 1000), "clip.mpg.002")
+                  + line(data.mid(2000, 1000), "clip.mpg.003"));
 
     // Over a whole set's file: lines 3 and 4 are written again, the rest stay.
     const QByteArray earlier = line("old 3", "clip.mpg.003") + line("x", "notes.txt")
@@ -101,9 +102,9 @@ TEST(SplitChecksums, AReSplitReplacesTheEarlierFileOrRemovesItWhenWritingNone)
         ASSERT_EQ(runSplit({{"clip.mpg"}, t.dir(), t.dir()}, again, host).split, 1);
         EXPECT_EQ(host.asked.size(), 1u);
         if (checksums)
-            EXPECT_EQ(t.read("clip.mpg.sha256"), line(data.mid(0, 1500), "clip.mpg.001")
-                                                     + line(data.mid(1500), "clip.mpg.002")
-                                                     + line(data, "clip.mpg"));
+            EXPECT_EQ(t.read("clip.mpg.sha256"),
+                      line(data.mid(0, 1500), "clip.mpg.001") + line(data.mid(1500), "clip.mpg.002")
+                          + line(data, "clip.mpg"));
         else
             EXPECT_FALSE(t.exists("clip.mpg.sha256"));
         EXPECT_FALSE(t.exists("clip.mpg.003"));

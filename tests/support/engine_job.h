@@ -42,7 +42,7 @@ struct EngineJob {
     // The directory text is padded with blanks, as typed.
     AppendOutcome append(const QStringList& entries, Host& via, const QString& target = "out.bin")
     {
-        return runAppend({folder.dir(), entries, folder.dir(), target, "  " + folder.dir() + " "},
+        return runAppend({entries, folder.dir(), folder.dir(), target, "  " + folder.dir() + " "},
                          settings, via);
     }
 
