@@ -37,6 +37,17 @@ void setCaption(QLabel* label, const QString& caption)
     label->setText(caption);
 }
 
+// Runs engine(request, settings) on the runner's worker thread; on the
+// window's thread afterwards, ended(outcome) and then what every job's end does.
+template <typename Request, typename Outcome, typename Ended>
+void startJob(JobRunner& runner, Outcome (*engine)(Request, Settings, Host&), Request request,
+              Settings settings, Ended ended)
+{
+    auto outcome = std::make_shared<Outcome>();
+    runner.start([=](Host& host) { *outcome = engine(request, settings, host); },
+                 [=] { ended(*outcome); });
+}
+
 }  // namespace
 
 bool frmMain::jobRunning() const
@@ -94,10 +105,10 @@ void frmMain::cmdCombine_Click()
         showSaveIn(sel_.AppendOutDir);
     }
     const CombineRequest request{sel_.CombFiles, sel_.CombSrcDir, txtDir[0]->text()};
-    auto outcome = std::make_shared<CombineOutcome>();
-    runner_->start([outcome, request, settings = settings_](
-                       Host& host) { *outcome = runCombine(request, settings, host); },
-                   [this, outcome] { combineEnded(*outcome); });
+    startJob(*runner_, &runCombine, request, settings_, [this](const CombineOutcome& outcome) {
+        combineEnded(outcome);
+        jobOver();
+    });
 }
 
 void frmMain::cmdSplit_Click()
@@ -124,10 +135,10 @@ void frmMain::cmdSplit_Click()
         showSaveIn(sel_.AppendOutDir);
     }
     const SplitRequest request{sel_.SplitFiles, sel_.SplitSrcDir, dirText, range.start, range.end};
-    auto outcome = std::make_shared<SplitOutcome>();
-    runner_->start([outcome, request, settings = settings_](
-                       Host& host) { *outcome = runSplit(request, settings, host); },
-                   [this, outcome] { splitEnded(*outcome); });
+    startJob(*runner_, &runSplit, request, settings_, [this](const SplitOutcome& outcome) {
+        splitEnded(outcome);
+        jobOver();
+    });
 }
 
 void frmMain::cmdAppend_Click()
@@ -153,10 +164,10 @@ void frmMain::cmdAppend_Click()
     request.outputDir = withTrailingSlash(sel_.AppendOutDir);
     request.targetName = txtFile[2]->text();
     request.sourceDirText = txtDir[2]->text();
-    auto outcome = std::make_shared<AppendOutcome>();
-    runner_->start([outcome, request, settings = settings_](
-                       Host& host) { *outcome = runAppend(request, settings, host); },
-                   [this, outcome] { appendEnded(*outcome); });
+    startJob(*runner_, &runAppend, request, settings_, [this](const AppendOutcome& outcome) {
+        appendEnded(outcome);
+        jobOver();
+    });
 }
 
 // What every job's end does after its own: tell the watchers, and close the
@@ -182,7 +193,6 @@ void frmMain::combineEnded(const CombineOutcome& outcome)
     else if (autoRun && settings_.AutoClose && outcome.allCombined() && outcome.cancelled == 0
              && !closeAfterJob_)
         endProgram(0);
-    jobOver();
 }
 
 void frmMain::splitEnded(const SplitOutcome& outcome)
@@ -195,7 +205,6 @@ void frmMain::splitEnded(const SplitOutcome& outcome)
         ui->txtStart->setFocus();
     if (outcome.terminated)
         endProgram(1);
-    jobOver();
 }
 
 void frmMain::appendEnded(const AppendOutcome& outcome)
@@ -206,7 +215,6 @@ void frmMain::appendEnded(const AppendOutcome& outcome)
     setBusyFrame(Panel::Append, false);
     if (outcome.terminated)
         endProgram(1);
-    jobOver();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
