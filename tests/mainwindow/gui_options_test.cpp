@@ -7,7 +7,6 @@
 #include "settings/frmOpt.h"
 #include "split/piece_size.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QTimer>
 #include <functional>
