@@ -1,7 +1,7 @@
 // The window's Append panel: lstFrom filled on coming to the tab and from a
 // chosen or typed folder, "Save in" following it and the chosen target until
-// the user chooses it, an Append run on real files with the list font
-// remembered, and a target name leading out of the "Save in" folder refused.
+// the user chooses it, a target name leading out of the "Save in" folder
+// refused, and an Append run on real files with the list font remembered.
 #include "append/append_target_name.h"
 #include "lists/gui_append_lists.h"
 #include "mainwindow/gui_window_fixture.h"
@@ -109,6 +109,22 @@ TEST(WindowAppend, ListsFoldersAndSaveInFollowTheUserAndTheFilesAreAppendedInOrd
     for (const char* name : {"c.bin", "a.bin", "b.bin"})
         moveToTarget(w, name);
     ASSERT_TRUE(appendButtonEnabled(w));
+    // A target name leading out of the "Save in" folder is refused before
+    // anything is written (which names: AppendTargetName); the box shows
+    // the refusal's lines as lines.
+    w.find<QLineEdit>("txtFile_2")->setText("../escaped.bin");
+    QString refused;
+    answerBox(&refused, QMessageBox::Ok);
+    w.button("cmdAppend")->click();
+    EXPECT_EQ(refused, appendTargetNameProblem("../escaped.bin").replace("\r\n", "\n"));
+    EXPECT_FALSE(refused.isEmpty());
+    EXPECT_FALSE(w.form->jobRunning());
+    EXPECT_FALSE(w.t.exists("escaped.bin"));
+    EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());
+    EXPECT_EQ(w.store.ReadReg("AppendPartDir", "", false, "Append"), "");
+
+    w.find<QLineEdit>("txtFile_2")->setText("joined.bin");
     w.button("cmdAppend")->click();
     // The run works from a copy of lstTo; the lists take no change meanwhile.
     EXPECT_FALSE(w.form->lists()->isEnabled());
@@ -128,30 +144,4 @@ TEST(WindowAppend, ListsFoldersAndSaveInFollowTheUserAndTheFilesAreAppendedInOrd
     w.button("cmdUp_1")->click();
     EXPECT_EQ(w.settings.ListFontSize, 14);
     EXPECT_EQ(w.store.ReadReg("ListFontSize", "", false, "Append"), "14");
-}
-
-// Which names are refused is appendTargetNameProblem's (AppendTargetName).
-TEST(WindowAppend, ATargetNameLeadingOutOfTheSaveInFolderIsRefused)
-{
-    WindowFixture w;
-    const QString parts = w.t.mkdir("parts");
-    w.t.write("parts/a.bin", "abc");
-    w.stored(("InitAppendDir=" + parts + "\n").toUtf8());
-    ASSERT_TRUE(w.start({}));
-    w.form->selectPanel(2);
-    moveToTarget(w, "a.bin");
-    w.find<QLineEdit>("txtFile_2")->setText("../escaped.bin");
-    ASSERT_TRUE(appendButtonEnabled(w));
-    QString message;
-    answerBox(&message, QMessageBox::Ok);
-    w.button("cmdAppend")->click();
-    // The box shows the refusal's lines as lines.
-    EXPECT_EQ(message, appendTargetNameProblem("../escaped.bin").replace("\r\n", "\n"));
-    EXPECT_FALSE(message.isEmpty());
-    EXPECT_FALSE(w.form->jobRunning());
-    EXPECT_EQ(QDir(parts).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList{"a.bin"});
-    EXPECT_FALSE(w.t.exists("escaped.bin"));
-    EXPECT_EQ(w.t.read("parts/a.bin"), "abc");
-    EXPECT_EQ(w.store.ReadReg("AppendPartDir", "", false, "Append"), "");
 }

@@ -67,7 +67,6 @@ TEST(WindowHandOver, ASecondTslHandsItsFilesToTheRunningWindow)
     WindowFixture w;
     writeInfo(w.t, "sets/clip.mpg.000", 17000000, 12, 1457664);
     w.t.write("sets/clip.mpg.001", QByteArray(1457664, 'a'));
-    w.t.write("My Files/movie.avi", QByteArray(1100000, 'm'));
     ASSERT_TRUE(w.start({}));
     w.form->selectPanel(2);
     TempFolder run;
@@ -76,20 +75,14 @@ TEST(WindowHandOver, ASecondTslHandsItsFilesToTheRunningWindow)
     const auto server = serveHandOvers(*w.form, first.path());
     QLocale::setDefault(QLocale::c());
 
-    // A relative name, read in the second program's folder.
+    // A relative name, read in the second program's folder (the other
+    // kinds of argument lists: CommandLine).
     EXPECT_EQ(secondTsl(run, w.t.path("sets"), {"clip.mpg.000"}), 0);
     EXPECT_EQ(w.panel(), 0);
     EXPECT_EQ(w.form->selection().CombFiles, QStringList{"clip.mpg.000"});
     EXPECT_EQ(w.form->selection().CombSrcDir, w.t.path("sets/"));
     EXPECT_EQ(w.text("txtFile_0"), "clip.mpg.000");
     EXPECT_EQ(w.status(), "12 pieces -- 1,457,664 bytes each -- 17,000,000 bytes total");
-
-    // A path with a blank that the shell split into two words.
-    EXPECT_EQ(secondTsl(run, w.t.dir(), {w.t.path("My"), "Files/movie.avi"}), 0);
-    EXPECT_EQ(w.panel(), 1);
-    EXPECT_EQ(w.form->selection().SplitFiles, QStringList{"movie.avi"});
-    EXPECT_EQ(w.form->selection().SplitSrcDir, w.t.path("My Files/"));
-    EXPECT_EQ(w.status(), "3 pieces -- 512000 bytes each");
     EXPECT_TRUE(w.form->isVisible());
 }
 

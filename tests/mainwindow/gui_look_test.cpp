@@ -5,10 +5,8 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QPixmap>
-#include <QProgressBar>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>

@@ -7,7 +7,6 @@
 #include "settings/frmOpt.h"
 #include "split/piece_size.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QTimer>
 #include <functional>
@@ -34,36 +33,12 @@ void click(frmOpt* dlg, const char* name)
 
 }  // namespace
 
-TEST(WindowOptions, OpensOnThePageOfThePanelAndCancelChangesNothing)
-{
-    WindowFixture w;
-    w.stored("SameDir=-1\nSplitSameDir=-1\n");
-    ASSERT_TRUE(w.start({}));
-    const QByteArray before = w.t.read("config/Tessel/TSL.conf");
-    for (int p = 0; p < 3; ++p) {
-        w.form->selectPanel(p);
-        int page = -1;
-        inOptions(
-            [&](frmOpt* dlg) {
-                page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex();
-                click(dlg, "chkCombDirSame");
-                click(dlg, "chkSplitDirSame");
-            },
-            "cmdCancel");
-        w.button(qPrintable(QString("cmdOpt_%1").arg(p)))->click();
-        EXPECT_EQ(page, p);
-    }
-    EXPECT_EQ(w.t.read("config/Tessel/TSL.conf"), before);
-    EXPECT_FALSE(w.button("cmdBrowse_1")->isEnabled());
-    EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
-    EXPECT_TRUE(w.settings.SameDir);
-}
-
 // A stored value out of range is reported once, when the window loads it:
 // the reloads around the dialog say nothing more, and OK stores the value in
-// use. OK re-applies the folder buttons, the tooltips and the Split summary,
-// without reading a file that has gone.
-TEST(WindowOptions, OkReappliesTheSettingsAndAValueOutOfRangeIsReportedOnce)
+// use. Cancel leaves the store and the window as they were; OK re-applies the
+// folder buttons, the tooltips and the Split summary, without reading a file
+// that has gone.
+TEST(WindowOptions, OpensOnThePanelsPageAndOkReappliesTheSettingsCancelNothing)
 {
     WindowFixture w;
     w.stored("SameDir=-1\nSplitSameDir=-1\nShowTipsC=-1\nSplitSize=50\n");
@@ -86,6 +61,28 @@ TEST(WindowOptions, OkReappliesTheSettingsAndAValueOutOfRangeIsReportedOnce)
         }
     });
     watch.start(10);
+
+    // Options... opens on the panel's page; Cancel stores nothing and
+    // leaves the folder buttons.
+    const QByteArray before = w.t.read("config/Tessel/TSL.conf");
+    for (int p = 0; p < 3; ++p) {
+        w.form->selectPanel(p);
+        int page = -1;
+        inOptions(
+            [&](frmOpt* dlg) {
+                page = dlg->findChild<QTabWidget*>("tbsOpt")->currentIndex();
+                click(dlg, "chkCombDirSame");
+                click(dlg, "chkSplitDirSame");
+            },
+            "cmdCancel");
+        w.button(qPrintable(QString("cmdOpt_%1").arg(p)))->click();
+        EXPECT_EQ(page, p);
+    }
+    EXPECT_EQ(w.t.read("config/Tessel/TSL.conf"), before);
+    EXPECT_FALSE(w.button("cmdBrowse_1")->isEnabled());
+    EXPECT_FALSE(w.button("cmdBrowse_3")->isEnabled());
+    EXPECT_TRUE(w.settings.SameDir);
+
     const struct {
         std::function<void(frmOpt*)> act;
         QString status;  // null: countSizeRefusal's text

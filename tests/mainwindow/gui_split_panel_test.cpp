@@ -1,7 +1,8 @@
 // The Split panel: a file chosen or dropped, with its extract range (the clamping and
 // the check themselves: ExtractRange), the scroll bars coupled to the range
-// fields, the job's question answered while the panel and Ctrl+Tab are off,
-// and a bad range refused before anything is written.
+// fields, a bad range refused before anything is written, and the job's
+// question answered while the panel and Ctrl+Tab are off.
+#include "mainwindow/extract_range.h"
 #include "mainwindow/gui_window_fixture.h"
 
 #include <QGroupBox>
@@ -29,6 +30,7 @@ TEST(WindowSplit, ADroppedFilesRangeIsSplitAfterTheQuestionWithThePanelOffMeanwh
     const QByteArray movie = patternBytes(5120000, 1);
     w.t.write("movie.avi", movie);
     w.t.write("movie.avi.002", "old");  // the split stops at a question
+    w.stored("SplitDelete=-1\n");
     ASSERT_TRUE(w.start({}));
     w.form->selectPanel(1);
     choose(nullptr, w.t.dir(), {"movie.avi"});
@@ -46,13 +48,29 @@ TEST(WindowSplit, ADroppedFilesRangeIsSplitAfterTheQuestionWithThePanelOffMeanwh
     EXPECT_EQ(vsbStart->value(), 7);
     vsbStart->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the down arrow
     EXPECT_EQ(w.text("txtStart"), "2");
-    type(w, "txtEnd", "3");
 
     const auto panelEnabled = [&w] {
         return w.button("cmdSplit")->isEnabled() && w.button("cmdAbout_1")->isEnabled()
             && w.button("cmdBrowse_2")->isEnabled() && w.find<QGroupBox>("fmeExt")->isEnabled()
             && w.find<QTabWidget>("tbsSplit")->tabBar()->isEnabled();
     };
+
+    // A range that is no whole numbers is refused before anything is written.
+    w.find<QLineEdit>("txtStart")->setText("0.4");
+    w.find<QLineEdit>("txtEnd")->setText("3");
+    ASSERT_TRUE(QTest::qWaitFor(panelEnabled, 5000));
+    QString refused;
+    answerBox(&refused, QMessageBox::Ok);
+    w.button("cmdSplit")->click();
+    EXPECT_EQ(refused, checkExtractRange("0.4", "3", 10, "movie.avi").message);
+    EXPECT_FALSE(refused.isEmpty());
+    EXPECT_FALSE(w.form->jobRunning());
+    EXPECT_EQ(w.t.read("movie.avi"), movie);  // SplitDelete does not touch it
+    EXPECT_EQ(w.t.read("movie.avi.002"), "old");
+    EXPECT_FALSE(w.t.exists("movie.avi.001"));
+    type(w, "txtStart", "2");
+    type(w, "txtEnd", "3");
+
     ASSERT_TRUE(QTest::qWaitFor(panelEnabled, 5000));
     bool enabledDuringJob = true;
     int panelAfterCtrlTab = -1;
@@ -76,26 +94,4 @@ TEST(WindowSplit, ADroppedFilesRangeIsSplitAfterTheQuestionWithThePanelOffMeanwh
     EXPECT_EQ(w.t.read("movie.avi.002") + w.t.read("movie.avi.003"), movie.mid(512000, 1024000));
     EXPECT_FALSE(w.t.exists("movie.avi.004"));
     EXPECT_EQ(w.store.ReadReg("SplitDir", "", false, "Split"), w.t.dir());
-}
-
-TEST(WindowSplit, ABadRangeIsRefusedAndNothingIsWritten)
-{
-    WindowFixture w;
-    w.stored("SplitDelete=-1\n");
-    const QByteArray movie = patternBytes(5120000, 1);
-    w.t.write("movie.avi", movie);
-    w.t.write("movie.avi.000", "kept");
-    ASSERT_TRUE(w.start({w.t.path("movie.avi")}));
-    w.find<QLineEdit>("txtStart")->setText("0.4");
-    w.find<QLineEdit>("txtEnd")->setText("3");
-    QString message;
-    answerBox(&message, QMessageBox::Ok);
-    w.button("cmdSplit")->click();
-    EXPECT_EQ(message,
-              "The pieces to extract must be whole numbers from 1 to 10, the pieces of "
-              "movie.avi. Leave both at 0 to split the whole file.");
-    EXPECT_FALSE(w.form->jobRunning());
-    EXPECT_EQ(w.t.read("movie.avi"), movie);
-    EXPECT_EQ(w.t.read("movie.avi.000"), "kept");
-    EXPECT_FALSE(w.t.exists("movie.avi.001"));
 }

@@ -1,6 +1,6 @@
 // The window's dialogs and texts: each browse button's dialog, the status
 // panels and progress lines, the message and input boxes with long names, and
-// the window in German.
+// Qt's standard buttons in German.
 #include "core/texts.h"
 #include "core/translations.h"
 #include "mainwindow/gui_qt_host.h"
@@ -126,21 +126,6 @@ TEST(WindowMessages, LongNamesAreShownWhole)
                        Buttons::Ok, Icon::Exclamation, Answer::Ok);
     EXPECT_GE(labelWidth, lineWidth);
     EXPECT_LE(lines, 7);  // the sentence may wrap, the path line does not
-}
-
-TEST(WindowLanguage, GermanTabsAndButtons)
-{
-    const Translations german({"de"});
-    ASSERT_EQ(german.language(), "de");
-    WindowFixture w;
-    ASSERT_TRUE(w.start({}));
-    auto* tabs = w.form->findChild<QTabWidget*>();
-    ASSERT_NE(tabs, nullptr);
-    ASSERT_EQ(tabs->count(), 3);
-    EXPECT_EQ(tabs->tabText(0), "&Zusammenfügen");
-    EXPECT_EQ(tabs->tabText(1), "&Aufteilen");
-    EXPECT_EQ(tabs->tabText(2), "An&hängen");
-    EXPECT_EQ(w.find<QPushButton>("cmdSplit")->text(), "Auf&teilen");
 }
 
 // Qt's own translation (Debian qt6-translations-l10n) names the standard buttons.

@@ -5,7 +5,6 @@
 #include "mainwindow/progress_scale.h"
 #include "mainwindow/status_text.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 
 using namespace tsl;
@@ -98,6 +97,5 @@ TEST(ProgressScale, BarsShowTheSameShareForAnySize)
         const BarValues v = barValues(c.value, c.maximum);
         EXPECT_EQ(v.value, c.barValue) << c.value << " of " << c.maximum;
         EXPECT_EQ(v.maximum, c.barMaximum) << c.value << " of " << c.maximum;
-        EXPECT_LE(v.maximum, INT_MAX);
     }
 }
