@@ -69,8 +69,8 @@ TEST(LoadReg, StoredTextsLoadByTheirKeysRules)
 }
 
 // One key's range at its bounds, and each other key once outside its range
-// (the bounds themselves are settingRanges()'s table); a part size out of
-// range takes the unit back to bytes.
+// (the bounds themselves are settingRanges()'s table), each kind of number
+// above and below; a part size out of range takes the unit back to bytes.
 TEST(LoadReg, OutOfRangeValuesLoadAsTheirPresetAndStayInTheStore)
 {
     const struct {
@@ -83,10 +83,11 @@ TEST(LoadReg, OutOfRangeValuesLoadAsTheirPresetAndStayInTheStore)
         {"Misc", "ChunkSize", "9999", "1000000"}, {"Misc", "ChunkSize", "10000", "10000"},
         {"Misc", "ChunkSize", "10000000", "10000000"}, {"Misc", "ChunkSize", "10000001", "1000000"},
         {"Combine", "HighPart", "0", "1000"}, {"Split", "SplitSize", "1099511627776.5", "512000"},
-        {"Append", "ListFontSize", "6.9", "10"}, {"Combine", "ExtraParts", "2", "1"},
-        {"Combine", "MissingParts", "-1", "1"}, {"Split", "PartsExist", "3", "1"},
-        {"Split", "SplitFileNames", "2", "0"}, {"Split", "SplitUnits", "3", "0"},
-        {"Split", "SplitMode", "2", "0"}, {"Split", "SplitPieces", "1", "2"},
+        {"Append", "ListFontSize", "6.9", "10"}, {"Append", "ListFontSize", "16.1", "10"},
+        {"Combine", "ExtraParts", "2", "1"}, {"Combine", "MissingParts", "-1", "1"},
+        {"Split", "PartsExist", "3", "1"}, {"Split", "SplitFileNames", "2", "0"},
+        {"Split", "SplitUnits", "3", "0"}, {"Split", "SplitMode", "2", "0"},
+        {"Split", "SplitPieces", "1", "2"},
         // clang-format on
     };
     for (const auto& c : cases) {
