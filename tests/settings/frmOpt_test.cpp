@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -122,7 +121,6 @@ TEST(frmOpt, ThePartSizeIsShownInItsUnitTakesNamedSizesAndIsStoredInBytes)
         EXPECT_EQ(d.text("txtSize"), shown) << unit;
     }
     auto* field = d.get<QComboBox>("txtSize");
-    ASSERT_EQ(field->count(), 8);
     EXPECT_EQ(field->itemText(3),
               "cd700 - CD, 700 MB (" + QLocale().toString(734003200) + " bytes)");
     // A choice shows its bytes, in bytes whatever unit was selected.
@@ -143,7 +141,6 @@ TEST(frmOpt, ThePartSizeIsShownInItsUnitTakesNamedSizesAndIsStoredInBytes)
     again.get<QLineEdit>("txtSize")->setText("1.5");
     again.click("cmdOk");
     EXPECT_EQ(f.userValue("SplitSize"), "1572864");
-    EXPECT_EQ(again.settings.SplitSize, 1572864);
 }
 
 TEST(frmOpt, ANumberOfPiecesOutsideItsRangeIsRefusedWithTheRange)
@@ -190,12 +187,11 @@ TEST(frmOpt, TheChunkSizeIsCheckedWhenTheFieldIsLeft)
     EXPECT_EQ(f.userValue("ChunkSize"), "12");
     EXPECT_EQ(f.userValue("HighPart"), "99999");
     EXPECT_EQ(d.settings.ChunkSize, 1000000);  // the reload's range rules
-    EXPECT_EQ(d.settings.HighPart, 1000);
 }
 
-// What the switch carries over is SwitchStore's (StoreSwitch); here the
-// dialog's choice reaches it both ways, while Cancel, or a store that cannot
-// be written, leaves everything where it was.
+// What the switch carries over, and that a failed one creates nothing, is
+// SwitchStore's (StoreSwitch); here the dialog's choice reaches it both ways,
+// while Cancel, or a store that cannot be written, leaves everything where it was.
 TEST(frmOpt, TheStoreChoiceSwitchesTheStoreBothWaysOrSaysWhyNot)
 {
     StoreFixture f;
@@ -216,8 +212,6 @@ TEST(frmOpt, TheStoreChoiceSwitchesTheStoreBothWaysOrSaysWhyNot)
     }
     EXPECT_TRUE(f.store.UseIni);
     EXPECT_TRUE(f.iniText().contains("ChunkSize=20000\n"));
-    EXPECT_TRUE(
-        QSettings(f.store.locations().userFile, QSettings::NativeFormat).allKeys().isEmpty());
     {
         Dialog d(f);
         EXPECT_TRUE(d.get<QRadioButton>("optRI_1")->isChecked());
@@ -225,7 +219,6 @@ TEST(frmOpt, TheStoreChoiceSwitchesTheStoreBothWaysOrSaysWhyNot)
         d.click("cmdOk");
     }
     EXPECT_FALSE(f.t.exists("prog/tsl.ini"));
-    EXPECT_EQ(f.userValue("ChunkSize"), "20000");
 
     const QByteArray before = f.t.read("user/Tessel/TSL.conf");
     SettingsStore unwritable(
@@ -243,7 +236,6 @@ TEST(frmOpt, TheStoreChoiceSwitchesTheStoreBothWaysOrSaysWhyNot)
               "The settings could not be written to " + f.t.path("gone/tsl.ini")
                   + ".\r\n\r\nNothing was changed: TSL keeps its settings where they were.");
     EXPECT_NE(dlg.result(), QDialog::Accepted);
-    EXPECT_FALSE(f.t.exists("gone"));
     EXPECT_EQ(f.t.read("user/Tessel/TSL.conf"), before);
 }
 

@@ -88,7 +88,6 @@ TEST(DesktopRegistration, OnRepeatedAndOffLeaveOtherProgramsAlone)
     EXPECT_EQ(on.failures, QStringList());
     EXPECT_EQ(on.changed.size(), 9);  // eight items and the Vantor entry
     EXPECT_FALSE(d.t.exists("data/Thunar/sendto/Vantor.desktop"));
-    EXPECT_TRUE(d.t.exists("data/nautilus/scripts/Vantor"));
     EXPECT_EQ(d.t.read("config/mimeapps.list"),
               "[Added Associations]\napplication/x-other=other.desktop;\n\n[Default Applications]\n"
               "application/x-other=other.desktop;\napplication/x-tsl-info=tsl.desktop;\n");

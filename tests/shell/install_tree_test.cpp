@@ -48,39 +48,15 @@ QString pngSize(const QString& path)
         .arg(qFromBigEndian<quint32>(head.constData() + 20));
 }
 
-class InstallTree : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        tree = new TempFolder;
-        const ToolRun install =
-            run(QStringLiteral(TSL_CMAKE_COMMAND),
-                {QStringLiteral("--install"), QStringLiteral(TSL_BUILD_DIR),
-                 QStringLiteral("--prefix"), tree->path(QStringLiteral("usr"))});
-        installed = install.exitCode == 0;
-        installLog = install.out;
-    }
-    static void TearDownTestSuite()
-    {
-        delete tree;
-        tree = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(installed) << installLog.toStdString(); }
-    static QString usr(const char* path) { return tree->path(QStringLiteral("usr/")) + path; }
-
-    static TempFolder* tree;
-    static bool installed;
-    static QString installLog;
-};
-
-TempFolder* InstallTree::tree = nullptr;
-bool InstallTree::installed = false;
-QString InstallTree::installLog;
-
 }  // namespace
 
-TEST_F(InstallTree, EveryFileLiesWhereTheDesktopLooksForIt)
+TEST(InstallTree, EveryFileLiesWhereTheDesktopLooksForItAndTheValidatorsPass)
 {
+    TempFolder tree;
+    const auto usr = [&tree](const char* path) { return tree.path("usr/") + path; };
+    const ToolRun install = run(QStringLiteral(TSL_CMAKE_COMMAND),
+                                {"--install", TSL_BUILD_DIR, "--prefix", tree.path("usr")});
+    ASSERT_EQ(install.exitCode, 0) << install.out.toStdString();
     for (const char* path : {
              "bin/tsl",
              "bin/tsl-cli",
@@ -97,14 +73,11 @@ TEST_F(InstallTree, EveryFileLiesWhereTheDesktopLooksForIt)
         EXPECT_TRUE(QFile::exists(usr(path))) << path;
     EXPECT_EQ(pngSize(usr("share/icons/hicolor/48x48/apps/tsl.png")), "48x48");
     EXPECT_EQ(pngSize(usr("share/icons/hicolor/256x256/apps/tsl.png")), "256x256");
-}
 
-// The validators (appstreamcli's validate-tree reads the metainfo with the
-// desktop entry it launches and the icons it names; warnings fail it as
-// errors do), bash-completion finding the completion of tsl-cli, and the
-// installed tsl answering without a display.
-TEST_F(InstallTree, ValidatorsBashCompletionAndTheInstalledProgramAnswer)
-{
+    // The validators (appstreamcli's validate-tree reads the metainfo with the
+    // desktop entry it launches and the icons it names; warnings fail it as
+    // errors do), bash-completion finding the completion of tsl-cli, and the
+    // installed tsl answering without a display.
     const QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
     QProcessEnvironment completion = isolatedEnvironment();
     completion.insert(QStringLiteral("XDG_DATA_DIRS"), usr("share"));
@@ -112,7 +85,7 @@ TEST_F(InstallTree, ValidatorsBashCompletionAndTheInstalledProgramAnswer)
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         noDisplay.remove(QString::fromLatin1(name));
     // Qt warns on standard error about a missing runtime folder.
-    const QString runtime = tree->mkdir(QStringLiteral("run"));
+    const QString runtime = tree.mkdir(QStringLiteral("run"));
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment offscreen = noDisplay;
     offscreen.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
@@ -127,7 +100,7 @@ TEST_F(InstallTree, ValidatorsBashCompletionAndTheInstalledProgramAnswer)
         QString out;  // the whole output; null: not checked
     } runs[] = {
         // clang-format off
-        {"appstreamcli", {"validate-tree", "--no-net", tree->path(QString())}, system, 0, {}},
+        {"appstreamcli", {"validate-tree", "--no-net", tree.dir()}, system, 0, {}},
         {"appstreamcli", {"validate", "--no-net", usr("share/metainfo/org.tessel.tsl.metainfo.xml")},
          system, 0, {}},
         {"desktop-file-validate", {usr("share/applications/tsl.desktop")}, system, 0, ""},
