@@ -162,6 +162,35 @@ TEST(DesktopRegistration, AFileOfAnotherProgramAtTslsPlaceIsKeptAndReportedOnce)
     EXPECT_EQ(host.messages.size(), 1);
 }
 
+// A link at one of TSL's places is never written or removed through, even
+// when its target holds TSL's own entry or the earlier release's.
+TEST(DesktopRegistration, SymbolicLinksAtItsPlacesAreLeftAsTheyAre)
+{
+    DesktopTree fresh;  // TSL's own entry, for a link's target to hold
+    fresh.reg.apply(true, false, false);
+    DesktopTree d;
+    const QString own =
+        d.t.write("elsewhere/own.desktop", fresh.t.read("data/applications/tsl.desktop"));
+    const QString earlier =
+        d.t.write("elsewhere/vantor.desktop", "[Desktop Entry]\nExec=/usr/bin/vantor %f\n");
+    QDir().mkpath(d.data("applications"));
+    QDir().mkpath(d.data("Thunar/sendto"));
+    ASSERT_TRUE(QFile::link(own, d.data("applications/tsl.desktop")));
+    ASSERT_TRUE(QFile::link(earlier, d.data("Thunar/sendto/Vantor.desktop")));
+    const QMap<QString, QByteArray> targets = treeSnapshot(d.t.path("elsewhere"));
+
+    const DesktopOutcome on = d.reg.apply(true, true, true);
+    EXPECT_EQ(on.failures,
+              QStringList{d.data("applications/tsl.desktop")
+                          + ": a file that TSL did not write is there; it was left alone"});
+    const DesktopOutcome off = d.reg.apply(false, false, false);
+    EXPECT_EQ(off.failures, QStringList());
+    EXPECT_FALSE(off.changed.contains(d.data("applications/tsl.desktop")));
+    EXPECT_TRUE(QFileInfo(d.data("applications/tsl.desktop")).isSymLink());
+    EXPECT_TRUE(QFileInfo(d.data("Thunar/sendto/Vantor.desktop")).isSymLink());
+    EXPECT_EQ(treeSnapshot(d.t.path("elsewhere")), targets);
+}
+
 TEST(DesktopEntries, TheProgramPathIsQuotedForTheExecKey)
 {
     struct Case {
