@@ -1,7 +1,8 @@
 // A split as a transaction, on real files: refused before the first byte
 // when it cannot be done, nothing committed from a source that changed,
 // pieces never more open than their source, an earlier set replaced only
-// with leave, names that are no UTF-8, and what a cancel leaves on disk.
+// with leave, names that are no UTF-8, what a cancel leaves on disk, and
+// links planted under the names of a set.
 #include "core/file_system.h"
 #include "split/split_engine.h"
 #include "support/faulty_file_system.h"
@@ -126,7 +127,7 @@ TEST(SplitTransaction, PiecesAreNeverMoreOpenThanTheirSource)
 // An earlier set of five pieces where a new one of three goes: asked about,
 // never or always overwritten as the setting says, or not looked for. Only a
 // split that goes ahead replaces it and deletes (and names) its left-overs.
-TEST(SplitTransaction, AnEarlierSetIsReplacedAndItsLeftOversGoOnlyWithLeave)
+TEST(SplitTransaction, AnEarlierSetsLeftOversGoOnlyWithLeaveAndAreNamed)
 {
     struct Case {
         qint16 partsExist;
