@@ -73,7 +73,7 @@ TEST_F(AppendEngine, EntriesThatCannotBeAppendedRefuseTheRunBeforeTheFirstByte)
         EXPECT_TRUE(out.refused);
         EXPECT_FALSE(out.complete(5));
         EXPECT_EQ(folder.exists("new.bin"), false);
-        EXPECT_EQ(folder.names().filter("tsl-incomplete"), QStringList());
+        EXPECT_EQ(folder.names().filter(".tsl-"), QStringList());
     }
     EXPECT_EQ(folder.read("old.bin"), "old");
 }

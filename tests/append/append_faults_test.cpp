@@ -26,12 +26,6 @@ QString inUseMessage(const QString& target)
           "first close\r\nit in whatever program is using it, and then click OK.";
 }
 
-QString runtimeQuestion(int number, const QString& description, const QString& path)
-{
-    return tsl::test::runtimeQuestion(number, description, QStringLiteral("frmMain.cmdAppend"),
-                                      path);
-}
-
 struct AppendFaults : AppendFixture {
     const QByteArray head = "old bytes";
     AppendFaults()
@@ -129,7 +123,8 @@ TEST_F(AppendFaults, SourceThatCannotBeReadCompletelyIsARuntimeErrorAndTheRunIsT
         host.answers = {answer};
         const AppendOutcome out = run({"a", "short", "b"}, host);
         EXPECT_EQ(host.messages,
-                  QStringList{runtimeQuestion(62, "Input past end of file", folder.path("short"))});
+                  QStringList{runtimeQuestion(62, "Input past end of file", "frmMain.cmdAppend",
+                                              folder.path("short"))});
         EXPECT_EQ(host.asked.at(0).defaultAnswer, Answer::No);
         EXPECT_EQ(folder.read("out.bin"), head);
         EXPECT_EQ(out.undone, QStringList{"cut " + folder.path("out.bin") + " back to 9 bytes"});

@@ -15,18 +15,13 @@ using namespace tsl::test;
 
 namespace {
 
-QByteArray hex(const QByteArray& digest)
-{
-    return digest.toHex();
-}
-
 // The digest itself is OpenSSL's: what is ours is the message in pieces and
 // finish() starting the next one.
 TEST(Sha256, AMessageInPiecesAndFinishStartsANewOne)
 {
-    EXPECT_EQ(hex(Sha256::of("")),
+    EXPECT_EQ(Sha256::of("").toHex(),
               "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
-    EXPECT_EQ(hex(Sha256::of("abc")),
+    EXPECT_EQ(Sha256::of("abc").toHex(),
               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     Sha256 hash;
     hash.add("x");

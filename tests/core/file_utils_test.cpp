@@ -3,7 +3,6 @@
 #include "core/file_handle.h"
 #include "core/file_utils.h"
 #include "pieces/short_name.h"
-#include "support/scripted_host.h"
 #include "support/temp_files.h"
 
 #include <QFile>
@@ -63,7 +62,6 @@ TEST(KillFile, WipesInWholeBlocksEndingInZerosThenDeletes)
     // Sizes and the blocks written.
     const std::pair<qint64, qint64> cases[] = {{250000, 3}, {0, 1}, {200000, 3}, {1000000, 11}};
     for (const auto& [size, blocks] : cases) {
-        ScriptedHost host;
         const QString path = t.writePattern("victim", size);
         QFile keep(path);
         ASSERT_TRUE(keep.open(QIODevice::ReadOnly));

@@ -133,42 +133,41 @@ Settings deletingSettings()
     return s;
 }
 
+void split(TempFolder& t, Host& h)
+{
+    runSplit({{"f"}, t.dir(), t.dir()}, deletingSettings(), h);
+}
+
+void combine(TempFolder& t, Host& h)
+{
+    runCombine({{"clip.mpg.000"}, t.dir(), t.dir()}, deletingSettings(), h);
+}
+
+void writeSet(TempFolder& t, bool batch)
+{
+    PieceSetLayout set;
+    set.size = 75000;
+    set.pieceSize = 30000;
+    set.batch = batch;
+    writePieceSet(t, set);
+}
+
 const JobCase jobs[] = {
-    {"split", [](TempFolder& t) { t.writePattern("f", 75000); },
-     [](TempFolder& t, Host& h) {
-         runSplit({{"f"}, t.dir(), t.dir()}, deletingSettings(), h);
-     }},
+    {"split", [](TempFolder& t) { t.writePattern("f", 75000); }, split},
     {"split over an earlier set",
      [](TempFolder& t) {
          t.writePattern("f", 75000);
          for (const char* old : {"f.001", "f.002", "f.003", "f.004", "f.000"})
              t.writePattern(old, 100, 9);
      },
-     [](TempFolder& t, Host& h) {
-         runSplit({{"f"}, t.dir(), t.dir()}, deletingSettings(), h);
-     }},
-    {"combine",
-     [](TempFolder& t) {
-         PieceSetLayout set;
-         set.size = 75000;
-         set.pieceSize = 30000;
-         set.batch = true;
-         writePieceSet(t, set);
-     },
-     [](TempFolder& t, Host& h) {
-         runCombine({{"clip.mpg.000"}, t.dir(), t.dir()}, deletingSettings(), h);
-     }},
+     split},
+    {"combine", [](TempFolder& t) { writeSet(t, true); }, combine},
     {"combine replacing a file",
      [](TempFolder& t) {
-         PieceSetLayout set;
-         set.size = 75000;
-         set.pieceSize = 30000;
-         writePieceSet(t, set);
+         writeSet(t, false);
          t.writePattern("clip.mpg", 500, 7);
      },
-     [](TempFolder& t, Host& h) {
-         runCombine({{"clip.mpg.000"}, t.dir(), t.dir()}, deletingSettings(), h);
-     }},
+     combine},
     {"append to a new file",
      [](TempFolder& t) {
          t.writePattern("a", 20000, 1);

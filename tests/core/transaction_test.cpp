@@ -22,11 +22,6 @@ QStringList hiddenNames(const TempFolder& t)
     return QDir(t.dir()).entryList({".tsl-*"}, QDir::Files | QDir::Hidden);
 }
 
-RunError writeFile(Transaction& unit, int index, const QByteArray& bytes)
-{
-    return unit.writeAside(index, bytes);
-}
-
 TEST(Transaction, CheckRefusesWhatCannotBeCreatedNamingThePath)
 {
     TempFolder t;
@@ -70,7 +65,7 @@ TEST(Transaction, WritesAsideCommitsWithModeAndTimesAndLeavesNoTemporary)
     const QDateTime when(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
     unit.setTimes(a, when, when);
     ASSERT_EQ(unit.check(), "");
-    ASSERT_FALSE(writeFile(unit, a, "bytes").failed());
+    ASSERT_FALSE(unit.writeAside(a, "bytes").failed());
     // Written aside: a short temporary name of fixed length, the final name still free.
     EXPECT_FALSE(t.exists("a"));
     const QStringList temps = hiddenNames(t);
@@ -113,8 +108,8 @@ TEST(Transaction, RollbackAndAFailedCommitLeaveTheFolderAsBefore)
         unit.allowReplace(a);
         unit.create(t.path("new"));
         ASSERT_EQ(unit.check(), "");
-        ASSERT_FALSE(writeFile(unit, 0, "new bytes").failed());
-        ASSERT_FALSE(writeFile(unit, 1, "x").failed());
+        ASSERT_FALSE(unit.writeAside(0, "new bytes").failed());
+        ASSERT_FALSE(unit.writeAside(1, "x").failed());
         // Something takes the second name after the check: the commit fails
         // and puts back the file it had already exchanged.
         t.write("new", "theirs");
@@ -196,7 +191,7 @@ TEST(Transaction, DeletesOnlyAfterTheCommitAndOnlyUnchangedInputs)
     Transaction::Deleted result;
     EXPECT_TRUE(unit.deleteListed(nullptr, &result).failed()) << "nothing goes before the commit";
     EXPECT_TRUE(t.exists("src"));
-    ASSERT_FALSE(writeFile(unit, 0, "out").failed());
+    ASSERT_FALSE(unit.writeAside(0, "out").failed());
     ASSERT_FALSE(unit.commit(true).failed());
     t.write("grown", "abcd");
     ASSERT_FALSE(unit.deleteListed(nullptr, &result).failed());

@@ -111,20 +111,6 @@ TEST(SplitChecksums, AReSplitReplacesTheEarlierFileOrRemovesItWhenWritingNone)
     }
 }
 
-TEST(SplitChecksums, AnEarlierChecksumFileAloneIsAskedAboutAndKeptOnNo)
-{
-    TempFolder t;
-    t.writePattern("clip.mpg", 3000);
-    t.write("clip.mpg.sha256", "mine\n");
-    ScriptedHost host;
-    host.answers = {Answer::No};
-    const SplitOutcome o = runSplit({{"clip.mpg"}, t.dir(), t.dir()}, pieceSize(1000), host);
-    EXPECT_EQ(o.skipped, 1);
-    EXPECT_EQ(host.messages,
-              QStringList{"Do you want to overwrite the existing split files for clip.mpg?"});
-    EXPECT_EQ(t.names(), QStringList({"clip.mpg", "clip.mpg.sha256"}));
-}
-
 TEST(SplitChecksums, ANameTooLongForTheChecksumFileStillSplits)
 {
     TempFolder t;

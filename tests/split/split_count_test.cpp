@@ -43,28 +43,27 @@ void roundTrip(int count, const std::vector<CountCase>& table)
     }
     ScriptedHost splitHost;
     const SplitOutcome split = runSplit({names, t.dir(), t.dir(), 0, 0}, settings, splitHost);
-    ASSERT_EQ(split.split, int(table.size())) << count;
+    ASSERT_EQ(split.split, int(table.size()));
     EXPECT_TRUE(splitHost.messages.isEmpty()) << splitHost.messages.join('|').toStdString();
 
     const QString out = t.mkdir("out") + QLatin1Char('/');
     for (const CountCase& c : table) {
         const QString name = nameOf(c.length);
+        SCOPED_TRACE(name.toStdString());
         const bool letters = usesLetterScheme(c.pieces);
         const std::optional<InfoRecord> info = readInfoQuietly(t.path(name + ".000"));
-        ASSERT_TRUE(info) << name.toStdString();
-        EXPECT_EQ(info->InfoPieceSize, quint64(c.size)) << name.toStdString();
-        EXPECT_EQ(info->InfoPieceCount, quint64(c.pieces)) << name.toStdString();
-        EXPECT_EQ(t.size(name + "." + PartExt(1, letters)), c.size) << name.toStdString();
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->InfoPieceSize, quint64(c.size));
+        EXPECT_EQ(info->InfoPieceCount, quint64(c.pieces));
+        EXPECT_EQ(t.size(name + "." + PartExt(1, letters)), c.size);
         EXPECT_EQ(t.size(name + "." + PartExt(c.pieces, letters)),
-                  c.length - (c.pieces - 1) * c.size)
-            << name.toStdString();
-        EXPECT_FALSE(t.exists(name + "." + PartExt(c.pieces + 1, letters))) << name.toStdString();
+                  c.length - (c.pieces - 1) * c.size);
+        EXPECT_FALSE(t.exists(name + "." + PartExt(c.pieces + 1, letters)));
 
         ScriptedHost combineHost;
         const CombineOutcome joined = runCombine({{name + ".000"}, t.dir(), out}, {}, combineHost);
-        EXPECT_TRUE(joined.allCombined()) << name.toStdString();
-        EXPECT_TRUE(t.read("out/" + name) == patternBytes(c.length, int(c.length % 251)))
-            << name.toStdString();
+        EXPECT_TRUE(joined.allCombined());
+        EXPECT_TRUE(t.read("out/" + name) == patternBytes(c.length, int(c.length % 251)));
     }
 }
 
@@ -92,6 +91,7 @@ TEST(SplitCount, ASizeBelowTheSmallestPartSizeIsRefusedAndNamed)
     } table[] = {{2, 199, 100},           {2, 198, 99}, {3, 250, 84}, {7, 650, 93}, {7, 6, 1},
                  {19682, 19682 * 99, 99}, {3, 0, 0}};
     for (const auto& row : table) {
+        SCOPED_TRACE(row.length);
         TempFolder t;
         t.writePattern("small", row.length);
         Settings settings;
@@ -100,18 +100,17 @@ TEST(SplitCount, ASizeBelowTheSmallestPartSizeIsRefusedAndNamed)
         ScriptedHost host;
         const SplitOutcome o = runSplit({{"small"}, t.dir(), t.dir(), 0, 0}, settings, host);
         if (row.size >= 100) {
-            EXPECT_EQ(o.split, 1) << row.length;
+            EXPECT_EQ(o.split, 1);
             continue;
         }
-        EXPECT_EQ(o.skipped, 1) << row.length;
-        EXPECT_EQ(t.names(), QStringList{"small"}) << row.length;
+        EXPECT_EQ(o.skipped, 1);
+        EXPECT_EQ(t.names(), QStringList{"small"});
         EXPECT_EQ(host.messages,
                   QStringList{QStringLiteral("small will not be split into %1 "
                                              "pieces because each would hold %2 "
                                              "bytes, less than the smallest part "
                                              "size (100 bytes).")
                                   .arg(row.count)
-                                  .arg(row.size)})
-            << row.length;
+                                  .arg(row.size)});
     }
 }

@@ -135,34 +135,28 @@ TEST_F(SplitFixture, EmptySourceWritesInfoAndBatchAndIsDeleted)
               QStringList({"status: Deleting original file...", "status: Processed empty.dat"}));
 }
 
+// tiny.txt: 10 bytes would be the size that splits it, but part sizes start at 100.
 TEST_F(SplitFixture, SmallSourceAndMissingSourceAreSkippedWithTheirMessages)
 {
     t.writePattern("small.txt", 512000);
+    t.writePattern("tiny.txt", 11);
     t.writePattern("fine.txt", 512001);
-    const SplitOutcome o = split({"small.txt", "gone.txt", "fine.txt"});
+    const SplitOutcome o = split({"small.txt", "gone.txt", "tiny.txt", "fine.txt"});
     EXPECT_EQ(o.split, 1);
-    EXPECT_EQ(o.skipped, 2);
+    EXPECT_EQ(o.skipped, 3);
     EXPECT_EQ(host.messages,
               QStringList({"small.txt will not be split because it is smaller than the part size "
                            "specified. You should set the part size lower (to at least 511999 "
                            "bytes).",
                            "The file gone.txt will be skipped because it does not exist in the "
-                               + t.dir() + " directory."}));
+                               + t.dir() + " directory.",
+                           "tiny.txt will not be split because it is smaller than the part size "
+                           "specified. You should set the part size lower (to at least 100 "
+                           "bytes)."}));
     EXPECT_EQ(host.asked[0].icon, Icon::None);
     EXPECT_EQ(host.asked[1].icon, Icon::Information);
     EXPECT_FALSE(t.exists("small.txt.001"));
     EXPECT_TRUE(t.exists("fine.txt.002"));
-}
-
-TEST_F(SplitFixture, TheTooSmallAdviceNeverGoesBelowTheSmallestPartSize)
-{
-    // 10 bytes would be the size that splits it, but part sizes start at 100.
-    t.writePattern("tiny.txt", 11);
-    EXPECT_EQ(split({"tiny.txt"}).skipped, 1);
-    EXPECT_EQ(host.messages,
-              QStringList({"tiny.txt will not be split because it is smaller than the part size "
-                           "specified. You should set the part size lower (to at least 100 "
-                           "bytes)."}));
 }
 
 TEST_F(SplitFixture, TooManyPiecesIsRefusedBeforeAnythingIsWritten)
@@ -209,37 +203,6 @@ TEST_F(SplitFixture, RangeIsIgnoredForSeveralFilesAndRefusedBackwards)
     EXPECT_EQ(fresh.conversation,
               QStringList{"message: The starting piece cannot be higher than the ending piece..."});
     EXPECT_FALSE(t.exists("c.001"));
-}
-
-TEST_F(SplitFixture, ExistingPiecesConversation)
-{
-    settings.SplitSize = 100;
-    t.writePattern("a", 200, 1);
-    t.write("a.bat", "old");
-    host.answers = {Answer::No};
-    EXPECT_EQ(split({"a"}).skipped, 1);
-    EXPECT_EQ(host.asked[0].text, "Do you want to overwrite the existing split files for a?");
-    EXPECT_EQ(host.asked[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(host.asked[0].icon, Icon::Question);
-    EXPECT_FALSE(t.exists("a.001"));
-
-    host.answers = {Answer::Yes};
-    EXPECT_EQ(split({"a"}).split, 1);
-    EXPECT_TRUE(t.exists("a.002"));
-
-    settings.PartsExist = 0;
-    t.writePattern("a", 200, 2);
-    EXPECT_EQ(split({"a"}).skipped, 1);
-    EXPECT_EQ(t.read("a.001"), patternBytes(100, 1));  // untouched
-
-    settings.PartsExist = 2;
-    EXPECT_EQ(split({"a"}).split, 1);
-    EXPECT_EQ(t.read("a.001"), patternBytes(100, 2));
-    EXPECT_EQ(host.asked.size(), 2u);  // no further questions
-
-    settings.SearchExist = false;
-    settings.PartsExist = 0;
-    EXPECT_EQ(split({"a"}).split, 1);
 }
 
 TEST_F(SplitFixture, ResplittingRemovesTheEarlierSetsPiecesItDoesNotRewrite)
@@ -289,24 +252,6 @@ TEST_F(SplitFixture, ShortNamesNameEverythingAfterTheAlias)
     host.answers = {Answer::Yes};
     EXPECT_EQ(split({"My Long Report.doc"}).split, 1);
     EXPECT_EQ(host.asked.size(), 1u);
-}
-
-// Foreseen, so refused once before the first byte, with the folder named.
-TEST_F(SplitFixture, MissingOutputDirectoryIsRefusedOnceAndNothingIsWritten)
-{
-    settings.SplitDelete = true;
-    t.writePattern("movie.avi", 600000);
-    t.writePattern("clip.mpg", 600000);
-    ScriptedHost h;
-    const SplitOutcome o = splitWith(h, {"movie.avi", "clip.mpg"}, 0, 0, t.path("nowhere"));
-    EXPECT_FALSE(o.terminated);
-    EXPECT_TRUE(o.refused);
-    EXPECT_EQ(o.split, 0);
-    EXPECT_EQ(
-        h.messages,
-        QStringList{"Nothing was split: " + t.path("nowhere") + ": the folder does not exist."});
-    EXPECT_EQ(t.names(), QStringList({"clip.mpg", "movie.avi"}));
-    EXPECT_TRUE(h.statuses.isEmpty());
 }
 
 // A read-only piece of an earlier set is not replaced, even when overwriting

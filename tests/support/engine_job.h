@@ -39,12 +39,6 @@ struct EngineJob {
     {
         return combine(entries, {}, &via);
     }
-    // The directory text is padded with blanks, as typed.
-    AppendOutcome append(const QStringList& entries, Host& via, const QString& target = "out.bin")
-    {
-        return runAppend({entries, folder.dir(), folder.dir(), target, "  " + folder.dir() + " "},
-                         settings, via);
-    }
 
     // The parts reports put to the user, each as "Mode: message".
     QStringList reported() const
@@ -68,10 +62,12 @@ struct CombineJob : EngineJob {
 // Append tests: small chunks, so a few kilobytes take several.
 struct AppendFixture : ::testing::Test, EngineJob {
     AppendFixture() { settings.ChunkSize = 10000; }
+    // The directory text is padded with blanks, as typed.
     AppendOutcome run(const QStringList& entries, ScriptedHost& via,
                       const QString& target = "out.bin")
     {
-        return append(entries, via, target);
+        return runAppend({entries, folder.dir(), folder.dir(), target, "  " + folder.dir() + " "},
+                         settings, via);
     }
 };
 

@@ -5,6 +5,22 @@
 #include <gtest/gtest.h>
 
 namespace tsl::test {
+namespace {
+
+// The next scripted reply; with none left the test fails and gets `fallback`.
+template <typename T>
+T next(std::deque<T>& queue, T fallback, const char* what, const QString& text)
+{
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what << ": " << text.toStdString();
+    } else {
+        fallback = std::move(queue.front());
+        queue.pop_front();
+    }
+    return fallback;
+}
+
+}  // namespace
 
 Answer ScriptedHost::ask(Ask kind, const QString& text, Buttons buttons, Icon icon,
                          Answer defaultAnswer)
@@ -14,13 +30,7 @@ Answer ScriptedHost::ask(Ask kind, const QString& text, Buttons buttons, Icon ic
     if (buttons == Buttons::Ok) {
         conversation << QStringLiteral("message: ") + text;
     } else {
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            given = defaultAnswer;
-        } else {
-            given = answers.front();
-            answers.pop_front();
-        }
+        given = next(answers, defaultAnswer, "question", text);
         conversation << QStringLiteral("ask: ") + text + QStringLiteral(" => ") + answerWord(given);
     }
     asked.push_back({kind, text, buttons, icon, defaultAnswer, given});
@@ -31,14 +41,8 @@ std::optional<QString> ScriptedHost::input(Prompt, const QString& prompt,
                                            const QString& defaultText)
 {
     prompts << prompt;
-    std::optional<QString> given;
-    if (inputs.empty()) {
-        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
-        given = defaultText;
-    } else {
-        given = inputs.front();
-        inputs.pop_front();
-    }
+    const std::optional<QString> given =
+        next(inputs, std::optional<QString>(defaultText), "input box", prompt);
     conversation << QStringLiteral("input: ") + prompt + QStringLiteral(" => ")
             + (given ? *given : QStringLiteral("<cancel>"));
     return given;
@@ -47,13 +51,7 @@ std::optional<QString> ScriptedHost::input(Prompt, const QString& prompt,
 ReportAnswer ScriptedHost::report(const PartsReport& r)
 {
     reports.push_back(r);
-    ReportAnswer given = ReportAnswer::Cancel;
-    if (reportAnswers.empty()) {
-        ADD_FAILURE() << "unexpected report: " << r.message.toStdString();
-    } else {
-        given = reportAnswers.front();
-        reportAnswers.pop_front();
-    }
+    const ReportAnswer given = next(reportAnswers, ReportAnswer::Cancel, "report", r.message);
     conversation << QStringLiteral("report: ") + r.message + QStringLiteral(" => ")
             + reportAnswerWord(given);
     return given;
