@@ -2,8 +2,7 @@
 // piece in the corrupt-parts report (or refuses the joined file), keeps every
 // file of the set, and counts the set failed; a verified combine with delete
 // takes the checksum file with the set.
-#include "core/sha256.h"
-#include "pieces/sha256_sidecar.h"
+#include "checksummed_set.h"
 #include "support/engine_job.h"
 
 #include <QFile>
@@ -18,27 +17,6 @@ const QString Sums = QStringLiteral("clip.mpg.sha256");
 constexpr qint64 Size = 5000;
 constexpr qint64 Piece = 1000;
 
-QString pieceName(int i)
-{
-    return "clip.mpg.00" + QString::number(i);
-}
-
-QList<DigestLine> setLines(const QByteArray& data)
-{
-    QList<DigestLine> lines;
-    for (int i = 1; i <= 5; ++i)
-        lines.append({Sha256::of(data.mid((i - 1) * Piece, Piece)), pieceName(i)});
-    lines.append({Sha256::of(data), Clip});
-    return lines;
-}
-
-void flipByte(const TempFolder& t, const QString& name, qint64 at)
-{
-    QByteArray bytes = t.read(name);
-    bytes[at] = char(bytes[at] ^ 0x01);
-    t.write(name, bytes);
-}
-
 QString damagedEntry(int i)
 {
     return "Part " + QString::number(i) + " -- " + pieceName(i) + ": damaged (checksum differs)";
@@ -47,6 +25,7 @@ QString damagedEntry(int i)
 struct Case {
     const char* what;
     bool info;  // the set has its info file (sizes are checked first)
+    // changes the set or its checksum file, written with the set's true lines
     std::function<void(const TempFolder&, const QByteArray& data)> change;
     QString reported;  // the corrupt-parts report's message, empty when none is asked
     QString refused;   // the message that refuses the joined file, empty when none
@@ -64,37 +43,27 @@ TEST(CombineChecksums, EachDamageIsNamedAndNothingOfTheSetIsDeleted)
                                  "checksum in clip.mpg.sha256.\r\nNothing was written for it, "
                                  "and its parts were kept.";
     const QList<Case> cases = {
-        {"round trip", true, [&](auto& t, auto& d) { writeSums(t, setLines(d)); }, {}, {}, true},
+        {"round trip", true, [](auto&, auto&) {}, {}, {}, true},
         {"one flipped byte",
          true,
-         [&](auto& t, auto& d) {
-             writeSums(t, setLines(d));
-             flipByte(t, pieceName(3), 500);
-         },
+         [&](auto& t, auto& d) { flipByte(t, pieceName(3), 500); },
          one.arg(damagedEntry(3)),
          {},
          false},
         {"a truncated piece, no info file",
          false,
-         [&](auto& t, auto& d) {
-             writeSums(t, setLines(d));
-             t.write(pieceName(2), d.mid(Piece, 400));
-         },
+         [&](auto& t, auto& d) { t.write(pieceName(2), d.mid(Piece, 400)); },
          one.arg(damagedEntry(2)),
          {},
          false},
         {"a truncated piece, sizes checked first", true,
-         [&](auto& t, auto& d) {
-             writeSums(t, setLines(d));
-             t.write(pieceName(2), d.mid(Piece, 400));
-         },
+         [&](auto& t, auto& d) { t.write(pieceName(2), d.mid(Piece, 400)); },
          "Corrupted Parts:\r\n\r\nPart 2 -- 600 missing bytes\r\n\r\nThis part of clip.mpg is "
          "the wrong size.",
          refusedWhole, false},
         {"two pieces of one size swapped",
          true,
          [&](auto& t, auto& d) {
-             writeSums(t, setLines(d));
              t.write(pieceName(1), d.mid(Piece, Piece));
              t.write(pieceName(2), d.mid(0, Piece));
          },
@@ -156,6 +125,7 @@ TEST(CombineChecksums, EachDamageIsNamedAndNothingOfTheSetIsDeleted)
             job.settings.PSizePrompt = false;
         }
         const QByteArray data = job.pieces({.size = Size, .pieceSize = Piece, .info = c.info});
+        job.folder.write(Sums, sidecarText(setLines(data)));
         c.change(job.folder, data);
         const QStringList before = job.folder.names();
         // The report is answered "combine the corrupt parts anyway": even

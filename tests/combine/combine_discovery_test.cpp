@@ -28,11 +28,13 @@ QString corrupt(const QString& list, bool one = false)
         + (one ? "This part of clip.mpg is" : "These parts of clip.mpg are") + " the wrong size.";
 }
 
+// Named by its info file and two of its pieces, the set is still one.
 TEST(CombineDiscovery, CompleteSetAsksNothingAndReportsEveryStep)
 {
     CombineJob job;
     const QByteArray data = job.pieces({.size = 1000000, .pieceSize = 400000});
-    const CombineOutcome o = job.combine({"clip.mpg.000"});
+    const CombineOutcome o = job.combine({"clip.mpg.000", "clip.mpg.001", "clip.mpg.002"});
+    EXPECT_EQ(o.sets, 1);
     EXPECT_EQ(o.combined, 1);
     EXPECT_TRUE(o.allCombined());
     EXPECT_TRUE(job.host.messages.isEmpty());
@@ -97,19 +99,6 @@ TEST(CombineDiscovery, FilesThatOnlyLookLikeLetterPiecesAreLeftAlone)
         EXPECT_EQ(job.folder.read("clip.mpg.aac"), "audio");
         EXPECT_EQ(job.folder.read("clip.mpg.srt"), "subtitles");
     }
-}
-
-TEST(CombineDiscovery, ASetNamedTwiceIsCombinedOnce)
-{
-    CombineJob job;
-    job.settings.MissingParts = 2;
-    job.settings.CombineDelete = true;
-    const QByteArray data = job.pieces({.size = 3000, .pieceSize = 1000});
-    const CombineOutcome o = job.combine({"clip.mpg.000", "clip.mpg.001", "clip.mpg.002"});
-    EXPECT_EQ(o.sets, 1);
-    EXPECT_TRUE(o.allCombined());
-    EXPECT_EQ(job.folder.read(Clip), data);
-    EXPECT_TRUE(job.host.messages.isEmpty());
 }
 
 TEST(CombineDiscovery, ASetWithNothingToCopyNeverReplacesAFile)
@@ -310,15 +299,31 @@ TEST(CombineDiscovery, APieceEntryAfterAnInfoEntryIsReadAsAPieceSet)
 }
 
 // The question and Retry are the info file reader's (info_file_test.cpp).
-TEST(CombineDiscovery, DamagedInfoFileAbortSkipsTheSet)
+TEST(CombineDiscovery, DamagedInfoFileAbortSkipsTheSetIgnoreCombinesAndKeepsIt)
 {
-    CombineJob job;
-    job.pieces({.size = 3000, .pieceSize = 1000, .info = false});
-    job.folder.write("clip.mpg.000", "\xff");
-    job.host.answers = {Answer::Abort};
-    EXPECT_EQ(job.combine({"clip.mpg.000"}).skipped, 1);
-    EXPECT_EQ(job.host.messages.size(), 1);
-    EXPECT_FALSE(job.folder.exists(Clip));
+    for (const Answer answer : {Answer::Abort, Answer::Ignore}) {
+        CombineJob job;
+        job.settings.HighPart = 3;
+        job.settings.CombineDelete = true;
+        const QByteArray data =
+            job.pieces({.size = 3000, .pieceSize = 1000, .info = false, .batch = true});
+        job.folder.write("clip.mpg.000", "\xff");
+        const QStringList before = job.folder.names();
+        job.host.answers = {answer};
+        job.host.inputs = {std::nullopt};
+        const CombineOutcome o = job.combine({"clip.mpg.000"});
+        EXPECT_EQ(job.host.messages.size(), 1);
+        if (answer == Answer::Abort) {
+            EXPECT_EQ(o.skipped, 1);
+            EXPECT_EQ(job.folder.names(), before);
+            continue;
+        }
+        EXPECT_EQ(o.combined, 1);
+        EXPECT_EQ(job.folder.read(Clip), data);
+        EXPECT_EQ(job.folder.names(), QStringList({"clip.mpg", "clip.mpg.000"}));
+        EXPECT_EQ(job.host.statuses,
+                  QStringList({"Deleting combined parts...", "Processed clip.mpg"}));
+    }
 
     // More pieces than can be named is as damaged as a short file.
     CombineJob huge;
@@ -326,22 +331,6 @@ TEST(CombineDiscovery, DamagedInfoFileAbortSkipsTheSet)
     huge.host.answers = {Answer::Abort};
     EXPECT_EQ(huge.combine({"clip.mpg.000"}).skipped, 1);
     EXPECT_EQ(huge.host.messages.size(), 1);
-}
-
-TEST(CombineDiscovery, IgnoredInfoFileIsKeptWhenThePiecesAreDeleted)
-{
-    CombineJob job;
-    job.settings.HighPart = 3;
-    job.settings.CombineDelete = true;
-    const QByteArray data =
-        job.pieces({.size = 3000, .pieceSize = 1000, .info = false, .batch = true});
-    job.folder.write("clip.mpg.000", "\xff");
-    job.host.answers = {Answer::Ignore};
-    job.host.inputs = {std::nullopt};
-    EXPECT_EQ(job.combine({"clip.mpg.000"}).combined, 1);
-    EXPECT_EQ(job.folder.read(Clip), data);
-    EXPECT_EQ(job.folder.names(), QStringList({"clip.mpg", "clip.mpg.000"}));
-    EXPECT_EQ(job.host.statuses, QStringList({"Deleting combined parts...", "Processed clip.mpg"}));
 }
 
 TEST(CombineDiscovery, SizesBeyondFourGigabytes)

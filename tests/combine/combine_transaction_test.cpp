@@ -115,22 +115,18 @@ TEST(CombineTransaction, TheResultIsNeverMoreOpenThanItsPieces)
 
 TEST(CombineTransaction, ANameOfTwoHundredFiftyOneBytesSplitsAndCombines)
 {
-    TempFolder t;
+    CombineJob job;
     const QString name = QString(251, QLatin1Char('L'));
     const QByteArray data = patternBytes(2500);
-    t.write(name, data);
-    Settings s;
-    s.SplitSize = 1000;
-    s.SplitDelete = true;
-    s.WipeOnDel = false;
-    ScriptedHost host;
-    ASSERT_EQ(runSplit({{name}, t.dir(), t.dir()}, s, host).split, 1);
-    ASSERT_FALSE(t.exists(name));
-    s.CombineDelete = true;
-    const CombineOutcome o = runCombine({{name + ".000"}, t.dir(), t.dir()}, s, host);
-    EXPECT_TRUE(o.allCombined());
-    EXPECT_EQ(t.read(name), data);
-    EXPECT_EQ(t.names(), QStringList{name});
+    job.folder.write(name, data);
+    job.settings.SplitSize = 1000;
+    job.settings.SplitDelete = true;
+    ASSERT_EQ(job.split({name}).split, 1);
+    ASSERT_FALSE(job.folder.exists(name));
+    job.settings.CombineDelete = true;
+    EXPECT_TRUE(job.combine({name + ".000"}).allCombined());
+    EXPECT_EQ(job.folder.read(name), data);
+    EXPECT_EQ(job.folder.names(), QStringList{name});
 }
 
 TEST(CombineWhole, AFileOfAnotherSizeThanTheInfoFileSaysKeepsEveryFileOfTheSet)

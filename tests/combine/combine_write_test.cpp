@@ -47,20 +47,6 @@ TEST(CombineWrite, TimeStampsAndReadOnlyAttributeComeFromTheInfoFile)
     EXPECT_TRUE(ownerWritable(made.filePath()));
 }
 
-TEST(CombineWrite, ExistingOutputOverwrittenOnYes)
-{
-    CombineJob job;
-    const QByteArray data = job.pieces({.size = 3000, .pieceSize = 1000});
-    job.folder.write(Clip, QByteArray(5000, 'o'));
-    job.host.answers = {Answer::Yes};
-    EXPECT_EQ(job.combine({"clip.mpg.000"}).combined, 1);
-    ASSERT_EQ(job.host.asked.size(), 1u);
-    EXPECT_EQ(job.host.asked[0].text, "Do you want to overwrite the existing file\r\nclip.mpg?");
-    EXPECT_EQ(job.host.asked[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(job.host.asked[0].icon, Icon::Question);
-    EXPECT_EQ(job.folder.read(Clip), data);
-}
-
 TEST(CombineWrite, ExistingOutputNoAsksForANameUntilAFreeOneOrSkipsOnNoName)
 {
     CombineJob job;
@@ -88,6 +74,7 @@ TEST(CombineWrite, ExistingOutputNoAsksForANameUntilAFreeOneOrSkipsOnNoName)
     EXPECT_EQ(job.folder.names().size(), 7);  // clip.mpg, .other, fresh, .000 and three pieces
 }
 
+// An existing output is asked about, then, when it is read-only, asked again.
 TEST(CombineWrite, ReadOnlyOutputYesOverwritesButKeepsPiecesForTheWholeRunNoKeepsIt)
 {
     for (const Answer answer : {Answer::Yes, Answer::No}) {
@@ -100,6 +87,10 @@ TEST(CombineWrite, ReadOnlyOutputYesOverwritesButKeepsPiecesForTheWholeRunNoKeep
         job.host.answers = {Answer::Yes, answer};
         const CombineOutcome o = job.combine({"clip.mpg.000", "b.bin.000"});
         ASSERT_EQ(job.host.asked.size(), 2u);
+        EXPECT_EQ(job.host.asked[0].text,
+                  "Do you want to overwrite the existing file\r\nclip.mpg?");
+        EXPECT_EQ(job.host.asked[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(job.host.asked[0].icon, Icon::Question);
         EXPECT_EQ(job.host.asked[1].text,
                   "clip.mpg is a read-only file.\r\nDo you want to overwrite it anyway?");
         EXPECT_EQ(job.host.asked[1].icon, Icon::Exclamation);

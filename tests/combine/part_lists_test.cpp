@@ -62,7 +62,6 @@ TEST(ExtensionRepair, TheTable)
         {"clip_mpg", "clip.mpg"},
         {"clipMPE", "clip.mpg"},
         {"song_rm", "song.rm"},
-        {"clip_mpe", "clip.mpg"},
         {"clip_MPEG", "clip.mpg"},
         {"clipmpg", "clip.mpg"},
         {"clip.mpg", "clip.mpg"},

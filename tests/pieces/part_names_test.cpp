@@ -1,27 +1,23 @@
 // Piece names: three digits, then the letter scheme above 999 pieces.
 #include "pieces/part_names.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace tsl;
 
-TEST(PartExt, DigitSchemePadsToThreeAndGrowsBeyond)
+TEST(PartExt, DigitAndLetterNamesOfAPieceNumber)
 {
-    EXPECT_EQ(PartExt(1, false), "001");
-    EXPECT_EQ(PartExt(42, false), "042");
-    EXPECT_EQ(PartExt(1000, false), "1000");
-    EXPECT_EQ(PartExt(19682, false), "19682");
-}
-
-TEST(PartExt, LetterSchemeIsBase27WithZeroDigits)
-{
-    const std::pair<int, const char*> table[] = {
-        {1, "00a"},   {2, "00b"},    {26, "00z"},   {27, "0a0"},   {28, "0aa"},
-        {53, "0az"},  {54, "0b0"},   {702, "0z0"},  {703, "0za"},  {728, "0zz"},
-        {729, "a00"}, {1000, "aja"}, {1001, "ajb"}, {19682, "zzz"}};
-    for (const auto& [i, ext] : table)
-        EXPECT_EQ(PartExt(i, true), ext) << i;
+    const std::tuple<int, const char*, const char*> table[] = {
+        {1, "001", "00a"},     {2, "002", "00b"},       {26, "026", "00z"},  {27, "027", "0a0"},
+        {28, "028", "0aa"},    {53, "053", "0az"},      {54, "054", "0b0"},  {702, "702", "0z0"},
+        {703, "703", "0za"},   {728, "728", "0zz"},     {729, "729", "a00"}, {1000, "1000", "aja"},
+        {1001, "1001", "ajb"}, {19682, "19682", "zzz"},
+    };
+    for (const auto& [i, digits, letters] : table) {
+        EXPECT_EQ(PartExt(i, false), digits) << i;
+        EXPECT_EQ(PartExt(i, true), letters) << i;
+    }
 }
 
 TEST(PartExt, EveryLetterNameIsThreeCharactersAndReadsBackAsItsNumber)
