@@ -46,7 +46,7 @@ TEST(CombineChecksums, EachDamageIsNamedAndNothingOfTheSetIsDeleted)
         {"round trip", true, [](auto&, auto&) {}, {}, {}, true},
         {"one flipped byte",
          true,
-         [&](auto& t, auto& d) { flipByte(t, pieceName(3), 500); },
+         [&](auto& t, auto&) { flipByte(t, pieceName(3), 500); },
          one.arg(damagedEntry(3)),
          {},
          false},
