@@ -37,8 +37,8 @@ void setCaption(QLabel* label, const QString& caption)
     label->setText(caption);
 }
 
-// Runs engine(request, settings) on the runner's worker thread; on the
-// window's thread afterwards, ended(outcome) and then what every job's end does.
+// Runs engine(request, settings) on the runner's worker thread, then
+// ended(outcome) on the window's thread once every update was delivered.
 template <typename Request, typename Outcome, typename Ended>
 void startJob(JobRunner& runner, Outcome (*engine)(Request, Settings, Host&), Request request,
               Settings settings, Ended ended)
